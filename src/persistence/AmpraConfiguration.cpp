@@ -1,0 +1,31 @@
+#include "AmpraConfiguration.h"
+
+#include "AmpraLocalization.h"
+#include "AmpraPreferences.h"
+#include "AmpraStatePersistence.h"
+#include "SettingsStore.h"
+
+AmpraConfiguration::AmpraConfiguration(SettingsStore& store)
+    : _preferences(std::make_unique<AmpraPreferences>(store))
+    , _statePersistence(std::make_unique<AmpraStatePersistence>(store))
+    , _localization(std::make_unique<AmpraLocalization>()) {}
+
+AmpraConfiguration::AmpraConfiguration() : AmpraConfiguration(SettingsStore::standard()) {}
+
+AmpraConfiguration::~AmpraConfiguration() = default;
+
+PreferenceProvider& AmpraConfiguration::preferences() const {
+    return *_preferences;
+}
+
+StatePersistence& AmpraConfiguration::statePersistence() const {
+    return *_statePersistence;
+}
+
+void AmpraConfiguration::setStatePersistence(std::unique_ptr<StatePersistence> statePersistence) {
+    _statePersistence = std::move(statePersistence);
+}
+
+LocalizationProvider& AmpraConfiguration::localization() const {
+    return *_localization;
+}

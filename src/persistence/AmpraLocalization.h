@@ -1,0 +1,5 @@
+#pragma once
+
+#include "LocalizationProvider.h"
+
+class AmpraLocalization : public LocalizationProvider {};

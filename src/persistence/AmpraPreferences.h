@@ -1,0 +1,63 @@
+#pragma once
+
+#include "PreferenceProvider.h"
+
+#include <QString>
+
+class SettingsStore;
+
+class AmpraPreferences : public PreferenceProvider {
+public:
+    inline static const QString kNextCalibrationInterval = "NextCalibrationInterval";
+    inline static const QString kWorkingHoursWarningInterval = "WorkingHoursWarningInterval";
+    inline static const QString kNotifyOnPowerCord = "NotifyOnPowerCord";
+    inline static const QString kNotifyOnSelectedCharge = "NotifyOnSelectedCharge";
+    inline static const QString kNotificationCharge = "NotificationCharge";
+    inline static const QString kRemaindToUnplug = "RemaindToUnplug";
+    inline static const QString kStartAtLogin = "StartAtLogin";
+    inline static const QString kAutomaticallyCheckForUpdates = "AutomaticallyCheckForUpdates";
+    inline static const QString kUseVerticalIcon = "UseVerticalIcon";
+    inline static const QString kShowIcon = "ShowIcon";
+    inline static const QString kShowTime = "ShowTime";
+    inline static const QString kShowPercentage = "ShowPercentage";
+    inline static const QString kUseColoredStatusBarIcon = "UseColoredStatusBarIcon";
+
+    explicit AmpraPreferences(SettingsStore& store);
+
+    void registerDefaults();
+
+    double timeBetweenCalibrations() const override;
+    void setTimeBetweenCalibrations(double seconds) override;
+    double workingHoursWarningInterval() const override;
+    void setWorkingHoursWarningInterval(double seconds) override;
+    bool notifyOnPowerCordChange() const override;
+    bool notifyOnSelectedCharge() const override;
+    uint64_t notificationCharge() const override;
+    bool remindToUnplug() const override;
+    void setRemindToUnplug(bool value) override;
+    bool useVerticalIcons() const override;
+    void setUseVerticalIcons(bool value) override;
+    bool showIcon() const override;
+    void setShowIcon(bool value) override;
+    bool showTime() const override;
+    void setShowTime(bool value) override;
+    bool showPercentage() const override;
+    void setShowPercentage(bool value) override;
+    bool useColoredStatusBarIcon() const override;
+    void setUseColoredStatusBarIcon(bool value) override;
+    bool startAtLogin() const;
+
+    uint64_t chargePercentageForComputerOff() const override { return 10; }
+    uint64_t chargePercentageAfterComputerOff() const override { return 15; }
+    double minimumTimeInComputerOff() const override { return 18000; }
+    double minimumTimeInFullyCharged() const override { return 7200; }
+    double minimumTimeInCalibrationDone() const override { return 86400; }
+    uint64_t minimumBatteryChargeTobeConsideredUnplug() const override { return 80; }
+    double postponedCalibationInterval() const override { return 604800; }
+    // The interval is fixed; the setter exists only because the interface has one.
+    void setPostponedCalibationInterval(double) override {}
+    uint64_t notificationMinimumCharge() const override { return 5; }
+
+private:
+    SettingsStore& _store;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+class PreferenceProvider;
+class StatePersistence;
+class LocalizationProvider;
+
+// The bundle of services handed to every engine object and view instead of globals.
+class GlobalConfigurationProvider {
+public:
+    virtual ~GlobalConfigurationProvider() = default;
+
+    virtual PreferenceProvider& preferences() const = 0;
+    virtual StatePersistence& statePersistence() const = 0;
+    virtual void setStatePersistence(std::unique_ptr<StatePersistence> statePersistence) = 0;
+    virtual LocalizationProvider& localization() const = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// The localized-string service. Lookups go through Qt's tr(); this seam lets a view be handed
+// the service like the others.
+class LocalizationProvider {
+public:
+    virtual ~LocalizationProvider() = default;
+};

@@ -1,0 +1,289 @@
+#include "SettingsStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cmath>
+#include <limits>
+#include <log4cplus/loggingmacros.h>
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+
+// Normalises an accepted value to its stored type; returns an invalid variant for the others.
+QVariant normalised(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return value.toLongLong();
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+            return {};
+        return value.toLongLong();
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toDouble();
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QDateTime:
+        return value.toDateTime().isValid() ? QVariant(value.toDateTime().toUTC()) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QJsonObject encode(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return {{"type", "bool"}, {"value", value.toBool()}};
+    case QMetaType::LongLong:
+        // As text: a JSON number would lose integers above 2^53.
+        return {{"type", "integer"}, {"value", QString::number(value.toLongLong())}};
+    case QMetaType::Double:
+        return {{"type", "double"}, {"value", value.toDouble()}};
+    case QMetaType::QString:
+        return {{"type", "text"}, {"value", value.toString()}};
+    default:
+        return {{"type", "date"},
+                {"value", QString::number(value.toDateTime().toMSecsSinceEpoch())}};
+    }
+}
+
+QVariant decode(const QJsonObject& entry) {
+    const QString type = entry.value("type").toString();
+    const QJsonValue value = entry.value("value");
+    bool ok = false;
+    if (type == "bool" && value.isBool())
+        return value.toBool();
+    if (type == "integer") {
+        const qint64 number = value.toString().toLongLong(&ok);
+        return ok ? QVariant(number) : QVariant();
+    }
+    if (type == "double" && value.isDouble())
+        return value.toDouble();
+    if (type == "text" && value.isString())
+        return value.toString();
+    if (type == "date") {
+        const qint64 ms = value.toString().toLongLong(&ok);
+        return ok ? QVariant(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC)) : QVariant();
+    }
+    return {};
+}
+
+bool toInteger(const QVariant& value, qint64& out) {
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Bool:
+        out = value.toLongLong();
+        return true;
+    case QMetaType::Double: {
+        const double d = std::trunc(value.toDouble());
+        if (!std::isfinite(d) || d < -9.2233720368547758e18 || d >= 9.2233720368547758e18)
+            return false;
+        out = qint64(d);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool toDouble(const QVariant& value, double& out) {
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        out = value.toDouble();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool toBool(const QVariant& value, bool& out) {
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        out = value.toDouble() != 0.0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(const QString& filePath, QObject* parent)
+    : QObject(parent)
+    , _filePath(filePath)
+    , _logger(log4cplus::Logger::getInstance("helpers.settings")) {
+    load();
+}
+
+SettingsStore& SettingsStore::standard() {
+    static SettingsStore store(standardFilePath());
+    return store;
+}
+
+QString SettingsStore::standardFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/com.vantrel.Ampra/settings.json";
+}
+
+void SettingsStore::load() {
+    QFile file(_filePath);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        setAside(file.errorString());
+        return;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    file.close();
+    if (error.error != QJsonParseError::NoError) {
+        setAside(error.errorString());
+        return;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value("format").toInt() != kFormatVersion ||
+        !root.value("values").isObject()) {
+        setAside("not a settings file of this version");
+        return;
+    }
+    const QJsonObject values = root.value("values").toObject();
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const QVariant value = decode(it.value().toObject());
+        if (value.isValid())
+            _user.insert(it.key(), value);
+        else
+            LOG4CPLUS_WARN(_logger, "Settings file " << _filePath.toStdString()
+                                                     << ": ignoring the malformed value of "
+                                                     << it.key().toStdString());
+    }
+}
+
+void SettingsStore::setAside(const QString& reason) {
+    const QString aside =
+        _filePath + ".corrupt-" + QDateTime::currentDateTimeUtc().toString("yyyyMMddThhmmsszzz");
+    const bool moved = QFile::rename(_filePath, aside);
+    LOG4CPLUS_WARN(_logger, "Settings file " << _filePath.toStdString() << " is unreadable ("
+                                             << reason.toStdString() << "); using the defaults. "
+                                             << (moved ? "It was kept as " + aside.toStdString()
+                                                       : std::string("It could not be moved aside"))
+                                             << ".");
+}
+
+bool SettingsStore::write() {
+    QJsonObject values;
+    for (auto it = _user.cbegin(); it != _user.cend(); ++it)
+        values.insert(it.key(), encode(it.value()));
+    const QJsonObject root{{"format", kFormatVersion}, {"values", values}};
+
+    QDir().mkpath(QFileInfo(_filePath).absolutePath());
+    QSaveFile file(_filePath);
+    const bool ok = file.open(QIODevice::WriteOnly) &&
+                    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) >= 0 &&
+                    file.commit();
+    // One line per failing stretch: the engine writes every minute.
+    if (!ok && !_lastWriteFailed)
+        LOG4CPLUS_WARN(_logger, "Could not write the settings file "
+                                    << _filePath.toStdString() << ": "
+                                    << file.errorString().toStdString());
+    _lastWriteFailed = !ok;
+    return ok;
+}
+
+void SettingsStore::registerDefaults(const QVariantMap& defaults) {
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
+        const QVariant value = normalised(it.value());
+        if (value.isValid())
+            _registered.insert(it.key(), value);
+    }
+}
+
+bool SettingsStore::synchronize() {
+    // Writes go through at once, so only a failed one is left to retry.
+    return !_lastWriteFailed || write();
+}
+
+QVariant SettingsStore::objectForKey(const QString& key) const {
+    const auto user = _user.constFind(key);
+    return user != _user.cend() ? *user : _registered.value(key);
+}
+
+void SettingsStore::setObject(const QVariant& value, const QString& key) {
+    if (!value.isValid()) {
+        removeObjectForKey(key);
+        return;
+    }
+    const QVariant stored = normalised(value);
+    if (!stored.isValid()) {
+        LOG4CPLUS_WARN(_logger, "Refusing to store a value of type "
+                                    << value.typeName() << " under " << key.toStdString());
+        return;
+    }
+    const auto existing = _user.constFind(key);
+    if (existing != _user.cend() && existing->typeId() == stored.typeId() && *existing == stored)
+        return;
+    _user.insert(key, stored);
+    write();
+    emit valueChanged(key);
+}
+
+void SettingsStore::removeObjectForKey(const QString& key) {
+    if (_user.remove(key) == 0)
+        return;
+    write();
+    emit valueChanged(key);
+}
+
+template <typename T>
+T SettingsStore::typedRead(const QString& key, bool (*coerce)(const QVariant&, T&)) const {
+    // A user value of the wrong kind is unreadable: fall back to the registered default.
+    T out{};
+    if (const auto user = _user.constFind(key); user != _user.cend() && coerce(*user, out))
+        return out;
+    if (const auto registered = _registered.constFind(key);
+        registered != _registered.cend() && coerce(*registered, out))
+        return out;
+    return T{};
+}
+
+qint64 SettingsStore::integerForKey(const QString& key) const {
+    return typedRead<qint64>(key, toInteger);
+}
+
+void SettingsStore::setInteger(qint64 value, const QString& key) {
+    setObject(value, key);
+}
+
+double SettingsStore::doubleForKey(const QString& key) const {
+    return typedRead<double>(key, toDouble);
+}
+
+void SettingsStore::setDouble(double value, const QString& key) {
+    setObject(value, key);
+}
+
+bool SettingsStore::boolForKey(const QString& key) const {
+    return typedRead<bool>(key, toBool);
+}
+
+void SettingsStore::setBool(bool value, const QString& key) {
+    setObject(value, key);
+}

@@ -1,0 +1,106 @@
+#include "LogSystem.h"
+
+#include "ColorConsoleAppender.h"
+
+#include <QDir>
+#include <QtGlobal>
+#include <exception>
+#include <log4cplus/consoleappender.h>
+#include <log4cplus/fileappender.h>
+#include <log4cplus/layout.h>
+#include <log4cplus/logger.h>
+#include <syslog.h>
+
+namespace {
+
+// Bounded so that a machine left running for years cannot fill its disk.
+constexpr long kMaxLogFileSize = 2 * 1024 * 1024;
+constexpr int kLogBackups = 3;
+
+void reportFailure() {
+    syslog(LOG_ERR, "Error Loading the Logger.");
+    qCritical("Error Loading the Logger.");
+}
+
+void routeQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QString category = QString::fromUtf8(context.category ? context.category : "default");
+    const auto logger = log4cplus::Logger::getInstance(
+        category == "default" ? std::string("qt") : "qt." + category.toStdString());
+    log4cplus::LogLevel level = log4cplus::INFO_LOG_LEVEL;
+    switch (type) {
+    case QtDebugMsg:
+        level = log4cplus::DEBUG_LOG_LEVEL;
+        break;
+    case QtInfoMsg:
+        break;
+    case QtWarningMsg:
+        level = log4cplus::WARN_LOG_LEVEL;
+        break;
+    case QtCriticalMsg:
+        level = log4cplus::ERROR_LOG_LEVEL;
+        break;
+    case QtFatalMsg:
+        level = log4cplus::FATAL_LOG_LEVEL;
+        break;
+    }
+    if (logger.isEnabledFor(level))
+        logger.forcedLog(level, message.toStdString(), context.file ? context.file : "",
+                         context.line, context.function ? context.function : "");
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+} // namespace
+
+bool LogSystem::setup(const QString& applicationFolder) {
+    std::unique_ptr<log4cplus::Layout> pattern;
+    try {
+        pattern = std::make_unique<log4cplus::PatternLayout>(kPattern);
+    } catch (const std::exception&) {
+        reportFailure();
+        return false;
+    }
+    auto makeLayout = [] {
+        return std::make_unique<log4cplus::PatternLayout>(kPattern);
+    };
+
+    log4cplus::SharedAppenderPtr console(new log4cplus::ConsoleAppender(false, true));
+    console->setName("StandarOutAppender");
+    console->setLayout(std::move(pattern));
+
+    auto* colored = new ColorConsoleAppender;
+    log4cplus::SharedAppenderPtr coloredConsole(colored);
+    coloredConsole->setName("StandarOutColorAppender");
+    coloredConsole->setLayout(makeLayout());
+    colored->setColor(log4cplus::ERROR_LOG_LEVEL, "31");
+    colored->setColor(log4cplus::WARN_LOG_LEVEL, "33");
+    colored->setColor(log4cplus::INFO_LOG_LEVEL, "32");
+    colored->setColor(log4cplus::DEBUG_LOG_LEVEL, "36");
+
+    log4cplus::Logger root = log4cplus::Logger::getRoot();
+    root.removeAllAppenders();
+    root.addAppender(console);
+    root.setLogLevel(log4cplus::INFO_LOG_LEVEL);
+
+    log4cplus::Logger calibration = log4cplus::Logger::getInstance("calibration");
+    calibration.removeAllAppenders();
+    calibration.setLogLevel(log4cplus::NOT_SET_LOG_LEVEL);
+
+    bool ok = QDir().mkpath(applicationFolder);
+    const std::string logPath = QDir(applicationFolder).filePath(kLogFileName).toStdString();
+    log4cplus::SharedAppenderPtr file(
+        new log4cplus::RollingFileAppender(logPath, kMaxLogFileSize, kLogBackups, true, true));
+    file->setName("fileAppender");
+    file->setLayout(makeLayout());
+    file->setThreshold(log4cplus::DEBUG_LOG_LEVEL);
+
+    calibration.addAppender(file);
+    calibration.addAppender(coloredConsole);
+    // A calibration line reaches the console once, through the coloured appender.
+    calibration.setAdditivity(false);
+    if (!ok)
+        reportFailure();
+
+    qInstallMessageHandler(routeQtMessage);
+    return ok;
+}

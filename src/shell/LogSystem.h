@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Configures the logger hierarchy once per run: the root logger prints to the console, the
+// "calibration" loggers to "ampra.log" in the given folder and to a coloured console. Qt's own
+// messages join the same hierarchy.
+class LogSystem {
+public:
+    static constexpr const char* kPattern = "%D{%Y-%m-%d %H:%M:%S.%q} - %p # %m%n";
+    static constexpr const char* kLogFileName = "ampra.log";
+
+    // Returns false when the configuration failed and the loggers kept the defaults.
+    static bool setup(const QString& applicationFolder);
+};

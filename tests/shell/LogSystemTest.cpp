@@ -1,0 +1,71 @@
+#include "shell/LogSystem.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <log4cplus/logger.h>
+#include <log4cplus/loggingmacros.h>
+#include <unistd.h>
+
+namespace {
+
+// Captures what is written to standard output while it lives.
+class StdoutCapture {
+public:
+    explicit StdoutCapture(const QString& path) : _path(path) {
+        fflush(stdout);
+        _saved = dup(STDOUT_FILENO);
+        const int fd = open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(fd, STDOUT_FILENO);
+        close(fd);
+    }
+    QString finish() {
+        fflush(stdout);
+        dup2(_saved, STDOUT_FILENO);
+        close(_saved);
+        QFile file(_path);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+
+private:
+    QString _path;
+    int _saved;
+};
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+TEST(LogSystemTest, RoutesCalibrationLinesToTheFileAndEveryLineToTheConsoleOnce) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("missing/com.vantrel.Ampra");
+    ASSERT_TRUE(LogSystem::setup(folder));
+
+    StdoutCapture capture(dir.filePath("stdout.txt"));
+    auto algorithm = log4cplus::Logger::getInstance("calibration.algorithm");
+    LOG4CPLUS_INFO(algorithm, "Algorithm LoopCounter: " << 3);
+    LOG4CPLUS_INFO(log4cplus::Logger::getInstance("ui.statusbar"), "status item redrawn");
+    LOG4CPLUS_DEBUG(log4cplus::Logger::getInstance("ui.statusbar"), "below the threshold");
+    qWarning("a Qt warning");
+    const QString console = capture.finish();
+    const QString file = readFile(folder + "/ampra.log");
+
+    const QRegularExpression line(
+        R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} - INFO # Algorithm LoopCounter: 3$)",
+        QRegularExpression::MultilineOption);
+    EXPECT_EQ(console.count("Algorithm LoopCounter: 3"), 1);
+    EXPECT_TRUE(line.match(console).hasMatch()) << console.toStdString();
+    EXPECT_TRUE(line.match(file).hasMatch()) << file.toStdString();
+    EXPECT_EQ(console.count("status item redrawn"), 1);
+    EXPECT_FALSE(file.contains("status item redrawn"));
+    EXPECT_FALSE(console.contains("below the threshold"));
+    EXPECT_TRUE(console.contains(" - WARN # a Qt warning"));
+    EXPECT_FALSE(console.contains("\033[")); // no colours when the output is not a terminal
+}
+
+} // namespace
