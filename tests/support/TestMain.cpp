@@ -1,3 +1,5 @@
+#include "PrivateBuses.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QFile::setPermissions(home.path() + "/xdg_runtime_dir",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    PrivateBuses buses(home.path());
 
     TestApplication app(argc, argv);
     testing::InitGoogleMock(&argc, argv);

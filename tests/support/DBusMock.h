@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+// A python-dbusmock server on the test program's private bus; stopped when the object dies.
+class DBusMock {
+public:
+    enum class Bus { Session, System };
+
+    // A template such as "logind" or "notification_daemon", serving `busName` at `objectPath`.
+    static std::unique_ptr<DBusMock> fromTemplate(Bus bus, const QString& templateName,
+                                                  const QString& busName,
+                                                  const QString& objectPath);
+    // A bare object to be filled with AddMethod / AddProperties.
+    static std::unique_ptr<DBusMock> bare(Bus bus, const QString& busName,
+                                          const QString& objectPath, const QString& interface);
+    ~DBusMock();
+
+    QDBusConnection connection() const;
+    QString busName() const { return _busName; }
+    QString objectPath() const { return _objectPath; }
+
+    // Calls a method of org.freedesktop.DBus.Mock on the main object.
+    QDBusMessage mock(const QString& method, const QVariantList& arguments = {}) const;
+    void emitSignal(const QString& interface, const QString& name, const QString& signature,
+                    const QVariantList& arguments) const;
+    // The arguments of every recorded call of `method`, oldest first, variants unwrapped.
+    QList<QVariantList> methodCalls(const QString& method) const;
+
+private:
+    DBusMock(Bus bus, const QString& busName, const QString& objectPath);
+    bool start(const QStringList& arguments);
+
+    Bus _bus;
+    QString _busName;
+    QString _objectPath;
+    QProcess _process;
+};
