@@ -1,0 +1,227 @@
+#include "CalibrationAlgorithm.h"
+
+#include "CalibrationAlgorithmDelegate.h"
+#include "battery/BatteryData.h"
+#include "persistence/PreferenceProvider.h"
+
+#include <array>
+#include <log4cplus/loggingmacros.h>
+#include <sstream>
+
+namespace {
+
+std::string eventLogName(std::optional<CalibrationRelevantEvent> event) {
+    if (!event)
+        return "No Event";
+    switch (*event) {
+    case CalibrationRelevantEvent::powerOff:
+        return "powerOff";
+    case CalibrationRelevantEvent::sleep:
+        return "Sleep";
+    case CalibrationRelevantEvent::wakeUp:
+        return "WakeUp";
+    }
+    return "No Event";
+}
+
+// The fields the machine decides on.
+std::string sampleDescription(const BatteryData& data) {
+    std::ostringstream text;
+    text << std::boolalpha << "[isCharging:" << data.isCharging << ", isCharged:" << data.isCharged
+         << ", currentChargePercentage:" << data.currentChargePercentage
+         << ", acPowered:" << (data.powerSource == PowerSourceType::acPowered) << "]";
+    return text.str();
+}
+
+// The state's name in its entry line.
+const char* entryTitle(AlgorithmState state) {
+    static constexpr std::array<const char*, 10> titles = {
+        "CalibrationOff", "CalibrationInit", "Charging",     "Fully Charged", "Disconnect Adapter",
+        "Discharging",    "Turn It Off",     "Computer Off", "After Wake Up", "Calibration Done",
+    };
+    const auto raw = std::size_t(state);
+    return raw < titles.size() ? titles[raw] : "Unknown State";
+}
+
+} // namespace
+
+CalibrationAlgorithm::CalibrationAlgorithm(const PreferenceProvider& preferenceProvider,
+                                           const DateProvider& dateProvider)
+    : _elapsedTimer(dateProvider)
+    , _preferenceProvider(preferenceProvider)
+    , logger(log4cplus::Logger::getInstance("calibration.algorithm")) {}
+
+void CalibrationAlgorithm::_runAlgorithmFiniteStateMachineWithData(
+    const BatteryData& data, std::optional<CalibrationRelevantEvent> calibrationRelevantEvent) {
+    const std::string eventName = eventLogName(calibrationRelevantEvent);
+    for (unsigned pass = 1;; ++pass) {
+        if (pass > 1)
+            LOG4CPLUS_INFO(logger, "Algorithm LoopCounter: " << pass);
+        evaluateState(data, calibrationRelevantEvent, eventName);
+        if (!isEnteringAState)
+            break;
+        // A new step never inherits the reference of the one it left.
+        clearTimeReference();
+        if (pass >= maxNumberOfIterations)
+            break;
+    }
+    if (_algorithmState != _lastStableState && delegate)
+        delegate->calibrationAlgorithmStateChanged(*this, _algorithmState);
+    _lastStableState = _algorithmState;
+}
+
+void CalibrationAlgorithm::evaluateState(const BatteryData& data,
+                                         std::optional<CalibrationRelevantEvent> event,
+                                         const std::string& eventName) {
+    const bool entered = runEntryBlock(data, eventName);
+    const bool onMains = data.powerSource == PowerSourceType::acPowered;
+    const bool reached = _elapsedTimer.isReferenceReached();
+    const uint64_t charge = data.currentChargePercentage;
+    const bool lowForComputerOff = charge < _preferenceProvider.chargePercentageForComputerOff();
+
+    switch (_algorithmState) {
+    case AlgorithmState::calibrationOff:
+        // The run that enters this state ends in it; the next one starts the calibration.
+        if (!entered)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    case AlgorithmState::initCalibration:
+        if (onMains && (data.isCharging || data.isCharged))
+            transitionTo(AlgorithmState::charging);
+        break;
+    case AlgorithmState::charging:
+        if (onMains && data.isCharged)
+            transitionTo(AlgorithmState::fullyCharged);
+        else if (!data.isCharging)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    case AlgorithmState::fullyCharged:
+        // Once the time on mains is served, unplugging is the next step, not a restart.
+        if (reached)
+            transitionTo(AlgorithmState::disconnectAdapter);
+        else if (!onMains || !data.isCharged)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    case AlgorithmState::disconnectAdapter:
+        if (!onMains)
+            transitionTo(AlgorithmState::discharging);
+        break;
+    case AlgorithmState::discharging:
+        if (onMains)
+            transitionTo(AlgorithmState::initCalibration);
+        else if (lowForComputerOff)
+            transitionTo(AlgorithmState::turnItOff);
+        break;
+    case AlgorithmState::turnItOff:
+        if (event == CalibrationRelevantEvent::powerOff || event == CalibrationRelevantEvent::sleep)
+            transitionTo(AlgorithmState::computerOff);
+        else if (reached && lowForComputerOff)
+            transitionTo(AlgorithmState::calibrationDone);
+        else if (data.isCharging || data.isCharged)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    case AlgorithmState::computerOff:
+        // Only a wake-up on mains gives up the wait; anything else just checks the time.
+        if (reached && charge < _preferenceProvider.chargePercentageAfterComputerOff())
+            transitionTo(AlgorithmState::calibrationDone);
+        else if (event == CalibrationRelevantEvent::wakeUp && onMains)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    case AlgorithmState::afterWakeUp:
+        break;
+    case AlgorithmState::calibrationDone:
+        if (reached)
+            transitionTo(AlgorithmState::initCalibration);
+        break;
+    }
+}
+
+bool CalibrationAlgorithm::runEntryBlock(const BatteryData& data, const std::string& eventName) {
+    if (!isEnteringAState)
+        return false;
+    isEnteringAState = false;
+    std::ostringstream text;
+    text << "Entering " << entryTitle(_algorithmState) << " with data " << sampleDescription(data);
+    if (_algorithmState == AlgorithmState::turnItOff)
+        text << " and event: " << eventName << " ";
+    else if (_algorithmState == AlgorithmState::computerOff)
+        text << " and event: " << eventName;
+    LOG4CPLUS_INFO(logger, text.str());
+    if (const auto minimum = minimumTimeIn(_algorithmState))
+        setTimeReference(*minimum);
+    return true;
+}
+
+void CalibrationAlgorithm::transitionTo(AlgorithmState state) {
+    _algorithmState = state;
+    isEnteringAState = true;
+}
+
+std::optional<double> CalibrationAlgorithm::minimumTimeIn(AlgorithmState state) const {
+    switch (state) {
+    case AlgorithmState::fullyCharged:
+        return _preferenceProvider.minimumTimeInFullyCharged();
+    case AlgorithmState::turnItOff:
+    case AlgorithmState::computerOff:
+        return _preferenceProvider.minimumTimeInComputerOff();
+    case AlgorithmState::calibrationDone:
+        return _preferenceProvider.minimumTimeInCalibrationDone();
+    default:
+        return std::nullopt;
+    }
+}
+
+void CalibrationAlgorithm::setTimeReference(double interval) {
+    if (_elapsedTimer.isReferenceSet()) {
+        LOG4CPLUS_WARN(logger,
+                       "Setting a refenrece on already existing one with value: " << interval);
+        return;
+    }
+    _elapsedTimer.setReferenceForInterval(interval);
+    if (delegate)
+        delegate->calibrationAlgoritmSetTimeStamp(*this);
+}
+
+void CalibrationAlgorithm::clearTimeReference() {
+    _elapsedTimer.clearReference();
+    if (delegate)
+        delegate->calibrationAlgoritmUnsetTimeStamp(*this);
+}
+
+void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(
+    AlgorithmState state, std::optional<QDateTime> timeStamp) {
+    const char* name = algorithmStateName(state);
+    // A sample that keeps the forced state through the run below.
+    BatteryData sample;
+    switch (state) {
+    case AlgorithmState::charging:
+    case AlgorithmState::disconnectAdapter:
+        sample.isCharging = true;
+        break;
+    case AlgorithmState::fullyCharged:
+        sample.isCharging = true;
+        sample.isCharged = true;
+        break;
+    case AlgorithmState::discharging:
+        sample.powerSource = PowerSourceType::batteryPowered;
+        sample.currentChargePercentage = 100;
+        break;
+    default:
+        LOG4CPLUS_INFO(logger, "No change make on force state " << name);
+    }
+    _algorithmState = state;
+
+    if (timeStamp) {
+        LOG4CPLUS_INFO(logger, "Date reference "
+                                   << timeStamp->toString(Qt::ISODateWithMs).toStdString()
+                                   << ", set on force state " << name);
+        // Set directly, so that the wait counts from the stored instant and the stored time
+        // stamp is not rewritten; the entry block below then keeps this reference.
+        if (const auto minimum = minimumTimeIn(state))
+            _elapsedTimer.setReferenceForInterval(*minimum, *timeStamp);
+        else
+            LOG4CPLUS_ERROR(logger, "No time reference set on force state " << name);
+    }
+    isEnteringAState = true;
+    _runAlgorithmFiniteStateMachineWithData(sample, std::nullopt);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// The system events that matter to the calibration. A run without an event passes none.
+enum class CalibrationRelevantEvent : int {
+    powerOff = 0,
+    sleep = 1,
+    wakeUp = 2,
+};

@@ -1,0 +1,5 @@
+#include "SystemDateProvider.h"
+
+QDateTime SystemDateProvider::now() const {
+    return QDateTime::currentDateTimeUtc();
+}
