@@ -1,0 +1,54 @@
+#pragma once
+
+#include "BatteryDataHijackSource.h"
+#include "BatteryDataProviderDelegate.h"
+#include "BatteryHealthType.h"
+#include "PowerSourceType.h"
+
+#include <QString>
+#include <QVariantMap>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class BatteryDataProvider;
+
+// The one live battery sample, refreshed in place. A record built without a reader is a
+// placeholder that never changes.
+class BatteryData : public BatteryDataProviderDelegate {
+public:
+    BatteryData();
+    // Becomes the reader's delegate.
+    explicit BatteryData(std::unique_ptr<BatteryDataProvider> dataSource);
+    ~BatteryData() override;
+    BatteryData(const BatteryData&) = delete;
+    BatteryData& operator=(const BatteryData&) = delete;
+
+    // Reads the reader's dictionary once and maps it into the fields.
+    void refreshBasicBatteryData();
+    // Passes the reader's change notice on to updateCallback; does not refresh.
+    void batteryDataProviderDidNoticeUpdateOnBatteryData() override;
+    QString description() const;
+
+    bool noBattery = false;
+    std::unique_ptr<BatteryDataProvider> dataSource;
+    bool isCharging = false;
+    bool isFinishCharging = false;
+    bool isCharged = false;
+    uint64_t currentChargePercentage = 0;
+    PowerSourceType powerSource = PowerSourceType::acPowered;
+    std::optional<BatteryHealthType> batteryHealth;
+    uint64_t designCycleCount = 0;
+    uint64_t cycleCount = 0;
+    uint64_t designCapacity = 0;
+    uint64_t currectCapacity = 0;
+    uint64_t timeToEmpty = 0;
+    uint64_t timeToFull = 0;
+    std::function<void()> updateCallback;
+    // The developer override; nothing installs one until the override window exists.
+    std::unique_ptr<BatteryDataHijackSource> hijackWC;
+
+private:
+    void update(const QVariantMap& dictionary);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BatteryDataProviderDelegate.h"
+#include "PowerSourceChangeNotifier.h"
+#include "PowerSourceService.h"
+#include "RegistryDump.h"
+
+#include <QVariantMap>
+#include <memory>
+
+// Reads the main power source's description and completes it with the cycle count and the
+// capacities from the registry. Given a change notifier, it attaches it on the calling thread
+// and passes every change on to its delegate.
+class BatteryDataProvider {
+public:
+    BatteryDataProvider(std::unique_ptr<PowerSourceService> powerSources,
+                        std::unique_ptr<RegistryDump> registry,
+                        std::unique_ptr<PowerSourceChangeNotifier> runLoopSource = nullptr);
+    ~BatteryDataProvider();
+    BatteryDataProvider(const BatteryDataProvider&) = delete;
+    BatteryDataProvider& operator=(const BatteryDataProvider&) = delete;
+
+    // Empty when there is no power source at all.
+    QVariantMap loadMainBatteryData();
+
+    BatteryDataProviderDelegate* delegate() const { return _delegate; }
+    void setDelegate(BatteryDataProviderDelegate* delegate) { _delegate = delegate; }
+
+private:
+    std::unique_ptr<PowerSourceService> _powerSources;
+    std::unique_ptr<RegistryDump> _registry;
+    std::unique_ptr<PowerSourceChangeNotifier> runLoopSource_;
+    BatteryDataProviderDelegate* _delegate = nullptr;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// Told by the power source reader that the system reported a change of power-source information.
+class BatteryDataProviderDelegate {
+public:
+    virtual ~BatteryDataProviderDelegate() = default;
+    virtual void batteryDataProviderDidNoticeUpdateOnBatteryData() = 0;
+};

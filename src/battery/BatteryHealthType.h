@@ -1,0 +1,3 @@
+#pragma once
+
+enum class BatteryHealthType { unknown, poor, fair, good, check };

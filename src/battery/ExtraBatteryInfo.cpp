@@ -1,0 +1,126 @@
+#include "ExtraBatteryInfo.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+#include <log4cplus/loggingmacros.h>
+
+namespace {
+
+const QString kCapacityMarker = QStringLiteral("DesignCapacity");
+const QString kUeventCapacityMarker = QStringLiteral("_FULL_DESIGN=");
+
+// The C library's reading of a decimal int: leading white space, a sign, digits up to the first
+// other character, saturated at the type's bounds.
+qint64 intValue(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        value = std::min<qint64>(value * 10 + (text[i].unicode() - u'0'),
+                                 qint64(std::numeric_limits<qint32>::max()) + 1);
+    value = negative ? -value : value;
+    return std::clamp<qint64>(value, std::numeric_limits<qint32>::min(),
+                              std::numeric_limits<qint32>::max());
+}
+
+qint64 roundedMilli(double value) {
+    return std::llround(value / 1000.0);
+}
+
+} // namespace
+
+ExtraBatteryInfo::ExtraBatteryInfo(RegistryDump& registry, const QString& powerSource)
+    : _format(registry.format())
+    , _logger(log4cplus::Logger::getInstance("battery.ExtraBatteryInfo")) {
+    std::optional<QString> output;
+    if (_format == RegistryDump::Format::ioreg) {
+        output = registry.branchText(QStringLiteral("AppleSmartBattery"));
+        if (!output || !output->contains(kCapacityMarker))
+            output = registry.branchText(QStringLiteral("IOPMUPowerSource"));
+    } else {
+        output = registry.branchText(powerSource);
+    }
+    const QString& marker =
+        _format == RegistryDump::Format::ioreg ? kCapacityMarker : kUeventCapacityMarker;
+    if (!output || !output->contains(marker))
+        LOG4CPLUS_WARN(_logger, "No Power Information found in ioreg.");
+    if (output)
+        ioregOnStrings = output->split(u'\n');
+}
+
+qint64 ExtraBatteryInfo::getDesignCycleCount() const {
+    // Linux does not expose the cycle count the battery is designed for.
+    return _format == RegistryDump::Format::ioreg ? ioregProperty("DesignCycleCount") : 0;
+}
+
+qint64 ExtraBatteryInfo::getCycleCount() const {
+    if (_format == RegistryDump::Format::ioreg)
+        return ioregProperty("CycleCount");
+    return ueventNumber("CYCLE_COUNT").value_or(0);
+}
+
+qint64 ExtraBatteryInfo::getDesignCapacity() const {
+    if (_format == RegistryDump::Format::ioreg)
+        return ioregProperty("DesignCapacity");
+    return ueventCapacity("CHARGE_FULL_DESIGN", "ENERGY_FULL_DESIGN");
+}
+
+qint64 ExtraBatteryInfo::getMaxCapacity() const {
+    if (_format == RegistryDump::Format::ioreg)
+        return ioregProperty("MaxCapacity");
+    return ueventCapacity("CHARGE_FULL", "ENERGY_FULL");
+}
+
+// A whole line of at least one character, the key in quotes, " = " and digits up to the end.
+qint64 ExtraBatteryInfo::ioregProperty(const char* key) const {
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral(".+\"%1\" = (\\d+)").arg(QLatin1String(key))));
+    const QString* match = nullptr;
+    for (const QString& line : ioregOnStrings) {
+        if (!pattern.match(line).hasMatch())
+            continue;
+        if (match)
+            return 0;
+        match = &line;
+    }
+    if (!match)
+        return 0;
+    return intValue(match->split(QStringLiteral(" = ")).value(1));
+}
+
+// A whole line "POWER_SUPPLY_<key>=<digits>", exactly once.
+std::optional<qint64> ExtraBatteryInfo::ueventNumber(const char* key) const {
+    const QString prefix = QStringLiteral("POWER_SUPPLY_%1=").arg(QLatin1String(key));
+    const QString* match = nullptr;
+    for (const QString& line : ioregOnStrings) {
+        const QStringView digits = QStringView(line).mid(prefix.size());
+        if (!line.startsWith(prefix) || digits.isEmpty() ||
+            !std::all_of(digits.begin(), digits.end(),
+                         [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            continue;
+        if (match)
+            return std::nullopt;
+        match = &line;
+    }
+    if (!match)
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = QStringView(*match).mid(prefix.size()).toLongLong(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+// µAh to mAh; batteries that count energy (µWh) are converted with their design voltage (µV).
+qint64 ExtraBatteryInfo::ueventCapacity(const char* chargeKey, const char* energyKey) const {
+    if (const auto charge = ueventNumber(chargeKey))
+        return roundedMilli(double(*charge));
+    const auto energy = ueventNumber(energyKey);
+    const auto voltage = ueventNumber("VOLTAGE_MIN_DESIGN");
+    if (!energy || !voltage || *voltage == 0)
+        return 0;
+    return std::llround(double(*energy) / double(*voltage) * 1000.0);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <functional>
+
+// Calls back on the thread that attached it whenever any power-source information changes.
+class PowerSourceChangeNotifier {
+public:
+    virtual ~PowerSourceChangeNotifier() = default;
+    virtual void attach(std::function<void()> callback) = 0;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Remaining times worth showing: a smoothed rate, measured from the charge when the hardware
+// gives none, started afresh whenever the battery's situation changes.
+class BatteryTimeEstimator {
+public:
+    using Clock = std::function<QDateTime()>;
+
+    struct Reading {
+        QString status; // the kernel's text: Charging, Discharging, Full, Not charging, Unknown
+        bool onMains = false;
+        std::optional<double> rateWatts; // magnitude reported by the hardware
+        std::optional<double> energyNowWh;
+        std::optional<double> energyFullWh;
+    };
+
+    // Minutes; the time that does not apply is 0, the one that applies is -1 while no
+    // trustworthy rate exists.
+    struct Estimate {
+        qint64 timeToEmpty = 0;
+        qint64 timeToFull = 0;
+    };
+
+    explicit BatteryTimeEstimator(Clock clock);
+
+    Estimate update(const Reading& reading);
+
+private:
+    void startAfresh(const Reading& reading, const QDateTime& now);
+    std::optional<double> measuredRate(const Reading& reading, const QDateTime& now);
+    void smooth(double watts, const QDateTime& now);
+
+    Clock _clock;
+    QDateTime _lastReadingAt;
+    QString _status;
+    bool _onMains = false;
+    std::optional<double> _smoothedWatts;
+    QDateTime _smoothedAt;
+    QDateTime _referenceAt;
+    std::optional<double> _referenceWh;
+};

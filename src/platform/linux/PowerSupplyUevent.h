@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// One entry of the power-supply class as its uevent file gives it: every readable attribute as
+// "POWER_SUPPLY_<NAME>=value", in a single read.
+class PowerSupplyUevent {
+public:
+    explicit PowerSupplyUevent(QByteArray text);
+    // The parsed values point into the text, which a move keeps in place.
+    PowerSupplyUevent(PowerSupplyUevent&&) noexcept = default;
+    PowerSupplyUevent& operator=(PowerSupplyUevent&&) noexcept = default;
+    PowerSupplyUevent(const PowerSupplyUevent&) = delete;
+    PowerSupplyUevent& operator=(const PowerSupplyUevent&) = delete;
+
+    // None when the entry cannot be read: it vanished, or it is no device. Older kernels leave the
+    // type out of the uevent; it is then taken from the type attribute.
+    static std::optional<PowerSupplyUevent> read(const QString& deviceFolder);
+
+    const QByteArray& text() const { return _text; }
+    // Without the "POWER_SUPPLY_" prefix; trimmed, and an empty value counts as missing.
+    std::optional<std::string_view> value(std::string_view key) const;
+
+private:
+    QByteArray _text;
+    std::vector<std::pair<std::string_view, std::string_view>> _values;
+};

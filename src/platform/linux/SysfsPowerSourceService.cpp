@@ -1,0 +1,229 @@
+#include "SysfsPowerSourceService.h"
+
+#include <QFile>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <dirent.h>
+#include <log4cplus/loggingmacros.h>
+
+namespace {
+
+const QString kAcPower = QStringLiteral("AC Power");
+const QString kBatteryPower = QStringLiteral("Battery Power");
+constexpr double kMicro = 1e-6;
+
+QString text(const PowerSupplyUevent& uevent, std::string_view key) {
+    const auto value = uevent.value(key);
+    return value ? QString::fromUtf8(value->data(), qsizetype(value->size())) : QString();
+}
+
+bool isMainsSupply(const PowerSupplyUevent& uevent) {
+    const QString type = text(uevent, "TYPE");
+    return (type == QLatin1String("Mains") || type == QLatin1String("USB")) &&
+           text(uevent, "SCOPE") != QLatin1String("Device");
+}
+
+QStringList sortedEntries(DIR* dir) {
+    QStringList names;
+    while (const dirent* entry = readdir(dir))
+        if (entry->d_name[0] != '.')
+            names.append(QFile::decodeName(entry->d_name));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+SysfsPowerSourceService::SysfsPowerSourceService(QString powerSupplyFolder,
+                                                 BatteryTimeEstimator::Clock clock)
+    : _folder(std::move(powerSupplyFolder))
+    , _clock(std::move(clock))
+    , _logger(log4cplus::Logger::getInstance("battery.sysfs")) {}
+
+QStringList SysfsPowerSourceService::copyPowerSourcesList() {
+    _snapshot.clear();
+    DIR* dir = opendir(QFile::encodeName(_folder).constData());
+    if (!dir) {
+        if (!std::exchange(_reportedUnreadableFolder, true))
+            LOG4CPLUS_WARN(_logger, "Cannot list the power supplies in " << _folder.toStdString()
+                                                                         << ": no battery");
+        return {};
+    }
+    const QStringList names = sortedEntries(dir);
+    closedir(dir);
+
+    QStringList batteries;
+    for (const QString& name : names) {
+        // An entry that cannot be read has gone between listing and reading, or is no device.
+        auto uevent = PowerSupplyUevent::read(_folder + u'/' + name);
+        if (!uevent)
+            continue;
+        _snapshot.push_back({name, std::move(*uevent)});
+        const Supply& supply = _snapshot.back();
+        if (text(supply.uevent, "TYPE") == QLatin1String("Battery") &&
+            text(supply.uevent, "SCOPE") != QLatin1String("Device") &&
+            number(supply, "PRESENT").value_or(1) != 0)
+            batteries.append(name);
+    }
+    return batteries;
+}
+
+QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& source) {
+    const Supply* battery = find(source);
+    if (!battery)
+        return {};
+    QString status = text(battery->uevent, "STATUS");
+    if (status.isEmpty())
+        status = QStringLiteral("Unknown");
+    const QString state = powerSourceState(status);
+    const bool onMains = state == kAcPower;
+    const auto charge = chargePercentage(*battery);
+
+    QVariantMap description;
+    description.insert(QStringLiteral("Name"), source);
+    if (charge)
+        description.insert(QStringLiteral("Current Capacity"), *charge);
+    description.insert(QStringLiteral("Is Charging"), status == QLatin1String("Charging"));
+    // Firmware says Full only when the charge equals the last full charge; idle on mains it may
+    // say Not charging or Unknown instead.
+    const bool idleOnMains =
+        onMains && (status == QLatin1String("Not charging") || status == QLatin1String("Unknown"));
+    description.insert(QStringLiteral("Is Charged"), status == QLatin1String("Full") ||
+                                                         (idleOnMains && charge.value_or(0) >= 95));
+    description.insert(QStringLiteral("Power Source State"), state);
+    if (const auto batteryHealth = health(*battery))
+        description.insert(QStringLiteral("BatteryHealth"), *batteryHealth);
+
+    auto estimator = _estimators.try_emplace(source, _clock).first;
+    const auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
+    description.insert(QStringLiteral("Time to Empty"), times.timeToEmpty);
+    description.insert(QStringLiteral("Time to Full Charge"), times.timeToFull);
+    return description;
+}
+
+std::optional<QString> SysfsPowerSourceService::ueventText(const QString& source) const {
+    const Supply* supply = find(source);
+    if (!supply)
+        return std::nullopt;
+    return QString::fromUtf8(supply->uevent.text());
+}
+
+const SysfsPowerSourceService::Supply* SysfsPowerSourceService::find(const QString& name) const {
+    const auto it = std::find_if(_snapshot.begin(), _snapshot.end(),
+                                 [&](const Supply& supply) { return supply.name == name; });
+    return it == _snapshot.end() ? nullptr : &*it;
+}
+
+// A decimal value; anything else is reported once and read as missing.
+std::optional<qint64> SysfsPowerSourceService::number(const Supply& supply, std::string_view key) {
+    const auto value = supply.uevent.value(key);
+    if (!value)
+        return std::nullopt;
+    qint64 result = 0;
+    const auto [end, error] = std::from_chars(value->data(), value->data() + value->size(), result);
+    if (error == std::errc() && end == value->data() + value->size())
+        return result;
+    const QByteArray report = supply.name.toUtf8() + ' ' +
+                              QByteArray(key.data(), qsizetype(key.size())) + '=' +
+                              QByteArray(value->data(), qsizetype(value->size()));
+    if (!_reportedValues.contains(report)) {
+        _reportedValues.insert(report);
+        LOG4CPLUS_WARN(_logger, "Ignoring a value that is not a number: " << report.toStdString());
+    }
+    return std::nullopt;
+}
+
+// Quantities (charge, energy, voltage, percentages) cannot be negative.
+std::optional<qint64> SysfsPowerSourceService::amount(const Supply& supply, std::string_view key) {
+    const auto value = number(supply, key);
+    return value && *value >= 0 ? value : std::nullopt;
+}
+
+std::optional<double> SysfsPowerSourceService::fraction(const Supply& supply, std::string_view part,
+                                                        std::string_view whole) {
+    const auto numerator = amount(supply, part);
+    const auto denominator = amount(supply, whole);
+    if (!numerator || !denominator || *denominator == 0)
+        return std::nullopt;
+    return double(*numerator) / double(*denominator);
+}
+
+std::optional<qint64> SysfsPowerSourceService::chargePercentage(const Supply& battery) {
+    auto capacity = number(battery, "CAPACITY");
+    if (!capacity) {
+        auto ratio = fraction(battery, "CHARGE_NOW", "CHARGE_FULL");
+        if (!ratio)
+            ratio = fraction(battery, "ENERGY_NOW", "ENERGY_FULL");
+        if (!ratio)
+            return std::nullopt;
+        capacity = std::llround(*ratio * 100.0);
+    }
+    return std::clamp<qint64>(*capacity, 0, 100);
+}
+
+QString SysfsPowerSourceService::powerSourceState(const QString& status) {
+    bool haveSupply = false;
+    bool online = false;
+    for (const Supply& supply : _snapshot) {
+        if (!isMainsSupply(supply.uevent))
+            continue;
+        haveSupply = true;
+        online = online || number(supply, "ONLINE").value_or(0) >= 1;
+    }
+    if (haveSupply)
+        return online ? kAcPower : kBatteryPower;
+    return status == QLatin1String("Discharging") ? kBatteryPower : kAcPower;
+}
+
+std::optional<QString> SysfsPowerSourceService::health(const Supply& battery) {
+    const QString reported = text(battery.uevent, "HEALTH");
+    if (!reported.isEmpty() && reported != QLatin1String("Good") &&
+        reported != QLatin1String("Unknown"))
+        return QStringLiteral("Check Battery");
+    auto wear = fraction(battery, "CHARGE_FULL", "CHARGE_FULL_DESIGN");
+    if (!wear)
+        wear = fraction(battery, "ENERGY_FULL", "ENERGY_FULL_DESIGN");
+    if (wear)
+        return *wear >= 0.8   ? QStringLiteral("Good")
+               : *wear >= 0.5 ? QStringLiteral("Fair")
+                              : QStringLiteral("Poor");
+    if (reported == QLatin1String("Good"))
+        return reported;
+    return std::nullopt;
+}
+
+// Charge-counting batteries are brought to energy with their design voltage, so that rates can
+// be judged in watts; the voltage cancels out of the times.
+BatteryTimeEstimator::Reading SysfsPowerSourceService::timeReading(const Supply& battery,
+                                                                   const QString& status,
+                                                                   bool onMains,
+                                                                   std::optional<qint64> charge) {
+    // 0 when the battery gives no voltage at all.
+    double voltage = double(amount(battery, "VOLTAGE_MIN_DESIGN").value_or(0)) * kMicro;
+    if (voltage == 0)
+        voltage = double(amount(battery, "VOLTAGE_NOW").value_or(0)) * kMicro;
+    const auto energy = [&](std::string_view energyKey,
+                            std::string_view chargeKey) -> std::optional<double> {
+        if (const auto microWattHours = amount(battery, energyKey))
+            return double(*microWattHours) * kMicro;
+        if (const auto microAmpHours = amount(battery, chargeKey); microAmpHours && voltage > 0)
+            return double(*microAmpHours) * kMicro * voltage;
+        return std::nullopt;
+    };
+
+    BatteryTimeEstimator::Reading reading;
+    reading.status = status;
+    reading.onMains = onMains;
+    reading.energyFullWh = energy("ENERGY_FULL", "CHARGE_FULL");
+    reading.energyNowWh = energy("ENERGY_NOW", "CHARGE_NOW");
+    if (!reading.energyNowWh && charge && reading.energyFullWh)
+        reading.energyNowWh = *reading.energyFullWh * double(*charge) / 100.0;
+    // The sign of the current is not to be trusted (ACPI reports a magnitude); the status gives
+    // the direction.
+    if (const auto microWatts = number(battery, "POWER_NOW"))
+        reading.rateWatts = std::abs(double(*microWatts)) * kMicro;
+    else if (const auto microAmps = number(battery, "CURRENT_NOW"); microAmps && voltage > 0)
+        reading.rateWatts = std::abs(double(*microAmps)) * kMicro * voltage;
+    return reading;
+}

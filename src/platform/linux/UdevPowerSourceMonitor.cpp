@@ -1,0 +1,57 @@
+#include "UdevPowerSourceMonitor.h"
+
+#include <cstring>
+#include <libudev.h>
+#include <log4cplus/loggingmacros.h>
+#include <unistd.h>
+
+UdevPowerSourceMonitor::UdevPowerSourceMonitor(std::chrono::milliseconds settleDelay)
+    : _settleDelay(settleDelay)
+    , _logger(log4cplus::Logger::getInstance("battery.udev")) {}
+
+UdevPowerSourceMonitor::~UdevPowerSourceMonitor() {
+    _notifier.reset();
+    if (_monitor)
+        udev_monitor_unref(_monitor);
+    if (_udev)
+        udev_unref(_udev);
+}
+
+void UdevPowerSourceMonitor::attach(std::function<void()> callback) {
+    _callback = std::move(callback);
+    // Without the daemon libudev quietly delivers nothing; say so, the monitor costs nothing.
+    if (access("/run/udev/control", F_OK) != 0)
+        LOG4CPLUS_WARN(_logger, "udev does not seem to run: power-source changes may be noticed "
+                                "only by the periodic refresh");
+    _udev = udev_new();
+    _monitor = _udev ? udev_monitor_new_from_netlink(_udev, "udev") : nullptr;
+    if (!_monitor ||
+        udev_monitor_filter_add_match_subsystem_devtype(_monitor, "power_supply", nullptr) < 0 ||
+        udev_monitor_enable_receiving(_monitor) < 0) {
+        LOG4CPLUS_WARN(_logger, "No udev monitor for power supplies: power-source changes are "
+                                "noticed only by the periodic refresh");
+        return;
+    }
+    _notifier =
+        std::make_unique<QSocketNotifier>(udev_monitor_get_fd(_monitor), QSocketNotifier::Read);
+    QObject::connect(_notifier.get(), &QSocketNotifier::activated, _notifier.get(),
+                     [this] { receive(); });
+    _settleTimer = std::make_unique<QTimer>();
+    _settleTimer->setSingleShot(true);
+    _settleTimer->setInterval(_settleDelay);
+    QObject::connect(_settleTimer.get(), &QTimer::timeout, _settleTimer.get(),
+                     [this] { _callback(); });
+}
+
+// One event per wake-up: the notifier fires again while more are queued, and a second receive
+// on an emptied socket could block the main thread.
+void UdevPowerSourceMonitor::receive() {
+    udev_device* device = udev_monitor_receive_device(_monitor);
+    if (!device)
+        return;
+    const char* type = udev_device_get_sysattr_value(device, "type");
+    if (type && (std::strcmp(type, "Mains") == 0 || std::strcmp(type, "USB") == 0))
+        _settleTimer->start();
+    udev_device_unref(device);
+    _callback();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "battery/PowerSourceChangeNotifier.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+#include <chrono>
+#include <log4cplus/logger.h>
+#include <memory>
+
+struct udev;
+struct udev_monitor;
+
+// Power-supply change events from udev, delivered on the thread that attached the monitor.
+// After a mains change it reports once more a little later: the battery's status follows the
+// mains event only after a few seconds.
+class UdevPowerSourceMonitor : public PowerSourceChangeNotifier {
+public:
+    explicit UdevPowerSourceMonitor(
+        std::chrono::milliseconds settleDelay = std::chrono::seconds(5));
+    ~UdevPowerSourceMonitor() override;
+    UdevPowerSourceMonitor(const UdevPowerSourceMonitor&) = delete;
+    UdevPowerSourceMonitor& operator=(const UdevPowerSourceMonitor&) = delete;
+
+    // Without udev it logs a warning and never calls back; the periodic refresh still runs.
+    void attach(std::function<void()> callback) override;
+
+private:
+    void receive();
+
+    std::chrono::milliseconds _settleDelay;
+    std::function<void()> _callback;
+    udev* _udev = nullptr;
+    udev_monitor* _monitor = nullptr;
+    std::unique_ptr<QSocketNotifier> _notifier;
+    std::unique_ptr<QTimer> _settleTimer;
+    log4cplus::Logger _logger;
+};

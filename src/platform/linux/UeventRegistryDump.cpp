@@ -1,0 +1,10 @@
+#include "UeventRegistryDump.h"
+
+#include "SysfsPowerSourceService.h"
+
+UeventRegistryDump::UeventRegistryDump(const SysfsPowerSourceService& powerSources)
+    : _powerSources(powerSources) {}
+
+std::optional<QString> UeventRegistryDump::branchText(const QString& branch) {
+    return _powerSources.ueventText(branch);
+}

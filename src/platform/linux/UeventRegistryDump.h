@@ -1,0 +1,18 @@
+#pragma once
+
+#include "battery/RegistryDump.h"
+
+class SysfsPowerSourceService;
+
+// The registry on Linux: a battery's uevent, as the power-source service's latest snapshot read
+// it, so that one reading reads the file once.
+class UeventRegistryDump : public RegistryDump {
+public:
+    explicit UeventRegistryDump(const SysfsPowerSourceService& powerSources);
+
+    Format format() const override { return Format::uevent; }
+    std::optional<QString> branchText(const QString& branch) override;
+
+private:
+    const SysfsPowerSourceService& _powerSources;
+};
