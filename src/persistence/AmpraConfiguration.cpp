@@ -3,6 +3,7 @@
 #include "AmpraLocalization.h"
 #include "AmpraPreferences.h"
 #include "AmpraStatePersistence.h"
+#include "AppPersistance.h"
 #include "SettingsStore.h"
 
 AmpraConfiguration::AmpraConfiguration(SettingsStore& store)
@@ -28,4 +29,12 @@ void AmpraConfiguration::setStatePersistence(std::unique_ptr<StatePersistence> s
 
 LocalizationProvider& AmpraConfiguration::localization() const {
     return *_localization;
+}
+
+ManagedObjectContext* AmpraConfiguration::context() const {
+    return _dataStore ? _dataStore->managedObjectContext() : nullptr;
+}
+
+void AmpraConfiguration::setDataStore(AppPersistance* dataStore) {
+    _dataStore = dataStore;
 }

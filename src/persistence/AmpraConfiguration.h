@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class AppPersistance;
 class SettingsStore;
 
 // Owns one instance of each service; instances share state only through the stores.
@@ -17,9 +18,14 @@ public:
     StatePersistence& statePersistence() const override;
     void setStatePersistence(std::unique_ptr<StatePersistence> statePersistence) override;
     LocalizationProvider& localization() const override;
+    ManagedObjectContext* context() const override;
+
+    // The application's data store, which the context comes from; not owned.
+    void setDataStore(AppPersistance* dataStore);
 
 private:
     std::unique_ptr<PreferenceProvider> _preferences;
     std::unique_ptr<StatePersistence> _statePersistence;
     std::unique_ptr<LocalizationProvider> _localization;
+    AppPersistance* _dataStore = nullptr;
 };

@@ -5,6 +5,7 @@
 class PreferenceProvider;
 class StatePersistence;
 class LocalizationProvider;
+class ManagedObjectContext;
 
 // The bundle of services handed to every engine object and view instead of globals.
 class GlobalConfigurationProvider {
@@ -15,4 +16,6 @@ public:
     virtual StatePersistence& statePersistence() const = 0;
     virtual void setStatePersistence(std::unique_ptr<StatePersistence> statePersistence) = 0;
     virtual LocalizationProvider& localization() const = 0;
+    // The data store's context, opened on first use; none when the store cannot be opened.
+    virtual ManagedObjectContext* context() const = 0;
 };

@@ -1,0 +1,79 @@
+// The data store with years of history: the fetches an engine update and the history views
+// make, and the durable write of one record.
+
+#include "persistence/AppPersistance.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "persistence/ManagedObjectContext.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kSnapshots = 100000;
+constexpr int kCalibrations = 60;
+const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1764958381, Qt::UTC);
+
+// kSnapshots snapshots, one an hour back from now, and kCalibrations calibrations, one every
+// four weeks, all saved.
+class LoadedStore {
+public:
+    LoadedStore() {
+        for (int i = 0; i < kSnapshots; ++i) {
+            BatteryStatusSnapshot snapshot(context);
+            snapshot.setDate(kNow.addSecs(-3600LL * i));
+            snapshot.setCapacity(4500 - i / 1000);
+            snapshot.setCycleCount(900 - i / 100);
+        }
+        for (int i = 0; i < kCalibrations; ++i) {
+            Calibration calibration(context);
+            calibration.setDate(kNow.addDays(-28 * i));
+        }
+        if (!context.save())
+            std::abort();
+    }
+
+    QTemporaryDir folder;
+    AppPersistance persistance{nullptr, folder.path()};
+    ManagedObjectContext& context = *persistance.managedObjectContext();
+};
+
+// Made by the first benchmark, once the application exists.
+LoadedStore& loadedStore() {
+    static LoadedStore store;
+    return store;
+}
+
+void BM_FetchNewest(benchmark::State& state, const QString& entityName) {
+    ManagedObjectContext& context = loadedStore().context;
+    const int limit = int(state.range(0));
+    for (auto _ : state) {
+        auto records = context.fetchNewest(entityName, limit);
+        benchmark::DoNotOptimize(records);
+    }
+}
+// One record: what calibration control asks on every update; a hundred: the history tables.
+BENCHMARK_CAPTURE(BM_FetchNewest, Calibration, Calibration::kEntityName)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FetchNewest, BatteryStatusSnapshot, BatteryStatusSnapshot::kEntityName)
+    ->Arg(1)
+    ->Arg(100)
+    ->Unit(benchmark::kMicrosecond);
+
+// Insert and save one snapshot, synced to disk as a record written before a power-off is.
+void BM_SaveOneSnapshot(benchmark::State& state) {
+    ManagedObjectContext& context = loadedStore().context;
+    for (auto _ : state) {
+        BatteryStatusSnapshot snapshot(context);
+        snapshot.setDate(kNow);
+        snapshot.setCapacity(4400);
+        if (!context.save())
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_SaveOneSnapshot)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,193 @@
+#include "AppPersistance.h"
+
+#include "ApplicationFolder.h"
+#include "BatteryStatusSnapshot.h"
+#include "Calibration.h"
+#include "GlobalConfigurationProvider.h"
+#include "ManagedObjectContext.h"
+#include "PersistentStoreCoordinator.h"
+#include "PropertyListDictionary.h"
+#include "StoreError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <filesystem>
+#include <log4cplus/loggingmacros.h>
+
+AppPersistance::AppPersistance(GlobalConfigurationProvider* configuration,
+                               const QString& applicationFolder, ErrorPresenter* errorPresenter)
+    : configuration(configuration)
+    , logger(log4cplus::Logger::getInstance("helpers.persistance"))
+    , _applicationDocumentsDirectory(applicationFolder)
+    , _errorPresenter(errorPresenter ? errorPresenter : &_loggingErrorPresenter) {}
+
+AppPersistance::~AppPersistance() = default;
+
+QString AppPersistance::applicationDocumentsDirectory() {
+    if (_applicationDocumentsDirectory.isEmpty())
+        _applicationDocumentsDirectory = ApplicationFolder::path();
+    return _applicationDocumentsDirectory;
+}
+
+ManagedObjectContext* AppPersistance::managedObjectContext() {
+    if (!_storeOpenAttempted) {
+        _storeOpenAttempted = true;
+        openStore();
+    }
+    return _managedObjectContext.get();
+}
+
+void AppPersistance::openStore() {
+    namespace fs = std::filesystem;
+    const QString folder = applicationDocumentsDirectory();
+    const fs::path folderPath(QFile::encodeName(folder).toStdString());
+    QString failureReason = "There was an error creating or loading the application's saved data.";
+    bool shouldFail = false;
+    std::optional<StoreError> failError;
+
+    std::error_code statusError;
+    const fs::file_status status = fs::status(folderPath, statusError);
+    if (status.type() == fs::file_type::not_found) {
+        std::error_code createError;
+        fs::create_directories(folderPath, createError);
+        if (createError)
+            failError = StoreError{"The folder " + folder + " could not be created.",
+                                   QString::fromStdString(createError.message())};
+    } else if (statusError) {
+        failError = StoreError{"The folder " + folder + " could not be read.",
+                               QString::fromStdString(statusError.message())};
+    } else if (!fs::is_directory(status)) {
+        failureReason = "Expected a folder to store application data, found a file " + folder + ".";
+        shouldFail = true;
+    }
+
+    if (!failError && !shouldFail) {
+        StoreError openError;
+        _persistentStoreCoordinator = PersistentStoreCoordinator::openSQLiteStore(
+            QDir(folder).filePath(kStoreFileName), openError);
+        if (!_persistentStoreCoordinator)
+            failError = openError;
+    }
+
+    if (failError) {
+        _errorPresenter->presentError(*failError);
+        return;
+    }
+    if (shouldFail) {
+        _errorPresenter->presentError(
+            {"Failed to initialize the application's saved data", failureReason});
+        return;
+    }
+    _managedObjectContext = std::make_unique<ManagedObjectContext>(*_persistentStoreCoordinator);
+}
+
+ManagedObjectContext* AppPersistance::configurationContext() const {
+    return configuration ? configuration->context() : nullptr;
+}
+
+void AppPersistance::importDataFormAmpraOne() {
+    const QDir folder(applicationDocumentsDirectory());
+    const QString statusFile = folder.filePath(kAmpraOneStatusFileName);
+    if (!QFileInfo::exists(statusFile)) {
+        LOG4CPLUS_WARN(logger, "Web version: no ampra 1 migration data found");
+        return;
+    }
+    // Moved before it is read, so that the migration runs at most once per file.
+    const QString movedFile = folder.filePath(kAmpraOneFolder + "/" + kAmpraOneStatusFileName);
+    if (!folder.mkpath(kAmpraOneFolder) || !QFile::rename(statusFile, movedFile)) {
+        LOG4CPLUS_WARN(logger, "Error On moving ampra 1 status file for migration.");
+        return;
+    }
+    const auto status = PropertyListDictionary::read(movedFile);
+    if (!status)
+        return;
+
+    if (const auto history = status->stringArray("CalibrationHistoryArray")) {
+        ManagedObjectContext* context = configurationContext();
+        for (const QString& text : *history) {
+            const auto date = dateFromAmpra1FormatedDate(text);
+            if (date && context) {
+                Calibration calibration(*context);
+                calibration.setDate(date);
+            }
+        }
+        _persistData();
+    }
+    const auto capacities = status->stringArray("CapacityArray");
+    const auto dates = status->stringArray("DateArray");
+    if (capacities && dates)
+        loadCapacitiesFromArray(*capacities, *dates);
+}
+
+std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QString& text) const {
+    const QDate date = QLocale::system().toDate(text, "MMM dd, yyyy");
+    if (!date.isValid()) {
+        LOG4CPLUS_ERROR(logger, "Error On parsing date " << text.toStdString()
+                                                         << " during ampra 1 migration");
+        return std::nullopt;
+    }
+    // Local midnight, or the first moment of a day that starts later.
+    return date.startOfDay().toUTC();
+}
+
+std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QString& text) const {
+    static const QRegularExpression pattern("\\d+", QRegularExpression::CaseInsensitiveOption);
+    if (!pattern.isValid()) {
+        LOG4CPLUS_ERROR(logger, "Error On parsing capacities during ampra 1 migration "
+                                    << pattern.errorString().toStdString() << ", "
+                                    << "offset " << pattern.patternErrorOffset());
+        return std::nullopt;
+    }
+    // The old texts end in a character that is never part of the number: it is not searched.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.toEnd();
+    const qsizetype searched = characters.toPreviousBoundary();
+    if (searched <= 0)
+        return std::nullopt;
+    QStringList runs;
+    for (auto it = pattern.globalMatch(text.left(searched)); it.hasNext();)
+        runs << it.next().captured();
+    if (runs.size() != 2)
+        return std::nullopt;
+    bool isNumber = false;
+    const quint64 capacity = runs.at(1).toULongLong(&isNumber);
+    if (!isNumber) {
+        LOG4CPLUS_ERROR(logger, "Error On parsing capacity " << text.toStdString()
+                                                             << " during ampra 1 migration");
+        return std::nullopt;
+    }
+    return capacity;
+}
+
+void AppPersistance::loadCapacitiesFromArray(const QStringList& capacities,
+                                             const QStringList& dates) {
+    if (capacities.size() != dates.size() || capacities.isEmpty())
+        return;
+    ManagedObjectContext* context = configurationContext();
+    for (qsizetype i = 0; i < capacities.size(); ++i) {
+        const auto capacity = capacityFromAmpra1FormatedString(capacities.at(i));
+        if (!capacity)
+            continue;
+        const auto date = dateFromAmpra1FormatedDate(dates.at(i));
+        if (!date || !context)
+            continue;
+        BatteryStatusSnapshot snapshot(*context);
+        snapshot.setDate(date);
+        snapshot.setCapacity(capacity);
+    }
+    _persistData();
+}
+
+void AppPersistance::_persistData() {
+    ManagedObjectContext* context = configurationContext();
+    if (!context || !context->hasChanges())
+        return;
+    StoreError error;
+    if (!context->save(&error))
+        LOG4CPLUS_ERROR(logger, "Error On saving Calibrations during ampra 1 migration "
+                                    << error.description.toStdString() << ", "
+                                    << error.failureReason.toStdString());
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ManagedObject.h"
+
+// The battery's full-charge capacity and cycle count, taken when it became fully charged.
+class BatteryStatusSnapshot : public ManagedObject {
+public:
+    inline static const QString kEntityName = "BatteryStatusSnapshot";
+
+    explicit BatteryStatusSnapshot(ManagedObjectContext& context)
+        : ManagedObject(context, kEntityName) {}
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ManagedObject.h"
+
+// A completed calibration: when, and the battery's capacity and cycle count at that moment.
+class Calibration : public ManagedObject {
+public:
+    inline static const QString kEntityName = "Calibration";
+
+    explicit Calibration(ManagedObjectContext& context) : ManagedObject(context, kEntityName) {}
+};

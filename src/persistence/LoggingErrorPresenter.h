@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ErrorPresenter.h"
+
+#include <log4cplus/logger.h>
+
+// Writes the error to the log; the presenter of a run without a user interface.
+class LoggingErrorPresenter : public ErrorPresenter {
+public:
+    LoggingErrorPresenter();
+
+    void presentError(const StoreError& error) override;
+
+private:
+    log4cplus::Logger _logger;
+};

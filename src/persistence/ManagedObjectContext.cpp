@@ -1,0 +1,55 @@
+#include "ManagedObjectContext.h"
+
+#include "PersistentStoreCoordinator.h"
+#include "StoreError.h"
+#include "StoreRow.h"
+
+#include <algorithm>
+
+ManagedObjectContext::ManagedObjectContext(PersistentStoreCoordinator& coordinator)
+    : _coordinator(coordinator) {}
+
+bool ManagedObjectContext::hasChanges() const {
+    return !_insertedObjects.empty();
+}
+
+bool ManagedObjectContext::save(StoreError* error) {
+    if (_insertedObjects.empty())
+        return true;
+    if (!_coordinator.insert(_insertedObjects, error))
+        return false;
+    _insertedObjects.clear();
+    return true;
+}
+
+std::optional<std::vector<ManagedObject>>
+ManagedObjectContext::fetchNewest(const QString& entityName, int fetchLimit,
+                                  StoreError* error) const {
+    auto stored = _coordinator.fetchNewest(entityName, fetchLimit, error);
+    if (!stored)
+        return std::nullopt;
+
+    // Unsaved records count as newer than saved ones with the same date: newest insert first.
+    std::vector<std::shared_ptr<StoreRow>> rows;
+    std::copy_if(_insertedObjects.rbegin(), _insertedObjects.rend(), std::back_inserter(rows),
+                 [&](const auto& row) { return row->entityName == entityName; });
+    if (!rows.empty()) {
+        rows.insert(rows.end(), stored->begin(), stored->end());
+        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+            return a->date && (!b->date || *a->date > *b->date);
+        });
+        if (fetchLimit > 0 && rows.size() > size_t(fetchLimit))
+            rows.resize(fetchLimit);
+    } else {
+        rows = std::move(*stored);
+    }
+    std::vector<ManagedObject> objects;
+    objects.reserve(rows.size());
+    for (auto& row : rows)
+        objects.push_back(ManagedObject(std::move(row)));
+    return objects;
+}
+
+void ManagedObjectContext::insert(std::shared_ptr<StoreRow> row) {
+    _insertedObjects.push_back(std::move(row));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ManagedObject.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class PersistentStoreCoordinator;
+struct StoreError;
+struct StoreRow;
+
+// The main-thread view of the data store: records inserted here wait in the context until
+// save() writes them all in one transaction; fetches see them before that.
+class ManagedObjectContext {
+public:
+    explicit ManagedObjectContext(PersistentStoreCoordinator& coordinator);
+    ManagedObjectContext(const ManagedObjectContext&) = delete;
+    ManagedObjectContext& operator=(const ManagedObjectContext&) = delete;
+
+    bool hasChanges() const;
+    // On failure nothing is written and the inserted records stay in the context.
+    bool save(StoreError* error = nullptr);
+
+    // The entity's records sorted by "date" descending (records without a date last, the most
+    // recently inserted first among equal dates), at most fetchLimit of them (0: all).
+    std::optional<std::vector<ManagedObject>> fetchNewest(const QString& entityName, int fetchLimit,
+                                                          StoreError* error = nullptr) const;
+
+private:
+    friend class ManagedObject;
+
+    void insert(std::shared_ptr<StoreRow> row);
+
+    PersistentStoreCoordinator& _coordinator;
+    std::vector<std::shared_ptr<StoreRow>> _insertedObjects;
+};

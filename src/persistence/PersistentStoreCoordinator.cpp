@@ -1,0 +1,183 @@
+#include "PersistentStoreCoordinator.h"
+
+#include "BatteryStatusSnapshot.h"
+#include "Calibration.h"
+#include "StoreError.h"
+#include "StoreRow.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// The two entities are tables of the same name with the same columns. Dates are milliseconds
+// since the Unix epoch (UTC); numbers are stored as 64-bit integers.
+const char* const kCreateTable = "CREATE TABLE IF NOT EXISTS \"%1\" (id INTEGER PRIMARY KEY, "
+                                 "date INTEGER, capacity INTEGER, cycleCount INTEGER)";
+const char* const kCreateDateIndex = "CREATE INDEX IF NOT EXISTS \"%1_date\" ON \"%1\" (date)";
+
+QStringList entityNames() {
+    return {Calibration::kEntityName, BatteryStatusSnapshot::kEntityName};
+}
+
+void setError(StoreError* error, const QString& description, const QSqlError& sqlError) {
+    if (error)
+        *error = {description, sqlError.text()};
+}
+
+QVariant number(std::optional<quint64> value) {
+    // Unsigned values travel through SQLite's signed integers unchanged in their bits.
+    return value ? QVariant(qint64(*value)) : QVariant();
+}
+
+std::optional<quint64> number(const QVariant& value) {
+    return value.isNull() ? std::nullopt : std::optional(quint64(value.toLongLong()));
+}
+
+} // namespace
+
+PersistentStoreCoordinator::PersistentStoreCoordinator(const QString& path) : _path(path) {
+    // Qt names every connection; two stores open at once must not share one.
+    static int connections = 0;
+    _connectionName = QString("ampra.store.%1").arg(++connections);
+    _database = QSqlDatabase::addDatabase("QSQLITE", _connectionName);
+    _database.setDatabaseName(path);
+}
+
+PersistentStoreCoordinator::~PersistentStoreCoordinator() {
+    _newestQueries.clear();
+    _database.close();
+    _database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(_connectionName);
+}
+
+std::unique_ptr<PersistentStoreCoordinator>
+PersistentStoreCoordinator::openSQLiteStore(const QString& path, StoreError& error) {
+    std::unique_ptr<PersistentStoreCoordinator> store(new PersistentStoreCoordinator(path));
+    if (!store->_database.open()) {
+        setError(&error, "The data store " + path + " could not be opened.",
+                 store->_database.lastError());
+        return nullptr;
+    }
+    if (!store->prepareSchema(error))
+        return nullptr;
+    return store;
+}
+
+bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
+    const QString failure = "The data store " + _path + " could not be prepared.";
+    QSqlQuery query(_database);
+    if (!query.exec("PRAGMA user_version") || !query.next()) {
+        setError(&error, failure, query.lastError());
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    if (version > kSchemaVersion) {
+        error = {"The data store " + _path + " was written by a newer version of Ampra.",
+                 QString("Its schema version is %1; this version reads up to %2.")
+                     .arg(version)
+                     .arg(kSchemaVersion)};
+        return false;
+    }
+    // Records are written a few times a week, so full syncs cost nothing, and a record written
+    // just before a power-off must survive it. A rollback journal keeps the store one file that
+    // sqlite3 reads as it is and that works on any file system, where WAL needs shared memory.
+    if (!query.exec("PRAGMA journal_mode = DELETE") || !query.exec("PRAGMA synchronous = FULL")) {
+        setError(&error, failure, query.lastError());
+        return false;
+    }
+    // Always a write, also when the tables exist: a store that cannot be written fails here, at
+    // open, instead of losing every record saved later.
+    QStringList statements;
+    for (const QString& entity : entityNames())
+        statements << QString(kCreateTable).arg(entity) << QString(kCreateDateIndex).arg(entity);
+    statements << QString("PRAGMA user_version = %1").arg(kSchemaVersion);
+    if (!_database.transaction()) {
+        setError(&error, failure, _database.lastError());
+        return false;
+    }
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            setError(&error, failure, query.lastError());
+            _database.rollback();
+            return false;
+        }
+    }
+    if (!_database.commit()) {
+        setError(&error, failure, _database.lastError());
+        _database.rollback();
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::shared_ptr<StoreRow>>>
+PersistentStoreCoordinator::fetchNewest(const QString& entityName, int fetchLimit,
+                                        StoreError* error) {
+    if (!entityNames().contains(entityName)) {
+        if (error)
+            *error = {"There is no entity named " + entityName + ".",
+                      "The data store holds " + entityNames().join(" and ") + "."};
+        return std::nullopt;
+    }
+    // Walks the date index backwards: the newest rows cost the same in any size of table. The
+    // engine asks on every update, so the statement is prepared once.
+    auto [cached, isNew] = _newestQueries.try_emplace(entityName, _database);
+    QSqlQuery& query = cached->second;
+    if (isNew) {
+        query.setForwardOnly(true);
+        query.prepare(QString("SELECT id, date, capacity, cycleCount FROM \"%1\" "
+                              "ORDER BY date DESC, id DESC LIMIT ?")
+                          .arg(entityName));
+    }
+    query.bindValue(0, fetchLimit > 0 ? fetchLimit : -1);
+    if (!query.exec()) {
+        setError(error, "The " + entityName + " records could not be fetched.", query.lastError());
+        return std::nullopt;
+    }
+    std::vector<std::shared_ptr<StoreRow>> rows;
+    while (query.next()) {
+        auto row = std::make_shared<StoreRow>();
+        row->entityName = entityName;
+        row->rowId = query.value(0).toLongLong();
+        if (!query.value(1).isNull())
+            row->date = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
+        row->capacity = number(query.value(2));
+        row->cycleCount = number(query.value(3));
+        rows.push_back(std::move(row));
+    }
+    query.finish();
+    return rows;
+}
+
+bool PersistentStoreCoordinator::insert(const std::vector<std::shared_ptr<StoreRow>>& rows,
+                                        StoreError* error) {
+    const QString failure = "The changes could not be saved to the data store.";
+    if (!_database.transaction()) {
+        setError(error, failure, _database.lastError());
+        return false;
+    }
+    QSqlQuery query(_database);
+    std::vector<qint64> rowIds;
+    for (const auto& row : rows) {
+        query.prepare(QString("INSERT INTO \"%1\" (date, capacity, cycleCount) VALUES (?, ?, ?)")
+                          .arg(row->entityName));
+        query.addBindValue(row->date ? QVariant(row->date->toMSecsSinceEpoch()) : QVariant());
+        query.addBindValue(number(row->capacity));
+        query.addBindValue(number(row->cycleCount));
+        if (!query.exec()) {
+            setError(error, failure, query.lastError());
+            _database.rollback();
+            return false;
+        }
+        rowIds.push_back(query.lastInsertId().toLongLong());
+    }
+    if (!_database.commit()) {
+        setError(error, failure, _database.lastError());
+        _database.rollback();
+        return false;
+    }
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i]->rowId = rowIds[i];
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct StoreError;
+struct StoreRow;
+
+// The opened SQLite store file: its schema, and the statements that read and write records.
+// One SQLite connection per instance, closed when the instance dies.
+class PersistentStoreCoordinator {
+public:
+    // Version of the table layout, kept in the file's user_version.
+    static constexpr int kSchemaVersion = 1;
+
+    // Opens the store at path, creating the file and its tables if needed. None on failure,
+    // with the reason in error.
+    static std::unique_ptr<PersistentStoreCoordinator> openSQLiteStore(const QString& path,
+                                                                       StoreError& error);
+    ~PersistentStoreCoordinator();
+    PersistentStoreCoordinator(const PersistentStoreCoordinator&) = delete;
+    PersistentStoreCoordinator& operator=(const PersistentStoreCoordinator&) = delete;
+
+    std::optional<std::vector<std::shared_ptr<StoreRow>>>
+    fetchNewest(const QString& entityName, int fetchLimit, StoreError* error);
+    // All rows in one transaction; on success each row gets its rowId.
+    bool insert(const std::vector<std::shared_ptr<StoreRow>>& rows, StoreError* error);
+
+private:
+    explicit PersistentStoreCoordinator(const QString& path);
+    bool prepareSchema(StoreError& error);
+
+    QString _path;
+    QString _connectionName;
+    QSqlDatabase _database;
+    std::map<QString, QSqlQuery> _newestQueries;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Why a data-store operation failed: what was tried, and the reason the system gave.
+struct StoreError {
+    QString description;
+    QString failureReason;
+};
