@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 
-// The calibration schedule's state; the raw values are persisted.
+// The calibration schedule's state; the raw values are persisted and must not change.
 enum class CalibrationState { off = 0, calibrated = 1, pendingCalibration = 2, postponed = 3 };
 
-inline std::optional<CalibrationState> calibrationStateFromRaw(long long raw) {
-    if (raw < 0 || raw > 3)
-        return std::nullopt;
-    return static_cast<CalibrationState>(raw);
-}
+// The case name, for logs.
+const char* calibrationStateName(CalibrationState state);
+// None for a number that is not a raw value, e.g. a damaged stored state.
+std::optional<CalibrationState> calibrationStateFromRawValue(qint64 rawValue);

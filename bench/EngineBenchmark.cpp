@@ -1,0 +1,88 @@
+// The cost of one engine update on a store with years of history; the fetches it makes are
+// measured on their own by the store benchmark.
+
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "support/FakeBattery.h"
+#include "support/FakeDateProvider.h"
+#include "support/TestEngine.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kSnapshots = 100000;
+constexpr int kCalibrations = 60;
+
+// An engine whose store holds kSnapshots snapshots, one an hour back from now, and
+// kCalibrations calibrations, one every four weeks, the newest ten days old.
+class LoadedEngine {
+public:
+    LoadedEngine() {
+        for (int i = 0; i < kSnapshots; ++i) {
+            BatteryStatusSnapshot snapshot(context);
+            snapshot.setDate(clock.now().addSecs(-3600LL * i));
+            snapshot.setCapacity(4500 - i / 1000);
+            snapshot.setCycleCount(900 - i / 100);
+        }
+        for (int i = 0; i < kCalibrations; ++i) {
+            Calibration calibration(context);
+            calibration.setDate(clock.now().addDays(-10 - 28 * i));
+            calibration.setCapacity(4500);
+            calibration.setCycleCount(900);
+        }
+        if (!context.save())
+            std::abort();
+        // Settled: on battery, the machine waiting in initCalibration, nothing left to write.
+        battery.set(false, 60);
+        engine.manager->refresh();
+        engine.manager->refresh();
+    }
+
+    FakeDateProvider clock;
+    FakeBattery battery;
+    QTemporaryDir folder;
+    TestEngine engine{folder.path(), battery, clock};
+    ManagedObjectContext& context = *engine.configuration.context();
+};
+
+// Made by the first benchmark, once the application exists.
+LoadedEngine& loadedEngine() {
+    static LoadedEngine engine;
+    return engine;
+}
+
+void BM_Update(benchmark::State& state) {
+    LoadedEngine& loaded = loadedEngine();
+    for (auto _ : state)
+        loaded.engine.manager->refresh();
+}
+BENCHMARK(BM_Update)->Unit(benchmark::kMicrosecond);
+
+// Every other update the battery becomes full, which looks for a recent snapshot (and finds
+// one, so nothing is written); the time is per update.
+void BM_UpdateBecomingFull(benchmark::State& state) {
+    LoadedEngine& loaded = loadedEngine();
+    for (auto _ : state) {
+        loaded.battery.isCharged = !loaded.battery.isCharged;
+        loaded.engine.manager->refresh();
+    }
+    loaded.battery.isCharged = false;
+    loaded.engine.manager->refresh();
+}
+BENCHMARK(BM_UpdateBecomingFull)->Unit(benchmark::kMicrosecond);
+
+// The part of an update that reads the battery (here a fake one, through the real reader).
+void BM_BatteryRead(benchmark::State& state) {
+    FakeBattery battery;
+    BatteryData sample(battery.makeReader());
+    for (auto _ : state) {
+        sample.refreshBasicBatteryData();
+        benchmark::DoNotOptimize(sample.currectCapacity);
+    }
+}
+BENCHMARK(BM_BatteryRead)->Unit(benchmark::kMicrosecond);
+
+} // namespace

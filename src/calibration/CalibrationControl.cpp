@@ -1,0 +1,174 @@
+#include "CalibrationControl.h"
+
+#include "CalibrationData.h"
+#include "DateProvider.h"
+#include "battery/BatteryData.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "persistence/GlobalConfigurationProvider.h"
+#include "persistence/ManagedObject.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/PreferenceProvider.h"
+#include "persistence/StatePersistence.h"
+#include "persistence/StoreError.h"
+
+#include <log4cplus/loggingmacros.h>
+
+namespace {
+
+// A snapshot from today or one of the three previous calendar days is recent.
+constexpr qint64 kRecentSnapshotSeconds = 345600;
+
+std::string describe(const StoreError& error) {
+    return (error.description + ", " + error.failureReason).toStdString();
+}
+
+} // namespace
+
+CalibrationControl::CalibrationControl(GlobalConfigurationProvider& configuration,
+                                       const DateProvider& dateProvider)
+    : configuration(configuration)
+    , perferences(configuration.preferences())
+    , statePersistence(configuration.statePersistence())
+    , _dateProvider(dateProvider)
+    , logger(log4cplus::Logger::getInstance("calibration.CalibrationControl")) {}
+
+std::optional<ManagedObject> CalibrationControl::_lastSavedCalibration() const {
+    ManagedObjectContext* context = configuration.context();
+    if (!context)
+        return std::nullopt;
+    StoreError error;
+    const auto records = context->fetchNewest(Calibration::kEntityName, 1, &error);
+    if (!records) {
+        LOG4CPLUS_ERROR(logger, "Last saved calibration error: " << describe(error));
+        return std::nullopt;
+    }
+    if (records->empty())
+        return std::nullopt;
+    return records->front();
+}
+
+std::optional<bool>
+CalibrationControl::_isCalibrationDue(const std::optional<ManagedObject>& last) const {
+    if (!last)
+        return std::nullopt;
+    const auto date = last->date();
+    if (!date)
+        return true;
+    const QDateTime dueFrom =
+        _dateProvider.now().addMSecs(-qint64(perferences.timeBetweenCalibrations() * 1000));
+    return *date <= dueFrom;
+}
+
+std::optional<QDateTime> CalibrationControl::nextCalibrationDate() const {
+    return nextCalibrationDate(_lastSavedCalibration());
+}
+
+std::optional<QDateTime>
+CalibrationControl::nextCalibrationDate(const std::optional<ManagedObject>& last) const {
+    if (calibrationState == CalibrationState::postponed)
+        return statePersistence.postponeCalibrationToDate();
+    const QDateTime now = _dateProvider.now();
+    const auto date = last ? last->date() : std::nullopt;
+    if (!date)
+        return now;
+    const qint64 interval = qint64(perferences.timeBetweenCalibrations() * 1000);
+    if (*date <= now.addMSecs(-interval))
+        return now;
+    return date->addMSecs(interval);
+}
+
+void CalibrationControl::restorePersistence() {
+    if (const auto stored = statePersistence.calibrationState())
+        if (const auto state = calibrationStateFromRawValue(*stored))
+            calibrationState = *state;
+}
+
+void CalibrationControl::postponeCalibration() {
+    if (calibrationState != CalibrationState::pendingCalibration)
+        return;
+    statePersistence.setPostponeCalibrationToDate(
+        _dateProvider.now().addMSecs(qint64(perferences.postponedCalibationInterval() * 1000)));
+    calibrationState = CalibrationState::postponed;
+}
+
+void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data) {
+    if (!_previousCalibrationAlgorithmState)
+        _previousCalibrationAlgorithmState = data.calibrationAlgorithmState;
+
+    const bool finished = *_previousCalibrationAlgorithmState != AlgorithmState::calibrationDone &&
+                          data.calibrationAlgorithmState == AlgorithmState::calibrationDone;
+    _previousCalibrationAlgorithmState = data.calibrationAlgorithmState;
+    // One lookup serves the due test and the next date.
+    std::optional<ManagedObject> last;
+    if (finished) {
+        statePersistence.setPostponeCalibrationToDate(std::nullopt);
+        calibrationState = CalibrationState::calibrated;
+        insertRecordFrom<Calibration>(data.batteryData());
+        _persistData();
+        last = _lastSavedCalibration();
+    } else if (calibrationState == CalibrationState::postponed) {
+        const auto until = statePersistence.postponeCalibrationToDate();
+        if (until && *until < _dateProvider.now()) {
+            statePersistence.setPostponeCalibrationToDate(std::nullopt);
+            calibrationState = CalibrationState::pendingCalibration;
+        }
+    } else {
+        last = _lastSavedCalibration();
+        const auto due = _isCalibrationDue(last);
+        calibrationState =
+            !due || *due ? CalibrationState::pendingCalibration : CalibrationState::calibrated;
+    }
+
+    data.calibrationState = calibrationState;
+    data.nextCalibrationDate = nextCalibrationDate(last);
+
+    const bool charged = data.batteryData().isCharged;
+    const bool justBecameFull = previousIsChargedState == false && charged;
+    previousIsChargedState = charged;
+    if (justBecameFull && !_isThereRecentSnapshot()) {
+        insertRecordFrom<BatteryStatusSnapshot>(data.batteryData());
+        _persistData();
+    }
+}
+
+bool CalibrationControl::_isThereRecentSnapshot() const {
+    ManagedObjectContext* context = configuration.context();
+    if (!context)
+        return false;
+    StoreError error;
+    const auto records = context->fetchNewest(BatteryStatusSnapshot::kEntityName, 1, &error);
+    if (!records) {
+        LOG4CPLUS_ERROR(logger, "Error fetching for recent Snapshot: " << describe(error));
+        return false;
+    }
+    if (records->empty() || records->front().entityName() != BatteryStatusSnapshot::kEntityName)
+        return false;
+    const auto date = records->front().date();
+    if (!date)
+        return false;
+    // Calendar days in the user's time zone.
+    const QDate fourDaysBack =
+        _dateProvider.now().addSecs(-kRecentSnapshotSeconds).toLocalTime().date();
+    return date->toLocalTime().date() > fourDaysBack;
+}
+
+template <typename Record>
+void CalibrationControl::insertRecordFrom(const BatteryData& batteryData) {
+    ManagedObjectContext* context = configuration.context();
+    if (!context)
+        return;
+    Record record(*context);
+    record.setDate(_dateProvider.now());
+    record.setCapacity(batteryData.currectCapacity);
+    record.setCycleCount(batteryData.cycleCount);
+}
+
+void CalibrationControl::_persistData() {
+    ManagedObjectContext* context = configuration.context();
+    if (!context || !context->hasChanges())
+        return;
+    StoreError error;
+    if (!context->save(&error))
+        LOG4CPLUS_ERROR(logger, "Error On saving Calibration " << describe(error));
+}

@@ -1,0 +1,47 @@
+#include "CalibrationData.h"
+
+#include "battery/BatteryData.h"
+
+#include <cmath>
+
+CalibrationData::CalibrationData(const BatteryData& batteryData, CalibrationState calibrationState,
+                                 AlgorithmState calibrationAlgorithmState)
+    : calibrationState(calibrationState)
+    , calibrationAlgorithmState(calibrationAlgorithmState)
+    , _batteryData(&batteryData) {}
+
+std::optional<uint64_t> CalibrationData::daysUntilNextCalibration(const QDateTime& now) const {
+    if (!nextCalibrationDate)
+        return std::nullopt;
+    const double seconds = std::abs(double(now.msecsTo(*nextCalibrationDate)) / 1000.0);
+    return uint64_t(seconds / secondsInADay);
+}
+
+std::optional<double> CalibrationData::timeRemainingInCurrentStep() const {
+    double seconds = 0;
+    switch (calibrationAlgorithmState) {
+    case AlgorithmState::charging:
+    case AlgorithmState::calibrationDone:
+        seconds = double(_batteryData->timeToFull) * 60;
+        break;
+    case AlgorithmState::discharging:
+        seconds = double(_batteryData->timeToEmpty) * 60;
+        break;
+    case AlgorithmState::fullyCharged:
+        seconds = timeRemainingInRunningTimer;
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (seconds < 1)
+        return std::nullopt;
+    return seconds;
+}
+
+QString CalibrationData::description() const {
+    return QString("[CalibrationData]:Calibration State:%1, Calibration Algorithm State:%2, Next "
+                   "Calibration Date:%3, Calibration Guide Message:%4")
+        .arg(calibrationStateName(calibrationState), algorithmStateName(calibrationAlgorithmState),
+             nextCalibrationDate ? nextCalibrationDate->toString(Qt::ISODate) : "none",
+             calibrationGuideMessage.value_or("none"));
+}

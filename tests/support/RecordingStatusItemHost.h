@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/StatusItemHost.h"
+
+// A status item that keeps what it was last given, for tests of what the item shows.
+class RecordingStatusItemHost : public StatusItemHost {
+public:
+    ImageDrawer drawer;
+    QString title;
+    bool isTemplate = false;
+    bool highlighted = false;
+    int contentUpdates = 0;
+    ClickHandler click;
+    QuitHandler quit;
+
+    void setContent(const ImageDrawer& drawImage, const QString& text,
+                    bool templateImage) override {
+        drawer = drawImage;
+        title = text;
+        isTemplate = templateImage;
+        ++contentUpdates;
+    }
+    void setHighlighted(bool value) override { highlighted = value; }
+    void setClickHandler(ClickHandler handler) override { click = std::move(handler); }
+    void setQuitHandler(QuitHandler handler) override { quit = std::move(handler); }
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "FakeBattery.h"
+#include "ManualTimerProvider.h"
+#include "battery/BatteryData.h"
+#include "calibration/BatteryManager.h"
+#include "calibration/CalibrationAlgorithm.h"
+#include "calibration/CalibrationControl.h"
+#include "calibration/SystemPowerEvents.h"
+#include "calibration/SystemPowerEventsListener.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/AppPersistance.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/SettingsStore.h"
+
+#include <QDir>
+#include <memory>
+#include <vector>
+
+// The engine as the application assembles it, on the settings file and the data store in
+// `folder`, reading a fake battery, with a manual timer and system events the test sends.
+// Building a second one on the same folder is a restart of the application.
+class TestEngine : public SystemPowerEvents {
+public:
+    TestEngine(const QString& folder, FakeBattery& battery, const DateProvider& clock,
+               BatteryManagerDelegate* delegate = nullptr)
+        : settings(QDir(folder).filePath("settings.json"))
+        , configuration(settings)
+        , dataStore(&configuration, folder) {
+        configuration.setDataStore(&dataStore);
+        auto timerProvider = std::make_unique<ManualTimerProvider>();
+        timer = timerProvider.get();
+        manager = std::make_unique<BatteryManager>(
+            std::make_unique<BatteryData>(battery.makeReader()),
+            std::make_unique<CalibrationAlgorithm>(configuration.preferences(), clock),
+            std::move(timerProvider), this,
+            std::make_unique<CalibrationControl>(configuration, clock), configuration, clock);
+        manager->delegate = delegate;
+    }
+    // The manager unsubscribes while it goes, so it goes first.
+    ~TestEngine() override { manager.reset(); }
+
+    void subscribe(SystemPowerEventsListener& listener) override {
+        ++subscriptions;
+        _listener = &listener;
+    }
+    void unsubscribe(SystemPowerEventsListener& listener) override {
+        if (_listener == &listener)
+            _listener = nullptr;
+    }
+
+    // Delivered only to a subscribed listener, as the system does.
+    void sleep() {
+        if (_listener)
+            _listener->didReceiveSleepNotification();
+    }
+    void wake() {
+        if (_listener)
+            _listener->didReceiveWakeUpNotification();
+    }
+    void powerOff() {
+        if (_listener)
+            _listener->didReceivePowerOffNotification();
+    }
+
+    // Every stored record of the entity, newest first.
+    std::vector<ManagedObject> stored(const QString& entityName) {
+        ManagedObjectContext* context = configuration.context();
+        return context ? context->fetchNewest(entityName, 0).value_or(std::vector<ManagedObject>())
+                       : std::vector<ManagedObject>();
+    }
+
+    SettingsStore settings;
+    AmpraConfiguration configuration;
+    AppPersistance dataStore;
+    int subscriptions = 0;
+    ManualTimerProvider* timer = nullptr; // owned by the manager
+    std::unique_ptr<BatteryManager> manager;
+
+private:
+    SystemPowerEventsListener* _listener = nullptr;
+};
