@@ -1,8 +1,8 @@
 #!/bin/bash
-# Installs what is missing and builds Ampra; the tray application arrives with the status bar.
+# Installs what is missing, builds and starts Ampra in the tray.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build
-echo "Ampra's tray application arrives with the status bar."
+cmake --build build --target ampra
+exec ./build/src/app/ampra "$@"

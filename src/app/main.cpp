@@ -1,0 +1,65 @@
+#include "AppDelegate.h"
+#include "battery/BatteryData.h"
+#include "persistence/SettingsStore.h"
+#include "platform/linux/LinuxBatteryDataProviderFactory.h"
+#include "platform/linux/LinuxPlatformServices.h"
+#include "shell/LogSystem.h"
+#include "shell/QuitSignalHandler.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstring>
+#include <log4cplus/consoleappender.h>
+#include <log4cplus/initializer.h>
+#include <log4cplus/layout.h>
+#include <log4cplus/logger.h>
+namespace {
+
+// Warnings about the readings go to standard error, so that standard output stays the report.
+void logToStandardError() {
+    log4cplus::SharedAppenderPtr console(new log4cplus::ConsoleAppender(true));
+    console->setLayout(std::make_unique<log4cplus::PatternLayout>(LogSystem::kPattern));
+    log4cplus::Logger::getRoot().addAppender(console);
+}
+
+// The main power source's description, keys sorted, then the battery sample it gives.
+int printBattery() {
+    QTextStream out(stdout);
+    BatteryData battery(LinuxBatteryDataProviderFactory::create(false));
+    const QVariantMap description = battery.dataSource->loadMainBatteryData();
+    if (description.isEmpty()) {
+        out << "No battery found.\n";
+        return 0;
+    }
+    for (auto it = description.cbegin(); it != description.cend(); ++it)
+        out << it.key() << ": " << it.value().toString() << '\n';
+    battery.refreshBasicBatteryData();
+    out << battery.description() << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    log4cplus::Initializer logging;
+    if (argc == 2 && std::strcmp(argv[1], "--print-battery") == 0) {
+        QCoreApplication application(argc, argv);
+        logToStandardError();
+        return printBattery();
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ampra"));
+    QApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppDelegate delegate(SettingsStore::standard(),
+                         [] { return std::make_unique<LinuxPlatformServices>(); });
+    if (!delegate.applicationDidFinishLaunching())
+        return 0;
+    QuitSignalHandler quitOnSignal;
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
+                     &AppDelegate::applicationWillTerminate);
+    return application.exec();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/UserNotificationCenter.h"
+
+#include <QDBusConnection>
+#include <QList>
+#include <QObject>
+#include <optional>
+
+class QDBusError;
+
+// User notifications through org.freedesktop.Notifications on the session bus. The server's
+// capabilities are asked once, before the first notification, to know whether the body is read
+// as markup. Without a server the notifications are dropped and that is logged once.
+class FreedesktopNotificationCenter : public QObject, public UserNotificationCenter {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kService = "org.freedesktop.Notifications";
+    static constexpr const char* kPath = "/org/freedesktop/Notifications";
+    static constexpr const char* kApplicationName = "Ampra";
+    static constexpr const char* kApplicationIcon = "com.vantrel.Ampra";
+
+    explicit FreedesktopNotificationCenter(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                           QObject* parent = nullptr);
+
+    void deliver(const QString& title, const QString& subtitle, bool critical) override;
+
+private:
+    struct Notice {
+        QString title;
+        QString subtitle;
+        bool critical;
+    };
+
+    void askCapabilities();
+    void send(const Notice& notice);
+    void serverFailed(const QDBusError& error);
+
+    QDBusConnection _bus;
+    // Unknown until the server has answered; asked again after a failure, as a server may come.
+    std::optional<bool> _bodyMarkup;
+    bool _asking = false;
+    QList<Notice> _waiting;
+    bool _failureLogged = false;
+};

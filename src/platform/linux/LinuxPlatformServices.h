@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/PlatformServices.h"
+
+#include <memory>
+
+class DesktopAppearance;
+class FreedesktopNotificationCenter;
+class LogindPowerEvents;
+class TrayStatusItemHost;
+
+// The one place that picks the Linux implementation of each platform facility.
+class LinuxPlatformServices : public PlatformServices {
+public:
+    LinuxPlatformServices();
+    ~LinuxPlatformServices() override;
+
+    std::unique_ptr<BatteryDataProvider> createBatteryReader(bool automation) override;
+    SystemPowerEvents* powerEvents() override;
+    StatusItemHost* statusItemHost() override;
+    UserNotificationCenter& notificationCenter() override;
+    const AppearanceProvider& appearance() override;
+
+private:
+    std::unique_ptr<LogindPowerEvents> _powerEvents;
+    std::unique_ptr<TrayStatusItemHost> _statusItemHost;
+    std::unique_ptr<FreedesktopNotificationCenter> _notificationCenter;
+    std::unique_ptr<DesktopAppearance> _appearance;
+};

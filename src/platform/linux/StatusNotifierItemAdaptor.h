@@ -1,0 +1,54 @@
+#pragma once
+
+#include "StatusNotifierPixmap.h"
+#include "StatusNotifierToolTip.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusObjectPath>
+
+class TrayStatusItemHost;
+
+// The org.kde.StatusNotifierItem interface of the tray host's D-Bus object: properties read from
+// the host, calls handed to it.
+class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
+    Q_PROPERTY(QString Category READ Category)
+    Q_PROPERTY(QString Id READ Id)
+    Q_PROPERTY(QString Title READ Title)
+    Q_PROPERTY(QString Status READ Status)
+    Q_PROPERTY(StatusNotifierPixmapList IconPixmap READ IconPixmap)
+    Q_PROPERTY(StatusNotifierToolTip ToolTip READ ToolTip)
+    Q_PROPERTY(bool ItemIsMenu READ ItemIsMenu)
+    Q_PROPERTY(QDBusObjectPath Menu READ Menu)
+    Q_PROPERTY(QString XAyatanaLabel READ XAyatanaLabel)
+    Q_PROPERTY(QString XAyatanaLabelGuide READ XAyatanaLabelGuide)
+
+public:
+    explicit StatusNotifierItemAdaptor(TrayStatusItemHost* host);
+
+    QString Category() const;
+    QString Id() const;
+    QString Title() const;
+    QString Status() const;
+    StatusNotifierPixmapList IconPixmap() const;
+    StatusNotifierToolTip ToolTip() const;
+    bool ItemIsMenu() const;
+    QDBusObjectPath Menu() const;
+    QString XAyatanaLabel() const;
+    QString XAyatanaLabelGuide() const;
+
+public slots:
+    void Activate(int x, int y);
+    void SecondaryActivate(int x, int y);
+    void ContextMenu(int x, int y);
+    void Scroll(int delta, const QString& orientation);
+
+signals:
+    void NewIcon();
+    void NewToolTip();
+    void XAyatanaNewLabel(const QString& label, const QString& guide);
+
+private:
+    TrayStatusItemHost* _host;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "StatusNotifierPixmap.h"
+
+#include <QString>
+
+// The item's tooltip as the StatusNotifierItem protocol carries it: (sa(iiay)ss).
+struct StatusNotifierToolTip {
+    QString iconName;
+    StatusNotifierPixmapList iconPixmaps;
+    QString title;
+    QString text;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierToolTip& toolTip);
+const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierToolTip& toolTip);
+
+Q_DECLARE_METATYPE(StatusNotifierToolTip)

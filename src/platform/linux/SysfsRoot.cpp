@@ -1,0 +1,8 @@
+#include "SysfsRoot.h"
+
+#include <QtGlobal>
+
+QString SysfsRoot::powerSupplyFolder() {
+    const QString overridden = qEnvironmentVariable("AMPRA_SYSFS_ROOT");
+    return overridden.isEmpty() ? QStringLiteral("/sys/class/power_supply") : overridden;
+}

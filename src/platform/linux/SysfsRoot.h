@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The power-supply class folder: /sys/class/power_supply, or AMPRA_SYSFS_ROOT for demos and
+// manual tests against a fixture tree.
+class SysfsRoot {
+public:
+    static QString powerSupplyFolder();
+};

@@ -1,0 +1,202 @@
+#include "TrayStatusItemHost.h"
+
+#include "StatusNotifierItemAdaptor.h"
+#include "TrayIconImage.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <log4cplus/logger.h>
+#include <log4cplus/loggingmacros.h>
+
+namespace {
+
+log4cplus::Logger logger() {
+    return log4cplus::Logger::getInstance("platform.tray");
+}
+
+// Bus names must differ between items of one process.
+int nextInstance() {
+    static int count = 0;
+    return ++count;
+}
+
+} // namespace
+
+TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
+    : QObject(parent)
+    , _bus(std::move(bus))
+    , _serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+                       .arg(QCoreApplication::applicationPid())
+                       .arg(nextInstance()))
+    , _adaptor(new StatusNotifierItemAdaptor(this))
+    , _menu(std::make_unique<QMenu>()) {
+    qDBusRegisterMetaType<StatusNotifierPixmap>();
+    qDBusRegisterMetaType<StatusNotifierPixmapList>();
+    qDBusRegisterMetaType<StatusNotifierToolTip>();
+
+    //: Item of the tray icon's menu that ends Ampra
+    connect(_menu->addAction(tr("Quit")), &QAction::triggered, this, [this] {
+        if (_quitHandler)
+            _quitHandler();
+    });
+
+    if (!_bus.isConnected()) {
+        LOG4CPLUS_WARN(logger(), "No session bus: the status item goes to the XEmbed tray");
+        showFallback();
+        return;
+    }
+    _published = _bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors) &&
+                 _bus.registerService(_serviceName);
+    if (!_published) {
+        LOG4CPLUS_WARN(logger(), "Cannot publish the status item as "
+                                     << _serviceName.toStdString() << ": "
+                                     << _bus.lastError().message().toStdString());
+        showFallback();
+        return;
+    }
+    // A panel started after Ampra (at login, or restarted) brings its watcher later.
+    _watcher = new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), _bus,
+                                       QDBusServiceWatcher::WatchForRegistration |
+                                           QDBusServiceWatcher::WatchForUnregistration,
+                                       this);
+    connect(_watcher, &QDBusServiceWatcher::serviceRegistered, this,
+            &TrayStatusItemHost::registerWithWatcher);
+    connect(_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        LOG4CPLUS_INFO(logger(), "The StatusNotifierWatcher left: the status item goes to the "
+                                 "XEmbed tray");
+        showFallback();
+    });
+    registerWithWatcher();
+}
+
+TrayStatusItemHost::~TrayStatusItemHost() {
+    if (_published) {
+        _bus.unregisterService(_serviceName);
+        _bus.unregisterObject(kItemPath);
+    }
+}
+
+void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QString& title,
+                                    bool isTemplate) {
+    const bool titleChanged = title != _title;
+    _drawImage = drawImage;
+    _title = title;
+    _isTemplate = isTemplate;
+    redraw();
+    if (titleChanged) {
+        emit _adaptor->XAyatanaNewLabel(_title, QString::fromLatin1(kLabelGuide));
+        emit _adaptor->NewToolTip();
+    }
+}
+
+void TrayStatusItemHost::setHighlighted(bool highlighted) {
+    if (highlighted == _highlighted)
+        return;
+    _highlighted = highlighted;
+    redraw();
+}
+
+void TrayStatusItemHost::setClickHandler(ClickHandler handler) {
+    _clickHandler = std::move(handler);
+}
+
+void TrayStatusItemHost::setQuitHandler(QuitHandler handler) {
+    _quitHandler = std::move(handler);
+}
+
+void TrayStatusItemHost::activate(const QPoint& screenPosition) {
+    if (_clickHandler)
+        _clickHandler(screenPosition, QGuiApplication::queryKeyboardModifiers());
+}
+
+void TrayStatusItemHost::showContextMenu(const QPoint& screenPosition) {
+    _menu->popup(screenPosition);
+}
+
+void TrayStatusItemHost::registerWithWatcher() {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(kWatcherService), QString::fromLatin1(kWatcherPath),
+        QString::fromLatin1(kWatcherService), QStringLiteral("RegisterStatusNotifierItem"));
+    call << _serviceName;
+    auto* pending = new QDBusPendingCallWatcher(_bus.asyncCall(call), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<> reply = *finished;
+                if (reply.isError()) {
+                    watcherFailed(reply.error());
+                    return;
+                }
+                LOG4CPLUS_INFO(logger(), "Status item registered with the StatusNotifierWatcher as "
+                                             << _serviceName.toStdString());
+                _fallback.reset();
+            });
+}
+
+void TrayStatusItemHost::watcherFailed(const QDBusError& error) {
+    LOG4CPLUS_INFO(logger(), "No StatusNotifierWatcher (" << error.message().toStdString()
+                                                          << "): the status item goes to the "
+                                                             "XEmbed tray");
+    showFallback();
+}
+
+void TrayStatusItemHost::showFallback() {
+    if (_fallback)
+        return;
+    _fallback = std::make_unique<QSystemTrayIcon>();
+    _fallback->setContextMenu(_menu.get());
+    connect(_fallback.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason != QSystemTrayIcon::Trigger)
+                    return;
+                const QRect geometry = _fallback->geometry();
+                activate(geometry.isValid() ? geometry.center() : QCursor::pos());
+            });
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !_noTrayLogged) {
+        _noTrayLogged = true;
+        LOG4CPLUS_WARN(logger(), "No system tray: Ampra runs on without a status item until a "
+                                 "tray appears; notifications still work");
+    }
+    updateFallback();
+}
+
+void TrayStatusItemHost::redraw() {
+    QList<QImage> images;
+    StatusNotifierPixmapList pixmaps;
+    if (_drawImage || !_title.isEmpty()) {
+        for (int pixels : kIconSizes) {
+            images << TrayIconImage::render(_drawImage, _title, _highlighted, pixels);
+            pixmaps << StatusNotifierPixmap::fromImage(images.last());
+        }
+    }
+    // Refreshes arrive every minute; the panel redraws only when the picture changed.
+    if (pixmaps != _pixmaps) {
+        _images = images;
+        _pixmaps = pixmaps;
+        emit _adaptor->NewIcon();
+    }
+    updateFallback();
+}
+
+void TrayStatusItemHost::updateFallback() {
+    if (!_fallback)
+        return;
+    QIcon icon;
+    for (const QImage& image : _images)
+        icon.addPixmap(QPixmap::fromImage(image));
+    // The nearest thing to a template image: a themed tray may tint a mask.
+    icon.setIsMask(_isTemplate);
+    _fallback->setIcon(icon);
+    _fallback->setToolTip(_title.isEmpty() ? QStringLiteral("Ampra") : _title);
+    if (!icon.isNull())
+        _fallback->show();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "StatusNotifierPixmap.h"
+#include "shell/StatusItemHost.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <memory>
+
+class QDBusError;
+class QDBusServiceWatcher;
+class QMenu;
+class QSystemTrayIcon;
+class StatusNotifierItemAdaptor;
+
+// The status item on a Linux desktop: Ampra's own StatusNotifierItem on the session bus,
+// registered with the panel's StatusNotifierWatcher, and registered again whenever a watcher
+// appears. While no watcher answers, a QSystemTrayIcon (XEmbed) stands in; with no tray at all
+// the application runs on without an item.
+class TrayStatusItemHost : public QObject, public StatusItemHost {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kWatcherService = "org.kde.StatusNotifierWatcher";
+    static constexpr const char* kWatcherPath = "/StatusNotifierWatcher";
+    static constexpr const char* kItemPath = "/StatusNotifierItem";
+    // Panels that show the label reserve the width of this text.
+    static constexpr const char* kLabelGuide = "100% (10:00)";
+    // Sizes the panels ask for, from 16-pixel panels to 64-pixel HiDPI ones.
+    static constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64};
+
+    explicit TrayStatusItemHost(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                QObject* parent = nullptr);
+    ~TrayStatusItemHost() override;
+
+    void setContent(const ImageDrawer& drawImage, const QString& title, bool isTemplate) override;
+    void setHighlighted(bool highlighted) override;
+    void setClickHandler(ClickHandler handler) override;
+    void setQuitHandler(QuitHandler handler) override;
+
+    // The bus name under which the item is registered with the watcher.
+    QString serviceName() const { return _serviceName; }
+    QString title() const { return _title; }
+    const StatusNotifierPixmapList& pixmaps() const { return _pixmaps; }
+
+    // Calls from the panel, through the D-Bus adaptor or the stand-in tray icon.
+    void activate(const QPoint& screenPosition);
+    void showContextMenu(const QPoint& screenPosition);
+
+private:
+    void registerWithWatcher();
+    void watcherFailed(const QDBusError& error);
+    void showFallback();
+    void redraw();
+    void updateFallback();
+
+    QDBusConnection _bus;
+    QString _serviceName;
+    bool _published = false;
+    StatusNotifierItemAdaptor* _adaptor;
+    QDBusServiceWatcher* _watcher = nullptr;
+    std::unique_ptr<QMenu> _menu;
+    std::unique_ptr<QSystemTrayIcon> _fallback;
+    bool _noTrayLogged = false;
+
+    ImageDrawer _drawImage;
+    QString _title;
+    bool _isTemplate = false;
+    bool _highlighted = false;
+    QList<QImage> _images;
+    StatusNotifierPixmapList _pixmaps;
+    ClickHandler _clickHandler;
+    QuitHandler _quitHandler;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The desktop's appearance name: "Light", or another name for a dark panel.
+class AppearanceProvider {
+public:
+    virtual ~AppearanceProvider() = default;
+
+    virtual QString interfaceStyle() const = 0;
+};

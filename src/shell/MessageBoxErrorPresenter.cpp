@@ -1,0 +1,21 @@
+#include "MessageBoxErrorPresenter.h"
+
+#include "persistence/StoreError.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <log4cplus/loggingmacros.h>
+
+MessageBoxErrorPresenter::MessageBoxErrorPresenter()
+    : _logger(log4cplus::Logger::getInstance("helpers.persistance")) {}
+
+void MessageBoxErrorPresenter::presentError(const StoreError& error) {
+    LOG4CPLUS_ERROR(_logger, error.description.toStdString()
+                                 << ": " << error.failureReason.toStdString());
+    // Offscreen runs (tests, scripts) have nobody to click the dialog away.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ampra"), error.description);
+    box.setInformativeText(error.failureReason);
+    box.exec();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <functional>
+
+// The application's item in the desktop's tray, as the status-bar controller sees it: content in,
+// clicks out. How the item reaches the panel is the implementation's business.
+class StatusItemHost {
+public:
+    // Draws the icon for a square slot of `pixels` by `pixels`; a narrower image is centred. The
+    // host asks once per size a panel may use, so that every size is drawn, not scaled.
+    using ImageDrawer = std::function<QImage(int pixels)>;
+    using ClickHandler =
+        std::function<void(const QPoint& screenPosition, Qt::KeyboardModifiers modifiers)>;
+    using QuitHandler = std::function<void()>;
+
+    virtual ~StatusItemHost() = default;
+
+    // Replaces image and title wholesale. Without a drawer the item shows its title alone; with an
+    // empty title, the image alone. A template image is one the panel may tint.
+    virtual void setContent(const ImageDrawer& drawImage, const QString& title,
+                            bool isTemplate) = 0;
+    virtual void setHighlighted(bool highlighted) = 0;
+    // Called on a primary click, on press, with the click's screen position.
+    virtual void setClickHandler(ClickHandler handler) = 0;
+    // Called when the user picks Quit in the item's menu.
+    virtual void setQuitHandler(QuitHandler handler) = 0;
+};

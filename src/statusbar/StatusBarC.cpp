@@ -1,0 +1,120 @@
+#include "StatusBarC.h"
+
+#include "AmpraStyleKit.h"
+#include "StatusBarCDelegate.h"
+#include "battery/BatteryData.h"
+#include "calibration/CalibrationData.h"
+#include "persistence/GlobalConfigurationProvider.h"
+#include "persistence/PreferenceProvider.h"
+#include "shell/AppearanceProvider.h"
+#include "shell/StatusItemHost.h"
+
+#include <QTime>
+#include <QTimer>
+#include <log4cplus/loggingmacros.h>
+
+StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHost* statusItem,
+                       const AppearanceProvider& appearance)
+    : configuration(configuration)
+    , _statusItem(statusItem)
+    , _appearance(appearance)
+    , logger(log4cplus::Logger::getInstance("ui.statusbar")) {
+    if (_statusItem)
+        _statusItem->setClickHandler(
+            [this](const QPoint&, Qt::KeyboardModifiers modifiers) { toolbarClick(modifiers); });
+}
+
+void StatusBarC::setState(bool highlighted) {
+    if (!_statusItem)
+        return;
+    QTimer::singleShot(0, this, [this, highlighted] { _statusItem->setHighlighted(highlighted); });
+}
+
+void StatusBarC::toolbarClick(Qt::KeyboardModifiers modifiers) {
+    // A control-click is left alone entirely, as the press of a modifier-driven gesture.
+    if (modifiers & Qt::ControlModifier)
+        return;
+    if (_statusItem)
+        _statusItem->setHighlighted(true);
+    if (delegate)
+        delegate->statusBarControllerRequest(*this);
+}
+
+void StatusBarC::refreshContentWithData(const CalibrationData& data) {
+    if (!_statusItem)
+        return;
+    const StatusBarContent content = contentForData(data);
+    StatusItemHost::ImageDrawer drawer;
+    if (content.icon)
+        drawer = [icon = *content.icon](int pixels) {
+            return icon.draw(pixels);
+        };
+    _statusItem->setContent(drawer, content.title.value_or(QString()), content.isTemplate);
+}
+
+StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
+    const PreferenceProvider& preferences = configuration.preferences();
+    const bool showIcon = preferences.showIcon();
+    const bool lightStyle = _appearance.interfaceStyle() == QLatin1String("Light");
+    StatusBarContent content;
+    QString text = title(data.batteryData(), preferences.showTime(), preferences.showPercentage());
+    if (text.isEmpty() && !showIcon)
+        text = QStringLiteral("A"); // the item must always show something
+    if (!text.isEmpty())
+        content.title = text;
+    if (showIcon) {
+        content.icon = buttonImageWithData(data.batteryData(), lightStyle);
+        content.isTemplate = !lightStyle;
+    }
+    return content;
+}
+
+QString StatusBarC::title(const BatteryData& batteryData, bool showTime, bool showPercentage) {
+    const QString percentage =
+        showPercentage ? QString::number(batteryData.currentChargePercentage) + '%' : QString();
+    if (!showTime)
+        return percentage;
+    QString time;
+    if (batteryData.timeToEmpty != 0)
+        time = durationText(batteryData.timeToEmpty);
+    else if (batteryData.timeToFull != 0)
+        time = durationText(batteryData.timeToFull);
+    else if (!batteryData.isCharged)
+        time = QStringLiteral("...");
+    // A charged battery's time, if any, joins the percentage without brackets.
+    if (showPercentage && !batteryData.isCharged)
+        time = " (" + time + ")";
+    return percentage + time;
+}
+
+QString StatusBarC::durationText(uint64_t minutes) {
+    // A clock time that many minutes after midnight: a day or more wraps around.
+    return QTime(0, 0).addSecs(int((minutes % (24 * 60)) * 60)).toString(QStringLiteral("H:mm"));
+}
+
+StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
+                                              bool lightStyle) const {
+    const PreferenceProvider& preferences = configuration.preferences();
+    const QColor strokeColor =
+        lightStyle ? QColor::fromRgbF(0.22f, 0.243f, 0.263f, 1.0f) : QColor(Qt::white);
+    const uint64_t charge = batteryData.currentChargePercentage;
+    QColor fillColor = strokeColor;
+    if (preferences.useColoredStatusBarIcon() && lightStyle) {
+        if (charge <= 19)
+            fillColor = AmpraStyleKit::almostEmptyFillColor();
+        else if (charge <= 98)
+            fillColor = batteryData.isCharging ? AmpraStyleKit::chargingFillColor()
+                                               : AmpraStyleKit::dischargingFillColor();
+        else if (charge <= 100)
+            fillColor = AmpraStyleKit::fullBatteryFillColor();
+        else
+            LOG4CPLUS_ERROR(logger, "Unknown charge value to set in the status bar");
+    }
+    const bool vertical = preferences.useVerticalIcons();
+    if (batteryData.powerSource == PowerSourceType::acPowered)
+        return {vertical ? StatusBarIcon::Kind::charging : StatusBarIcon::Kind::chargingH,
+                strokeColor, strokeColor, charge};
+    return {vertical ? StatusBarIcon::Kind::verticalBattery
+                     : StatusBarIcon::Kind::horizontalBattery,
+            strokeColor, fillColor, charge};
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "StatusBarIcon.h"
+
+#include <QString>
+#include <optional>
+
+// What the status item shows, decided apart from how the tray shows it.
+struct StatusBarContent {
+    std::optional<StatusBarIcon> icon;
+    // None: the image alone.
+    std::optional<QString> title;
+    // The panel may tint a template image to suit a dark theme.
+    bool isTemplate = false;
+};

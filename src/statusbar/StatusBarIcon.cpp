@@ -1,0 +1,31 @@
+#include "StatusBarIcon.h"
+
+#include "AmpraStyleKit.h"
+
+QSizeF StatusBarIcon::frameSize() const {
+    switch (kind) {
+    case Kind::verticalBattery:
+        return {11, 22};
+    case Kind::charging:
+        return {16, 22};
+    default:
+        return {22, 22};
+    }
+}
+
+QImage StatusBarIcon::draw(int pixels) const {
+    const QRectF frame(QPointF(0, 0), frameSize() * (pixels / 22.0));
+    switch (kind) {
+    case Kind::verticalBattery:
+        return AmpraStyleKit::imageOfVerticalBatteryBlack(strokeColor, fillColor, frame,
+                                                          double(chargePercentage));
+    case Kind::horizontalBattery:
+        return AmpraStyleKit::imageOfHorizontalBatteryBlack(strokeColor, fillColor, frame,
+                                                            double(chargePercentage));
+    case Kind::charging:
+        return AmpraStyleKit::imageOfBatteryCharging(frame, strokeColor);
+    case Kind::chargingH:
+        return AmpraStyleKit::imageOfBatteryChargingH(frame, strokeColor);
+    }
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSizeF>
+#include <cstdint>
+
+// Which battery image the status item shows, in which colours, at which charge.
+struct StatusBarIcon {
+    enum class Kind { verticalBattery, horizontalBattery, charging, chargingH };
+
+    Kind kind;
+    QColor strokeColor;
+    QColor fillColor;
+    uint64_t chargePercentage;
+
+    // The frame in points; the panel's slot is 22 points high.
+    QSizeF frameSize() const;
+    // Drawn for a square slot of `pixels`: the frame scaled to the slot, never a scaled bitmap.
+    QImage draw(int pixels) const;
+};

@@ -1,0 +1,30 @@
+#include "StyledText.h"
+
+#include <QFontMetricsF>
+
+QTextCharFormat StyledText::charFormat() const {
+    QTextCharFormat format;
+    if (!hasAttributes)
+        return format;
+    if (font)
+        format.setFont(*font, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    format.setForeground(foregroundColor);
+    format.setBackground(backgroundColor);
+    if (kern != 0) {
+        format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        format.setFontLetterSpacing(kern);
+    }
+    return format;
+}
+
+QTextBlockFormat StyledText::blockFormat() const {
+    QTextBlockFormat format;
+    if (!paragraph)
+        return format;
+    format.setAlignment(paragraph->alignment);
+    // Qt knows no maximum line height: a fixed height of the font's own spacing, capped, is one.
+    const qreal natural = font ? QFontMetricsF(*font).lineSpacing() : paragraph->maximumLineHeight;
+    format.setLineHeight(qMin(natural, paragraph->maximumLineHeight),
+                         QTextBlockFormat::FixedHeight);
+    return format;
+}

@@ -1,0 +1,154 @@
+#include "shell/AppManager.h"
+
+#include "battery/BatteryDataProvider.h"
+#include "calibration/BatteryManager.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/AppPersistance.h"
+#include "persistence/Calibration.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/SettingsStore.h"
+#include "persistence/StatePersistence.h"
+#include "platform/linux/LinuxBatteryDataProviderFactory.h"
+#include "shell/AppearanceProvider.h"
+#include "shell/PlatformServices.h"
+#include "shell/UserNotificationCenter.h"
+#include "support/LogCapture.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingStatusItemHost.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Notice {
+    QString title, subtitle;
+    bool critical;
+    bool operator==(const Notice&) const = default;
+};
+
+void PrintTo(const Notice& notice, std::ostream* out) {
+    *out << notice.title.toStdString() << " / " << notice.subtitle.toStdString()
+         << (notice.critical ? " (critical)" : "");
+}
+
+class TestPlatform : public PlatformServices,
+                     public UserNotificationCenter,
+                     public AppearanceProvider {
+public:
+    explicit TestPlatform(const QString& sysfs) : _sysfs(sysfs) {}
+
+    std::unique_ptr<BatteryDataProvider> createBatteryReader(bool) override {
+        return LinuxBatteryDataProviderFactory::create(false, _sysfs);
+    }
+    SystemPowerEvents* powerEvents() override { return nullptr; }
+    StatusItemHost* statusItemHost() override { return &host; }
+    UserNotificationCenter& notificationCenter() override { return *this; }
+    const AppearanceProvider& appearance() override { return *this; }
+    void deliver(const QString& title, const QString& subtitle, bool critical) override {
+        notices.push_back({title, subtitle, critical});
+    }
+    QString interfaceStyle() const override { return "Light"; }
+
+    RecordingStatusItemHost host;
+    std::vector<Notice> notices;
+
+private:
+    QString _sysfs;
+};
+
+// A laptop on a copy of a fixture tree whose readings the test changes.
+class AppManagerTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString sysfs = dir.filePath("power_supply");
+    SettingsStore settings{dir.filePath("settings.json")};
+
+    void SetUp() override {
+        const QString fixture = QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging";
+        for (const char* device : {"AC", "BAT0"}) {
+            QDir().mkpath(sysfs + "/" + device);
+            for (const char* file : {"type", "uevent"})
+                QFile::copy(fixture + "/" + device + "/" + file, sysfs + "/" + device + "/" + file);
+        }
+    }
+
+    void setUevent(const QString& device, const QString& key, const QString& value) {
+        QFile file(sysfs + "/" + device + "/uevent");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        text.replace(QRegularExpression("^POWER_SUPPLY_" + key + "=.*$",
+                                        QRegularExpression::MultilineOption),
+                     "POWER_SUPPLY_" + key + "=" + value);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+    }
+};
+
+TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
+    TestPlatform platform(sysfs);
+    LogCapture log("helpers.persistance");
+    AppManager manager(platform, settings);
+    EXPECT_EQ(platform.host.contentUpdates, 0); // the first update waits for the event loop
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(platform.host.title.startsWith("70% (")) << platform.host.title.toStdString();
+    ASSERT_TRUE(manager.lastReceivedData());
+
+    manager.startCalibrationControl(); // first launch: the old history is looked for
+    EXPECT_EQ(log.count("Web version: no ampra 1 migration data found"), 1);
+
+    settings.setBool(false, "ShowTime"); // redrawn at once, not at the next tick
+    EXPECT_EQ(platform.host.title, "70%");
+
+    // A recent calibration: not pending, so power-source changes are announced.
+    Calibration calibration(*manager.applicationPersistance()->managedObjectContext());
+    calibration.setDate(QDateTime::currentDateTimeUtc().addDays(-1));
+    ASSERT_TRUE(manager.applicationPersistance()->managedObjectContext()->save());
+
+    setUevent("AC", "ONLINE", "1");
+    setUevent("BAT0", "STATUS", "Charging");
+    manager.batteryManager()->refresh();
+    setUevent("AC", "ONLINE", "0");
+    setUevent("BAT0", "STATUS", "Discharging");
+    setUevent("BAT0", "CAPACITY", "15");
+    manager.batteryManager()->refresh();
+    setUevent("BAT0", "CAPACITY", "4");
+    manager.batteryManager()->refresh();
+    manager.batteryManager()->refresh();
+
+    const std::vector<Notice> expected = {
+        {"Calibration process:", "Plug your Mac to fully charge it.", false}, // none saved yet
+        {"Change on power source", "Now running on AC", false},
+        {"Change on power source", "Now running on battery", false},
+        {"Low battery", "Battery charge is under 20 %", false},
+        {"Low battery", "Battery charge is under 5 %", true},
+    };
+    EXPECT_EQ(platform.notices, expected);
+
+    manager.stopCalibrationControl();
+    EXPECT_FALSE(manager.configuration()->statePersistence().isFirstLaunch());
+}
+
+TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
+    TestPlatform platform(sysfs);
+    AppManager manager(platform, settings);
+    manager.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
+                                                                      std::nullopt);
+    manager.batteryManagerNotifyEventOnCalibrationProccessWithMessage(
+        *manager.batteryManager(), QString("Calibration Done!!"));
+    manager.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
+        *manager.batteryManager(), -108001);
+    const std::vector<Notice> expected = {
+        {"Calibration process:", "Calibration Done!!", false},
+        {"Unplug your mac", "You have been connected for too long", false},
+    };
+    EXPECT_EQ(platform.notices, expected);
+}
+
+} // namespace

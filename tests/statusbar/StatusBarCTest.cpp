@@ -1,0 +1,178 @@
+#include "statusbar/StatusBarC.h"
+
+#include "battery/BatteryData.h"
+#include "calibration/CalibrationData.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/PreferenceProvider.h"
+#include "persistence/SettingsStore.h"
+#include "shell/AppearanceProvider.h"
+#include "statusbar/AmpraStyleKit.h"
+#include "statusbar/StatusBarCDelegate.h"
+#include "support/LogCapture.h"
+#include "support/RecordingStatusItemHost.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+namespace {
+
+class FixedAppearance : public AppearanceProvider {
+public:
+    QString style = "Light";
+    QString interfaceStyle() const override { return style; }
+};
+
+class MockDelegate : public StatusBarCDelegate {
+public:
+    MOCK_METHOD(void, statusBarControllerRequest, (StatusBarC&), (override));
+};
+
+class StatusBarCTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath("settings.json")};
+    AmpraConfiguration configuration{store};
+    FixedAppearance appearance;
+    RecordingStatusItemHost host;
+    StatusBarC controller{configuration, &host, appearance};
+    BatteryData battery;
+    CalibrationData data{battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
+
+    void texts(bool time, bool percentage, bool icon = true) {
+        configuration.preferences().setShowTime(time);
+        configuration.preferences().setShowPercentage(percentage);
+        configuration.preferences().setShowIcon(icon);
+    }
+    void sample(uint64_t charge, uint64_t toEmpty, uint64_t toFull, bool charged) {
+        battery.currentChargePercentage = charge;
+        battery.timeToEmpty = toEmpty;
+        battery.timeToFull = toFull;
+        battery.isCharged = charged;
+    }
+};
+
+TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
+    struct Row {
+        bool time, percentage;
+        uint64_t charge, toEmpty, toFull;
+        bool charged;
+        const char* title;
+    };
+    const Row rows[] = {
+        {true, true, 85, 125, 0, false, "85% (2:05)"}, {true, true, 62, 0, 48, false, "62% (0:48)"},
+        {true, true, 100, 0, 0, true, "100%"},         {true, true, 97, 0, 0, false, "97% (...)"},
+        {true, false, 50, 45, 0, false, "0:45"},       {true, false, 50, 1500, 0, false, "1:00"},
+        {true, false, 50, 0, 0, false, "..."},         {true, false, 50, 0, 90, false, "1:30"},
+        {false, true, 7, 30, 0, false, "7%"},
+    };
+    for (const Row& row : rows) {
+        texts(row.time, row.percentage);
+        sample(row.charge, row.toEmpty, row.toFull, row.charged);
+        EXPECT_EQ(controller.contentForData(data).title, QString(row.title)) << row.title;
+    }
+
+    texts(false, false, true);
+    EXPECT_FALSE(controller.contentForData(data).title); // image alone
+    texts(false, false, false);
+    const StatusBarContent textOnly = controller.contentForData(data);
+    EXPECT_EQ(textOnly.title, QString("A"));
+    EXPECT_FALSE(textOnly.icon);
+}
+
+TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
+    battery.powerSource = PowerSourceType::batteryPowered;
+    const struct {
+        uint64_t charge;
+        bool charging;
+        QColor fill;
+    } bands[] = {
+        {19, false, AmpraStyleKit::almostEmptyFillColor()},
+        {20, true, AmpraStyleKit::chargingFillColor()},
+        {20, false, AmpraStyleKit::dischargingFillColor()},
+        {98, false, AmpraStyleKit::dischargingFillColor()},
+        {99, false, AmpraStyleKit::fullBatteryFillColor()},
+        {100, true, AmpraStyleKit::fullBatteryFillColor()},
+    };
+    for (const auto& band : bands) {
+        battery.currentChargePercentage = band.charge;
+        battery.isCharging = band.charging;
+        const StatusBarContent content = controller.contentForData(data);
+        ASSERT_TRUE(content.icon);
+        EXPECT_EQ(content.icon->fillColor, band.fill) << band.charge;
+        EXPECT_EQ(content.icon->kind, StatusBarIcon::Kind::verticalBattery);
+        EXPECT_FALSE(content.isTemplate);
+    }
+
+    LogCapture log("ui.statusbar");
+    battery.currentChargePercentage = 101;
+    const StatusBarContent overfull = controller.contentForData(data);
+    EXPECT_EQ(overfull.icon->fillColor, overfull.icon->strokeColor);
+    EXPECT_EQ(log.count("Unknown charge value to set in the status bar"), 1);
+
+    appearance.style = "Dark"; // a dark panel gets the plain white template icon
+    battery.currentChargePercentage = 50;
+    const StatusBarContent dark = controller.contentForData(data);
+    EXPECT_TRUE(dark.isTemplate);
+    EXPECT_EQ(dark.icon->strokeColor, QColor(Qt::white));
+    EXPECT_EQ(dark.icon->fillColor, QColor(Qt::white));
+
+    appearance.style = "Light";
+    battery.powerSource = PowerSourceType::acPowered; // the bolt, whatever the charge
+    configuration.preferences().setUseVerticalIcons(false);
+    const StatusBarContent mains = controller.contentForData(data);
+    EXPECT_EQ(mains.icon->kind, StatusBarIcon::Kind::chargingH);
+    EXPECT_EQ(mains.icon->fillColor, mains.icon->strokeColor);
+}
+
+TEST_F(StatusBarCTest, ClicksReachTheDelegateExceptControlClicks) {
+    MockDelegate delegate;
+    controller.delegate = &delegate;
+    EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller))).Times(1);
+    host.click(QPoint(10, 10), Qt::ControlModifier);
+    EXPECT_FALSE(host.highlighted);
+    host.click(QPoint(10, 10), Qt::NoModifier);
+    EXPECT_TRUE(host.highlighted);
+}
+
+// Renders the item as a panel would show it, for people to look at.
+TEST_F(StatusBarCTest, WritesTheRenderedItemsForATableOfSituations) {
+    const QString folder = QString(AMPRA_BUILD_DIR) + "/statusbar-items";
+    QDir().mkpath(folder);
+    const struct {
+        const char* name;
+        PowerSourceType source;
+        uint64_t charge, toEmpty, toFull;
+        bool charging, charged;
+        const char* style;
+    } situations[] = {
+        {"battery-85", PowerSourceType::batteryPowered, 85, 125, 0, false, false, "Light"},
+        {"battery-15", PowerSourceType::batteryPowered, 15, 20, 0, false, false, "Light"},
+        {"charging-62", PowerSourceType::acPowered, 62, 0, 48, true, false, "Light"},
+        {"charged-100", PowerSourceType::acPowered, 100, 0, 0, false, true, "Light"},
+        {"battery-97-dark", PowerSourceType::batteryPowered, 97, 0, 0, false, false, "Dark"},
+    };
+    for (const auto& situation : situations) {
+        battery.powerSource = situation.source;
+        sample(situation.charge, situation.toEmpty, situation.toFull, situation.charged);
+        battery.isCharging = situation.charging;
+        appearance.style = situation.style;
+        controller.refreshContentWithData(data);
+        ASSERT_TRUE(host.drawer);
+
+        QImage panel(140, 22, QImage::Format_ARGB32_Premultiplied);
+        panel.fill(appearance.style == "Light" ? QColor(236, 236, 236) : QColor(40, 40, 40));
+        QPainter painter(&panel);
+        const QImage icon = host.drawer(22);
+        painter.drawImage(QPoint(2, 0), icon);
+        painter.setPen(appearance.style == "Light" ? Qt::black : Qt::white);
+        painter.setFont(QFont("DejaVu Sans", 9));
+        painter.drawText(QRect(icon.width() + 6, 0, 130, 22), Qt::AlignVCenter, host.title);
+        painter.end();
+        EXPECT_TRUE(panel.save(folder + "/" + situation.name + ".png"));
+        EXPECT_EQ(icon.height(), 22);
+    }
+}
+
+} // namespace
