@@ -1,6 +1,6 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 
-#include "WaitFor.h"
+#include "support/WaitFor.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
 

@@ -1,6 +1,6 @@
 #include "platform/linux/LogindPowerEvents.h"
 
-#include "WaitFor.h"
+#include "support/WaitFor.h"
 #include "calibration/SystemPowerEventsListener.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"

@@ -1,6 +1,6 @@
 #include "platform/linux/TrayStatusItemHost.h"
 
-#include "WaitFor.h"
+#include "support/WaitFor.h"
 #include "platform/linux/StatusNotifierToolTip.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"

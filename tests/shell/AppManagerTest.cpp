@@ -8,19 +8,23 @@
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
 #include "persistence/StatePersistence.h"
+#include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "shell/AppearanceProvider.h"
 #include "shell/PlatformServices.h"
-#include "shell/UserNotificationCenter.h"
+#include "support/DBusMock.h"
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingStatusItemHost.h"
+#include "support/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -37,9 +41,8 @@ void PrintTo(const Notice& notice, std::ostream* out) {
          << (notice.critical ? " (critical)" : "");
 }
 
-class TestPlatform : public PlatformServices,
-                     public UserNotificationCenter,
-                     public AppearanceProvider {
+// The Linux reader on a fixture tree and the real notification client; the tray is recorded.
+class TestPlatform : public PlatformServices, public AppearanceProvider {
 public:
     explicit TestPlatform(const QString& sysfs) : _sysfs(sysfs) {}
 
@@ -48,15 +51,29 @@ public:
     }
     SystemPowerEvents* powerEvents() override { return nullptr; }
     StatusItemHost* statusItemHost() override { return &host; }
-    UserNotificationCenter& notificationCenter() override { return *this; }
+    UserNotificationCenter& notificationCenter() override { return notifications; }
     const AppearanceProvider& appearance() override { return *this; }
-    void deliver(const QString& title, const QString& subtitle, bool critical) override {
-        notices.push_back({title, subtitle, critical});
-    }
     QString interfaceStyle() const override { return "Light"; }
 
+    // The notifications the server has been asked to show, once `count` have arrived.
+    std::vector<Notice> notices(int count) const {
+        QList<QVariantList> calls;
+        waitFor([&] {
+            calls = server->methodCalls("Notify");
+            return calls.size() >= count;
+        });
+        std::vector<Notice> result;
+        for (const QVariantList& call : calls)
+            result.push_back({call.at(3).toString(), call.at(4).toString(),
+                              call.at(6).toMap().value("urgency").toInt() == 2});
+        return result;
+    }
+
+    std::unique_ptr<DBusMock> server =
+        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
+                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    FreedesktopNotificationCenter notifications;
     RecordingStatusItemHost host;
-    std::vector<Notice> notices;
 
 private:
     QString _sysfs;
@@ -129,7 +146,7 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
         {"Low battery", "Battery charge is under 20 %", false},
         {"Low battery", "Battery charge is under 5 %", true},
     };
-    EXPECT_EQ(platform.notices, expected);
+    EXPECT_EQ(platform.notices(5), expected);
 
     manager.stopCalibrationControl();
     EXPECT_FALSE(manager.configuration()->statePersistence().isFirstLaunch());
@@ -148,7 +165,31 @@ TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
         {"Calibration process:", "Calibration Done!!", false},
         {"Unplug your mac", "You have been connected for too long", false},
     };
-    EXPECT_EQ(platform.notices, expected);
+    EXPECT_EQ(platform.notices(2), expected);
+}
+
+TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           "/com.vantrel.Ampra";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(QFileInfo(folder).path());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    TestPlatform platform(sysfs);
+    LogCapture log("helpers.persistance");
+    AppManager manager(platform, settings);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(manager.applicationPersistance()->managedObjectContext());
+    EXPECT_EQ(log.count("Failed to initialize the application's saved data: Expected a folder to "
+                        "store application data, found a file " +
+                        folder.toStdString() + "."),
+              1);
+    setUevent("BAT0", "CAPACITY", "42");
+    manager.batteryManager()->refresh(); // the engine goes on, with nothing to store into
+    EXPECT_TRUE(platform.host.title.startsWith("42%"));
+    QFile::remove(folder);
 }
 
 } // namespace
