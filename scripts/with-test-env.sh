@@ -3,6 +3,7 @@
 # every helper it started, pass or fail.
 set -euo pipefail
 
+config_template="$(cd "$(dirname "$0")/.." && pwd)/tests/support/private-bus.conf"
 root=$(mktemp -d /tmp/ampra-test.XXXXXX)
 pids=()
 cleanup() {
@@ -23,19 +24,8 @@ unset DISPLAY WAYLAND_DISPLAY
 
 start_bus() {
     local type=$1
-    cat >"$root/$type.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>$type</type>
-  <listen>unix:tmpdir=$root</listen>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+    sed -e "s|@TYPE@|$type|" -e "s|@FOLDER@|$root|" "$config_template" \
+        >"$root/$type.conf"
     dbus-daemon --config-file="$root/$type.conf" --nofork --print-address=3 \
         3>"$root/$type.address" >/dev/null 2>&1 &
     pids+=($!)
