@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
 #include "persistence/ApplicationFolder.h"
+#include "persistence/SettingsStore.h"
 #include "shell/AppManager.h"
 #include "shell/LogSystem.h"
 #include "shell/PlatformServices.h"
@@ -8,9 +9,8 @@
 
 #include <QCoreApplication>
 
-AppDelegate::AppDelegate(SettingsStore& settings, PlatformFactory platformFactory)
-    : _settings(settings)
-    , _platformFactory(std::move(platformFactory)) {}
+AppDelegate::AppDelegate(PlatformFactory platformFactory)
+    : _platformFactory(std::move(platformFactory)) {}
 
 AppDelegate::~AppDelegate() {
     applicationWillTerminate();
@@ -23,7 +23,8 @@ bool AppDelegate::applicationDidFinishLaunching() {
     _platform = _platformFactory();
     if (StatusItemHost* statusItem = _platform->statusItemHost())
         statusItem->setQuitHandler([] { QCoreApplication::quit(); });
-    _applicationManager = std::make_unique<AppManager>(*_platform, _settings);
+    // Opened after the logs, so that a settings file set aside is reported.
+    _applicationManager = std::make_unique<AppManager>(*_platform, SettingsStore::standard());
     _applicationManager->startCalibrationControl();
     return true;
 }

@@ -9,7 +9,6 @@
 
 class AppManager;
 class PlatformServices;
-class SettingsStore;
 
 // The first object to run: refuses a second instance, sets up logging, creates the
 // application manager and starts calibration control; at quit stops it and drops the manager.
@@ -21,7 +20,7 @@ public:
     // and bus names must not flash up for a second copy.
     using PlatformFactory = std::function<std::unique_ptr<PlatformServices>()>;
 
-    AppDelegate(SettingsStore& settings, PlatformFactory platformFactory);
+    explicit AppDelegate(PlatformFactory platformFactory);
     ~AppDelegate() override;
 
     // False when another instance runs: this one must end without touching anything.
@@ -34,7 +33,6 @@ public:
     AppManager* applicationManager() const { return _applicationManager.get(); }
 
 private:
-    SettingsStore& _settings;
     PlatformFactory _platformFactory;
     std::unique_ptr<PlatformServices> _platform;
     InstanceGuard _instanceGuard;

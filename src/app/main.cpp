@@ -1,6 +1,5 @@
 #include "AppDelegate.h"
 #include "battery/BatteryData.h"
-#include "persistence/SettingsStore.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxPlatformServices.h"
 #include "shell/LogSystem.h"
@@ -54,8 +53,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    AppDelegate delegate(SettingsStore::standard(),
-                         [] { return std::make_unique<LinuxPlatformServices>(); });
+    AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
     if (!delegate.applicationDidFinishLaunching())
         return 0;
     QuitSignalHandler quitOnSignal;

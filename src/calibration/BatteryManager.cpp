@@ -84,6 +84,9 @@ CalibrationData BatteryManager::runWithEvent(std::optional<CalibrationRelevantEv
 
 void BatteryManager::refresh() {
     const CalibrationData data = runWithEvent(std::nullopt);
+    // A machine without a battery (a desktop) has no charge to warn about or to calibrate.
+    if (_batteryData->noBattery)
+        return;
     // A finished calibration rests for a day; nothing it does then is worth a notice.
     if (data.calibrationAlgorithmState != AlgorithmState::calibrationDone) {
         applyPowerSourceRule(data);

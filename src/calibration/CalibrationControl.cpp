@@ -112,6 +112,7 @@ void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data)
         if (until && *until < _dateProvider.now()) {
             statePersistence.setPostponeCalibrationToDate(std::nullopt);
             calibrationState = CalibrationState::pendingCalibration;
+            last = _lastSavedCalibration();
         }
     } else {
         last = _lastSavedCalibration();

@@ -94,12 +94,13 @@ void AppManager::batteryManagerDidFinishRunningCalibrationAlgorithWithData(
 
 void AppManager::batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                             PowerSourceType powerSource) {
-    const QString subtitle =
-        powerSource == PowerSourceType::acPowered
-            //: Subtitle of the power source change notification when running on AC
-            ? QCoreApplication::translate("AppManager", "Now running on AC")
-            //: Subtitle of the power source change notification when running on battery
-            : QCoreApplication::translate("AppManager", "Now running on battery");
+    QString subtitle;
+    if (powerSource == PowerSourceType::acPowered)
+        //: Subtitle of the power source change notification when running on AC
+        subtitle = QCoreApplication::translate("AppManager", "Now running on AC");
+    else
+        //: Subtitle of the power source change notification when running on battery
+        subtitle = QCoreApplication::translate("AppManager", "Now running on battery");
     //: Title of the power source change notification
     _notificationCenter.deliver(QCoreApplication::translate("AppManager", "Change on power source"),
                                 formatted(subtitle), false);
@@ -113,9 +114,9 @@ void AppManager::batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThresh
     // The fixed minimum is the last warning before the machine switches itself off.
     const bool critical = threshold == _configuration->preferences().notificationMinimumCharge();
     //: Title of the low battery notification
-    _notificationCenter.deliver(QCoreApplication::translate("AppManager", "Low battery"),
-                                QString::asprintf(qPrintable(format), unsigned(threshold)),
-                                critical);
+    _notificationCenter.deliver(
+        QCoreApplication::translate("AppManager", "Low battery"),
+        formatted(format).replace(QStringLiteral("%u"), QString::number(threshold)), critical);
 }
 
 void AppManager::batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager&,

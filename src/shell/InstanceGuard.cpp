@@ -16,5 +16,11 @@ InstanceGuard::InstanceGuard(const QString& lockPath) : _lock(lockPath) {
 }
 
 bool InstanceGuard::applicationAlreadyRunning() {
-    return !_lock.isLocked() && !_lock.tryLock(0);
+    if (_lock.isLocked() || _lock.tryLock(0))
+        return false;
+    if (_lock.error() == QLockFile::LockFailedError)
+        return true;
+    // Logging is not set up yet: a second instance must not touch it.
+    qWarning("Cannot take the single-instance lock (error %d); running anyway", int(_lock.error()));
+    return false;
 }

@@ -9,6 +9,7 @@
 #include <log4cplus/fileappender.h>
 #include <log4cplus/layout.h>
 #include <log4cplus/logger.h>
+#include <log4cplus/loggingmacros.h>
 #include <syslog.h>
 
 namespace {
@@ -86,7 +87,7 @@ bool LogSystem::setup(const QString& applicationFolder) {
     calibration.removeAllAppenders();
     calibration.setLogLevel(log4cplus::NOT_SET_LOG_LEVEL);
 
-    bool ok = QDir().mkpath(applicationFolder);
+    const bool ok = QDir().mkpath(applicationFolder);
     const std::string logPath = QDir(applicationFolder).filePath(kLogFileName).toStdString();
     log4cplus::SharedAppenderPtr file(
         new log4cplus::RollingFileAppender(logPath, kMaxLogFileSize, kLogBackups, true, true));
@@ -98,8 +99,12 @@ bool LogSystem::setup(const QString& applicationFolder) {
     calibration.addAppender(coloredConsole);
     // A calibration line reaches the console once, through the coloured appender.
     calibration.setAdditivity(false);
-    if (!ok)
-        reportFailure();
+    if (!ok) {
+        const QByteArray message = "Cannot create the folder " + applicationFolder.toLocal8Bit() +
+                                   ": the calibration log is not kept";
+        syslog(LOG_ERR, "%s", message.constData());
+        LOG4CPLUS_ERROR(root, message.constData());
+    }
 
     qInstallMessageHandler(routeQtMessage);
     return ok;

@@ -10,6 +10,6 @@ public:
     static constexpr const char* kPattern = "%D{%Y-%m-%d %H:%M:%S.%q} - %p # %m%n";
     static constexpr const char* kLogFileName = "ampra.log";
 
-    // Returns false when the configuration failed and the loggers kept the defaults.
+    // Returns false when the loggers kept the defaults or the log file cannot be kept.
     static bool setup(const QString& applicationFolder);
 };

@@ -15,7 +15,10 @@ void MessageBoxErrorPresenter::presentError(const StoreError& error) {
     // Offscreen runs (tests, scripts) have nobody to click the dialog away.
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ampra"), error.description);
-    box.setInformativeText(error.failureReason);
-    box.exec();
+    // Shown without a nested event loop: the error comes up in the middle of an update, which
+    // must finish before the next one starts.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ampra"), error.description);
+    box->setInformativeText(error.failureReason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

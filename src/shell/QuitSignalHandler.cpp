@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -32,6 +33,7 @@ QuitSignalHandler::QuitSignalHandler(QObject* parent) : QObject(parent) {
 QuitSignalHandler::~QuitSignalHandler() {
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
+    delete _notifier;
     for (int& end : signalPipe) {
         if (end >= 0)
             close(end);
@@ -40,6 +42,8 @@ QuitSignalHandler::~QuitSignalHandler() {
 }
 
 void QuitSignalHandler::handleSignal(int signal) {
+    const int savedErrno = errno;
     const char signalNumber = char(signal);
     [[maybe_unused]] const auto written = write(signalPipe[0], &signalNumber, 1);
+    errno = savedErrno;
 }

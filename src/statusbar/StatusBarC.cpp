@@ -24,6 +24,12 @@ StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHos
             [this](const QPoint&, Qt::KeyboardModifiers modifiers) { toolbarClick(modifiers); });
 }
 
+// The item belongs to the platform, which outlives this controller.
+StatusBarC::~StatusBarC() {
+    if (_statusItem)
+        _statusItem->setClickHandler({});
+}
+
 void StatusBarC::setState(bool highlighted) {
     if (!_statusItem)
         return;

@@ -20,6 +20,7 @@ public:
     // `statusItem` is absent when the desktop has no tray; neither it nor `appearance` is owned.
     StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHost* statusItem,
                const AppearanceProvider& appearance);
+    ~StatusBarC() override;
 
     StatusItemHost* statusItem() const { return _statusItem; }
     void setState(bool highlighted);
