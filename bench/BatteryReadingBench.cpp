@@ -1,4 +1,5 @@
 #include "battery/BatteryData.h"
+#include "calibration/SystemDateProvider.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 
 #include <QFile>
@@ -15,10 +16,12 @@ namespace {
 
 const QString kMachine = QStringLiteral(AMPRA_FIXTURES "/sysfs/two-batteries-and-peripheral");
 
-// What the battery manager does on every update: list the supplies, read their uevents, map the
-// main battery's, pick the counters out of its registry text and refresh the sample.
+// What the battery manager does on every update: list the supplies, read their types and scopes
+// and the batteries' and mains' uevents, map the main battery's, pick the counters out of its
+// registry text and refresh the sample.
 void BM_FullReading(benchmark::State& state) {
-    BatteryData battery(LinuxBatteryDataProviderFactory::create(false, kMachine));
+    const SystemDateProvider clock;
+    BatteryData battery(LinuxBatteryDataProviderFactory::create(false, clock, kMachine));
     for (auto _ : state) {
         battery.refreshBasicBatteryData();
         benchmark::DoNotOptimize(battery.currentChargePercentage);

@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 #include "battery/BatteryData.h"
+#include "calibration/SystemDateProvider.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxPlatformServices.h"
 #include "shell/LogSystem.h"
@@ -25,13 +26,18 @@ void logToStandardError() {
 // The main power source's description, keys sorted, then the battery sample it gives.
 int printBattery() {
     QTextStream out(stdout);
-    BatteryData battery(LinuxBatteryDataProviderFactory::create(false));
-    const QVariantMap description = battery.dataSource->loadMainBatteryData();
-    if (description.isEmpty()) {
+    const SystemDateProvider clock;
+    BatteryData battery(LinuxBatteryDataProviderFactory::create(false, clock));
+    const std::optional<QVariantMap> description = battery.dataSource->loadMainBatteryData();
+    if (!description) {
+        out << "The battery could not be read.\n";
+        return 0;
+    }
+    if (description->isEmpty()) {
         out << "No battery found.\n";
         return 0;
     }
-    for (auto it = description.cbegin(); it != description.cend(); ++it)
+    for (auto it = description->cbegin(); it != description->cend(); ++it)
         out << it.key() << ": " << it.value().toString() << '\n';
     battery.refreshBasicBatteryData();
     out << battery.description() << '\n';

@@ -87,13 +87,15 @@ BatteryData::~BatteryData() = default;
 void BatteryData::refreshBasicBatteryData() {
     if (!dataSource)
         return;
-    QVariantMap dictionary = dataSource->loadMainBatteryData();
-    if (dictionary.isEmpty())
+    std::optional<QVariantMap> dictionary = dataSource->loadMainBatteryData();
+    if (!dictionary)
+        return;
+    if (dictionary->isEmpty())
         noBattery = true;
     if (hijackWC && hijackWC->enableHijaking())
         dictionary = hijackWC->loadMainBatteryData();
-    if (!dictionary.isEmpty())
-        update(dictionary);
+    if (!dictionary->isEmpty())
+        update(*dictionary);
 }
 
 void BatteryData::update(const QVariantMap& dictionary) {

@@ -25,7 +25,8 @@ public:
     BatteryData(const BatteryData&) = delete;
     BatteryData& operator=(const BatteryData&) = delete;
 
-    // Reads the reader's dictionary once and maps it into the fields.
+    // Reads the reader's dictionary once and maps it into the fields; a reading that yields
+    // nothing leaves them as they are.
     void refreshBasicBatteryData();
     // Passes the reader's change notice on to updateCallback; does not refresh.
     void batteryDataProviderDidNoticeUpdateOnBatteryData() override;

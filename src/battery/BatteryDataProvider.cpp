@@ -2,12 +2,16 @@
 
 #include "ExtraBatteryInfo.h"
 
+#include <log4cplus/loggingmacros.h>
+#include <utility>
+
 BatteryDataProvider::BatteryDataProvider(std::unique_ptr<PowerSourceService> powerSources,
                                          std::unique_ptr<RegistryDump> registry,
                                          std::unique_ptr<PowerSourceChangeNotifier> runLoopSource)
     : _powerSources(std::move(powerSources))
     , _registry(std::move(registry))
-    , runLoopSource_(std::move(runLoopSource)) {
+    , runLoopSource_(std::move(runLoopSource))
+    , _logger(log4cplus::Logger::getInstance("battery.BatteryDataProvider")) {
     if (runLoopSource_)
         runLoopSource_->attach([this] {
             if (_delegate)
@@ -17,11 +21,22 @@ BatteryDataProvider::BatteryDataProvider(std::unique_ptr<PowerSourceService> pow
 
 BatteryDataProvider::~BatteryDataProvider() = default;
 
-QVariantMap BatteryDataProvider::loadMainBatteryData() {
+std::optional<QVariantMap> BatteryDataProvider::loadMainBatteryData() {
     const QStringList sources = _powerSources->copyPowerSourcesList();
     if (sources.isEmpty())
-        return {};
+        return QVariantMap();
     QVariantMap description = _powerSources->powerSourceDescription(sources.first());
+    // A battery that fails for a while is said once, when it starts failing and when it is back.
+    if (!description.contains(QStringLiteral("Current Capacity"))) {
+        if (!std::exchange(_reportedUnreadable, true))
+            LOG4CPLUS_WARN(_logger, "The battery " << sources.first().toStdString()
+                                                   << " cannot be read or gives no charge: the "
+                                                      "last reading stays until it can");
+        return std::nullopt;
+    }
+    if (std::exchange(_reportedUnreadable, false))
+        LOG4CPLUS_INFO(_logger,
+                       "The battery " << sources.first().toStdString() << " can be read again");
     const ExtraBatteryInfo extra(*_registry, sources.first());
     description.insert(QStringLiteral("CycleCount"), extra.getCycleCount());
     description.insert(QStringLiteral("DesignCapacity"), extra.getDesignCapacity());

@@ -6,7 +6,9 @@
 #include "RegistryDump.h"
 
 #include <QVariantMap>
+#include <log4cplus/logger.h>
 #include <memory>
+#include <optional>
 
 // Reads the main power source's description and completes it with the cycle count and the
 // capacities from the registry. Given a change notifier, it attaches it on the calling thread
@@ -20,8 +22,9 @@ public:
     BatteryDataProvider(const BatteryDataProvider&) = delete;
     BatteryDataProvider& operator=(const BatteryDataProvider&) = delete;
 
-    // Empty when there is no power source at all.
-    QVariantMap loadMainBatteryData();
+    // Empty when there is no power source at all; none when the main one cannot be read or gives
+    // no charge, so that a passing failure does not look like an empty battery.
+    std::optional<QVariantMap> loadMainBatteryData();
 
     BatteryDataProviderDelegate* delegate() const { return _delegate; }
     void setDelegate(BatteryDataProviderDelegate* delegate) { _delegate = delegate; }
@@ -31,4 +34,6 @@ private:
     std::unique_ptr<RegistryDump> _registry;
     std::unique_ptr<PowerSourceChangeNotifier> runLoopSource_;
     BatteryDataProviderDelegate* _delegate = nullptr;
+    bool _reportedUnreadable = false;
+    log4cplus::Logger _logger;
 };

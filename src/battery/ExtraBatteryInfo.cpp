@@ -1,6 +1,7 @@
 #include "ExtraBatteryInfo.h"
 
 #include <QRegularExpression>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <log4cplus/loggingmacros.h>
@@ -47,7 +48,10 @@ ExtraBatteryInfo::ExtraBatteryInfo(RegistryDump& registry, const QString& powerS
     }
     const QString& marker =
         _format == RegistryDump::Format::ioreg ? kCapacityMarker : kUeventCapacityMarker;
-    if (!output || !output->contains(marker))
+    // A battery without design values keeps lacking them: on Linux that is said once per run.
+    static std::atomic<bool> reportedForUevent = false;
+    if ((!output || !output->contains(marker)) &&
+        (_format == RegistryDump::Format::ioreg || !reportedForUevent.exchange(true)))
         LOG4CPLUS_WARN(_logger, "No Power Information found in ioreg.");
     if (output)
         ioregOnStrings = output->split(u'\n');
@@ -93,7 +97,8 @@ qint64 ExtraBatteryInfo::ioregProperty(const char* key) const {
     return intValue(match->split(QStringLiteral(" = ")).value(1));
 }
 
-// A whole line "POWER_SUPPLY_<key>=<digits>", exactly once.
+// A whole line "POWER_SUPPLY_<key>=<digits>". A key given twice is ambiguous, not absent: it
+// must not send the capacity on to the energy keys.
 std::optional<qint64> ExtraBatteryInfo::ueventNumber(const char* key) const {
     const QString prefix = QStringLiteral("POWER_SUPPLY_%1=").arg(QLatin1String(key));
     const QString* match = nullptr;
@@ -104,14 +109,14 @@ std::optional<qint64> ExtraBatteryInfo::ueventNumber(const char* key) const {
                          [](QChar c) { return c >= u'0' && c <= u'9'; }))
             continue;
         if (match)
-            return std::nullopt;
+            return 0;
         match = &line;
     }
     if (!match)
         return std::nullopt;
     bool ok = false;
     const qint64 value = QStringView(*match).mid(prefix.size()).toLongLong(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+    return ok ? value : 0;
 }
 
 // µAh to mAh; batteries that count energy (µWh) are converted with their design voltage (µV).

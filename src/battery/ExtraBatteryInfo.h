@@ -25,6 +25,7 @@ public:
 
 private:
     qint64 ioregProperty(const char* key) const;
+    // None when no line gives the key, 0 when several do.
     std::optional<qint64> ueventNumber(const char* key) const;
     qint64 ueventCapacity(const char* chargeKey, const char* energyKey) const;
 

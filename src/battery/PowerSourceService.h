@@ -6,7 +6,8 @@
 
 // The system's power-source service. copyPowerSourcesList takes a fresh snapshot of every power
 // source and lists the batteries in it, main one first; powerSourceDescription describes one of
-// them, from that snapshot, with the description keys the battery record reads.
+// them, from that snapshot, with the description keys the battery record reads, or is empty when
+// that battery cannot be read.
 class PowerSourceService {
 public:
     virtual ~PowerSourceService() = default;

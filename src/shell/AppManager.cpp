@@ -39,7 +39,7 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
           std::make_unique<AppPersistance>(_configuration.get(), QString(), &_errorPresenter)) {
     _configuration->setDataStore(_applicationPersistance.get());
     _batteryManager = std::make_unique<BatteryManager>(
-        std::make_unique<BatteryData>(platform.createBatteryReader(true)),
+        std::make_unique<BatteryData>(platform.createBatteryReader(true, _dateProvider)),
         std::make_unique<CalibrationAlgorithm>(_configuration->preferences(), _dateProvider),
         std::make_unique<QtTimerProvider>(), platform.powerEvents(),
         std::make_unique<CalibrationControl>(*_configuration, _dateProvider), *_configuration,

@@ -58,6 +58,7 @@ private:
 
     const QStringList keys;
     UserNotificationCenter& _notificationCenter;
+    // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
     MessageBoxErrorPresenter _errorPresenter;
     std::unique_ptr<AmpraConfiguration> _configuration;

@@ -4,6 +4,7 @@
 
 class AppearanceProvider;
 class BatteryDataProvider;
+class DateProvider;
 class StatusItemHost;
 class SystemPowerEvents;
 class UserNotificationCenter;
@@ -14,8 +15,10 @@ class PlatformServices {
 public:
     virtual ~PlatformServices() = default;
 
-    // The power source reader, with change notification when `automation` is on.
-    virtual std::unique_ptr<BatteryDataProvider> createBatteryReader(bool automation) = 0;
+    // The power source reader, with change notification when `automation` is on; it reads the
+    // time from `dateProvider`, which must outlive it.
+    virtual std::unique_ptr<BatteryDataProvider>
+    createBatteryReader(bool automation, const DateProvider& dateProvider) = 0;
     // None when the platform delivers no sleep, power-off or wake notifications.
     virtual SystemPowerEvents* powerEvents() = 0;
     // None when the desktop has no tray at all.

@@ -7,8 +7,7 @@
 #include <QMap>
 
 // Platform services whose answers a test sets; the reader owns them, the test keeps pointers.
-class FakePowerSourceService : public PowerSourceService {
-public:
+struct FakePowerSourceService : PowerSourceService {
     QStringList copyPowerSourcesList() override {
         ++listings;
         return sources;
@@ -16,31 +15,24 @@ public:
     QVariantMap powerSourceDescription(const QString& source) override {
         return descriptions.value(source);
     }
-
     QStringList sources;
     QMap<QString, QVariantMap> descriptions;
     int listings = 0;
 };
 
-class FakeRegistryDump : public RegistryDump {
-public:
-    explicit FakeRegistryDump(Format format = Format::ioreg) : _format(format) {}
-    Format format() const override { return _format; }
+struct FakeRegistryDump : RegistryDump {
+    explicit FakeRegistryDump(Format format = Format::ioreg) : dumpFormat(format) {}
+    Format format() const override { return dumpFormat; }
     std::optional<QString> branchText(const QString& branch) override {
         asked.append(branch);
         return branches.value(branch);
     }
-
+    Format dumpFormat;
     QMap<QString, std::optional<QString>> branches;
     QStringList asked;
-
-private:
-    Format _format;
 };
 
-class FakeChangeNotifier : public PowerSourceChangeNotifier {
-public:
+struct FakeChangeNotifier : PowerSourceChangeNotifier {
     void attach(std::function<void()> callback) override { fire = std::move(callback); }
-
     std::function<void()> fire;
 };

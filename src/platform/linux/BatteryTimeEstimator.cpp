@@ -1,5 +1,7 @@
 #include "BatteryTimeEstimator.h"
 
+#include "calibration/DateProvider.h"
+
 #include <cmath>
 
 namespace {
@@ -13,21 +15,26 @@ constexpr qint64 kMaximumGapSeconds = 300;
 // Outside this range a reported rate is an idle battery or a firmware glitch.
 constexpr double kMinimumWatts = 0.1;
 constexpr double kMaximumWatts = 300;
+// Longer times come from a battery that barely moves; they are no forecast.
+constexpr qint64 kMaximumMinutesToEmpty = 240 * 60;
+constexpr qint64 kMaximumMinutesToFull = 20 * 60;
 
 bool plausible(double watts) {
     return watts >= kMinimumWatts && watts <= kMaximumWatts;
 }
 
-qint64 minutes(double energyWh, double watts) {
-    return std::llround(energyWh / watts * 60.0);
+qint64 minutes(double energyWh, double watts, qint64 maximum) {
+    const qint64 result = std::llround(energyWh / watts * 60.0);
+    return result > maximum ? -1 : result;
 }
 
 } // namespace
 
-BatteryTimeEstimator::BatteryTimeEstimator(Clock clock) : _clock(std::move(clock)) {}
+BatteryTimeEstimator::BatteryTimeEstimator(const DateProvider& dateProvider)
+    : _dateProvider(dateProvider) {}
 
 BatteryTimeEstimator::Estimate BatteryTimeEstimator::update(const Reading& reading) {
-    const QDateTime now = _clock();
+    const QDateTime now = _dateProvider.now();
     const qint64 gap = _lastReadingAt.isValid() ? _lastReadingAt.secsTo(now) : -1;
     if (gap < 0 || gap > kMaximumGapSeconds || reading.status != _status ||
         reading.onMains != _onMains)
@@ -41,14 +48,15 @@ BatteryTimeEstimator::Estimate BatteryTimeEstimator::update(const Reading& readi
 
     Estimate estimate;
     if (reading.status == QLatin1String("Discharging")) {
-        estimate.timeToEmpty = _smoothedWatts && reading.energyNowWh
-                                   ? minutes(*reading.energyNowWh, *_smoothedWatts)
-                                   : -1;
+        estimate.timeToEmpty =
+            _smoothedWatts && reading.energyNowWh
+                ? minutes(*reading.energyNowWh, *_smoothedWatts, kMaximumMinutesToEmpty)
+                : -1;
     } else if (reading.status == QLatin1String("Charging")) {
         estimate.timeToFull =
             _smoothedWatts && reading.energyNowWh && reading.energyFullWh
                 ? minutes(std::max(0.0, *reading.energyFullWh - *reading.energyNowWh),
-                          *_smoothedWatts)
+                          *_smoothedWatts, kMaximumMinutesToFull)
                 : -1;
     }
     return estimate;

@@ -2,15 +2,14 @@
 
 #include <QDateTime>
 #include <QString>
-#include <functional>
 #include <optional>
+
+class DateProvider;
 
 // Remaining times worth showing: a smoothed rate, measured from the charge when the hardware
 // gives none, started afresh whenever the battery's situation changes.
 class BatteryTimeEstimator {
 public:
-    using Clock = std::function<QDateTime()>;
-
     struct Reading {
         QString status; // the kernel's text: Charging, Discharging, Full, Not charging, Unknown
         bool onMains = false;
@@ -20,13 +19,13 @@ public:
     };
 
     // Minutes; the time that does not apply is 0, the one that applies is -1 while no
-    // trustworthy rate exists.
+    // trustworthy rate exists or the time is too long to mean anything (a nearly idle battery).
     struct Estimate {
         qint64 timeToEmpty = 0;
         qint64 timeToFull = 0;
     };
 
-    explicit BatteryTimeEstimator(Clock clock);
+    explicit BatteryTimeEstimator(const DateProvider& dateProvider);
 
     Estimate update(const Reading& reading);
 
@@ -35,7 +34,7 @@ private:
     std::optional<double> measuredRate(const Reading& reading, const QDateTime& now);
     void smooth(double watts, const QDateTime& now);
 
-    Clock _clock;
+    const DateProvider& _dateProvider;
     QDateTime _lastReadingAt;
     QString _status;
     bool _onMains = false;

@@ -5,8 +5,9 @@
 #include "UeventRegistryDump.h"
 
 std::unique_ptr<BatteryDataProvider>
-LinuxBatteryDataProviderFactory::create(bool automation, const QString& powerSupplyFolder) {
-    auto powerSources = std::make_unique<SysfsPowerSourceService>(powerSupplyFolder);
+LinuxBatteryDataProviderFactory::create(bool automation, const DateProvider& dateProvider,
+                                        const QString& powerSupplyFolder) {
+    auto powerSources = std::make_unique<SysfsPowerSourceService>(powerSupplyFolder, dateProvider);
     auto registry = std::make_unique<UeventRegistryDump>(*powerSources);
     std::unique_ptr<PowerSourceChangeNotifier> notifier;
     if (automation)

@@ -5,10 +5,14 @@
 
 #include <memory>
 
+class DateProvider;
+
 // The one place that assembles the Linux power source reader: sysfs for the sources and the
 // registry text, udev for change notices when automation is on.
 class LinuxBatteryDataProviderFactory {
 public:
+    // The remaining times are estimated on `dateProvider`'s clock, which must outlive the reader.
     static std::unique_ptr<BatteryDataProvider>
-    create(bool automation, const QString& powerSupplyFolder = SysfsRoot::powerSupplyFolder());
+    create(bool automation, const DateProvider& dateProvider,
+           const QString& powerSupplyFolder = SysfsRoot::powerSupplyFolder());
 };

@@ -14,8 +14,9 @@ LinuxPlatformServices::LinuxPlatformServices()
 
 LinuxPlatformServices::~LinuxPlatformServices() = default;
 
-std::unique_ptr<BatteryDataProvider> LinuxPlatformServices::createBatteryReader(bool automation) {
-    return LinuxBatteryDataProviderFactory::create(automation);
+std::unique_ptr<BatteryDataProvider>
+LinuxPlatformServices::createBatteryReader(bool automation, const DateProvider& dateProvider) {
+    return LinuxBatteryDataProviderFactory::create(automation, dateProvider);
 }
 
 SystemPowerEvents* LinuxPlatformServices::powerEvents() {

@@ -15,7 +15,8 @@ public:
     LinuxPlatformServices();
     ~LinuxPlatformServices() override;
 
-    std::unique_ptr<BatteryDataProvider> createBatteryReader(bool automation) override;
+    std::unique_ptr<BatteryDataProvider>
+    createBatteryReader(bool automation, const DateProvider& dateProvider) override;
     SystemPowerEvents* powerEvents() override;
     StatusItemHost* statusItemHost() override;
     UserNotificationCenter& notificationCenter() override;

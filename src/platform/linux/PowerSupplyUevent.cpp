@@ -63,12 +63,17 @@ std::optional<PowerSupplyUevent> PowerSupplyUevent::read(const QString& deviceFo
     auto text = readSmallFile(deviceFolder + QStringLiteral("/uevent"));
     if (!text)
         return std::nullopt;
-    if (!text->contains("\nPOWER_SUPPLY_TYPE=") && !text->startsWith("POWER_SUPPLY_TYPE=")) {
-        const auto type = readSmallFile(deviceFolder + QStringLiteral("/type"));
-        if (type)
-            text->append("\nPOWER_SUPPLY_TYPE=" + *type);
-    }
     return PowerSupplyUevent(std::move(*text));
+}
+
+std::optional<QByteArray> PowerSupplyUevent::attribute(const QString& deviceFolder,
+                                                       QLatin1String name) {
+    const auto text = readSmallFile(deviceFolder + u'/' + name);
+    if (!text)
+        return std::nullopt;
+    const std::string_view value =
+        trimmed(std::string_view(text->constData(), size_t(text->size())));
+    return QByteArray(value.data(), qsizetype(value.size()));
 }
 
 std::optional<std::string_view> PowerSupplyUevent::value(std::string_view key) const {

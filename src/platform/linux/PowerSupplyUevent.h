@@ -18,9 +18,10 @@ public:
     PowerSupplyUevent(const PowerSupplyUevent&) = delete;
     PowerSupplyUevent& operator=(const PowerSupplyUevent&) = delete;
 
-    // None when the entry cannot be read: it vanished, or it is no device. Older kernels leave the
-    // type out of the uevent; it is then taken from the type attribute.
+    // None when the entry cannot be read: it vanished, or it is no device.
     static std::optional<PowerSupplyUevent> read(const QString& deviceFolder);
+    // One attribute file of the entry, trimmed; none when it is absent or cannot be read.
+    static std::optional<QByteArray> attribute(const QString& deviceFolder, QLatin1String name);
 
     const QByteArray& text() const { return _text; }
     // Without the "POWER_SUPPLY_" prefix; trimmed, and an empty value counts as missing.

@@ -1,5 +1,7 @@
 #include "SysfsPowerSourceService.h"
 
+#include "calibration/DateProvider.h"
+
 #include <QFile>
 #include <algorithm>
 #include <charconv>
@@ -18,10 +20,20 @@ QString text(const PowerSupplyUevent& uevent, std::string_view key) {
     return value ? QString::fromUtf8(value->data(), qsizetype(value->size())) : QString();
 }
 
-bool isMainsSupply(const PowerSupplyUevent& uevent) {
-    const QString type = text(uevent, "TYPE");
-    return (type == QLatin1String("Mains") || type == QLatin1String("USB")) &&
-           text(uevent, "SCOPE") != QLatin1String("Device");
+// What the kernel reports when the battery itself fails; temperature states (Warm, Cool, Hot,
+// Cold) pass with the weather and say nothing about the battery.
+bool isFailure(const QString& health) {
+    static const QStringList kFailures{
+        QStringLiteral("Dead"),
+        QStringLiteral("Over voltage"),
+        QStringLiteral("Overheat"),
+        QStringLiteral("Over current"),
+        QStringLiteral("Unspecified failure"),
+        QStringLiteral("Watchdog timer expire"),
+        QStringLiteral("Safety timer expire"),
+        QStringLiteral("Calibration required"),
+    };
+    return kFailures.contains(health);
 }
 
 QStringList sortedEntries(DIR* dir) {
@@ -36,9 +48,9 @@ QStringList sortedEntries(DIR* dir) {
 } // namespace
 
 SysfsPowerSourceService::SysfsPowerSourceService(QString powerSupplyFolder,
-                                                 BatteryTimeEstimator::Clock clock)
+                                                 const DateProvider& dateProvider)
     : _folder(std::move(powerSupplyFolder))
-    , _clock(std::move(clock))
+    , _dateProvider(dateProvider)
     , _logger(log4cplus::Logger::getInstance("battery.sysfs")) {}
 
 QStringList SysfsPowerSourceService::copyPowerSourcesList() {
@@ -55,16 +67,27 @@ QStringList SysfsPowerSourceService::copyPowerSourcesList() {
 
     QStringList batteries;
     for (const QString& name : names) {
-        // An entry that cannot be read has gone between listing and reading, or is no device.
-        auto uevent = PowerSupplyUevent::read(_folder + u'/' + name);
-        if (!uevent)
+        // The small type and scope files first: reading a peripheral's uevent can wait for its
+        // wireless link. An entry without a type has gone since the listing, or is no device.
+        const QString folder = _folder + u'/' + name;
+        const auto type = PowerSupplyUevent::attribute(folder, QLatin1String("type"));
+        const bool isBattery = type == "Battery";
+        if (!type || (!isBattery && type != "Mains" && type != "USB") ||
+            PowerSupplyUevent::attribute(folder, QLatin1String("scope")) == "Device")
             continue;
-        _snapshot.push_back({name, std::move(*uevent)});
-        const Supply& supply = _snapshot.back();
-        if (text(supply.uevent, "TYPE") == QLatin1String("Battery") &&
-            text(supply.uevent, "SCOPE") != QLatin1String("Device") &&
-            number(supply, "PRESENT").value_or(1) != 0)
+        auto uevent = PowerSupplyUevent::read(folder);
+        // A battery that cannot be read is still there: it is listed and has no description.
+        if (!uevent) {
+            if (isBattery)
+                batteries.append(name);
+            continue;
+        }
+        Supply supply{name, isBattery, std::move(*uevent)};
+        if (isBattery && number(supply, "PRESENT").value_or(1) == 0)
+            continue;
+        if (isBattery)
             batteries.append(name);
+        _snapshot.push_back(std::move(supply));
     }
     return batteries;
 }
@@ -95,7 +118,7 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
     if (const auto batteryHealth = health(*battery))
         description.insert(QStringLiteral("BatteryHealth"), *batteryHealth);
 
-    auto estimator = _estimators.try_emplace(source, _clock).first;
+    auto estimator = _estimators.try_emplace(source, _dateProvider).first;
     const auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
     description.insert(QStringLiteral("Time to Empty"), times.timeToEmpty);
     description.insert(QStringLiteral("Time to Full Charge"), times.timeToFull);
@@ -110,8 +133,9 @@ std::optional<QString> SysfsPowerSourceService::ueventText(const QString& source
 }
 
 const SysfsPowerSourceService::Supply* SysfsPowerSourceService::find(const QString& name) const {
-    const auto it = std::find_if(_snapshot.begin(), _snapshot.end(),
-                                 [&](const Supply& supply) { return supply.name == name; });
+    const auto it = std::find_if(_snapshot.begin(), _snapshot.end(), [&](const Supply& supply) {
+        return supply.isBattery && supply.name == name;
+    });
     return it == _snapshot.end() ? nullptr : &*it;
 }
 
@@ -166,7 +190,7 @@ QString SysfsPowerSourceService::powerSourceState(const QString& status) {
     bool haveSupply = false;
     bool online = false;
     for (const Supply& supply : _snapshot) {
-        if (!isMainsSupply(supply.uevent))
+        if (supply.isBattery)
             continue;
         haveSupply = true;
         online = online || number(supply, "ONLINE").value_or(0) >= 1;
@@ -178,8 +202,7 @@ QString SysfsPowerSourceService::powerSourceState(const QString& status) {
 
 std::optional<QString> SysfsPowerSourceService::health(const Supply& battery) {
     const QString reported = text(battery.uevent, "HEALTH");
-    if (!reported.isEmpty() && reported != QLatin1String("Good") &&
-        reported != QLatin1String("Unknown"))
+    if (isFailure(reported))
         return QStringLiteral("Check Battery");
     auto wear = fraction(battery, "CHARGE_FULL", "CHARGE_FULL_DESIGN");
     if (!wear)

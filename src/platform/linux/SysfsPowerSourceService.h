@@ -9,23 +9,28 @@
 #include <map>
 #include <vector>
 
-// The power-source service on /sys/class/power_supply: every entry's uevent is read once per
-// snapshot; batteries are the Battery entries that are not a peripheral's (scope Device) and
-// not an empty slot, sorted by name.
+class DateProvider;
+
+// The power-source service on /sys/class/power_supply. Batteries are the Battery entries that
+// are not a peripheral's (scope Device) and not an empty bay (PRESENT 0), sorted by name. Each
+// snapshot reads every entry's type and scope, and the uevent of the batteries and the mains
+// supplies only, once.
 class SysfsPowerSourceService : public PowerSourceService {
 public:
-    explicit SysfsPowerSourceService(QString powerSupplyFolder, BatteryTimeEstimator::Clock clock =
-                                                                    &QDateTime::currentDateTimeUtc);
+    SysfsPowerSourceService(QString powerSupplyFolder, const DateProvider& dateProvider);
 
     QStringList copyPowerSourcesList() override;
+    // Empty for a battery whose uevent cannot be read.
     QVariantMap powerSourceDescription(const QString& source) override;
 
     // The source's uevent text as the latest snapshot read it.
     std::optional<QString> ueventText(const QString& source) const;
 
 private:
+    // A readable battery, or a mains supply (type Mains or USB).
     struct Supply {
         QString name;
+        bool isBattery;
         PowerSupplyUevent uevent;
     };
 
@@ -41,7 +46,7 @@ private:
                                               bool onMains, std::optional<qint64> charge);
 
     QString _folder;
-    BatteryTimeEstimator::Clock _clock;
+    const DateProvider& _dateProvider;
     std::vector<Supply> _snapshot;
     std::map<QString, BatteryTimeEstimator> _estimators;
     QSet<QByteArray> _reportedValues;

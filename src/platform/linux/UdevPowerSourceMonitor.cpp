@@ -5,8 +5,28 @@
 #include <log4cplus/loggingmacros.h>
 #include <unistd.h>
 
-UdevPowerSourceMonitor::UdevPowerSourceMonitor(std::chrono::milliseconds settleDelay)
-    : _settleDelay(settleDelay)
+namespace {
+
+bool sysattrIs(udev_device* device, const char* name, const char* value) {
+    const char* actual = udev_device_get_sysattr_value(device, name);
+    return actual && std::strcmp(actual, value) == 0;
+}
+
+std::unique_ptr<QTimer> singleShotTimer(std::chrono::milliseconds interval,
+                                        const std::function<void()>& timeout) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    timer->setInterval(interval);
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), timeout);
+    return timer;
+}
+
+} // namespace
+
+UdevPowerSourceMonitor::UdevPowerSourceMonitor(std::chrono::milliseconds coalesceDelay,
+                                               std::chrono::milliseconds settleDelay)
+    : _coalesceDelay(coalesceDelay)
+    , _settleDelay(settleDelay)
     , _logger(log4cplus::Logger::getInstance("battery.udev")) {}
 
 UdevPowerSourceMonitor::~UdevPowerSourceMonitor() {
@@ -36,11 +56,8 @@ void UdevPowerSourceMonitor::attach(std::function<void()> callback) {
         std::make_unique<QSocketNotifier>(udev_monitor_get_fd(_monitor), QSocketNotifier::Read);
     QObject::connect(_notifier.get(), &QSocketNotifier::activated, _notifier.get(),
                      [this] { receive(); });
-    _settleTimer = std::make_unique<QTimer>();
-    _settleTimer->setSingleShot(true);
-    _settleTimer->setInterval(_settleDelay);
-    QObject::connect(_settleTimer.get(), &QTimer::timeout, _settleTimer.get(),
-                     [this] { _callback(); });
+    _burstTimer = singleShotTimer(_coalesceDelay, [this] { _callback(); });
+    _settleTimer = singleShotTimer(_settleDelay, [this] { _callback(); });
 }
 
 // One event per wake-up: the notifier fires again while more are queued, and a second receive
@@ -49,9 +66,13 @@ void UdevPowerSourceMonitor::receive() {
     udev_device* device = udev_monitor_receive_device(_monitor);
     if (!device)
         return;
-    const char* type = udev_device_get_sysattr_value(device, "type");
-    if (type && (std::strcmp(type, "Mains") == 0 || std::strcmp(type, "USB") == 0))
-        _settleTimer->start();
+    // A mouse or a pen reports often and never powers the machine.
+    if (!sysattrIs(device, "scope", "Device")) {
+        if (sysattrIs(device, "type", "Mains") || sysattrIs(device, "type", "USB"))
+            _settleTimer->start();
+        // Not restarted by later events, so that a steady stream still gets through.
+        if (!_burstTimer->isActive())
+            _burstTimer->start();
+    }
     udev_device_unref(device);
-    _callback();
 }

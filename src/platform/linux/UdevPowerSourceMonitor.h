@@ -12,11 +12,13 @@ struct udev;
 struct udev_monitor;
 
 // Power-supply change events from udev, delivered on the thread that attached the monitor.
-// After a mains change it reports once more a little later: the battery's status follows the
-// mains event only after a few seconds.
+// Peripherals' events (scope Device) are ignored, and a burst of events is reported once, at most
+// `coalesceDelay` after its first event. After a mains change it reports once more a little
+// later: the battery's status follows the mains event only after a few seconds.
 class UdevPowerSourceMonitor : public PowerSourceChangeNotifier {
 public:
     explicit UdevPowerSourceMonitor(
+        std::chrono::milliseconds coalesceDelay = std::chrono::milliseconds(200),
         std::chrono::milliseconds settleDelay = std::chrono::seconds(5));
     ~UdevPowerSourceMonitor() override;
     UdevPowerSourceMonitor(const UdevPowerSourceMonitor&) = delete;
@@ -28,11 +30,13 @@ public:
 private:
     void receive();
 
+    std::chrono::milliseconds _coalesceDelay;
     std::chrono::milliseconds _settleDelay;
     std::function<void()> _callback;
     udev* _udev = nullptr;
     udev_monitor* _monitor = nullptr;
     std::unique_ptr<QSocketNotifier> _notifier;
+    std::unique_ptr<QTimer> _burstTimer;
     std::unique_ptr<QTimer> _settleTimer;
     log4cplus::Logger _logger;
 };
