@@ -17,10 +17,9 @@ namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
-using testing::StartsWith;
+using Notices = std::vector<std::string>;
 
 constexpr qint64 kDay = 86400;
-constexpr qint64 kFourWeeks = 28 * kDay;
 
 QDateTime local(int day, int hour, int minute) {
     return QDateTime(QDate(2024, 3, day), QTime(hour, minute), Qt::LocalTime).toUTC();
@@ -32,33 +31,38 @@ protected:
         ASSERT_NE(local(1, 8, 0).toLocalTime().offsetFromUtc(), 0)
             << "calendar days are checked away from UTC: run under ctest, which sets TZ";
     }
-
     // Starts the application, or quits and starts it again, on the same settings and store.
     void start() {
         engine.reset();
         engine = std::make_unique<TestEngine>(dir.path(), battery, clock, &delegate);
         engine->manager->startCalibrationControl();
     }
-    // Values the application finds when it starts.
-    void storeBeforeStart(const QString& key, const QVariant& value) {
-        SettingsStore(dir.filePath("settings.json")).setObject(value, key);
+    // Quits and starts again on the states stored as given.
+    void restartFrom(int algorithmState, int calibrationState, const QVariant& stamp = {}) {
+        engine.reset();
+        SettingsStore settings(dir.filePath("settings.json"));
+        settings.setObject(algorithmState, AmpraStatePersistence::kCalibrationAlgorithmState);
+        settings.setObject(calibrationState, AmpraStatePersistence::kCalibrationState);
+        settings.setObject(stamp, AmpraStatePersistence::kCalibrationAlgorithmTimeStamp);
+        log.clear();
+        start();
     }
     void storeCalibration(const QDateTime& date) {
-        ManagedObjectContext& context = *engine->configuration.context();
-        Calibration calibration(context);
+        Calibration calibration(*engine->configuration.context());
         calibration.setDate(date);
-        ASSERT_TRUE(context.save());
+        ASSERT_TRUE(engine->configuration.context()->save());
     }
     // One update with the battery on mains or not at `charge`; its notices.
-    std::vector<std::string> update(bool mains, unsigned charge) {
+    Notices update(bool mains, unsigned charge) {
         battery.set(mains, charge);
         engine->manager->refresh();
         return delegate.takeNotices();
     }
     const RecordingBatteryManagerDelegate::Record& last() const { return delegate.records.back(); }
-    std::vector<QDateTime> storedDates(const QString& entityName) {
+    StatePersistence& persisted() { return engine->configuration.statePersistence(); }
+    std::vector<QDateTime> snapshotDates() {
         std::vector<QDateTime> dates;
-        for (const ManagedObject& object : engine->stored(entityName))
+        for (const ManagedObject& object : engine->stored(BatteryStatusSnapshot::kEntityName))
             dates.insert(dates.begin(), object.date().value_or(QDateTime()));
         return dates;
     }
@@ -82,8 +86,7 @@ TEST_F(BatteryManagerTest, TheScheduleFollowsTheLastStoredCalibration) {
     EXPECT_EQ(last().calibrationState, CalibrationState::calibrated);
     EXPECT_EQ(last().nextCalibrationDate, clock.now().addSecs(17 * kDay + 23 * 3600));
 
-    // Exactly the interval old counts as due.
-    clock.advance(17 * kDay + 23 * 3600);
+    clock.advance(17 * kDay + 23 * 3600); // exactly the interval old counts as due
     update(false, 60);
     EXPECT_EQ(last().calibrationState, CalibrationState::pendingCalibration);
     EXPECT_EQ(last().nextCalibrationDate, clock.now());
@@ -99,7 +102,7 @@ TEST_F(BatteryManagerTest, PostponingWaitsSevenDaysAndWorksOnlyWhilePending) {
     const QDateTime until = clock.now().addSecs(7 * kDay);
     EXPECT_EQ(last().calibrationState, CalibrationState::postponed);
     EXPECT_EQ(last().nextCalibrationDate, until);
-    EXPECT_EQ(engine->configuration.statePersistence().postponeCalibrationToDate(), until);
+    EXPECT_EQ(persisted().postponeCalibrationToDate(), until);
     EXPECT_THAT(update(false, 60), IsEmpty()); // no guide while postponed
 
     clock.setNow(until);
@@ -108,52 +111,16 @@ TEST_F(BatteryManagerTest, PostponingWaitsSevenDaysAndWorksOnlyWhilePending) {
     clock.advance(60);
     EXPECT_THAT(update(true, 70), ElementsAre("guide none")); // charging has no message
     EXPECT_EQ(last().calibrationState, CalibrationState::pendingCalibration);
-    EXPECT_EQ(engine->configuration.statePersistence().postponeCalibrationToDate(), std::nullopt);
+    EXPECT_EQ(persisted().postponeCalibrationToDate(), std::nullopt);
 
     storeCalibration(clock.now());
     update(true, 70);
     engine->manager->postponeCalibration();
     EXPECT_EQ(last().calibrationState, CalibrationState::calibrated);
-    EXPECT_EQ(engine->configuration.statePersistence().postponeCalibrationToDate(), std::nullopt);
+    EXPECT_EQ(persisted().postponeCalibrationToDate(), std::nullopt);
 }
 
-TEST_F(BatteryManagerTest, EnteringCalibrationDoneStoresOneCalibrationAndSilencesTheNotices) {
-    storeBeforeStart(AmpraStatePersistence::kCalibrationAlgorithmState, 6); // turnItOff
-    storeBeforeStart(AmpraStatePersistence::kCalibrationAlgorithmTimeStamp, clock.now());
-    start();
-    EXPECT_THAT(log.messages(), ElementsAre(StartsWith("Restoring Algorithm Persistence to state: "
-                                                       "6, with time Stamp: 2024-02-29T19:00:00"),
-                                            "Start Calibration Control"));
-    update(false, 8);
-    EXPECT_EQ(last().algorithmState, AlgorithmState::turnItOff);
-    engine->sleep();
-    clock.advance(5 * 3600 + 60);
-    battery.set(false, 7);
-    engine->wake();
-    EXPECT_EQ(last().algorithmState, AlgorithmState::calibrationDone);
-    EXPECT_EQ(last().calibrationState, CalibrationState::calibrated);
-    const auto stored = engine->stored(Calibration::kEntityName);
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].date(), clock.now());
-    EXPECT_EQ(stored[0].capacity(), 4500u);
-    EXPECT_EQ(stored[0].cycleCount(), 100u);
-
-    // The guide's last word was the step before; the done step is already calibrated.
-    delegate.takeNotices();
-    EXPECT_THAT(update(true, 9), IsEmpty());
-    EXPECT_THAT(update(false, 3), IsEmpty());
-    clock.advance(3600);
-    EXPECT_THAT(update(true, 100), IsEmpty());
-    start();
-    EXPECT_THAT(update(false, 3), IsEmpty());
-    EXPECT_EQ(last().algorithmState, AlgorithmState::calibrationDone);
-    EXPECT_EQ(engine->stored(Calibration::kEntityName).size(), 1u);
-
-    clock.advance(kDay);
-    EXPECT_THAT(update(false, 3), ElementsAre("charge 20", "charge 5"));
-    EXPECT_EQ(last().algorithmState, AlgorithmState::initCalibration);
-}
-
+// Recent means from the local calendar day four days back on.
 TEST_F(BatteryManagerTest, ASnapshotWhenTheBatteryBecomesFullUnlessOneIsFromTheLastFourDays) {
     clock.setNow(local(4, 22, 0));
     start();
@@ -162,24 +129,21 @@ TEST_F(BatteryManagerTest, ASnapshotWhenTheBatteryBecomesFullUnlessOneIsFromTheL
     clock.setNow(local(4, 23, 0));
     update(true, 100);
     update(true, 100);
-    EXPECT_THAT(storedDates(BatteryStatusSnapshot::kEntityName), ElementsAre(local(4, 23, 0)));
-
-    clock.setNow(local(7, 23, 59)); // three calendar days later
+    clock.setNow(local(7, 23, 59));
     update(false, 95);
     update(true, 100);
-    // Just past midnight the day four days back is the snapshot's: a UTC day would be earlier.
-    clock.setNow(local(8, 0, 30));
+    EXPECT_THAT(snapshotDates(), ElementsAre(local(4, 23, 0)));
+    clock.setNow(local(8, 0, 30)); // the UTC day four days back would still be the 4th
     update(false, 95);
     update(true, 100);
-    EXPECT_THAT(storedDates(BatteryStatusSnapshot::kEntityName),
-                ElementsAre(local(4, 23, 0), local(8, 0, 30)));
+    EXPECT_THAT(snapshotDates(), ElementsAre(local(4, 23, 0), local(8, 0, 30)));
     EXPECT_EQ(engine->stored(BatteryStatusSnapshot::kEntityName)[0].capacity(), 4500u);
 
     update(false, 95);
     start();
     clock.advance(5 * kDay);
     update(true, 100); // the first update after a start sees no edge
-    EXPECT_EQ(engine->stored(BatteryStatusSnapshot::kEntityName).size(), 2u);
+    EXPECT_EQ(snapshotDates().size(), 2u);
 }
 
 TEST_F(BatteryManagerTest, PowerAndChargeNoticesOncePerChangeOrDescent) {
@@ -187,18 +151,18 @@ TEST_F(BatteryManagerTest, PowerAndChargeNoticesOncePerChangeOrDescent) {
     storeCalibration(clock.now());
     EXPECT_THAT(update(true, 90), IsEmpty()); // nothing to compare the source with yet
     EXPECT_THAT(update(false, 25), ElementsAre("power battery"));
-    std::vector<std::vector<std::string>> notices;
+    std::vector<Notices> notices;
     for (const unsigned charge : {19, 18, 21, 19, 4, 4})
         notices.push_back(update(false, charge));
     EXPECT_THAT(notices, ElementsAre(ElementsAre("charge 20"), IsEmpty(), IsEmpty(),
                                      ElementsAre("charge 20"), ElementsAre("charge 5"), IsEmpty()));
-
+    update(false, 30);
+    EXPECT_THAT(update(false, 3), ElementsAre("charge 20", "charge 5"));
     update(false, 30);
     engine->settings.setBool(false, AmpraPreferences::kNotifyOnSelectedCharge);
     EXPECT_THAT(update(false, 4), ElementsAre("charge 5"));
 
-    // Pending: the guide tells what to do with the cord.
-    clock.advance(kFourWeeks);
+    clock.advance(28 * kDay); // pending: the guide, not the power notice, follows the cord
     EXPECT_THAT(update(false, 30), ElementsAre("guide Plug your Mac to fully charge it."));
     EXPECT_THAT(update(true, 30), ElementsAre("guide none"));
 }
@@ -213,46 +177,47 @@ TEST_F(BatteryManagerTest, OneConnectedTooLongNoticeAfterThirtyHoursAbove80Perce
     EXPECT_THAT(update(true, 100), ElementsAre("connected -108060"));
     clock.advance(3600);
     EXPECT_THAT(update(true, 100), IsEmpty());
-
-    // A reading at 80 % starts the stretch again and re-arms the notice.
-    EXPECT_THAT(update(false, 80), ElementsAre("power battery"));
+    EXPECT_THAT(update(false, 80), ElementsAre("power battery")); // restarts and re-arms
     clock.advance(30 * 3600 + 60);
     EXPECT_THAT(update(false, 81), ElementsAre("connected -108060"));
 }
 
-TEST_F(BatteryManagerTest, RestoringIgnoresUnknownStatesAndStartingTwiceStartsOnce) {
-    storeBeforeStart(AmpraStatePersistence::kCalibrationAlgorithmState, 12);
-    storeBeforeStart(AmpraStatePersistence::kCalibrationState, 7);
-    start();
+TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates) {
+    restartFrom(12, 7);
     EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(),
               AlgorithmState::calibrationOff);
     EXPECT_EQ(engine->manager->calibrationControl().calibrationState, CalibrationState::off);
-
     engine->manager->startCalibrationControl();
-    EXPECT_EQ(engine->timer->startRequests, 1);
-    EXPECT_EQ(engine->timer->period(), 60);
+    EXPECT_EQ(engine->timer->period, 60);
     EXPECT_EQ(engine->subscriptions, 1);
     engine->timer->fire();
-    EXPECT_EQ(delegate.records.size(), 1u);
     engine->manager->stopCalibrationControl();
     engine->manager->stopCalibrationControl();
-    EXPECT_FALSE(engine->timer->isTimerOn());
+    engine->timer->fire();
     engine->sleep();
     EXPECT_EQ(delegate.records.size(), 1u);
     EXPECT_THAT(log.messages(),
                 ElementsAre("Start Calibration Control", "Start Calibration Control",
                             "Stop Calibration Control", "Stop Calibration Control"));
 
-    engine.reset();
-    storeBeforeStart(AmpraStatePersistence::kCalibrationAlgorithmState, 2);
-    storeBeforeStart(AmpraStatePersistence::kCalibrationState, 3);
-    log.clear();
-    start();
+    restartFrom(2, 3);
     EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(), AlgorithmState::charging);
     EXPECT_EQ(engine->manager->calibrationControl().calibrationState, CalibrationState::postponed);
-    EXPECT_THAT(log.messages(),
-                ElementsAre("Restoring Algorithm Persistence to state: 2 with no time Stamp",
-                            "Start Calibration Control"));
+    EXPECT_EQ(log.lines().front().message,
+              "Restoring Algorithm Persistence to state: 2 with no time Stamp");
+}
+
+// The wait of a restored step counts from the stored time stamp, which goes with the step.
+TEST_F(BatteryManagerTest, RestoringContinuesTheWaitOfTheStoredStep) {
+    restartFrom(3, 1, clock.now().addSecs(-3600));
+    EXPECT_EQ(log.lines().front().message, "Restoring Algorithm Persistence to state: 3, with "
+                                           "time Stamp: 2024-02-29T18:00:00.000Z");
+    update(true, 100);
+    EXPECT_EQ(last().algorithmState, AlgorithmState::fullyCharged);
+    EXPECT_EQ(last().timeRemainingInRunningTimer, 3600);
+    EXPECT_EQ(persisted().calibrationAlgorithmTimeStamp(), clock.now().addSecs(-3600));
+    update(false, 90);
+    EXPECT_EQ(persisted().calibrationAlgorithmTimeStamp(), std::nullopt);
 }
 
 TEST(CalibrationDataTest, WholeDaysToTheNextCalibrationAndTimeLeftOnlyWhereMeasured) {
@@ -261,8 +226,6 @@ TEST(CalibrationDataTest, WholeDaysToTheNextCalibrationAndTimeLeftOnlyWhereMeasu
                          AlgorithmState::initCalibration);
     const QDateTime now = local(1, 8, 0);
     EXPECT_EQ(data.daysUntilNextCalibration(now), std::nullopt);
-    data.nextCalibrationDate = now;
-    EXPECT_EQ(data.daysUntilNextCalibration(now), 0u);
     data.nextCalibrationDate = now.addSecs(17 * kDay + 23 * 3600);
     EXPECT_EQ(data.daysUntilNextCalibration(now), 17u);
 

@@ -46,8 +46,9 @@ class TestPlatform : public PlatformServices, public AppearanceProvider {
 public:
     explicit TestPlatform(const QString& sysfs) : _sysfs(sysfs) {}
 
-    std::unique_ptr<BatteryDataProvider> createBatteryReader(bool) override {
-        return LinuxBatteryDataProviderFactory::create(false, _sysfs);
+    std::unique_ptr<BatteryDataProvider>
+    createBatteryReader(bool, const DateProvider& dateProvider) override {
+        return LinuxBatteryDataProviderFactory::create(false, dateProvider, _sysfs);
     }
     SystemPowerEvents* powerEvents() override { return nullptr; }
     StatusItemHost* statusItemHost() override { return &host; }

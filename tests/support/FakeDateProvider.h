@@ -14,7 +14,7 @@ public:
 
     QDateTime now() const override { return _now; }
     void setNow(const QDateTime& date) { _now = date; }
-    void advance(double seconds) { _now = _now.addMSecs(qint64(std::llround(seconds * 1000))); }
+    void advance(double seconds) { _now = _now.addMSecs(std::llround(seconds * 1000)); }
 
 private:
     QDateTime _now;

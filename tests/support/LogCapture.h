@@ -14,7 +14,6 @@ public:
     struct Line {
         log4cplus::LogLevel level;
         std::string message;
-        std::string function;
     };
 
     explicit LogCapture(const std::string& loggerName)
@@ -33,10 +32,7 @@ public:
             result.push_back(line.message);
         return result;
     }
-    long count(const std::string& message) const {
-        return std::count_if(_lines->begin(), _lines->end(),
-                             [&](const Line& line) { return line.message == message; });
-    }
+    long count(const std::string& message) const { return std::ranges::count(messages(), message); }
     void clear() { _lines->clear(); }
 
 private:
@@ -50,7 +46,7 @@ private:
 
     protected:
         void append(const log4cplus::spi::InternalLoggingEvent& event) override {
-            _lines->push_back({event.getLogLevel(), event.getMessage(), event.getFunction()});
+            _lines->push_back({event.getLogLevel(), event.getMessage()});
         }
 
     private:

@@ -2,39 +2,24 @@
 
 #include "calibration/TimerProvider.h"
 
-#include <utility>
-
-// A timer that fires only when the test calls fire().
+// A timer that fires only when the test calls fire(); like the real one it keeps the first timer.
 class ManualTimerProvider : public TimerProvider {
 public:
     void startTimerForObject(std::function<void()> callback, double seconds) override {
-        ++startRequests;
-        if (_isTimerOn)
+        if (_callback)
             return;
-        _isTimerOn = true;
         _callback = std::move(callback);
-        _period = seconds;
+        period = seconds;
     }
-    void stopTimer() override {
-        _isTimerOn = false;
-        _callback = nullptr;
-    }
-    bool isTimerOn() const override { return _isTimerOn; }
-
-    // One tick, as the real timer gives once a period; nothing while stopped.
+    void stopTimer() override { _callback = nullptr; }
+    bool isTimerOn() const override { return bool(_callback); }
     void fire() {
-        if (!_isTimerOn || !_callback)
-            return;
-        const auto callback = _callback;
-        callback();
+        if (const auto callback = _callback)
+            callback();
     }
-    double period() const { return _period; }
 
-    // Every call of startTimerForObject, also the ones ignored while a timer runs.
-    int startRequests = 0;
+    double period = 0;
 
 private:
-    bool _isTimerOn = false;
     std::function<void()> _callback;
-    double _period = 0;
 };

@@ -6,13 +6,12 @@
 #include "calibration/DateProvider.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 // Keeps every record and notice the battery manager hands out, stamped with the clock.
 class RecordingBatteryManagerDelegate : public BatteryManagerDelegate {
 public:
-    // What one update or event reported; the sample's fields are copied, it changes in place.
+    // The sample's fields are copied: it changes in place.
     struct Record {
         QDateTime date;
         CalibrationState calibrationState;
@@ -24,15 +23,12 @@ public:
         bool isCharged;
         uint64_t capacity;
         uint64_t cycleCount;
-
         bool operator==(const Record&) const = default;
     };
-    enum class Kind { powerSource, charge, connectedTooLong, guide };
+    // `text` as "power battery", "charge 20", "connected -108060", "guide none"; `record` is
+    // the index of the update that sent it.
     struct Notice {
-        Kind kind;
-        double value;
-        std::optional<QString> message;
-        // Index of the record of the update that sent it.
+        std::string text;
         size_t record;
     };
 
@@ -47,53 +43,36 @@ public:
                            sample.currectCapacity, sample.cycleCount});
     }
     void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
-                                                    PowerSourceType powerSource) override {
-        add(Kind::powerSource, double(powerSource));
+                                                    PowerSourceType source) override {
+        add(source == PowerSourceType::acPowered ? "power mains" : "power battery");
     }
     void batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThreshold(
         BatteryManager&, uint64_t threshold) override {
-        add(Kind::charge, double(threshold));
+        add("charge " + std::to_string(threshold));
     }
     void batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager&,
                                                                            double length) override {
-        add(Kind::connectedTooLong, length);
+        add("connected " + std::to_string(qint64(length)));
     }
     void batteryManagerNotifyEventOnCalibrationProccessWithMessage(
         BatteryManager&, const std::optional<QString>& message) override {
-        add(Kind::guide, 0, message);
+        add("guide " + message.value_or("none").toStdString());
     }
 
-    // The notices since the last call, as short lines: "power battery", "charge 20",
-    // "connected -108060", "guide Calibration Done!!" ("guide none" without a message).
+    // The notices' texts since the last call.
     std::vector<std::string> takeNotices() {
-        std::vector<std::string> lines;
+        std::vector<std::string> texts;
         for (const Notice& notice : notices)
-            lines.push_back(text(notice));
+            texts.push_back(notice.text);
         notices.clear();
-        return lines;
+        return texts;
     }
 
     std::vector<Record> records;
     std::vector<Notice> notices;
 
 private:
-    void add(Kind kind, double value, std::optional<QString> message = std::nullopt) {
-        notices.push_back({kind, value, std::move(message), records.size() - 1});
-    }
-    static std::string text(const Notice& notice) {
-        switch (notice.kind) {
-        case Kind::powerSource:
-            return PowerSourceType(notice.value) == PowerSourceType::acPowered ? "power mains"
-                                                                               : "power battery";
-        case Kind::charge:
-            return "charge " + std::to_string(qint64(notice.value));
-        case Kind::connectedTooLong:
-            return "connected " + std::to_string(qint64(notice.value));
-        case Kind::guide:
-            return "guide " + notice.message.value_or("none").toStdString();
-        }
-        return {};
-    }
+    void add(const std::string& text) { notices.push_back({text, records.size() - 1}); }
 
     const DateProvider& _clock;
 };

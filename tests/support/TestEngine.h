@@ -18,8 +18,8 @@
 #include <vector>
 
 // The engine as the application assembles it, on the settings file and the data store in
-// `folder`, reading a fake battery, with a manual timer and system events the test sends.
-// Building a second one on the same folder is a restart of the application.
+// `folder`, with a manual timer and the system events the test sends. A second one on the same
+// folder is a restart of the application.
 class TestEngine : public SystemPowerEvents {
 public:
     TestEngine(const QString& folder, FakeBattery& battery, const DateProvider& clock,
@@ -37,19 +37,15 @@ public:
             std::make_unique<CalibrationControl>(configuration, clock), configuration, clock);
         manager->delegate = delegate;
     }
-    // The manager unsubscribes while it goes, so it goes first.
+    // The manager unsubscribes while it goes.
     ~TestEngine() override { manager.reset(); }
 
     void subscribe(SystemPowerEventsListener& listener) override {
         ++subscriptions;
         _listener = &listener;
     }
-    void unsubscribe(SystemPowerEventsListener& listener) override {
-        if (_listener == &listener)
-            _listener = nullptr;
-    }
-
-    // Delivered only to a subscribed listener, as the system does.
+    void unsubscribe(SystemPowerEventsListener&) override { _listener = nullptr; }
+    // Only a subscribed listener hears the system.
     void sleep() {
         if (_listener)
             _listener->didReceiveSleepNotification();
@@ -58,16 +54,11 @@ public:
         if (_listener)
             _listener->didReceiveWakeUpNotification();
     }
-    void powerOff() {
-        if (_listener)
-            _listener->didReceivePowerOffNotification();
-    }
-
     // Every stored record of the entity, newest first.
     std::vector<ManagedObject> stored(const QString& entityName) {
-        ManagedObjectContext* context = configuration.context();
-        return context ? context->fetchNewest(entityName, 0).value_or(std::vector<ManagedObject>())
-                       : std::vector<ManagedObject>();
+        return configuration.context()
+            ->fetchNewest(entityName, 0)
+            .value_or(std::vector<ManagedObject>());
     }
 
     SettingsStore settings;
