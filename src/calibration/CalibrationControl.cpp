@@ -143,7 +143,7 @@ bool CalibrationControl::_isThereRecentSnapshot() const {
         LOG4CPLUS_ERROR(logger, "Error fetching for recent Snapshot: " << describe(error));
         return false;
     }
-    if (records->empty() || records->front().entityName() != BatteryStatusSnapshot::kEntityName)
+    if (records->empty())
         return false;
     const auto date = records->front().date();
     if (!date)

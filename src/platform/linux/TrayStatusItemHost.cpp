@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -64,13 +63,13 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
         return;
     }
     // A panel started after Ampra (at login, or restarted) brings its watcher later.
-    _watcher = new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), _bus,
-                                       QDBusServiceWatcher::WatchForRegistration |
-                                           QDBusServiceWatcher::WatchForUnregistration,
-                                       this);
-    connect(_watcher, &QDBusServiceWatcher::serviceRegistered, this,
+    auto* watcher = new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), _bus,
+                                            QDBusServiceWatcher::WatchForRegistration |
+                                                QDBusServiceWatcher::WatchForUnregistration,
+                                            this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this,
             &TrayStatusItemHost::registerWithWatcher);
-    connect(_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         LOG4CPLUS_INFO(logger(), "The StatusNotifierWatcher left: the status item goes to the "
                                  "XEmbed tray");
         showFallback();

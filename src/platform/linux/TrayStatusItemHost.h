@@ -8,7 +8,6 @@
 #include <memory>
 
 class QDBusError;
-class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItemAdaptor;
@@ -58,7 +57,6 @@ private:
     QString _serviceName;
     bool _published = false;
     StatusNotifierItemAdaptor* _adaptor;
-    QDBusServiceWatcher* _watcher = nullptr;
     std::unique_ptr<QMenu> _menu;
     std::unique_ptr<QSystemTrayIcon> _fallback;
     bool _noTrayLogged = false;
