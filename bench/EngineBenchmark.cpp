@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
 // The cost of one engine update on a store with years of history; the fetches it makes are
 // measured on their own by the store benchmark.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
 // The data store with years of history: the fetches an engine update and the history views
 // make, and the durable write of one record.
 

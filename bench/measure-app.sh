@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running application: time from start to its tray item being registered, CPU used
 # while idle, and resident memory. Runs offscreen with private buses and a mock tray watcher, on
 # a fixture battery. Usage: bench/measure-app.sh [idle seconds, default 60]

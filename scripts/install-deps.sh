@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings every build, test and run dependency from Debian packages; quiet and quick when all are present.
 set -eu
 packages="build-essential cmake ninja-build pkg-config clang-format

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Ampra in the tray.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with warnings as errors and runs the whole suite in an
 # isolated environment.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with private XDG folders and private session and system buses, then stops
 # every helper it started, pass or fail.
 set -euo pipefail

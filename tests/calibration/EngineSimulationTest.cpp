@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
 // Six months of a laptop and its user, minute by minute on a fake clock, through the whole
 // engine: the real reader, the battery manager, the state machine, the schedule and the files.
 
