@@ -8,6 +8,7 @@
 #include "platform/linux/LinuxPlatformServices.h"
 #include "shell/LogSystem.h"
 #include "shell/QuitSignalHandler.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,11 +34,13 @@ int printBattery() {
     BatteryData battery(LinuxBatteryDataProviderFactory::create(false, clock));
     const std::optional<QVariantMap> description = battery.dataSource->loadMainBatteryData();
     if (!description) {
-        out << "The battery could not be read.\n";
+        //: Printed by "ampra --print-battery" when the power supply files cannot be read
+        out << QCoreApplication::translate("main", "The battery could not be read.") << '\n';
         return 0;
     }
     if (description->isEmpty()) {
-        out << "No battery found.\n";
+        //: Printed by "ampra --print-battery" on a computer without a battery
+        out << QCoreApplication::translate("main", "No battery found.") << '\n';
         return 0;
     }
     for (auto it = description->cbegin(); it != description->cend(); ++it)
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
     log4cplus::Initializer logging;
     if (argc == 2 && std::strcmp(argv[1], "--print-battery") == 0) {
         QCoreApplication application(argc, argv);
+        const Translations translations;
         logToStandardError();
         return printBattery();
     }
@@ -61,6 +65,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Ampra"));
     QApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
     QApplication::setQuitOnLastWindowClosed(false);
+    const Translations translations;
 
     AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
     if (!delegate.applicationDidFinishLaunching())

@@ -3,6 +3,7 @@
 
 #include "AppManager.h"
 
+#include "NoticeTexts.h"
 #include "PlatformServices.h"
 #include "UserNotificationCenter.h"
 #include "battery/BatteryData.h"
@@ -19,18 +20,7 @@
 #include "persistence/StatePersistence.h"
 #include "statusbar/StatusBarC.h"
 
-#include <QCoreApplication>
 #include <QTimer>
-
-namespace {
-
-// A format step without arguments: a doubled percent sign in a translation shows as one.
-QString formatted(const QString& text) {
-    QString result = text;
-    return result.replace(QStringLiteral("%%"), QStringLiteral("%"));
-}
-
-} // namespace
 
 AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     : keys{AmpraPreferences::kShowIcon, AmpraPreferences::kShowTime,
@@ -97,47 +87,27 @@ void AppManager::batteryManagerDidFinishRunningCalibrationAlgorithWithData(
 
 void AppManager::batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                             PowerSourceType powerSource) {
-    QString subtitle;
-    if (powerSource == PowerSourceType::acPowered)
-        //: Subtitle of the power source change notification when running on AC
-        subtitle = QCoreApplication::translate("AppManager", "Now running on AC");
-    else
-        //: Subtitle of the power source change notification when running on battery
-        subtitle = QCoreApplication::translate("AppManager", "Now running on battery");
-    //: Title of the power source change notification
-    _notificationCenter.deliver(QCoreApplication::translate("AppManager", "Change on power source"),
-                                formatted(subtitle), false);
+    deliver(NoticeTexts::powerSourceChange(powerSource));
 }
 
 void AppManager::batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThreshold(
     BatteryManager&, uint64_t threshold) {
-    //: Subtitle of the low battery notification
-    const QString format =
-        QCoreApplication::translate("AppManager", "Battery charge is under %u %%");
     // The fixed minimum is the last warning before the machine switches itself off.
     const bool critical = threshold == _configuration->preferences().notificationMinimumCharge();
-    //: Title of the low battery notification
-    _notificationCenter.deliver(
-        QCoreApplication::translate("AppManager", "Low battery"),
-        formatted(format).replace(QStringLiteral("%u"), QString::number(threshold)), critical);
+    deliver(NoticeTexts::lowCharge(threshold), critical);
 }
 
 void AppManager::batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager&,
                                                                                    double) {
-    _notificationCenter.deliver(
-        //: Title of the notification for long connection time
-        QCoreApplication::translate("AppManager", "Unplug your mac"),
-        //: Subtitle of the notification for long connection time
-        formatted(
-            QCoreApplication::translate("AppManager", "You have been connected for too long")),
-        false);
+    deliver(NoticeTexts::connectedTooLong());
 }
 
 void AppManager::batteryManagerNotifyEventOnCalibrationProccessWithMessage(
     BatteryManager&, const std::optional<QString>& message) {
-    if (!message)
-        return;
-    //: Title of the notification for Calibration Proces
-    _notificationCenter.deliver(QCoreApplication::translate("AppManager", "Calibration process:"),
-                                formatted(*message), false);
+    if (message)
+        deliver(NoticeTexts::calibrationStep(*message));
+}
+
+void AppManager::deliver(const NoticeTexts::Notice& notice, bool critical) {
+    _notificationCenter.deliver(notice.title, notice.subtitle, critical);
 }

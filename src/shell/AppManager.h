@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MessageBoxErrorPresenter.h"
+#include "NoticeTexts.h"
 #include "calibration/BatteryManagerDelegate.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
@@ -58,6 +59,7 @@ public:
 
 private:
     void observeValueForKeyPath(const QString& key);
+    void deliver(const NoticeTexts::Notice& notice, bool critical = false);
 
     const QStringList keys;
     UserNotificationCenter& _notificationCenter;

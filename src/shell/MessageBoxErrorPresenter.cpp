@@ -5,6 +5,7 @@
 
 #include "persistence/StoreError.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <log4cplus/loggingmacros.h>
@@ -20,8 +21,14 @@ void MessageBoxErrorPresenter::presentError(const StoreError& error) {
         return;
     // Shown without a nested event loop: the error comes up in the middle of an update, which
     // must finish before the next one starts.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ampra"), error.description);
-    box->setInformativeText(error.failureReason);
+    // The details are the logged English ones: they name the file and the system's error.
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Ampra"),
+        //: Shown when the file with the calibration and capacity history cannot be opened
+        QCoreApplication::translate("MessageBoxErrorPresenter",
+                                    "Ampra cannot open the file where it keeps its history. It "
+                                    "goes on without saving calibrations and capacity readings."));
+    box->setInformativeText(error.description + QStringLiteral(": ") + error.failureReason);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

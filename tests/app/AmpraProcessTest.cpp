@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
 #include "persistence/SettingsStore.h"
+#include "support/DBusMock.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -31,8 +32,9 @@ bool waitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-void startAmpra(QProcess& process) {
+void startAmpra(QProcess& process, const QString& language = "en") {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANGUAGE", language);
     environment.insert("AMPRA_SYSFS_ROOT", QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging");
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -65,6 +67,37 @@ TEST(AmpraProcessTest, ASecondInstanceExitsAndSigtermQuitsInOrder) {
     EXPECT_EQ(first.exitCode(), 0);
     const QVariant firstLaunch = SettingsStore(settingsPath()).objectForKey("isFirstLaunch");
     EXPECT_EQ(firstLaunch, QVariant(false));
+}
+
+// The desktop's language picks the texts; one without a translation gets English.
+TEST(AmpraProcessTest, SendsTheGuideNoticeInTheDesktopsLanguage) {
+    const struct {
+        QString language, title, body;
+    } cases[] = {
+        {"de", "Akkukalibrierung",
+         "Schließen Sie den Computer an das Netzteil an und laden Sie den Akku vollständig auf."},
+        {"es_ES", "Calibración de la batería",
+         "Conecte el equipo al adaptador de corriente y cargue la batería por completo."},
+        {"fr:it", "Battery calibration", "Plug in your computer and charge it fully."},
+    };
+    const std::unique_ptr<DBusMock> server =
+        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
+                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    for (const auto& row : cases) {
+        server->mock("ClearCalls");
+        QProcess ampra;
+        startAmpra(ampra, row.language);
+        QList<QVariantList> calls; // no calibration yet: the first update guides to the first step
+        EXPECT_TRUE(waitFor([&] {
+            calls = server->methodCalls("Notify");
+            return !calls.isEmpty();
+        })) << row.language.toStdString();
+        kill(pid_t(ampra.processId()), SIGTERM);
+        ASSERT_TRUE(ampra.waitForFinished(10000));
+        ASSERT_FALSE(calls.isEmpty());
+        EXPECT_EQ(calls.first().at(3).toString(), row.title);
+        EXPECT_EQ(calls.first().at(4).toString(), row.body);
+    }
 }
 
 } // namespace

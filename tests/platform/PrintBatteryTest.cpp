@@ -20,6 +20,7 @@ TEST(PrintBatteryTest, PrintsEachMachinesReading) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("AMPRA_SYSFS_ROOT", AMPRA_FIXTURES "/sysfs/" + machine);
+        environment.insert("LANGUAGE", "en");
         process.setProcessEnvironment(environment);
         process.start(AMPRA_BUILD_DIR "/src/app/ampra", {"--print-battery"});
         ASSERT_TRUE(process.waitForFinished(30000));

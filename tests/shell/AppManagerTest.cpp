@@ -15,6 +15,7 @@
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "shell/AppearanceProvider.h"
 #include "shell/PlatformServices.h"
+#include "shell/Translations.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
@@ -86,6 +87,7 @@ private:
 // A laptop on a copy of a fixture tree whose readings the test changes.
 class AppManagerTest : public testing::Test {
 protected:
+    const Translations english{QLocale(QLocale::English)};
     QTemporaryDir dir;
     QString sysfs = dir.filePath("power_supply");
     SettingsStore settings{dir.filePath("settings.json")};
@@ -144,11 +146,11 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     manager.batteryManager()->refresh();
 
     const std::vector<Notice> expected = {
-        {"Calibration process:", "Plug your Mac to fully charge it.", false}, // none saved yet
-        {"Change on power source", "Now running on AC", false},
-        {"Change on power source", "Now running on battery", false},
-        {"Low battery", "Battery charge is under 20 %", false},
-        {"Low battery", "Battery charge is under 5 %", true},
+        {"Battery calibration", "Plug in your computer and charge it fully.", false}, // none yet
+        {"Power source changed", "Now running on AC power", false},
+        {"Power source changed", "Now running on battery", false},
+        {"Low battery", "Battery charge is below 20%", false},
+        {"Low battery", "Battery charge is below 5%", true},
     };
     EXPECT_EQ(platform.notices(5), expected);
 
@@ -166,8 +168,8 @@ TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
     manager.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
         *manager.batteryManager(), -108001);
     const std::vector<Notice> expected = {
-        {"Calibration process:", "Calibration Done!!", false},
-        {"Unplug your mac", "You have been connected for too long", false},
+        {"Battery calibration", "Calibration Done!!", false},
+        {"Unplug your computer", "It has been plugged in for too long", false},
     };
     EXPECT_EQ(platform.notices(2), expected);
 }

@@ -1,0 +1,104 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BatteryManager</name>
+    <message>
+        <source>Plug your Mac to fully charge it.</source>
+        <extracomment>Guide Message on state InitCalibration.</extracomment>
+        <translation>Conecte el equipo al adaptador de corriente y cargue la batería por completo.</translation>
+    </message>
+    <message>
+        <source>Keep your Mac Conected for a while.</source>
+        <extracomment>Guide Message on state FullyCharged.</extracomment>
+        <translation>Mantenga el equipo conectado un rato más.</translation>
+    </message>
+    <message>
+        <source>You can disconnect your power adapter.</source>
+        <extracomment>Guide Message on state DisconnectAdapter.</extracomment>
+        <translation>Ya puede desconectar el adaptador de corriente.</translation>
+    </message>
+    <message>
+        <source>Allow your Mac to sleep or switch it off.</source>
+        <extracomment>Guide Message on state TurnItOff.</extracomment>
+        <translation>Suspenda el equipo o apáguelo.</translation>
+    </message>
+    <message>
+        <source>Calibration Done!!</source>
+        <extracomment>Guide Message on state CalibrationDone.</extracomment>
+        <translation>¡Calibración completada!</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxErrorPresenter</name>
+    <message>
+        <source>Ampra cannot open the file where it keeps its history. It goes on without saving calibrations and capacity readings.</source>
+        <extracomment>Shown when the file with the calibration and capacity history cannot be opened</extracomment>
+        <translation>Ampra no puede abrir el archivo donde guarda su historial. Seguirá funcionando, pero sin guardar las calibraciones ni las lecturas de capacidad.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeTexts</name>
+    <message>
+        <source>Change on power source</source>
+        <extracomment>Title of the power source change notification</extracomment>
+        <translation>Cambio de fuente de alimentación</translation>
+    </message>
+    <message>
+        <source>Now running on AC</source>
+        <extracomment>Subtitle of the power source change notification when running on AC</extracomment>
+        <translation>Ahora funciona conectado a la corriente</translation>
+    </message>
+    <message>
+        <source>Now running on battery</source>
+        <extracomment>Subtitle of the power source change notification when running on battery</extracomment>
+        <translation>Ahora funciona con batería</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <extracomment>Title of the low battery notification</extracomment>
+        <translation>Batería baja</translation>
+    </message>
+    <message>
+        <source>Battery charge is under %u %%</source>
+        <extracomment>Subtitle of the low battery notification (%1: the charge level crossed, a number from 1 to 100; write the percent sign as your language does)</extracomment>
+        <translation>La carga de la batería está por debajo del %1 %</translation>
+    </message>
+    <message>
+        <source>Unplug your mac</source>
+        <extracomment>Title of the notification for long connection time</extracomment>
+        <translation>Desconecte el equipo de la corriente</translation>
+    </message>
+    <message>
+        <source>You have been connected for too long</source>
+        <extracomment>Subtitle of the notification for long connection time</extracomment>
+        <translation>Lleva demasiado tiempo conectado a la corriente</translation>
+    </message>
+    <message>
+        <source>Calibration process:</source>
+        <extracomment>Title of the notification for Calibration Proces</extracomment>
+        <translation>Calibración de la batería</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatusItemHost</name>
+    <message>
+        <source>Quit</source>
+        <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The battery could not be read.</source>
+        <extracomment>Printed by &quot;ampra --print-battery&quot; when the power supply files cannot be read</extracomment>
+        <translation>No se pudo leer la batería.</translation>
+    </message>
+    <message>
+        <source>No battery found.</source>
+        <extracomment>Printed by &quot;ampra --print-battery&quot; on a computer without a battery</extracomment>
+        <translation>No se encontró ninguna batería.</translation>
+    </message>
+</context>
+</TS>

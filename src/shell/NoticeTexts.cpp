@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "NoticeTexts.h"
+
+#include <QLocale>
+
+NoticeTexts::Notice NoticeTexts::powerSourceChange(PowerSourceType powerSource) {
+    //: Title of the power source change notification
+    const QString title = tr("Change on power source");
+    if (powerSource == PowerSourceType::acPowered)
+        //: Subtitle of the power source change notification when running on AC
+        return {title, tr("Now running on AC")};
+    //: Subtitle of the power source change notification when running on battery
+    return {title, tr("Now running on battery")};
+}
+
+NoticeTexts::Notice NoticeTexts::lowCharge(uint64_t threshold) {
+    //: Title of the low battery notification
+    return {tr("Low battery"),
+            //: Subtitle of the low battery notification
+            //: (%1: the charge level crossed, a number from 1 to 100; write the percent sign
+            //: as your language does)
+            tr("Battery charge is under %u %%").arg(QLocale().toString(qulonglong(threshold)))};
+}
+
+NoticeTexts::Notice NoticeTexts::connectedTooLong() {
+    //: Title of the notification for long connection time
+    return {tr("Unplug your mac"),
+            //: Subtitle of the notification for long connection time
+            tr("You have been connected for too long")};
+}
+
+NoticeTexts::Notice NoticeTexts::calibrationStep(const QString& message) {
+    //: Title of the notification for Calibration Proces
+    return {tr("Calibration process:"), message};
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ampra developers
+"""Fails when a .ts file is not what lupdate makes of the sources, has an unfinished or obsolete
+entry, a source text without a translator comment, or a display text that says "Mac".
+
+Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... -- LUPDATE_OPTION...
+"""
+import filecmp
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+MAC = re.compile(r"\bmac(book)?\b", re.IGNORECASE)
+
+
+def problems_in(ts_file):
+    for context in ET.parse(ts_file).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            where = f"{ts_file.name}: {name}: {message.findtext('source')!r}"
+            translation = message.find("translation")
+            kind = translation.get("type")
+            if kind:
+                yield f"{where} is {kind}"
+            if not (message.findtext("extracomment") or "").strip():
+                yield f"{where} has no translator comment (//:)"
+            texts = [form.text or "" for form in translation.iter("numerusform")]
+            for text in texts or [translation.text or ""]:
+                if MAC.search(text):
+                    yield f"{where} shows {text!r}"
+
+
+def main():
+    arguments = sys.argv[1:]
+    separator = arguments.index("--")
+    lupdate, sources, ts_files = arguments[0], arguments[1], map(Path, arguments[2:separator])
+    options = arguments[separator + 1:]
+    problems = []
+    with tempfile.TemporaryDirectory() as folder:
+        for ts_file in ts_files:
+            problems += problems_in(ts_file)
+            current = Path(folder) / ts_file.name
+            shutil.copy(ts_file, current)
+            subprocess.run([lupdate, "-silent", *options, sources, "-ts", current], check=True)
+            if not filecmp.cmp(ts_file, current, shallow=False):
+                problems.append(f"{ts_file.name} is not current: build the target "
+                                "update_translations and translate what it adds")
+    print("\n".join(problems))
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
