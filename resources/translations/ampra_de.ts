@@ -57,7 +57,7 @@
     <message>
         <source>Low battery</source>
         <extracomment>Title of the low battery notification</extracomment>
-        <translation>Akku fast leer</translation>
+        <translation>Niedriger Akkustand</translation>
     </message>
     <message>
         <source>Battery charge is under %u %%</source>
@@ -72,7 +72,7 @@
     <message>
         <source>You have been connected for too long</source>
         <extracomment>Subtitle of the notification for long connection time</extracomment>
-        <translation>Er ist schon zu lange am Netzteil angeschlossen</translation>
+        <translation>Der Computer ist schon zu lange am Netzteil angeschlossen</translation>
     </message>
     <message>
         <source>Calibration process:</source>

@@ -72,7 +72,7 @@
     <message>
         <source>You have been connected for too long</source>
         <extracomment>Subtitle of the notification for long connection time</extracomment>
-        <translation>It has been plugged in for too long</translation>
+        <translation>Your computer has been plugged in for too long</translation>
     </message>
     <message>
         <source>Calibration process:</source>

@@ -2,9 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Ampra developers
 """Fails when a .ts file is not what lupdate makes of the sources, has an unfinished or obsolete
-entry, a source text without a translator comment, or a display text that says "Mac".
+entry, a source text without a translator comment, a translation whose placeholders differ from its
+source text's, or a display text that says "Mac".
 
 Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... -- LUPDATE_OPTION...
+lupdate reads the C++ sources and Designer forms under SOURCE_DIR, as the update_translations
+target does.
 """
 import filecmp
 import re
@@ -16,6 +19,14 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 MAC = re.compile(r"\bmac(book)?\b", re.IGNORECASE)
+PLACEHOLDER = re.compile(r"%(?:\d+|n)")
+# A source text keeps its printf-style conversions (%u, %d, %@); translations number them %1, %2.
+CONVERSION = re.compile(r"%(?:l{0,2}[udi]|@)")
+
+
+def placeholders_of(source):
+    conversions = len(CONVERSION.findall(source.replace("%%", "")))
+    return set(PLACEHOLDER.findall(source)) | {f"%{i}" for i in range(1, conversions + 1)}
 
 
 def problems_in(ts_file):
@@ -30,9 +41,12 @@ def problems_in(ts_file):
             if not (message.findtext("extracomment") or "").strip():
                 yield f"{where} has no translator comment (//:)"
             texts = [form.text or "" for form in translation.iter("numerusform")]
+            placeholders = placeholders_of(message.findtext("source"))
             for text in texts or [translation.text or ""]:
                 if MAC.search(text):
                     yield f"{where} shows {text!r}"
+                if set(PLACEHOLDER.findall(text)) != placeholders:
+                    yield f"{where} loses or adds a placeholder in {text!r}"
 
 
 def main():
@@ -46,7 +60,8 @@ def main():
             problems += problems_in(ts_file)
             current = Path(folder) / ts_file.name
             shutil.copy(ts_file, current)
-            subprocess.run([lupdate, "-silent", *options, sources, "-ts", current], check=True)
+            subprocess.run([lupdate, "-silent", "-extensions", "cpp,h,ui", *options, sources,
+                            "-ts", current], check=True)
             if not filecmp.cmp(ts_file, current, shallow=False):
                 problems.append(f"{ts_file.name} is not current: build the target "
                                 "update_translations and translate what it adds")

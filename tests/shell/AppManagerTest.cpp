@@ -169,7 +169,7 @@ TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
         *manager.batteryManager(), -108001);
     const std::vector<Notice> expected = {
         {"Battery calibration", "Calibration Done!!", false},
-        {"Unplug your computer", "It has been plugged in for too long", false},
+        {"Unplug your computer", "Your computer has been plugged in for too long", false},
     };
     EXPECT_EQ(platform.notices(2), expected);
 }

@@ -24,7 +24,7 @@ TEST(NoticeTextsTest, WordsTheNoticesInTheChosenLanguage) {
          {"Low battery", "Battery charge is below 20%"},
          {"Power source changed", "Now running on AC power"}},
         {"de_CH",
-         {"Akku fast leer", "Akkuladung unter 20 %"},
+         {"Niedriger Akkustand", "Akkuladung unter 20 %"},
          {"Stromquelle gewechselt", "Jetzt im Netzbetrieb"}},
         {"es_MX",
          {"Batería baja", "La carga de la batería está por debajo del 20 %"},
