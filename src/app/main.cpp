@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstring>
+#include <log4cplus/config.hxx>
 #include <log4cplus/consoleappender.h>
 #include <log4cplus/initializer.h>
 #include <log4cplus/layout.h>
@@ -54,6 +55,9 @@ int printBattery() {
 
 int main(int argc, char** argv) {
     log4cplus::Initializer logging;
+    // Every appender logs synchronously: the pool's threads would only wait. The library keeps
+    // at least one.
+    log4cplus::setThreadPoolSize(0);
     if (argc == 2 && std::strcmp(argv[1], "--print-battery") == 0) {
         QCoreApplication application(argc, argv);
         const Translations translations;
