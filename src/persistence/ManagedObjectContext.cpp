@@ -22,15 +22,21 @@ bool ManagedObjectContext::save(StoreError* error) {
     if (!_coordinator.insert(_insertedObjects, error))
         return false;
     _insertedObjects.clear();
+    _newestSaved.clear();
     return true;
 }
 
 std::optional<std::vector<ManagedObject>>
 ManagedObjectContext::fetchNewest(const QString& entityName, int fetchLimit,
                                   StoreError* error) const {
-    auto stored = _coordinator.fetchNewest(entityName, fetchLimit, error);
+    const auto kept = _newestSaved.find(entityName);
+    auto stored = fetchLimit == 1 && kept != _newestSaved.end()
+                      ? std::optional(kept->second)
+                      : _coordinator.fetchNewest(entityName, fetchLimit, error);
     if (!stored)
         return std::nullopt;
+    if (fetchLimit == 1)
+        _newestSaved.insert_or_assign(entityName, *stored);
 
     // Unsaved records count as newer than saved ones with the same date: newest insert first.
     std::vector<std::shared_ptr<StoreRow>> rows;

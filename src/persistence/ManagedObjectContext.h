@@ -6,6 +6,7 @@
 #include "ManagedObject.h"
 
 #include <QString>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,4 +39,7 @@ private:
 
     PersistentStoreCoordinator& _coordinator;
     std::vector<std::shared_ptr<StoreRow>> _insertedObjects;
+    // The newest saved record of each entity asked for, kept until the next save: every update
+    // asks for the newest calibration, and this context is the store's only writer.
+    mutable std::map<QString, std::vector<std::shared_ptr<StoreRow>>> _newestSaved;
 };

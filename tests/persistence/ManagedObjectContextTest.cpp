@@ -101,6 +101,7 @@ TEST_F(ManagedObjectContextTest, FailedSaveWritesNothingAndKeepsTheRecordsForThe
     EXPECT_TRUE(error.failureReason.contains("disk is full"));
     EXPECT_TRUE(context.hasChanges());
     EXPECT_EQ(newestCapacities(), (Capacities{666, 4400}));
+    EXPECT_EQ(newestCapacities(1), (Capacities{666}));
     EXPECT_EQ(side.value("SELECT count(*) FROM BatteryStatusSnapshot"), 0); // rolled back
 
     ASSERT_TRUE(side.exec("DROP TRIGGER refuse"));
@@ -108,6 +109,7 @@ TEST_F(ManagedObjectContextTest, FailedSaveWritesNothingAndKeepsTheRecordsForThe
     EXPECT_FALSE(context.hasChanges());
     EXPECT_EQ(side.value("SELECT count(*) FROM BatteryStatusSnapshot"), 2);
     EXPECT_EQ(newestCapacities(), (Capacities{666, 4400}));
+    EXPECT_EQ(newestCapacities(1), (Capacities{666})); // the newest saved one is asked again
 
     EXPECT_EQ(context.fetchNewest("Snapshot", 1, &error), std::nullopt);
     EXPECT_TRUE(error.description.contains("Snapshot"));
