@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -22,9 +23,10 @@ public:
     virtual ~StatusItemHost() = default;
 
     // Replaces image and title wholesale. Without a drawer the item shows its title alone; with an
-    // empty title, the image alone. A template image is one the panel may tint.
-    virtual void setContent(const ImageDrawer& drawImage, const QString& title,
-                            bool isTemplate) = 0;
+    // empty title, the image alone. A template image is one the panel may tint. `drawnFrom` names
+    // everything the drawer's image depends on: the host draws again only when it changes.
+    virtual void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
+                            const QString& title, bool isTemplate) = 0;
     virtual void setHighlighted(bool highlighted) = 0;
     // Called on a primary click, on press, with the click's screen position.
     virtual void setClickHandler(ClickHandler handler) = 0;

@@ -54,11 +54,15 @@ void StatusBarC::refreshContentWithData(const CalibrationData& data) {
         return;
     const StatusBarContent content = contentForData(data);
     StatusItemHost::ImageDrawer drawer;
-    if (content.icon)
+    QByteArray drawnFrom;
+    if (content.icon) {
         drawer = [icon = *content.icon](int pixels) {
             return icon.draw(pixels);
         };
-    _statusItem->setContent(drawer, content.title.value_or(QString()), content.isTemplate);
+        drawnFrom = content.icon->drawnFrom();
+    }
+    _statusItem->setContent(drawer, drawnFrom, content.title.value_or(QString()),
+                            content.isTemplate);
 }
 
 StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {

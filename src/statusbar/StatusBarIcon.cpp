@@ -16,6 +16,16 @@ QSizeF StatusBarIcon::frameSize() const {
     }
 }
 
+QByteArray StatusBarIcon::drawnFrom() const {
+    QByteArray text =
+        QByteArray::number(int(kind)) + ' ' + QByteArray::number(quint64(strokeColor.rgba64()), 16);
+    // The bolt shows neither a fill nor the charge.
+    if (kind == Kind::verticalBattery || kind == Kind::horizontalBattery)
+        text += ' ' + QByteArray::number(quint64(fillColor.rgba64()), 16) + ' ' +
+                QByteArray::number(chargePercentage);
+    return text;
+}
+
 QImage StatusBarIcon::draw(int pixels) const {
     const QRectF frame(QPointF(0, 0), frameSize() * (pixels / 22.0));
     switch (kind) {

@@ -19,6 +19,8 @@ struct StatusBarIcon {
 
     // The frame in points; the panel's slot is 22 points high.
     QSizeF frameSize() const;
+    // Everything the image depends on besides its size: equal texts draw equal images.
+    QByteArray drawnFrom() const;
     // Drawn for a square slot of `pixels`: the frame scaled to the slot, never a scaled bitmap.
     QImage draw(int pixels) const;
 };

@@ -36,7 +36,7 @@ void show(TrayStatusItemHost& item, const QString& title, QList<int>* askedSizes
         image.fill(kRed);
         return image;
     };
-    item.setContent(drawBar, title, false);
+    item.setContent(drawBar, "red bar", title, false);
 }
 
 bool registered(const DBusMock& watcher, const TrayStatusItemHost& item) {
@@ -146,6 +146,47 @@ TEST(TrayStatusItemHostTest, PublishesItsPropertiesAndAnswersThePanel) {
     menu->actions().first()->trigger();
     menu->close();
     EXPECT_EQ(quits, 1);
+}
+
+TEST(TrayStatusItemHostTest, DrawsAgainOnlyWhenWhatTheIconIsDrawnFromChanges) {
+    const auto watcher = startWatcher();
+    TrayStatusItemHost host;
+    ASSERT_TRUE(watcher && registered(*watcher, host));
+    Panel panel(host);
+    int drawings = 0;
+    const StatusItemHost::ImageDrawer draw = [&drawings](int pixels) {
+        ++drawings;
+        return QImage(pixels, pixels, QImage::Format_ARGB32);
+    };
+    const struct {
+        const char* change;
+        bool image;
+        QByteArray drawnFrom;
+        QString title;
+        bool highlighted;
+        bool redraws;
+    } steps[] = {
+        {"first content", true, "50", "50% (2:00)", false, true},
+        {"nothing", true, "50", "50% (2:00)", false, false},
+        {"the title beside the image", true, "50", "50% (1:59)", false, false},
+        {"what the image is drawn from", true, "49", "50% (1:59)", false, true},
+        {"the highlight", true, "49", "50% (1:59)", true, true},
+        {"the title in place of the image", false, "", "50% (1:59)", true, true},
+        {"the title drawn alone", false, "", "49% (1:58)", true, true},
+        {"nothing, with the title alone", false, "", "49% (1:58)", true, false},
+    };
+    for (const auto& step : steps) {
+        drawings = 0;
+        const int newIcons = panel.newIcons;
+        host.setContent(step.image ? draw : nullptr, step.drawnFrom, step.title, false);
+        host.setHighlighted(step.highlighted);
+        settle();
+        EXPECT_EQ(panel.newIcons - newIcons, step.redraws ? 1 : 0) << step.change;
+        // The panel asks for the icon after the signal; a second reader gets the same pixmaps.
+        panel.property("IconPixmap");
+        host.pixmaps();
+        EXPECT_EQ(drawings, step.redraws && step.image ? 6 : 0) << step.change;
+    }
 }
 
 TEST(TrayStatusItemHostTest, WithoutTrayRunsOnAndRegistersWhenAWatcherAppears) {

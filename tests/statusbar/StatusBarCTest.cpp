@@ -129,6 +129,35 @@ TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
     EXPECT_EQ(mains.icon->fillColor, mains.icon->strokeColor);
 }
 
+// The tray draws the icon again only when its source text changes.
+TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse) {
+    battery.powerSource = PowerSourceType::batteryPowered;
+    sample(50, 120, 0, false);
+    PreferenceProvider& preferences = configuration.preferences();
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        bool changesIcon;
+    } steps[] = {
+        {"nothing", [] {}, false},
+        {"the time", [&] { battery.timeToEmpty = 119; }, false},
+        {"the charge", [&] { battery.currentChargePercentage = 49; }, true},
+        {"the fill colour", [&] { battery.isCharging = true; }, true},
+        {"the orientation", [&] { preferences.setUseVerticalIcons(false); }, true},
+        {"the colouring", [&] { preferences.setUseColoredStatusBarIcon(false); }, true},
+        {"the appearance", [&] { appearance.style = "Dark"; }, true},
+        {"the power source", [&] { battery.powerSource = PowerSourceType::acPowered; }, true},
+        {"the charge beside the bolt", [&] { battery.currentChargePercentage = 48; }, false},
+    };
+    controller.refreshContentWithData(data);
+    for (const auto& step : steps) {
+        const QByteArray before = host.drawnFrom;
+        step.apply();
+        controller.refreshContentWithData(data);
+        EXPECT_EQ(host.drawnFrom != before, step.changesIcon) << step.change;
+    }
+}
+
 TEST_F(StatusBarCTest, ClicksReachTheDelegateExceptControlClicks) {
     MockDelegate delegate;
     controller.delegate = &delegate;

@@ -9,6 +9,7 @@
 class RecordingStatusItemHost : public StatusItemHost {
 public:
     ImageDrawer drawer;
+    QByteArray drawnFrom;
     QString title;
     bool isTemplate = false;
     bool highlighted = false;
@@ -16,9 +17,10 @@ public:
     ClickHandler click;
     QuitHandler quit;
 
-    void setContent(const ImageDrawer& drawImage, const QString& text,
+    void setContent(const ImageDrawer& drawImage, const QByteArray& source, const QString& text,
                     bool templateImage) override {
         drawer = drawImage;
+        drawnFrom = source;
         title = text;
         isTemplate = templateImage;
         ++contentUpdates;

@@ -87,16 +87,23 @@ TrayStatusItemHost::~TrayStatusItemHost() {
     }
 }
 
-void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QString& title,
-                                    bool isTemplate) {
-    const bool titleChanged = title != _title;
+// Updates arrive every minute and mostly change nothing: the icon is drawn again only when what
+// it is drawn from changes, and then only once a panel asks for it.
+void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
+                                    const QString& title, bool isTemplate) {
+    const QByteArray iconSource = drawImage ? "image " + drawnFrom : "title " + title.toUtf8();
+    const bool changedIcon = iconSource != _iconSource || isTemplate != _isTemplate;
+    const bool changedTitle = title != _title;
     _drawImage = drawImage;
+    _iconSource = iconSource;
     _title = title;
     _isTemplate = isTemplate;
-    redraw();
-    if (titleChanged) {
+    if (changedIcon)
+        iconChanged();
+    if (changedTitle) {
         emit _adaptor->XAyatanaNewLabel(_title, QString::fromLatin1(kLabelGuide));
         emit _adaptor->NewToolTip();
+        updateFallbackToolTip();
     }
 }
 
@@ -104,7 +111,16 @@ void TrayStatusItemHost::setHighlighted(bool highlighted) {
     if (highlighted == _highlighted)
         return;
     _highlighted = highlighted;
-    redraw();
+    iconChanged();
+}
+
+const StatusNotifierPixmapList& TrayStatusItemHost::pixmaps() const {
+    if (!_pixmaps) {
+        _pixmaps.emplace();
+        for (const QImage& image : images())
+            *_pixmaps << StatusNotifierPixmap::fromImage(image);
+    }
+    return *_pixmaps;
 }
 
 void TrayStatusItemHost::setClickHandler(ClickHandler handler) {
@@ -168,37 +184,38 @@ void TrayStatusItemHost::showFallback() {
         LOG4CPLUS_WARN(logger(), "No system tray: Ampra runs on without a status item until a "
                                  "tray appears; notifications still work");
     }
-    updateFallback();
+    updateFallbackIcon();
+    updateFallbackToolTip();
 }
 
-void TrayStatusItemHost::redraw() {
+void TrayStatusItemHost::iconChanged() {
+    _pixmaps.reset();
+    emit _adaptor->NewIcon();
+    updateFallbackIcon();
+}
+
+QList<QImage> TrayStatusItemHost::images() const {
     QList<QImage> images;
-    StatusNotifierPixmapList pixmaps;
-    if (_drawImage || !_title.isEmpty()) {
-        for (int pixels : kIconSizes) {
+    if (_drawImage || !_title.isEmpty())
+        for (int pixels : kIconSizes)
             images << TrayIconImage::render(_drawImage, _title, _highlighted, pixels);
-            pixmaps << StatusNotifierPixmap::fromImage(images.last());
-        }
-    }
-    // Refreshes arrive every minute; the panel redraws only when the picture changed.
-    if (pixmaps != _pixmaps) {
-        _images = images;
-        _pixmaps = pixmaps;
-        emit _adaptor->NewIcon();
-    }
-    updateFallback();
+    return images;
 }
 
-void TrayStatusItemHost::updateFallback() {
+void TrayStatusItemHost::updateFallbackIcon() {
     if (!_fallback)
         return;
     QIcon icon;
-    for (const QImage& image : _images)
+    for (const QImage& image : images())
         icon.addPixmap(QPixmap::fromImage(image));
     // The nearest thing to a template image: a themed tray may tint a mask.
     icon.setIsMask(_isTemplate);
     _fallback->setIcon(icon);
-    _fallback->setToolTip(_title.isEmpty() ? QStringLiteral("Ampra") : _title);
     if (!icon.isNull())
         _fallback->show();
+}
+
+void TrayStatusItemHost::updateFallbackToolTip() {
+    if (_fallback)
+        _fallback->setToolTip(_title.isEmpty() ? QStringLiteral("Ampra") : _title);
 }

@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class QDBusError;
 class QMenu;
@@ -35,7 +36,8 @@ public:
                                 QObject* parent = nullptr);
     ~TrayStatusItemHost() override;
 
-    void setContent(const ImageDrawer& drawImage, const QString& title, bool isTemplate) override;
+    void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom, const QString& title,
+                    bool isTemplate) override;
     void setHighlighted(bool highlighted) override;
     void setClickHandler(ClickHandler handler) override;
     void setQuitHandler(QuitHandler handler) override;
@@ -43,7 +45,8 @@ public:
     // The bus name under which the item is registered with the watcher.
     QString serviceName() const { return _serviceName; }
     QString title() const { return _title; }
-    const StatusNotifierPixmapList& pixmaps() const { return _pixmaps; }
+    // Drawn when first asked for after a change.
+    const StatusNotifierPixmapList& pixmaps() const;
 
     // Calls from the panel, through the D-Bus adaptor or the stand-in tray icon.
     void activate(const QPoint& screenPosition);
@@ -53,8 +56,10 @@ private:
     void registerWithWatcher();
     void watcherFailed(const QDBusError& error);
     void showFallback();
-    void redraw();
-    void updateFallback();
+    void iconChanged();
+    QList<QImage> images() const;
+    void updateFallbackIcon();
+    void updateFallbackToolTip();
 
     QDBusConnection _bus;
     QString _serviceName;
@@ -65,11 +70,12 @@ private:
     bool _noTrayLogged = false;
 
     ImageDrawer _drawImage;
+    // What the icon is drawn from: the drawer's source, or the title drawn in its place.
+    QByteArray _iconSource;
     QString _title;
     bool _isTemplate = false;
     bool _highlighted = false;
-    QList<QImage> _images;
-    StatusNotifierPixmapList _pixmaps;
+    mutable std::optional<StatusNotifierPixmapList> _pixmaps;
     ClickHandler _clickHandler;
     QuitHandler _quitHandler;
 };
