@@ -65,6 +65,24 @@ TEST(SysfsPowerSourceServiceTest, ListsTheLaptopsBatteriesAndReadsEachOncePerSna
     EXPECT_TRUE(tree.service.copyPowerSourcesList().isEmpty());
 }
 
+TEST(SysfsPowerSourceServiceTest, KeepsTheListOfSuppliesUntilToldItChanged) {
+    SysfsTree tree;
+    tree.service.keepSupplyList();
+    tree.add("BAT0", "Battery", {"CAPACITY=50"});
+    ASSERT_EQ(tree.service.copyPowerSourcesList(), QStringList{"BAT0"});
+    // The uevent is read afresh; the type is not, and a new supply waits for the notice.
+    ASSERT_TRUE(QFile::remove(tree.dir.filePath("BAT0/type")));
+    tree.add("BAT1", "Battery", {"CAPACITY=60"});
+    tree.write("BAT0/uevent", "POWER_SUPPLY_CAPACITY=49");
+    EXPECT_EQ(tree.service.copyPowerSourcesList(), QStringList{"BAT0"});
+    EXPECT_EQ(tree.service.powerSourceDescription("BAT0").value("Current Capacity"), 49);
+    tree.service.supplyListChanged();
+    EXPECT_EQ(tree.service.copyPowerSourcesList(), QStringList{"BAT1"});
+    // A kept supply that cannot be read any more has the folder listed again.
+    ASSERT_TRUE(QDir(tree.dir.filePath("BAT1")).removeRecursively());
+    EXPECT_TRUE(tree.service.copyPowerSourcesList().isEmpty());
+}
+
 TEST(SysfsPowerSourceServiceTest, DerivesEachKeyFromTheUevent) {
     struct Case {
         QStringList battery;

@@ -9,17 +9,22 @@
 
 namespace {
 
-// A few minutes: steady enough to show, quick enough to follow a change of load.
-constexpr double kTimeConstantSeconds = 180;
-// Charge counters move in coarse steps; shorter spans give rates that jump.
-constexpr qint64 kMinimumMeasuringSeconds = 120;
+// About KDE's: long enough to average a load that comes and goes every few seconds, short
+// enough to follow a lasting change within minutes.
+constexpr double kTimeConstantSeconds = 200;
+// The first estimate waits until the counter covers this span: over less, one burst of load
+// (and the counter's coarse steps) weighs too much.
+constexpr qint64 kMinimumMeasuringSeconds = 180;
+// The counter's rate is taken over at most this span, so that a change of load shows soon.
+constexpr qint64 kMeasuringWindowSeconds = 300;
 // A longer silence means the machine slept: what was learnt before says nothing now.
 constexpr qint64 kMaximumGapSeconds = 300;
-// Outside this range a reported rate is an idle battery or a firmware glitch.
+// Outside this range a rate is an idle battery or a firmware glitch.
 constexpr double kMinimumWatts = 0.1;
 constexpr double kMaximumWatts = 300;
-// Longer times come from a battery that barely moves; they are no forecast.
-constexpr qint64 kMaximumMinutesToEmpty = 240 * 60;
+// The status item shows a day or more wrapped around, as a short time; such times come from a
+// battery that barely moves and are no forecast.
+constexpr qint64 kMaximumMinutesToEmpty = 24 * 60 - 1;
 constexpr qint64 kMaximumMinutesToFull = 20 * 60;
 
 bool plausible(double watts) {
@@ -42,22 +47,17 @@ BatteryTimeEstimator::Estimate BatteryTimeEstimator::update(const Reading& readi
     if (gap < 0 || gap > kMaximumGapSeconds || reading.status != _status ||
         reading.onMains != _onMains)
         startAfresh(reading, now);
-    _lastReadingAt = now;
+    learn(reading, now);
 
-    if (reading.rateWatts && plausible(*reading.rateWatts))
-        smooth(*reading.rateWatts, now);
-    else if (const auto measured = measuredRate(reading, now); measured && plausible(*measured))
-        smooth(*measured, now);
-
+    const bool known =
+        _smoothedWatts && _startedAt.secsTo(now) >= kMinimumMeasuringSeconds && reading.energyNowWh;
     Estimate estimate;
     if (reading.status == QLatin1String("Discharging")) {
         estimate.timeToEmpty =
-            _smoothedWatts && reading.energyNowWh
-                ? minutes(*reading.energyNowWh, *_smoothedWatts, kMaximumMinutesToEmpty)
-                : -1;
+            known ? minutes(*reading.energyNowWh, *_smoothedWatts, kMaximumMinutesToEmpty) : -1;
     } else if (reading.status == QLatin1String("Charging")) {
         estimate.timeToFull =
-            _smoothedWatts && reading.energyNowWh && reading.energyFullWh
+            known && reading.energyFullWh
                 ? minutes(std::max(0.0, *reading.energyFullWh - *reading.energyNowWh),
                           *_smoothedWatts, kMaximumMinutesToFull)
                 : -1;
@@ -65,30 +65,50 @@ BatteryTimeEstimator::Estimate BatteryTimeEstimator::update(const Reading& readi
     return estimate;
 }
 
+void BatteryTimeEstimator::sample(const Reading& reading) {
+    const QDateTime now = _dateProvider.now();
+    if (reading.status == _status && reading.onMains == _onMains && _lastReadingAt.isValid() &&
+        _lastReadingAt.secsTo(now) <= kMaximumGapSeconds)
+        learn(reading, now);
+}
+
 void BatteryTimeEstimator::startAfresh(const Reading& reading, const QDateTime& now) {
+    _startedAt = now;
     _status = reading.status;
     _onMains = reading.onMains;
     _smoothedWatts.reset();
-    _referenceAt = now;
-    _referenceWh = reading.energyNowWh;
+    _energy.clear();
 }
 
-// The rate from the change of charge since the reference reading, once enough time has passed
-// and the counter has moved.
-std::optional<double> BatteryTimeEstimator::measuredRate(const Reading& reading,
-                                                         const QDateTime& now) {
-    if (!reading.energyNowWh || !_referenceWh) {
-        _referenceAt = now;
-        _referenceWh = reading.energyNowWh;
-        return std::nullopt;
+void BatteryTimeEstimator::learn(const Reading& reading, const QDateTime& now) {
+    _lastReadingAt = now;
+    if (const auto counted = countedRate(reading, now)) {
+        smooth(*counted, now);
+        return;
     }
-    const qint64 seconds = _referenceAt.secsTo(now);
-    const double change = std::abs(*reading.energyNowWh - *_referenceWh);
+    // A battery without a counter, or one whose counter stood still for the whole window.
+    const bool counterUseless =
+        _energy.empty() || _energy.front().first.secsTo(now) >= kMeasuringWindowSeconds;
+    if (counterUseless && reading.rateWatts && plausible(*reading.rateWatts))
+        smooth(*reading.rateWatts, now);
+}
+
+// The average rate since the oldest counter reading of the window: the counter sums up every
+// moment of load, where the hardware's rate may be a glimpse of one.
+std::optional<double> BatteryTimeEstimator::countedRate(const Reading& reading,
+                                                        const QDateTime& now) {
+    if (!reading.energyNowWh)
+        return std::nullopt;
+    while (_energy.size() > 1 && _energy[1].first.secsTo(now) >= kMeasuringWindowSeconds)
+        _energy.pop_front();
+    _energy.emplace_back(now, *reading.energyNowWh);
+    const auto& [since, energyThen] = _energy.front();
+    const qint64 seconds = since.secsTo(now);
+    const double change = std::abs(*reading.energyNowWh - energyThen);
     if (seconds < kMinimumMeasuringSeconds || change == 0)
         return std::nullopt;
-    _referenceAt = now;
-    _referenceWh = reading.energyNowWh;
-    return change * 3600.0 / double(seconds);
+    const double watts = change * 3600.0 / double(seconds);
+    return plausible(watts) ? std::optional(watts) : std::nullopt;
 }
 
 // Exponential moving average; the weight follows the time since the last sample, so the time

@@ -5,12 +5,14 @@
 
 #include <QDateTime>
 #include <QString>
+#include <deque>
 #include <optional>
 
 class DateProvider;
 
-// Remaining times worth showing: a smoothed rate, measured from the charge when the hardware
-// gives none, started afresh whenever the battery's situation changes.
+// Remaining times worth showing: the rate measured from the battery's energy counter over a few
+// minutes and smoothed, started afresh whenever the battery's situation changes. The hardware's
+// own rate, often a momentary one, serves only when the counter does not move.
 class BatteryTimeEstimator {
 public:
     struct Reading {
@@ -22,27 +24,35 @@ public:
     };
 
     // Minutes; the time that does not apply is 0, the one that applies is -1 while no
-    // trustworthy rate exists or the time is too long to mean anything (a nearly idle battery).
+    // trustworthy rate exists or the time is a day or more (a nearly idle battery).
     struct Estimate {
         qint64 timeToEmpty = 0;
         qint64 timeToFull = 0;
     };
 
+    // How often a discharging battery is worth a sample between updates.
+    static constexpr int kSampleSeconds = 15;
+
     explicit BatteryTimeEstimator(const DateProvider& dateProvider);
 
     Estimate update(const Reading& reading);
+    // A reading between updates: learns from it if the situation is the same, else waits for
+    // the next update to start afresh.
+    void sample(const Reading& reading);
 
 private:
     void startAfresh(const Reading& reading, const QDateTime& now);
-    std::optional<double> measuredRate(const Reading& reading, const QDateTime& now);
+    void learn(const Reading& reading, const QDateTime& now);
+    std::optional<double> countedRate(const Reading& reading, const QDateTime& now);
     void smooth(double watts, const QDateTime& now);
 
     const DateProvider& _dateProvider;
+    QDateTime _startedAt;
     QDateTime _lastReadingAt;
     QString _status;
     bool _onMains = false;
     std::optional<double> _smoothedWatts;
     QDateTime _smoothedAt;
-    QDateTime _referenceAt;
-    std::optional<double> _referenceWh;
+    // The energy counter's recent readings, oldest first.
+    std::deque<std::pair<QDateTime, double>> _energy;
 };

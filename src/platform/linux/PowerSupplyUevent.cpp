@@ -22,6 +22,8 @@ std::optional<QByteArray> readSmallFile(const QString& path) {
         return std::nullopt;
     QByteArray content;
     char buffer[4096];
+    // A sysfs attribute is at most a page and comes whole in one read: a shorter read is the
+    // end, with no second read to find it.
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
@@ -30,9 +32,9 @@ std::optional<QByteArray> readSmallFile(const QString& path) {
             ::close(fd);
             return std::nullopt;
         }
-        if (count == 0 || content.size() >= kMaximumSize)
-            break;
         content.append(buffer, count);
+        if (size_t(count) < sizeof buffer || content.size() >= kMaximumSize)
+            break;
     }
     ::close(fd);
     return content;

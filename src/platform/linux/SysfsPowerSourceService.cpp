@@ -56,8 +56,32 @@ SysfsPowerSourceService::SysfsPowerSourceService(QString powerSupplyFolder,
     , _dateProvider(dateProvider)
     , _logger(log4cplus::Logger::getInstance("battery.sysfs")) {}
 
+void SysfsPowerSourceService::sampleWhileDischarging() {
+    _sampler = std::make_unique<QTimer>();
+    _sampler->setInterval(std::chrono::seconds(BatteryTimeEstimator::kSampleSeconds));
+    QObject::connect(_sampler.get(), &QTimer::timeout, _sampler.get(), [this] { sampleBattery(); });
+}
+
+// One read of the battery's uevent, for its counters; the next snapshot does the rest.
+void SysfsPowerSourceService::sampleBattery() {
+    auto uevent = PowerSupplyUevent::read(_folder + u'/' + _sampledBattery);
+    const auto estimator = _estimators.find(_sampledBattery);
+    if (!uevent || estimator == _estimators.end())
+        return;
+    const Supply battery{_sampledBattery, true, std::move(*uevent)};
+    estimator->second.sample(timeReading(battery, text(battery.uevent, "STATUS"), _sampledOnMains,
+                                         chargePercentage(battery)));
+}
+
 QStringList SysfsPowerSourceService::copyPowerSourcesList() {
-    _snapshot.clear();
+    if (_supplies && _keepsSupplyList)
+        if (auto batteries = readSupplies(false))
+            return *batteries;
+    _supplies = listSupplies();
+    return readSupplies(true).value_or(QStringList());
+}
+
+std::vector<SysfsPowerSourceService::Entry> SysfsPowerSourceService::listSupplies() {
     DIR* dir = opendir(QFile::encodeName(_folder).constData());
     if (!dir) {
         if (!std::exchange(_reportedUnreadableFolder, true))
@@ -68,17 +92,28 @@ QStringList SysfsPowerSourceService::copyPowerSourcesList() {
     const QStringList names = sortedEntries(dir);
     closedir(dir);
 
-    QStringList batteries;
+    std::vector<Entry> supplies;
     for (const QString& name : names) {
-        // The small type and scope files first: reading a peripheral's uevent can wait for its
-        // wireless link. An entry without a type has gone since the listing, or is no device.
+        // The small type and scope files, not the uevent: reading a peripheral's uevent can wait
+        // for its wireless link. An entry without a type has gone since the listing, or is no
+        // device.
         const QString folder = _folder + u'/' + name;
         const auto type = PowerSupplyUevent::attribute(folder, QLatin1String("type"));
         const bool isBattery = type == "Battery";
-        if (!type || (!isBattery && type != "Mains" && type != "USB") ||
-            PowerSupplyUevent::attribute(folder, QLatin1String("scope")) == "Device")
-            continue;
-        auto uevent = PowerSupplyUevent::read(folder);
+        if (type && (isBattery || type == "Mains" || type == "USB") &&
+            PowerSupplyUevent::attribute(folder, QLatin1String("scope")) != "Device")
+            supplies.push_back({name, isBattery});
+    }
+    return supplies;
+}
+
+std::optional<QStringList> SysfsPowerSourceService::readSupplies(bool freshList) {
+    _snapshot.clear();
+    QStringList batteries;
+    for (const auto& [name, isBattery] : *_supplies) {
+        auto uevent = PowerSupplyUevent::read(_folder + u'/' + name);
+        if (!uevent && !freshList)
+            return std::nullopt;
         // A battery that cannot be read is still there: it is listed and has no description.
         if (!uevent) {
             if (isBattery)
@@ -123,6 +158,14 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
 
     auto estimator = _estimators.try_emplace(source, _dateProvider).first;
     const auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
+    if (_sampler && status == QLatin1String("Discharging")) {
+        _sampledBattery = source;
+        _sampledOnMains = onMains;
+        if (!_sampler->isActive())
+            _sampler->start();
+    } else if (_sampler) {
+        _sampler->stop();
+    }
     description.insert(QStringLiteral("Time to Empty"), times.timeToEmpty);
     description.insert(QStringLiteral("Time to Full Charge"), times.timeToFull);
     return description;

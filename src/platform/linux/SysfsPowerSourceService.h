@@ -8,19 +8,30 @@
 #include "battery/PowerSourceService.h"
 
 #include <QSet>
+#include <QTimer>
 #include <log4cplus/logger.h>
 #include <map>
+#include <memory>
 #include <vector>
 
 class DateProvider;
 
 // The power-source service on /sys/class/power_supply. Batteries are the Battery entries that
-// are not a peripheral's (scope Device) and not an empty bay (PRESENT 0), sorted by name. Each
-// snapshot reads every entry's type and scope, and the uevent of the batteries and the mains
-// supplies only, once.
+// are not a peripheral's (scope Device) and not an empty bay (PRESENT 0), sorted by name. The
+// list of supplies comes from every entry's type and scope; each snapshot reads the uevent of
+// the batteries and the mains supplies on it, once.
 class SysfsPowerSourceService : public PowerSourceService {
 public:
     SysfsPowerSourceService(QString powerSupplyFolder, const DateProvider& dateProvider);
+
+    // Keeps the list of supplies from one snapshot to the next, for as long as something calls
+    // supplyListChanged() when a supply comes or goes. A kept supply that cannot be read has the
+    // folder listed again.
+    void keepSupplyList() { _keepsSupplyList = true; }
+    void supplyListChanged() { _supplies.reset(); }
+    // Samples a discharging battery between snapshots, on a timer of the calling thread, so that
+    // its time to empty rests on more than one reading a minute.
+    void sampleWhileDischarging();
 
     QStringList copyPowerSourcesList() override;
     // Empty for a battery whose uevent cannot be read.
@@ -30,13 +41,22 @@ public:
     std::optional<QString> ueventText(const QString& source) const;
 
 private:
-    // A readable battery, or a mains supply (type Mains or USB).
+    // A battery or a mains supply (type Mains or USB) that is not a peripheral's.
+    struct Entry {
+        QString name;
+        bool isBattery;
+    };
+    // A readable battery, or a mains supply.
     struct Supply {
         QString name;
         bool isBattery;
         PowerSupplyUevent uevent;
     };
 
+    void sampleBattery();
+    std::vector<Entry> listSupplies();
+    // None when a kept entry cannot be read.
+    std::optional<QStringList> readSupplies(bool freshList);
     const Supply* find(const QString& name) const;
     std::optional<qint64> number(const Supply& supply, std::string_view key);
     std::optional<qint64> amount(const Supply& supply, std::string_view key);
@@ -50,8 +70,13 @@ private:
 
     QString _folder;
     const DateProvider& _dateProvider;
+    bool _keepsSupplyList = false;
+    std::optional<std::vector<Entry>> _supplies;
     std::vector<Supply> _snapshot;
     std::map<QString, BatteryTimeEstimator> _estimators;
+    std::unique_ptr<QTimer> _sampler;
+    QString _sampledBattery;
+    bool _sampledOnMains = false;
     QSet<QByteArray> _reportedValues;
     bool _reportedUnreadableFolder = false;
     log4cplus::Logger _logger;

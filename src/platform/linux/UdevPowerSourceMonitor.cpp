@@ -69,6 +69,10 @@ void UdevPowerSourceMonitor::receive() {
     udev_device* device = udev_monitor_receive_device(_monitor);
     if (!device)
         return;
+    const char* action = udev_device_get_action(device);
+    if (_supplyListChanged && action &&
+        (std::strcmp(action, "add") == 0 || std::strcmp(action, "remove") == 0))
+        _supplyListChanged();
     // A mouse or a pen reports often and never powers the machine.
     if (!sysattrIs(device, "scope", "Device")) {
         if (sysattrIs(device, "type", "Mains") || sysattrIs(device, "type", "USB"))

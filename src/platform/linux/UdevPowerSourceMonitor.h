@@ -29,6 +29,12 @@ public:
 
     // Without udev it logs a warning and never calls back; the periodic refresh still runs.
     void attach(std::function<void()> callback) override;
+    // Called at once when a supply is added or removed; the change notice follows as usual.
+    void setSupplyListHandler(std::function<void()> handler) {
+        _supplyListChanged = std::move(handler);
+    }
+    // Whether events arrive: false before attach() and without udev.
+    bool isReceiving() const { return _notifier != nullptr; }
 
 private:
     void receive();
@@ -36,6 +42,7 @@ private:
     std::chrono::milliseconds _coalesceDelay;
     std::chrono::milliseconds _settleDelay;
     std::function<void()> _callback;
+    std::function<void()> _supplyListChanged;
     udev* _udev = nullptr;
     udev_monitor* _monitor = nullptr;
     std::unique_ptr<QSocketNotifier> _notifier;
