@@ -4,8 +4,7 @@
 // The cost of one engine update on a store with years of history; the fetches it makes are
 // measured on their own by the store benchmark.
 
-#include "persistence/BatteryStatusSnapshot.h"
-#include "persistence/Calibration.h"
+#include "StoreHistory.h"
 #include "support/FakeBattery.h"
 #include "support/FakeDateProvider.h"
 #include "support/TestEngine.h"
@@ -16,27 +15,11 @@
 
 namespace {
 
-constexpr int kSnapshots = 100000;
-constexpr int kCalibrations = 60;
-
-// An engine whose store holds kSnapshots snapshots, one an hour back from now, and
-// kCalibrations calibrations, one every four weeks, the newest ten days old.
+// An engine on a store with years of history, the newest calibration ten days old.
 class LoadedEngine {
 public:
     LoadedEngine() {
-        for (int i = 0; i < kSnapshots; ++i) {
-            BatteryStatusSnapshot snapshot(context);
-            snapshot.setDate(clock.now().addSecs(-3600LL * i));
-            snapshot.setCapacity(4500 - i / 1000);
-            snapshot.setCycleCount(900 - i / 100);
-        }
-        for (int i = 0; i < kCalibrations; ++i) {
-            Calibration calibration(context);
-            calibration.setDate(clock.now().addDays(-10 - 28 * i));
-            calibration.setCapacity(4500);
-            calibration.setCycleCount(900);
-        }
-        if (!context.save())
+        if (!fillStoreHistory(context, clock.now(), 10))
             std::abort();
         // Settled: on battery, the machine waiting in initCalibration, nothing left to write.
         battery.set(false, 60);

@@ -4,6 +4,7 @@
 // The data store with years of history: the fetches an engine update and the history views
 // make, and the durable write of one record.
 
+#include "StoreHistory.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
@@ -15,26 +16,13 @@
 
 namespace {
 
-constexpr int kSnapshots = 100000;
-constexpr int kCalibrations = 60;
 const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1764958381, Qt::UTC);
 
-// kSnapshots snapshots, one an hour back from now, and kCalibrations calibrations, one every
-// four weeks, all saved.
+// A store with years of history, all saved.
 class LoadedStore {
 public:
     LoadedStore() {
-        for (int i = 0; i < kSnapshots; ++i) {
-            BatteryStatusSnapshot snapshot(context);
-            snapshot.setDate(kNow.addSecs(-3600LL * i));
-            snapshot.setCapacity(4500 - i / 1000);
-            snapshot.setCycleCount(900 - i / 100);
-        }
-        for (int i = 0; i < kCalibrations; ++i) {
-            Calibration calibration(context);
-            calibration.setDate(kNow.addDays(-28 * i));
-        }
-        if (!context.save())
+        if (!fillStoreHistory(context, kNow, 0))
             std::abort();
     }
 
