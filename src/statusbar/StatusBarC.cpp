@@ -83,7 +83,7 @@ StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
 }
 
 QString StatusBarC::title(const BatteryData& batteryData, bool showTime, bool showPercentage) {
-    const QString percentage =
+    QString percentage =
         showPercentage ? QString::number(batteryData.currentChargePercentage) + '%' : QString();
     if (!showTime)
         return percentage;

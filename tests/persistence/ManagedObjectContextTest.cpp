@@ -25,7 +25,7 @@ protected:
         persistance = std::make_unique<AppPersistance>(nullptr, folder, &presenter);
         return persistance->managedObjectContext();
     }
-    void snapshot(std::optional<QDateTime> date, std::optional<quint64> capacity) {
+    void snapshot(const std::optional<QDateTime>& date, std::optional<quint64> capacity) {
         BatteryStatusSnapshot record(*persistance->managedObjectContext());
         record.setDate(date);
         record.setCapacity(capacity);
