@@ -26,8 +26,8 @@ MailSupportHandler::MailSupportHandler(std::unique_ptr<EmailSharingService> emai
     , bodyLocalized1(QCoreApplication::translate("MailSupportHandler", "Hi Vantrel,"))
     //: Support eMail body content
     , bodyLocalized2(QCoreApplication::translate("MailSupportHandler", "type your message here"))
+    //: Support eMail body attachement warnings
     , bodyLocalized3(QCoreApplication::translate(
-          //: Support eMail body attachement warnings
           "MailSupportHandler",
           "NOTE: The attached report files do NOT contain any personal information"))
     , recipient(std::move(recipient))
