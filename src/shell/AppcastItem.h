@@ -17,11 +17,16 @@ struct AppcastItem {
     QUrl infoURL;
     QUrl fileURL;
 
-    // Where the user gets the release: its web page, else the file itself. Only web addresses:
-    // a feed must not make the desktop open anything else.
+    // Only web addresses are fetched or opened: a feed must not make the desktop open anything
+    // else.
+    static bool isWebAddress(const QUrl& url) {
+        return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http");
+    }
+
+    // Where the user gets the release: its web page, else the file itself.
     QUrl downloadPage() const {
         for (const QUrl& url : {infoURL, fileURL}) {
-            if (url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http"))
+            if (isWebAddress(url))
                 return url;
         }
         return {};

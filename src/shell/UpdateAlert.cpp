@@ -60,10 +60,9 @@ void UpdateAlert::showUpdateFound(const AppcastItem& item, const QString& curren
         QTextDocumentFragment::fromHtml(item.itemDescription).toPlainText().trimmed();
     if (!notes.isEmpty())
         details += paragraph(notes.left(kMaxNotesLength));
-    const QUrl notesURL = item.releaseNotesURL;
-    if (notesURL.isValid() && (notesURL.scheme() == u"https" || notesURL.scheme() == u"http"))
+    if (AppcastItem::isWebAddress(item.releaseNotesURL))
         details += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
-                       .arg(QString::fromUtf8(notesURL.toEncoded()).toHtmlEscaped(),
+                       .arg(QString::fromUtf8(item.releaseNotesURL.toEncoded()).toHtmlEscaped(),
                             //: Link to the release notes in the update dialog
                             QCoreApplication::translate("UpdateAlert", "Release notes"));
     QMessageBox* dialog = present(

@@ -3,6 +3,7 @@
 
 #include "WebVersionSupport.h"
 
+#include "AppcastItem.h"
 #include "calibration/QtTimerProvider.h"
 
 #include <QAction>
@@ -16,8 +17,8 @@ QUrl WebVersionSupport::feedURL() {
                                 : QStringLiteral(AMPRA_APPCAST_URL);
     if (address.isEmpty())
         return {};
-    const QUrl url(address);
-    if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http")) {
+    QUrl url(address);
+    if (!AppcastItem::isWebAddress(url)) {
         LOG4CPLUS_WARN(log4cplus::Logger::getInstance("shell.updater"),
                        "Not an http or https address for the update feed, updates are not "
                        "checked: "
