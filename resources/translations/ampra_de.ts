@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BackgroundPortalLoginItem</name>
+    <message>
+        <source>Ampra watches the battery and reminds you of calibration steps from the moment you log in.</source>
+        <extracomment>Why Ampra asks to run in the background, shown by the desktop&apos;s permission dialog</extracomment>
+        <translation>Ampra überwacht den Akku und erinnert Sie ab der Anmeldung an die Kalibrierungsschritte.</translation>
+    </message>
+</context>
+<context>
     <name>BatteryManager</name>
     <message>
         <source>Plug your Mac to fully charge it.</source>
@@ -27,6 +35,29 @@
         <source>Calibration Done!!</source>
         <extracomment>Guide Message on state CalibrationDone.</extracomment>
         <translation>Kalibrierung abgeschlossen!</translation>
+    </message>
+</context>
+<context>
+    <name>MailSupportHandler</name>
+    <message>
+        <source>type your subject here</source>
+        <extracomment>Support eMail subject</extracomment>
+        <translation>Betreff hier eingeben</translation>
+    </message>
+    <message>
+        <source>Hi Vantrel,</source>
+        <extracomment>Support eMail body greeting</extracomment>
+        <translation>Hallo Vantrel,</translation>
+    </message>
+    <message>
+        <source>type your message here</source>
+        <extracomment>Support eMail body content</extracomment>
+        <translation>Nachricht hier eingeben</translation>
+    </message>
+    <message>
+        <source>NOTE: The attached report files do NOT contain any personal information</source>
+        <extracomment>Support eMail body attachement warnings</extracomment>
+        <translation>HINWEIS: Die angehängten Berichtsdateien enthalten KEINE persönlichen Daten</translation>
     </message>
 </context>
 <context>
@@ -81,11 +112,90 @@
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>A new version of Ampra is available</source>
+        <extracomment>Title of the notification that a new version is out</extracomment>
+        <translation>Eine neue Version von Ampra ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is out. You have %2.</source>
+        <extracomment>Body of the notification that a new version is out; %1 the new version, %2 the running one</extracomment>
+        <translation>Ampra %1 ist erschienen. Sie haben %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Action of the new version notification that opens the download page</extracomment>
+        <translation>Herunterladen</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatusItemHost</name>
     <message>
         <source>Quit</source>
         <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateAlert</name>
+    <message>
+        <source>Software Update</source>
+        <extracomment>Title of the dialog that answers a check for updates</extracomment>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <extracomment>Headline of the update dialog when no newer version exists</extracomment>
+        <translation>Ampra ist auf dem neuesten Stand!</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is currently the newest version available.</source>
+        <extracomment>Text of the update dialog when no newer version exists; %1 the running version</extracomment>
+        <translation>Ampra %1 ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is now available. You have %2.</source>
+        <extracomment>Text of the update dialog when a newer version exists; %1 the new version, %2 the running one</extracomment>
+        <translation>Ampra %1 ist jetzt verfügbar. Sie haben %2.</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <extracomment>Link to the release notes in the update dialog</extracomment>
+        <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <source>A new version of Ampra is available!</source>
+        <extracomment>Headline of the update dialog when a newer version exists</extracomment>
+        <translation>Eine neue Version von Ampra ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Button of the update dialog that opens the download page</extracomment>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <extracomment>Button of the update dialog that closes it without downloading</extracomment>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <extracomment>Headline of the update dialog when the check failed</extracomment>
+        <translation>Fehler bei der Aktualisierung!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <extracomment>Text of the update dialog when the check failed</extracomment>
+        <translation>Beim Abrufen der Aktualisierungsinformationen ist ein Fehler aufgetreten. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>WebVersionSupport</name>
+    <message>
+        <source>Check for update...</source>
+        <extracomment>Check for update menu item</extracomment>
+        <translation>Nach Aktualisierungen suchen…</translation>
     </message>
 </context>
 <context>

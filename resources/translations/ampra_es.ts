@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BackgroundPortalLoginItem</name>
+    <message>
+        <source>Ampra watches the battery and reminds you of calibration steps from the moment you log in.</source>
+        <extracomment>Why Ampra asks to run in the background, shown by the desktop&apos;s permission dialog</extracomment>
+        <translation>Ampra vigila la batería y le recuerda los pasos de la calibración desde que inicia la sesión.</translation>
+    </message>
+</context>
+<context>
     <name>BatteryManager</name>
     <message>
         <source>Plug your Mac to fully charge it.</source>
@@ -27,6 +35,29 @@
         <source>Calibration Done!!</source>
         <extracomment>Guide Message on state CalibrationDone.</extracomment>
         <translation>¡Calibración completada!</translation>
+    </message>
+</context>
+<context>
+    <name>MailSupportHandler</name>
+    <message>
+        <source>type your subject here</source>
+        <extracomment>Support eMail subject</extracomment>
+        <translation>escriba aquí el asunto</translation>
+    </message>
+    <message>
+        <source>Hi Vantrel,</source>
+        <extracomment>Support eMail body greeting</extracomment>
+        <translation>Hola, Vantrel:</translation>
+    </message>
+    <message>
+        <source>type your message here</source>
+        <extracomment>Support eMail body content</extracomment>
+        <translation>escriba aquí su mensaje</translation>
+    </message>
+    <message>
+        <source>NOTE: The attached report files do NOT contain any personal information</source>
+        <extracomment>Support eMail body attachement warnings</extracomment>
+        <translation>NOTA: Los archivos de informe adjuntos NO contienen ningún dato personal</translation>
     </message>
 </context>
 <context>
@@ -81,11 +112,90 @@
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>A new version of Ampra is available</source>
+        <extracomment>Title of the notification that a new version is out</extracomment>
+        <translation>Hay una nueva versión de Ampra disponible</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is out. You have %2.</source>
+        <extracomment>Body of the notification that a new version is out; %1 the new version, %2 the running one</extracomment>
+        <translation>Ya está disponible Ampra %1. Usted tiene la %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Action of the new version notification that opens the download page</extracomment>
+        <translation>Descargar</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatusItemHost</name>
     <message>
         <source>Quit</source>
         <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateAlert</name>
+    <message>
+        <source>Software Update</source>
+        <extracomment>Title of the dialog that answers a check for updates</extracomment>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <extracomment>Headline of the update dialog when no newer version exists</extracomment>
+        <translation>¡Ampra está actualizado!</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is currently the newest version available.</source>
+        <extracomment>Text of the update dialog when no newer version exists; %1 the running version</extracomment>
+        <translation>Ampra %1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is now available. You have %2.</source>
+        <extracomment>Text of the update dialog when a newer version exists; %1 the new version, %2 the running one</extracomment>
+        <translation>Ampra %1 ya está disponible. Usted tiene la %2.</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <extracomment>Link to the release notes in the update dialog</extracomment>
+        <translation>Notas de la versión</translation>
+    </message>
+    <message>
+        <source>A new version of Ampra is available!</source>
+        <extracomment>Headline of the update dialog when a newer version exists</extracomment>
+        <translation>¡Hay una nueva versión de Ampra disponible!</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Button of the update dialog that opens the download page</extracomment>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <extracomment>Button of the update dialog that closes it without downloading</extracomment>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <extracomment>Headline of the update dialog when the check failed</extracomment>
+        <translation>¡Error de actualización!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <extracomment>Text of the update dialog when the check failed</extracomment>
+        <translation>Se produjo un error al obtener la información de actualización. Vuelva a intentarlo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>WebVersionSupport</name>
+    <message>
+        <source>Check for update...</source>
+        <extracomment>Check for update menu item</extracomment>
+        <translation>Buscar actualizaciones…</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ampra"));
+    QApplication::setApplicationVersion(QStringLiteral(AMPRA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
     QApplication::setQuitOnLastWindowClosed(false);
     const Translations translations;

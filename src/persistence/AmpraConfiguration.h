@@ -22,13 +22,17 @@ public:
     void setStatePersistence(std::unique_ptr<StatePersistence> statePersistence) override;
     LocalizationProvider& localization() const override;
     ManagedObjectContext* context() const override;
+    VersionSupport* versionSupport() const override { return _versionSupport; }
 
     // The application's data store, which the context comes from; not owned.
     void setDataStore(AppPersistance* dataStore);
+    // The application's one update service; not owned.
+    void setVersionSupport(VersionSupport* versionSupport) { _versionSupport = versionSupport; }
 
 private:
     std::unique_ptr<PreferenceProvider> _preferences;
     std::unique_ptr<StatePersistence> _statePersistence;
     std::unique_ptr<LocalizationProvider> _localization;
     AppPersistance* _dataStore = nullptr;
+    VersionSupport* _versionSupport = nullptr;
 };

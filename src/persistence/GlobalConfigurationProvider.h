@@ -9,6 +9,7 @@ class PreferenceProvider;
 class StatePersistence;
 class LocalizationProvider;
 class ManagedObjectContext;
+class VersionSupport;
 
 // The bundle of services handed to every engine object and view instead of globals.
 class GlobalConfigurationProvider {
@@ -21,4 +22,6 @@ public:
     virtual LocalizationProvider& localization() const = 0;
     // The data store's context, opened on first use; none when the store cannot be opened.
     virtual ManagedObjectContext* context() const = 0;
+    // None in a configuration made without the application around it.
+    virtual VersionSupport* versionSupport() const = 0;
 };

@@ -6,6 +6,7 @@
 #include "NoticeTexts.h"
 #include "PlatformServices.h"
 #include "UserNotificationCenter.h"
+#include "WebVersionSupport.h"
 #include "battery/BatteryData.h"
 #include "battery/BatteryDataProvider.h"
 #include "calibration/BatteryManager.h"
@@ -27,10 +28,12 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
            AmpraPreferences::kShowPercentage, AmpraPreferences::kUseVerticalIcon,
            AmpraPreferences::kUseColoredStatusBarIcon}
     , _notificationCenter(platform.notificationCenter())
+    , _versionSupport(WebVersionSupport::create(settings, _dateProvider, _notificationCenter))
     , _configuration(std::make_unique<AmpraConfiguration>(settings))
     , _applicationPersistance(
           std::make_unique<AppPersistance>(_configuration.get(), QString(), &_errorPresenter)) {
     _configuration->setDataStore(_applicationPersistance.get());
+    _configuration->setVersionSupport(_versionSupport.get());
     _batteryManager = std::make_unique<BatteryManager>(
         std::make_unique<BatteryData>(platform.createBatteryReader(true, _dateProvider)),
         std::make_unique<CalibrationAlgorithm>(_configuration->preferences(), _dateProvider),

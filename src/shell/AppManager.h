@@ -22,6 +22,7 @@ class PlatformServices;
 class SettingsStore;
 class StatusBarC;
 class UserNotificationCenter;
+class WebVersionSupport;
 
 // Wires the running application: the configuration, the data store, the battery manager and
 // the status item; turns the battery manager's notices into user notifications.
@@ -66,6 +67,7 @@ private:
     // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
     MessageBoxErrorPresenter _errorPresenter;
+    std::unique_ptr<WebVersionSupport> _versionSupport;
     std::unique_ptr<AmpraConfiguration> _configuration;
     std::unique_ptr<AppPersistance> _applicationPersistance;
     std::unique_ptr<BatteryManager> _batteryManager;

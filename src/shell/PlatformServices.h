@@ -8,8 +8,11 @@
 class AppearanceProvider;
 class BatteryDataProvider;
 class DateProvider;
+class EmailSharingService;
+class LoginItem;
 class StatusItemHost;
 class SystemPowerEvents;
+class SystemProfileProvider;
 class UserNotificationCenter;
 
 // The platform's facilities, created in one place by the application and handed to the
@@ -28,4 +31,8 @@ public:
     virtual StatusItemHost* statusItemHost() = 0;
     virtual UserNotificationCenter& notificationCenter() = 0;
     virtual const AppearanceProvider& appearance() = 0;
+    virtual LoginItem& loginItem() = 0;
+    // A mail composer for one mail; none when the desktop has none.
+    virtual std::unique_ptr<EmailSharingService> createEmailSharingService() = 0;
+    virtual const SystemProfileProvider& systemProfile() = 0;
 };

@@ -3,7 +3,9 @@
 
 #include "persistence/SettingsStore.h"
 #include "support/DBusMock.h"
+#include "support/LocalHttpServer.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
@@ -32,10 +34,11 @@ bool waitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-void startAmpra(QProcess& process, const QString& language = "en") {
+void startAmpra(QProcess& process, const QString& language = "en", const QUrl& appcast = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LANGUAGE", language);
     environment.insert("AMPRA_SYSFS_ROOT", QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging");
+    environment.insert("AMPRA_APPCAST_URL", appcast.toString());
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(kAmpra, {});
@@ -98,6 +101,52 @@ TEST(AmpraProcessTest, SendsTheGuideNoticeInTheDesktopsLanguage) {
         EXPECT_EQ(calls.first().at(3).toString(), row.title);
         EXPECT_EQ(calls.first().at(4).toString(), row.body);
     }
+}
+
+// The feed is served by this test's event loop, so it runs while waiting.
+bool serveUntil(const std::function<bool()>& condition) {
+    const QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (condition())
+            return true;
+        QThread::msleep(10);
+    }
+    return false;
+}
+
+TEST(AmpraProcessTest, ChecksForUpdatesAtTheFirstStartAndNotAgainWithinTheWeek) {
+    auto notifications =
+        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
+                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    ASSERT_TRUE(notifications);
+    LocalHttpServer server;
+    server.serve("/appcast.xml",
+                 {200,
+                  "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">"
+                  "<channel><item><sparkle:version>99.0</sparkle:version>"
+                  "<link>https://example.org/ampra</link></item></channel></rss>",
+                  true});
+    const auto updateNotices = [&] {
+        int count = 0;
+        for (const QVariantList& call : notifications->methodCalls("Notify"))
+            count += call.at(3) == "A new version of Ampra is available";
+        return count;
+    };
+    for (const char* expected : {"Ampra 99.0 is out", "Next update check after"}) {
+        QProcess ampra;
+        startAmpra(ampra, "en", server.url("/appcast.xml"));
+        QByteArray output;
+        EXPECT_TRUE(serveUntil([&] {
+            output += ampra.readAllStandardOutput();
+            return output.contains(expected);
+        })) << output.toStdString();
+        EXPECT_TRUE(serveUntil([&] { return updateNotices() == 1; }));
+        kill(pid_t(ampra.processId()), SIGTERM);
+        ASSERT_TRUE(ampra.waitForFinished(10000));
+    }
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(updateNotices(), 1);
 }
 
 } // namespace

@@ -66,4 +66,27 @@ TEST(FreedesktopNotificationCenterTest, WithoutServerLogsOnceAndDeliversPlainTex
     EXPECT_EQ(log.lines().size(), 1u);
 }
 
+TEST(FreedesktopNotificationCenterTest, OffersTheActionWhereTheServerHasThemAndRunsItOnce) {
+    auto server = startServer();
+    ASSERT_TRUE(server);
+    server->mock("AddMethod", {"org.freedesktop.Notifications", "GetCapabilities", "", "as",
+                               "ret = ['body', 'actions']"});
+    FreedesktopNotificationCenter center;
+    int taken = 0;
+    center.deliverWithAction("A new version of Ampra is available", "Ampra 1.3 is out.", "Download",
+                             [&] { ++taken; });
+    const QList<QVariantList> calls = notifications(*server, 1);
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].at(5), (QStringList{"default", "Download", "action", "Download"}));
+
+    const QString interface = "org.freedesktop.Notifications";
+    server->emitSignal(interface, "ActionInvoked", "us", {2u, "default"}); // not ours
+    server->emitSignal(interface, "ActionInvoked", "us", {1u, "action"});
+    ASSERT_TRUE(waitFor([&] { return taken == 1; }));
+    server->emitSignal(interface, "NotificationClosed", "uu", {1u, 2u});
+    server->emitSignal(interface, "ActionInvoked", "us", {1u, "default"});
+    settle();
+    EXPECT_EQ(taken, 1);
+}
+
 } // namespace

@@ -13,7 +13,10 @@
 #include "persistence/StatePersistence.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
+#include "platform/linux/LinuxSystemProfile.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 #include "shell/AppearanceProvider.h"
+#include "shell/EmailSharingService.h"
 #include "shell/PlatformServices.h"
 #include "shell/Translations.h"
 #include "support/DBusMock.h"
@@ -59,6 +62,9 @@ public:
     UserNotificationCenter& notificationCenter() override { return notifications; }
     const AppearanceProvider& appearance() override { return *this; }
     QString interfaceStyle() const override { return "Light"; }
+    LoginItem& loginItem() override { return autostart; }
+    std::unique_ptr<EmailSharingService> createEmailSharingService() override { return nullptr; }
+    const SystemProfileProvider& systemProfile() override { return profile; }
 
     // The notifications the server has been asked to show, once `count` have arrived.
     std::vector<Notice> notices(int count) const {
@@ -79,6 +85,8 @@ public:
                                "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
     FreedesktopNotificationCenter notifications;
     RecordingStatusItemHost host;
+    XdgAutostartLoginItem autostart{QStringLiteral("/usr/bin/ampra")};
+    LinuxSystemProfile profile{QString()};
 
 private:
     QString _sysfs;

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
         qputenv(name, folder);
     }
     qputenv("HOME", root);
+    // No test reaches the update feed a build names.
+    qputenv("AMPRA_APPCAST_URL", "");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QFile::setPermissions(home.path() + "/xdg_runtime_dir",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -24,16 +24,44 @@ constexpr int kDefaultTimeout = -1;
 
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, QObject* parent)
     : QObject(parent)
-    , _bus(std::move(bus)) {}
+    , _bus(std::move(bus)) {
+    const QString service = QString::fromLatin1(kService);
+    const QString path = QString::fromLatin1(kPath);
+    _bus.connect(service, path, service, QStringLiteral("ActionInvoked"), this,
+                 SLOT(actionInvoked(uint, QString)));
+    _bus.connect(service, path, service, QStringLiteral("NotificationClosed"), this,
+                 SLOT(notificationClosed(uint)));
+}
 
 void FreedesktopNotificationCenter::deliver(const QString& title, const QString& subtitle,
                                             bool critical) {
-    const Notice notice{title, subtitle, critical};
+    enqueue({title, subtitle, critical, {}, {}});
+}
+
+void FreedesktopNotificationCenter::deliverWithAction(const QString& title, const QString& subtitle,
+                                                      const QString& actionTitle,
+                                                      std::function<void()> action) {
+    enqueue({title, subtitle, false, actionTitle, std::move(action)});
+}
+
+void FreedesktopNotificationCenter::actionInvoked(uint id, const QString& actionKey) {
+    const auto action = _pendingActions.constFind(id);
+    if (action == _pendingActions.cend())
+        return; // another application's notification
+    LOG4CPLUS_INFO(logger(), "Notification action " << actionKey.toStdString() << " taken");
+    (*action)();
+}
+
+void FreedesktopNotificationCenter::notificationClosed(uint id) {
+    _pendingActions.remove(id);
+}
+
+void FreedesktopNotificationCenter::enqueue(Notice notice) {
     if (_bodyMarkup) {
         send(notice);
         return;
     }
-    _waiting.append(notice);
+    _waiting.append(std::move(notice));
     askCapabilities();
 }
 
@@ -56,6 +84,7 @@ void FreedesktopNotificationCenter::askCapabilities() {
                     return;
                 }
                 _bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
+                _actions = reply.value().contains(QStringLiteral("actions"));
                 for (const Notice& notice : waiting)
                     send(notice);
             });
@@ -68,18 +97,28 @@ void FreedesktopNotificationCenter::send(const Notice& notice) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
                                        QString::fromLatin1(kService), "Notify");
+    // "default" is a click on the notification; the second key makes a button of it as well.
+    const bool withAction = _actions && notice.action;
+    const QStringList actions = withAction
+                                    ? QStringList{QStringLiteral("default"), notice.actionTitle,
+                                                  QStringLiteral("action"), notice.actionTitle}
+                                    : QStringList();
     call << QString::fromLatin1(kApplicationName) << 0u << QString::fromLatin1(kApplicationIcon)
          << notice.title << (*_bodyMarkup ? notice.subtitle.toHtmlEscaped() : notice.subtitle)
-         << QStringList() << hints << kDefaultTimeout;
+         << actions << hints << kDefaultTimeout;
     auto* pending = new QDBusPendingCallWatcher(_bus.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
-                finished->deleteLater();
-                if (finished->isError())
-                    serverFailed(finished->error());
-                else
-                    _failureLogged = false;
-            });
+    connect(
+        pending, &QDBusPendingCallWatcher::finished, this,
+        [this, action = withAction ? notice.action : nullptr](QDBusPendingCallWatcher* finished) {
+            finished->deleteLater();
+            if (finished->isError()) {
+                serverFailed(finished->error());
+                return;
+            }
+            _failureLogged = false;
+            if (action)
+                _pendingActions.insert(QDBusPendingReply<uint>(*finished).value(), action);
+        });
 }
 
 void FreedesktopNotificationCenter::serverFailed(const QDBusError& error) {

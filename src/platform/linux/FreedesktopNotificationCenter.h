@@ -6,6 +6,7 @@
 #include "shell/UserNotificationCenter.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <optional>
@@ -28,13 +29,23 @@ public:
                                            QObject* parent = nullptr);
 
     void deliver(const QString& title, const QString& subtitle, bool critical) override;
+    void deliverWithAction(const QString& title, const QString& subtitle,
+                           const QString& actionTitle, std::function<void()> action) override;
+
+private slots:
+    void actionInvoked(uint id, const QString& actionKey);
+    void notificationClosed(uint id);
 
 private:
     struct Notice {
         QString title;
         QString subtitle;
-        bool critical;
+        bool critical = false;
+        QString actionTitle;
+        std::function<void()> action;
     };
+
+    void enqueue(Notice notice);
 
     void askCapabilities();
     void send(const Notice& notice);
@@ -43,6 +54,9 @@ private:
     QDBusConnection _bus;
     // Unknown until the server has answered; asked again after a failure, as a server may come.
     std::optional<bool> _bodyMarkup;
+    bool _actions = false;
+    // The actions of the notifications on screen, by the server's id.
+    QHash<uint, std::function<void()>> _pendingActions;
     bool _asking = false;
     QList<Notice> _waiting;
     bool _failureLogged = false;

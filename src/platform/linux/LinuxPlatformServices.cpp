@@ -3,17 +3,37 @@
 
 #include "LinuxPlatformServices.h"
 
+#include "BackgroundPortalLoginItem.h"
 #include "DesktopAppearance.h"
 #include "FreedesktopNotificationCenter.h"
 #include "LinuxBatteryDataProviderFactory.h"
+#include "LinuxSystemProfile.h"
 #include "LogindPowerEvents.h"
+#include "SysfsRoot.h"
 #include "TrayStatusItemHost.h"
+#include "XdgAutostartLoginItem.h"
+#include "XdgEmailSharingService.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Inside a sandbox the desktop's autostart folder is out of reach.
+std::unique_ptr<LoginItem> createLoginItem() {
+    if (BackgroundPortalLoginItem::isSandboxed())
+        return std::make_unique<BackgroundPortalLoginItem>();
+    return std::make_unique<XdgAutostartLoginItem>(QCoreApplication::applicationFilePath());
+}
+
+} // namespace
 
 LinuxPlatformServices::LinuxPlatformServices()
     : _powerEvents(std::make_unique<LogindPowerEvents>())
     , _statusItemHost(std::make_unique<TrayStatusItemHost>())
     , _notificationCenter(std::make_unique<FreedesktopNotificationCenter>())
-    , _appearance(std::make_unique<DesktopAppearance>()) {}
+    , _appearance(std::make_unique<DesktopAppearance>())
+    , _loginItem(createLoginItem())
+    , _systemProfile(std::make_unique<LinuxSystemProfile>(SysfsRoot::powerSupplyFolder())) {}
 
 LinuxPlatformServices::~LinuxPlatformServices() = default;
 
@@ -36,4 +56,16 @@ UserNotificationCenter& LinuxPlatformServices::notificationCenter() {
 
 const AppearanceProvider& LinuxPlatformServices::appearance() {
     return *_appearance;
+}
+
+LoginItem& LinuxPlatformServices::loginItem() {
+    return *_loginItem;
+}
+
+std::unique_ptr<EmailSharingService> LinuxPlatformServices::createEmailSharingService() {
+    return std::make_unique<XdgEmailSharingService>();
+}
+
+const SystemProfileProvider& LinuxPlatformServices::systemProfile() {
+    return *_systemProfile;
 }

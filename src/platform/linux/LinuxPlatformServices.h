@@ -9,6 +9,7 @@
 
 class DesktopAppearance;
 class FreedesktopNotificationCenter;
+class LinuxSystemProfile;
 class LogindPowerEvents;
 class TrayStatusItemHost;
 
@@ -24,10 +25,15 @@ public:
     StatusItemHost* statusItemHost() override;
     UserNotificationCenter& notificationCenter() override;
     const AppearanceProvider& appearance() override;
+    LoginItem& loginItem() override;
+    std::unique_ptr<EmailSharingService> createEmailSharingService() override;
+    const SystemProfileProvider& systemProfile() override;
 
 private:
     std::unique_ptr<LogindPowerEvents> _powerEvents;
     std::unique_ptr<TrayStatusItemHost> _statusItemHost;
     std::unique_ptr<FreedesktopNotificationCenter> _notificationCenter;
     std::unique_ptr<DesktopAppearance> _appearance;
+    std::unique_ptr<LoginItem> _loginItem;
+    std::unique_ptr<LinuxSystemProfile> _systemProfile;
 };

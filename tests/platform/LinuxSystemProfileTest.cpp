@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "platform/linux/LinuxSystemProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+void write(const QString& path, const QByteArray& text) {
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+TEST(LinuxSystemProfileTest, DescribesTheMachineWithoutSerialsOrNames) {
+    QTemporaryDir root;
+    write(root.filePath(u"power_supply/BAT0/uevent"_s),
+          "POWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_TECHNOLOGY=Li-ion\n"
+          "POWER_SUPPLY_MANUFACTURER=SMP\nPOWER_SUPPLY_MODEL_NAME=01AV431\n"
+          "POWER_SUPPLY_SERIAL_NUMBER=SN7Q4XZ2\nPOWER_SUPPLY_CHARGE_FULL_DESIGN=4400000\n"
+          "POWER_SUPPLY_CHARGE_FULL=3740000\nPOWER_SUPPLY_CYCLE_COUNT=412\n");
+    write(root.filePath(u"power_supply/AC/uevent"_s),
+          "POWER_SUPPLY_NAME=AC\nPOWER_SUPPLY_TYPE=Mains\nPOWER_SUPPLY_ONLINE=1\n");
+    write(root.filePath(u"dmi/sys_vendor"_s), "LENOVO\n");
+    write(root.filePath(u"dmi/product_name"_s), "20L5CTO1WW\n");
+    write(root.filePath(u"dmi/product_version"_s), "ThinkPad T480\n");
+    write(root.filePath(u"dmi/product_serial"_s), "PF1XK9QZ\n");
+    write(root.filePath(u"dmi/product_uuid"_s), "4c4c4544-0042-3510-8052-b4c04f4e4d32\n");
+
+    const QString profile =
+        LinuxSystemProfile(root.filePath(u"power_supply"_s), root.filePath(u"dmi"_s))
+            .systemProfile();
+    for (const QString& expected :
+         {u"Model: 20L5CTO1WW ThinkPad T480\n"_s, u"Vendor: LENOVO\n"_s,
+          u"  AC:\n    type: Mains\n  BAT0:\n    type: Battery\n    technology: Li-ion\n"
+          "    manufacturer: SMP\n    model_name: 01AV431\n    charge_full_design: 4400000\n"
+          "    charge_full: 3740000\n    cycle_count: 412\n"_s,
+          u"Kernel: "_s + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion()})
+        EXPECT_TRUE(profile.contains(expected)) << expected.toStdString();
+    QStringList personal{u"SN7Q4XZ2"_s, u"PF1XK9QZ"_s, u"4c4c4544"_s, QSysInfo::machineHostName(),
+                         root.path()};
+    if (QDir::homePath().size() > 1)
+        personal << QDir::homePath();
+    for (const QString& secret : personal)
+        EXPECT_FALSE(profile.contains(secret)) << secret.toStdString();
+}
+
+} // namespace

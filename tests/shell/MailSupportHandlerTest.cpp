@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "shell/MailSupportHandler.h"
+
+#include "platform/linux/XdgEmailSharingService.h"
+#include "shell/SystemProfileProvider.h"
+#include "support/LogCapture.h"
+#include "support/WaitFor.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+struct CountingProfile : SystemProfileProvider {
+    QString systemProfile() const override {
+        ++calls;
+        return text;
+    }
+    QString text = u"Software:\n  Kernel: Linux 6.1\n"_s;
+    mutable int calls = 0;
+};
+
+const QString kReportBody = u"Hi Vantrel,\n\n<type your message here>\n\n\n"
+                            "NOTE: The attached report files do NOT contain any personal "
+                            "information\n"_s;
+
+// A recording xdg-email first on PATH: it writes its arguments, NUL-separated, beside itself.
+class MailSupportHandlerTest : public testing::Test {
+protected:
+    QTemporaryDir bin;
+    QTemporaryDir applicationFolder;
+    QString record = bin.filePath(u"arguments"_s);
+    QByteArray savedPath = qgetenv("PATH");
+    CountingProfile profile;
+
+    void SetUp() override {
+        QFile script(bin.filePath(u"xdg-email"_s));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
+                     record.toUtf8() + "\"\n");
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", bin.path().toUtf8() + ":" + savedPath);
+    }
+    void TearDown() override { qputenv("PATH", savedPath); }
+
+    void writeLog() {
+        QFile log(applicationFolder.filePath(u"ampra.log"_s));
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+        log.write("2026-01-01 - INFO # started\n");
+    }
+
+    MailSupportHandler handler() {
+        return MailSupportHandler(std::make_unique<XdgEmailSharingService>(), profile,
+                                  applicationFolder.path(), u"help@example.org"_s);
+    }
+
+    QStringList arguments() {
+        if (!waitFor([&] { return QFile::exists(record); }))
+            return {};
+        QFile file(record);
+        file.open(QIODevice::ReadOnly);
+        QStringList result = QString::fromUtf8(file.readAll()).split(QChar(0));
+        result.removeLast(); // after the last NUL
+        return result;
+    }
+};
+
+TEST_F(MailSupportHandlerTest, ProblemReportAttachesTheLogThenTheProfile) {
+    writeLog();
+    handler().sendSupportRequestMail();
+    const QStringList args = arguments();
+    ASSERT_EQ(args.size(), 9) << args.join(u'|').toStdString();
+    EXPECT_EQ(args.mid(0, 4),
+              (QStringList{u"--subject"_s, u"[Ampra Support]: <type your subject here>"_s,
+                           u"--body"_s, kReportBody}));
+    EXPECT_EQ(args.at(4), u"--attach"_s);
+    EXPECT_EQ(args.at(5), applicationFolder.filePath(u"ampra.log"_s));
+    EXPECT_EQ(args.at(6), u"--attach"_s);
+    EXPECT_EQ(QFileInfo(args.at(7)).fileName(), u"systemProfile.txt"_s);
+    EXPECT_EQ(args.at(8), u"help@example.org"_s);
+    QFile written(args.at(7));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(written.readAll()), profile.text);
+    EXPECT_EQ(QFileInfo(QFileInfo(args.at(7)).path()).permissions() & 0x0077, 0);
+}
+
+TEST_F(MailSupportHandlerTest, WhatCannotBeGatheredIsLeftOutAndTheMailStillGoes) {
+    const struct {
+        const char* name;
+        bool log;
+        QString profile;
+        bool contact;
+        int profileCalls;
+        std::string error;
+    } cases[] = {
+        {"no log yet", false, u"profile"_s, false, 0,
+         "log file (ampra.log) not a avaliable at path "},
+        {"no profile", true, QString(), false, 1, ""},
+        {"contact mail", true, u"profile"_s, true, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(record);
+        QFile::remove(applicationFolder.filePath(u"ampra.log"_s));
+        if (c.log)
+            writeLog();
+        profile.text = c.profile;
+        profile.calls = 0;
+        LogCapture log("helpers.mailsupporthandler");
+        MailSupportHandler mail = handler();
+        c.contact ? mail.sendContactMail() : mail.sendSupportRequestMail();
+        const QStringList args = arguments();
+        ASSERT_EQ(args.size(), 5) << args.join(u'|').toStdString();
+        EXPECT_EQ(args.at(1), c.contact ? u"[Ampra Contact]: <type your subject here>"_s
+                                        : u"[Ampra Support]: <type your subject here>"_s);
+        EXPECT_EQ(args.at(3),
+                  c.contact ? u"Hi Vantrel,\n\n<type your message here>\n\n\n"_s : kReportBody);
+        EXPECT_EQ(profile.calls, c.profileCalls);
+        if (c.error.empty()) {
+            EXPECT_TRUE(log.lines().empty());
+        } else {
+            ASSERT_EQ(log.lines().size(), 1u);
+            EXPECT_EQ(log.lines()[0].level, log4cplus::ERROR_LOG_LEVEL);
+            EXPECT_EQ(log.lines()[0].message,
+                      c.error + applicationFolder.filePath(u"ampra.log"_s).toStdString());
+        }
+    }
+}
+
+TEST_F(MailSupportHandlerTest, WithoutTheMailProgramLogsThatItCannotPerform) {
+    qputenv("PATH", QFile::encodeName(applicationFolder.path()));
+    LogCapture log("helpers.mailsupporthandler");
+    handler().sendContactMail();
+    EXPECT_EQ(log.count("Support services does not allow perform: canPerformWithItems"), 1);
+    // Without any mail composer nothing is tried.
+    MailSupportHandler(nullptr, profile, applicationFolder.path()).sendSupportRequestMail();
+    EXPECT_EQ(log.lines().size(), 2u); // the missing log only
+    EXPECT_FALSE(QFile::exists(record));
+}
+
+} // namespace

@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "shell/SoftwareUpdater.h"
+
+#include "persistence/SettingsStore.h"
+#include "shell/UserNotificationCenter.h"
+#include "shell/VersionComparator.h"
+#include "shell/WebVersionSupport.h"
+#include "support/FakeDateProvider.h"
+#include "support/LocalHttpServer.h"
+#include "support/LogCapture.h"
+#include "support/ManualTimerProvider.h"
+#include "support/WaitFor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+struct RecordingNotificationCenter : UserNotificationCenter {
+    struct Notice {
+        QString title, subtitle, actionTitle;
+        std::function<void()> action;
+    };
+    void deliver(const QString&, const QString&, bool) override {}
+    void deliverWithAction(const QString& title, const QString& subtitle,
+                           const QString& actionTitle, std::function<void()> action) override {
+        notices.append({title, subtitle, actionTitle, std::move(action)});
+    }
+    QList<Notice> notices;
+};
+
+QByteArray feed(const QByteArray& version) {
+    return R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+ <channel><title>Ampra</title>
+  <item><title>Old</title><sparkle:version>0.9</sparkle:version>
+   <enclosure url="https://example.org/ampra-0.9.deb" length="1" type="application/octet-stream"/>
+  </item>
+  <item><title>Ampra )" +
+           version + R"(</title><link>https://example.org/download</link>
+   <description><![CDATA[<ul><li>Faster &amp; <b>smaller</b></li></ul>]]></description>
+   <sparkle:version>)" +
+           version + R"(</sparkle:version>
+   <sparkle:shortVersionString>)" +
+           version + R"( "Aurora"</sparkle:shortVersionString>
+   <enclosure url="https://example.org/ampra.deb" length="1" type="application/octet-stream"/>
+  </item>
+ </channel>
+</rss>)";
+}
+
+class SoftwareUpdaterTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsStore> settings = openSettings();
+    FakeDateProvider clock;
+    RecordingNotificationCenter notifications;
+    LocalHttpServer server;
+    ManualTimerProvider* timer = nullptr;
+    QList<QUrl> opened;
+
+    std::unique_ptr<SettingsStore> openSettings() {
+        return std::make_unique<SettingsStore>(dir.filePath(u"settings.json"_s));
+    }
+
+    std::unique_ptr<SoftwareUpdater> makeUpdater(int timeoutMs = 5000) {
+        auto manualTimer = std::make_unique<ManualTimerProvider>();
+        timer = manualTimer.get();
+        auto updater =
+            std::make_unique<SoftwareUpdater>(server.url(u"/appcast.xml"_s), u"1.2"_s, *settings,
+                                              clock, std::move(manualTimer), notifications);
+        updater->setTimeout(timeoutMs);
+        updater->setUrlOpener([this](const QUrl& url) { opened.append(url); });
+        return updater;
+    }
+
+    // Starts automatic checks the way the application does and waits for the first to end.
+    std::unique_ptr<SoftwareUpdater> startAutomatic(int timeoutMs = 5000) {
+        auto updater = makeUpdater(timeoutMs);
+        QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
+        updater->setAutomaticallyChecksForUpdates(true);
+        updater->setUpdateCheckInterval(604800);
+        EXPECT_TRUE(waitFor([&] { return finished.size() == 1; }));
+        return updater;
+    }
+};
+
+TEST(VersionComparatorTest, OrdersVersionsAsFeedsWriteThem) {
+    const struct {
+        const char16_t *older, *newer;
+    } cases[] = {
+        {u"1.2", u"1.3"},     {u"1.9", u"1.10"}, {u"1.0b1", u"1.0"},    {u"1.0", u"1.0.1"},
+        {u"1.0a2", u"1.0b1"}, {u"0.9.9", u"1"},  {u"1.0rc1", u"1.0.0"}, {u"2", u"10"},
+    };
+    for (const auto& c : cases) {
+        const QString older = QString::fromUtf16(c.older), newer = QString::fromUtf16(c.newer);
+        EXPECT_LT(VersionComparator::compareVersions(older, newer), 0) << older.toStdString();
+        EXPECT_GT(VersionComparator::compareVersions(newer, older), 0) << older.toStdString();
+    }
+    EXPECT_EQ(VersionComparator::compareVersions(u"1.02"_s, u"1.2"_s), 0);
+}
+
+TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEachFailureOnce) {
+    const struct {
+        const char* name;
+        LocalHttpServer::Response response;
+        bool notifies;
+        const char* warning;
+    } cases[] = {
+        {"newer", {200, feed("1.3"), true}, true, nullptr},
+        {"same", {200, feed("1.2"), true}, false, nullptr},
+        {"older", {200, feed("1.1"), true}, false, nullptr},
+        {"malformed", {200, "<rss><channel><item><title>", true}, false, "not readable"},
+        {"not an appcast", {200, "<html><body>Moved</body></html>", true}, false, "not an RSS"},
+        {"404", {404, "gone", true}, false, "failed"},
+        {"never answers", {200, {}, false}, false, "no answer within 300 ms"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings->removeObjectForKey(SoftwareUpdater::kLastCheckTimeKey);
+        settings->removeObjectForKey(SoftwareUpdater::kLastNotifiedVersionKey);
+        notifications.notices.clear();
+        server.serve("/appcast.xml", c.response);
+        LogCapture log("shell.updater");
+        auto updater = startAutomatic(300);
+
+        EXPECT_EQ(server.requests().last().userAgent, "Ampra/1.2");
+        EXPECT_EQ(settings->objectForKey(SoftwareUpdater::kLastCheckTimeKey), clock.now());
+        ASSERT_EQ(notifications.notices.size(), c.notifies ? 1 : 0);
+        long warnings = 0;
+        for (const LogCapture::Line& line : log.lines()) {
+            if (line.level == log4cplus::WARN_LOG_LEVEL) {
+                ++warnings;
+                EXPECT_NE(line.message.find(c.warning ? c.warning : "?"), std::string::npos)
+                    << line.message;
+            }
+        }
+        EXPECT_EQ(warnings, c.warning ? 1 : 0);
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()); // never a dialog
+    }
+    // The one notification names both versions and opens the release's page.
+    server.serve("/appcast.xml", {200, feed("1.3"), true});
+    settings->removeObjectForKey(SoftwareUpdater::kLastCheckTimeKey);
+    auto updater = startAutomatic();
+    ASSERT_EQ(notifications.notices.size(), 1);
+    EXPECT_EQ(notifications.notices[0].subtitle, u"Ampra 1.3 \"Aurora\" is out. You have 1.2."_s);
+    notifications.notices[0].action();
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://example.org/download"_s)});
+}
+
+TEST_F(SoftwareUpdaterTest, ChecksWeeklyAcrossRestartsAndNotifiesOncePerVersion) {
+    server.serve("/appcast.xml", {200, feed("1.3"), true});
+    const QDateTime start = clock.now();
+    startAutomatic().reset();
+    ASSERT_EQ(server.requests().size(), 1);
+
+    // A restart three days later: the settings are read afresh and nothing is due.
+    settings = openSettings();
+    clock.setNow(start.addDays(3));
+    auto updater = makeUpdater();
+    QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
+    updater->setAutomaticallyChecksForUpdates(true);
+    updater->setUpdateCheckInterval(604800);
+    QCoreApplication::processEvents();
+    timer->fire();
+    clock.setNow(start.addSecs(604799));
+    timer->fire();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(server.requests().size(), 1);
+
+    clock.setNow(start.addSecs(604800));
+    timer->fire();
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
+    EXPECT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(notifications.notices.size(), 1); // 1.3 was told already
+
+    server.serve("/appcast.xml", {200, feed("1.4"), true});
+    clock.setNow(start.addDays(14));
+    timer->fire();
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 2; }));
+    EXPECT_EQ(notifications.notices.size(), 2);
+}
+
+TEST_F(SoftwareUpdaterTest, CheckOnRequestAnswersInADialog) {
+    const struct {
+        const char* name;
+        LocalHttpServer::Response response;
+        QString headline;
+    } cases[] = {
+        {"newer", {200, feed("1.3"), true}, u"A new version of Ampra is available!"_s},
+        {"same", {200, feed("1.2"), true}, u"You're up to date!"_s},
+        {"404", {404, "gone", true}, u"Update Error!"_s},
+    };
+    auto updater = makeUpdater();
+    QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.serve("/appcast.xml", c.response);
+        updater->checkForUpdates();
+        updater->checkForUpdates(); // joins the running check
+        ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
+        finished.clear();
+        QCoreApplication::processEvents();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        ASSERT_EQ(windows.size(), 1); // a new answer replaces the last
+        auto* dialog = qobject_cast<QMessageBox*>(windows.first());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->text(), c.headline);
+    }
+    EXPECT_EQ(server.requests().size(), 3);
+    EXPECT_TRUE(notifications.notices.isEmpty());
+
+    server.serve("/appcast.xml", {200, feed("1.3"), true});
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
+    QCoreApplication::processEvents();
+    auto* dialog = qobject_cast<QMessageBox*>(QApplication::topLevelWidgets().value(0));
+    ASSERT_TRUE(dialog);
+    // The feed's HTML notes are shown as text.
+    EXPECT_TRUE(dialog->informativeText().contains(u"Faster &amp; smaller"_s));
+    for (QAbstractButton* button : dialog->buttons()) {
+        if (button->text() == u"Download")
+            button->click();
+    }
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://example.org/download"_s)});
+}
+
+TEST_F(SoftwareUpdaterTest, TheMenuItemChecksOnlyWithAFeedNamedByTheEnvironment) {
+    const struct {
+        QByteArray variable;
+        bool updater;
+    } cases[] = {{"", false},
+                 {"ftp://example.org/appcast.xml", false},
+                 {"not a url", false},
+                 {server.url(u"/appcast.xml"_s).toEncoded(), true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.variable.toStdString());
+        qputenv("AMPRA_APPCAST_URL", c.variable);
+        const auto support = WebVersionSupport::create(*settings, clock, notifications);
+        EXPECT_EQ(support->updater() != nullptr, c.updater);
+    }
+    qputenv("AMPRA_APPCAST_URL", "");
+
+    server.serve("/appcast.xml", {200, feed("1.2"), true});
+    WebVersionSupport support(makeUpdater());
+    QAction* item = support.checkForUpdateMenuItem(&support);
+    EXPECT_EQ(item->text(), u"Check for update..."_s);
+    item->trigger();
+    ASSERT_TRUE(waitFor([&] { return !QApplication::topLevelWidgets().isEmpty(); }));
+    EXPECT_EQ(server.requests().size(), 1);
+    WebVersionSupport withoutFeed(nullptr);
+    withoutFeed.checkForUpdateMenuItem(&withoutFeed)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(server.requests().size(), 1);
+}
+
+} // namespace

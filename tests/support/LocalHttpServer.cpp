@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "LocalHttpServer.h"
+
+#include <QTcpSocket>
+
+LocalHttpServer::LocalHttpServer() {
+    _server.listen(QHostAddress::LocalHost);
+    connect(&_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = _server.nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+        }
+    });
+}
+
+QUrl LocalHttpServer::url(const QString& path) const {
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(_server.serverPort()).arg(path));
+}
+
+void LocalHttpServer::answer(QTcpSocket* socket) {
+    // A GET has no body: the request is complete at the empty line.
+    QByteArray received = socket->property("received").toByteArray() + socket->readAll();
+    socket->setProperty("received", received);
+    const qsizetype end = received.indexOf("\r\n\r\n");
+    if (end < 0)
+        return;
+    const QList<QByteArray> lines = received.left(end).split('\n');
+    Request request{lines.value(0).split(' ').value(1), {}};
+    for (const QByteArray& line : lines) {
+        if (line.toLower().startsWith("user-agent:"))
+            request.userAgent = line.mid(11).trimmed();
+    }
+    _requests.append(request);
+    const Response response = _responses.value(request.path, Response{404, "not found", true});
+    if (!response.answers)
+        return;
+    socket->write("HTTP/1.1 " + QByteArray::number(response.status) +
+                  " Test\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
+                  QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n" +
+                  response.body);
+    socket->disconnectFromHost();
+}
