@@ -13,10 +13,14 @@
 #include "persistence/SettingsStore.h"
 #include "platform/linux/DesktopAppearance.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/LinuxSystemProfile.h"
 #include "platform/linux/SysfsPowerSourceService.h"
 #include "platform/linux/TrayStatusItemHost.h"
 #include "platform/linux/UeventRegistryDump.h"
+#include "platform/linux/X11PopupPlacement.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 #include "shell/AppManager.h"
+#include "shell/EmailSharingService.h"
 #include "shell/LogSystem.h"
 #include "shell/PlatformServices.h"
 #include "support/PrivateBuses.h"
@@ -93,12 +97,19 @@ public:
     StatusItemHost* statusItemHost() override { return &_tray; }
     UserNotificationCenter& notificationCenter() override { return _notifications; }
     const AppearanceProvider& appearance() override { return _appearance; }
+    const PopupPlacement& popupPlacement() override { return _placement; }
+    LoginItem& loginItem() override { return _autostart; }
+    std::unique_ptr<EmailSharingService> createEmailSharingService() override { return nullptr; }
+    const SystemProfileProvider& systemProfile() override { return _profile; }
 
 private:
     QString _folder;
     TrayStatusItemHost _tray;
     FreedesktopNotificationCenter _notifications;
     DesktopAppearance _appearance;
+    X11PopupPlacement _placement;
+    XdgAutostartLoginItem _autostart{QStringLiteral("/usr/bin/ampra")};
+    LinuxSystemProfile _profile{QString()};
 };
 
 // The running application on the laptop, its tray item registered with a panel's watcher.

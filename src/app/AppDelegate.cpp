@@ -8,7 +8,7 @@
 #include "shell/AppManager.h"
 #include "shell/LogSystem.h"
 #include "shell/PlatformServices.h"
-#include "shell/StatusItemHost.h"
+#include "statusbar/StatusItemHost.h"
 
 #include <QCoreApplication>
 

@@ -3,9 +3,9 @@
 
 #include "AppManager.h"
 
-#include "NoticeTexts.h"
+#include "BatteryEventsController.h"
+#include "DisplaySettingsObserver.h"
 #include "PlatformServices.h"
-#include "UserNotificationCenter.h"
 #include "WebVersionSupport.h"
 #include "battery/BatteryData.h"
 #include "battery/BatteryDataProvider.h"
@@ -14,21 +14,16 @@
 #include "calibration/CalibrationControl.h"
 #include "calibration/QtTimerProvider.h"
 #include "persistence/AmpraConfiguration.h"
-#include "persistence/AmpraPreferences.h"
 #include "persistence/AppPersistance.h"
-#include "persistence/PreferenceProvider.h"
-#include "persistence/SettingsStore.h"
 #include "persistence/StatePersistence.h"
+#include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
 
 #include <QTimer>
 
 AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
-    : keys{AmpraPreferences::kShowIcon, AmpraPreferences::kShowTime,
-           AmpraPreferences::kShowPercentage, AmpraPreferences::kUseVerticalIcon,
-           AmpraPreferences::kUseColoredStatusBarIcon}
-    , _notificationCenter(platform.notificationCenter())
-    , _versionSupport(WebVersionSupport::create(settings, _dateProvider, _notificationCenter))
+    : _versionSupport(
+          WebVersionSupport::create(settings, _dateProvider, platform.notificationCenter()))
     , _configuration(std::make_unique<AmpraConfiguration>(settings))
     , _applicationPersistance(
           std::make_unique<AppPersistance>(_configuration.get(), QString(), &_errorPresenter)) {
@@ -42,15 +37,22 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
         _dateProvider);
     _statusBarC = std::make_unique<StatusBarC>(*_configuration, platform.statusItemHost(),
                                                platform.appearance());
-    _batteryManager->delegate = this;
+    _batteryEvents = std::make_unique<BatteryEventsController>(
+        *_statusBarC, platform.notificationCenter(), _configuration->preferences());
+    _popover = std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement());
+    _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);
+    _batteryManager->delegate = _batteryEvents.get();
     _statusBarC->delegate = this;
-    connect(&settings, &SettingsStore::valueChanged, this, &AppManager::observeValueForKeyPath);
     // The first update waits for the event loop: the caller keeps this manager only once the
     // constructor has returned.
     QTimer::singleShot(0, this, [this] { _batteryManager->refresh(); });
 }
 
 AppManager::~AppManager() = default;
+
+const std::optional<CalibrationData>& AppManager::lastReceivedData() const {
+    return _batteryEvents->lastReceivedData();
+}
 
 void AppManager::startCalibrationControl() {
     _batteryManager->startCalibrationControl();
@@ -63,54 +65,14 @@ void AppManager::stopCalibrationControl() {
     _configuration->statePersistence().setIsFirstLaunch(false);
 }
 
-void AppManager::observeValueForKeyPath(const QString& key) {
-    if (keys.contains(key))
-        _batteryManager->refresh();
+void AppManager::popOverToggleRequest(const StatusItemClick& click) {
+    _popover->toggle(click);
 }
 
-// The popover opens here once it exists; until then the item's title and tooltip carry the
-// readings.
-void AppManager::popOverToggleRequest() {
-    _statusBarC->setState(false);
-}
-
-void AppManager::statusBarControllerRequest(StatusBarC&) {
-    popOverToggleRequest();
+void AppManager::statusBarControllerRequest(StatusBarC&, const StatusItemClick& click) {
+    popOverToggleRequest(click);
 }
 
 void AppManager::viewControllerrequestPostponeCalibration() {
     _batteryManager->postponeCalibration();
-}
-
-void AppManager::batteryManagerDidFinishRunningCalibrationAlgorithWithData(
-    BatteryManager&, const CalibrationData& data) {
-    _statusBarC->refreshContentWithData(data);
-    _lastReceivedData = data;
-}
-
-void AppManager::batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
-                                                            PowerSourceType powerSource) {
-    deliver(NoticeTexts::powerSourceChange(powerSource));
-}
-
-void AppManager::batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThreshold(
-    BatteryManager&, uint64_t threshold) {
-    // The fixed minimum is the last warning before the machine switches itself off.
-    const bool critical = threshold == _configuration->preferences().notificationMinimumCharge();
-    deliver(NoticeTexts::lowCharge(threshold), critical);
-}
-
-void AppManager::batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager&,
-                                                                                   double) {
-    deliver(NoticeTexts::connectedTooLong());
-}
-
-void AppManager::batteryManagerNotifyEventOnCalibrationProccessWithMessage(
-    BatteryManager&, const std::optional<QString>& message) {
-    if (message)
-        deliver(NoticeTexts::calibrationStep(*message));
-}
-
-void AppManager::deliver(const NoticeTexts::Notice& notice, bool critical) {
-    _notificationCenter.deliver(notice.title, notice.subtitle, critical);
 }

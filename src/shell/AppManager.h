@@ -4,29 +4,28 @@
 #pragma once
 
 #include "MessageBoxErrorPresenter.h"
-#include "NoticeTexts.h"
-#include "calibration/BatteryManagerDelegate.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
 #include "statusbar/StatusBarCDelegate.h"
 
 #include <QObject>
-#include <QStringList>
 #include <memory>
 #include <optional>
 
 class AmpraConfiguration;
 class AppPersistance;
+class BatteryEventsController;
 class BatteryManager;
+class DisplaySettingsObserver;
 class PlatformServices;
+class PopoverController;
 class SettingsStore;
 class StatusBarC;
-class UserNotificationCenter;
 class WebVersionSupport;
 
-// Wires the running application: the configuration, the data store, the battery manager and
-// the status item; turns the battery manager's notices into user notifications.
-class AppManager : public QObject, public BatteryManagerDelegate, public StatusBarCDelegate {
+// Puts the running application together: the configuration, the data store, the battery
+// manager, and a controller for each part the user sees, and passes the status item's clicks on.
+class AppManager : public QObject, public StatusBarCDelegate {
     Q_OBJECT
 
 public:
@@ -35,35 +34,20 @@ public:
 
     void startCalibrationControl();
     void stopCalibrationControl();
-    void popOverToggleRequest();
+    void popOverToggleRequest(const StatusItemClick& click);
     void viewControllerrequestPostponeCalibration();
 
     AppPersistance* applicationPersistance() const { return _applicationPersistance.get(); }
     AmpraConfiguration* configuration() const { return _configuration.get(); }
     BatteryManager* batteryManager() const { return _batteryManager.get(); }
     StatusBarC* statusBarC() const { return _statusBarC.get(); }
-    const std::optional<CalibrationData>& lastReceivedData() const { return _lastReceivedData; }
+    BatteryEventsController& batteryEvents() const { return *_batteryEvents; }
+    PopoverController& popover() const { return *_popover; }
+    const std::optional<CalibrationData>& lastReceivedData() const;
 
-    void
-    batteryManagerDidFinishRunningCalibrationAlgorithWithData(BatteryManager& manager,
-                                                              const CalibrationData& data) override;
-    void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager& manager,
-                                                    PowerSourceType powerSource) override;
-    void
-    batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThreshold(BatteryManager& manager,
-                                                                       uint64_t threshold) override;
-    void batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager& manager,
-                                                                           double length) override;
-    void batteryManagerNotifyEventOnCalibrationProccessWithMessage(
-        BatteryManager& manager, const std::optional<QString>& message) override;
-    void statusBarControllerRequest(StatusBarC& controller) override;
+    void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;
 
 private:
-    void observeValueForKeyPath(const QString& key);
-    void deliver(const NoticeTexts::Notice& notice, bool critical = false);
-
-    const QStringList keys;
-    UserNotificationCenter& _notificationCenter;
     // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
     MessageBoxErrorPresenter _errorPresenter;
@@ -72,5 +56,7 @@ private:
     std::unique_ptr<AppPersistance> _applicationPersistance;
     std::unique_ptr<BatteryManager> _batteryManager;
     std::unique_ptr<StatusBarC> _statusBarC;
-    std::optional<CalibrationData> _lastReceivedData;
+    std::unique_ptr<BatteryEventsController> _batteryEvents;
+    std::unique_ptr<PopoverController> _popover;
+    std::unique_ptr<DisplaySettingsObserver> _displaySettings;
 };

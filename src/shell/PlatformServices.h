@@ -10,6 +10,7 @@ class BatteryDataProvider;
 class DateProvider;
 class EmailSharingService;
 class LoginItem;
+class PopupPlacement;
 class StatusItemHost;
 class SystemPowerEvents;
 class SystemProfileProvider;
@@ -35,4 +36,5 @@ public:
     // A mail composer for one mail; none when the desktop has none.
     virtual std::unique_ptr<EmailSharingService> createEmailSharingService() = 0;
     virtual const SystemProfileProvider& systemProfile() = 0;
+    virtual const PopupPlacement& popupPlacement() = 0;
 };

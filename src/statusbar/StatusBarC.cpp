@@ -3,14 +3,13 @@
 
 #include "StatusBarC.h"
 
-#include "AmpraStyleKit.h"
 #include "StatusBarCDelegate.h"
+#include "StatusItemHost.h"
 #include "battery/BatteryData.h"
-#include "calibration/CalibrationData.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "persistence/PreferenceProvider.h"
-#include "shell/AppearanceProvider.h"
-#include "shell/StatusItemHost.h"
+#include "stylekit/AmpraStyleKit.h"
+#include "stylekit/AppearanceProvider.h"
 
 #include <QTime>
 #include <QTimer>
@@ -22,9 +21,16 @@ StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHos
     , _statusItem(statusItem)
     , _appearance(appearance)
     , logger(log4cplus::Logger::getInstance("ui.statusbar")) {
-    if (_statusItem)
-        _statusItem->setClickHandler(
-            [this](const QPoint&, Qt::KeyboardModifiers modifiers) { toolbarClick(modifiers); });
+    if (!_statusItem)
+        return;
+    _statusItem->setClickHandler(
+        [this](const StatusItemClick& click, Qt::KeyboardModifiers modifiers) {
+            toolbarClick(click, modifiers);
+        });
+    connect(&_appearance, &AppearanceProvider::interfaceStyleChanged, this, [this] {
+        if (_shownData)
+            refreshContentWithData(*_shownData);
+    });
 }
 
 // The item belongs to the platform, which outlives this controller.
@@ -39,19 +45,20 @@ void StatusBarC::setState(bool highlighted) {
     QTimer::singleShot(0, this, [this, highlighted] { _statusItem->setHighlighted(highlighted); });
 }
 
-void StatusBarC::toolbarClick(Qt::KeyboardModifiers modifiers) {
+void StatusBarC::toolbarClick(const StatusItemClick& click, Qt::KeyboardModifiers modifiers) {
     // A control-click is left alone entirely, as the press of a modifier-driven gesture.
     if (modifiers & Qt::ControlModifier)
         return;
     if (_statusItem)
         _statusItem->setHighlighted(true);
     if (delegate)
-        delegate->statusBarControllerRequest(*this);
+        delegate->statusBarControllerRequest(*this, click);
 }
 
 void StatusBarC::refreshContentWithData(const CalibrationData& data) {
     if (!_statusItem)
         return;
+    _shownData = data;
     const StatusBarContent content = contentForData(data);
     StatusItemHost::ImageDrawer drawer;
     QByteArray drawnFrom;

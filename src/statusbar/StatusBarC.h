@@ -4,13 +4,14 @@
 #pragma once
 
 #include "StatusBarContent.h"
+#include "StatusItemClick.h"
+#include "calibration/CalibrationData.h"
 
 #include <QObject>
 #include <log4cplus/logger.h>
 
 class AppearanceProvider;
 class BatteryData;
-class CalibrationData;
 class GlobalConfigurationProvider;
 class StatusBarCDelegate;
 class StatusItemHost;
@@ -21,13 +22,14 @@ class StatusBarC : public QObject {
 
 public:
     // `statusItem` is absent when the desktop has no tray; neither it nor `appearance` is owned.
+    // The item is drawn again at once when the appearance changes.
     StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHost* statusItem,
                const AppearanceProvider& appearance);
     ~StatusBarC() override;
 
     StatusItemHost* statusItem() const { return _statusItem; }
     void setState(bool highlighted);
-    void toolbarClick(Qt::KeyboardModifiers modifiers);
+    void toolbarClick(const StatusItemClick& click, Qt::KeyboardModifiers modifiers);
     void refreshContentWithData(const CalibrationData& data);
 
     // The content for a record under the current preferences and appearance.
@@ -44,4 +46,5 @@ private:
     StatusItemHost* _statusItem;
     const AppearanceProvider& _appearance;
     log4cplus::Logger logger;
+    std::optional<CalibrationData> _shownData;
 };

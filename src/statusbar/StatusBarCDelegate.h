@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "StatusItemClick.h"
+
 class StatusBarC;
 
 class StatusBarCDelegate {
@@ -10,5 +12,6 @@ public:
     virtual ~StatusBarCDelegate() = default;
 
     // The user clicked the status item.
-    virtual void statusBarControllerRequest(StatusBarC& controller) = 0;
+    virtual void statusBarControllerRequest(StatusBarC& controller,
+                                            const StatusItemClick& click) = 0;
 };

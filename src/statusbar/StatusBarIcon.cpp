@@ -3,7 +3,7 @@
 
 #include "StatusBarIcon.h"
 
-#include "AmpraStyleKit.h"
+#include "stylekit/AmpraStyleKit.h"
 
 QSizeF StatusBarIcon::frameSize() const {
     switch (kind) {

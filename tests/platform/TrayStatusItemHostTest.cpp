@@ -92,8 +92,9 @@ TEST(TrayStatusItemHostTest, PublishesItsPropertiesAndAnswersThePanel) {
     QList<int> askedSizes;
     QList<QPoint> clicks;
     int quits = 0;
-    host.setClickHandler(
-        [&](const QPoint& position, Qt::KeyboardModifiers) { clicks << position; });
+    host.setClickHandler([&](const StatusItemClick& click, Qt::KeyboardModifiers) {
+        clicks << click.screenPosition;
+    });
     host.setQuitHandler([&] { ++quits; });
     show(host, "85% (2:05)", &askedSizes);
     ASSERT_TRUE(watcher && registered(*watcher, host));

@@ -14,11 +14,14 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxSystemProfile.h"
+#include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
-#include "shell/AppearanceProvider.h"
+#include "popover/PopoverController.h"
+#include "shell/BatteryEventsController.h"
 #include "shell/EmailSharingService.h"
 #include "shell/PlatformServices.h"
 #include "shell/Translations.h"
+#include "stylekit/AppearanceProvider.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
@@ -61,6 +64,7 @@ public:
     StatusItemHost* statusItemHost() override { return &host; }
     UserNotificationCenter& notificationCenter() override { return notifications; }
     const AppearanceProvider& appearance() override { return *this; }
+    const PopupPlacement& popupPlacement() override { return placement; }
     QString interfaceStyle() const override { return "Light"; }
     LoginItem& loginItem() override { return autostart; }
     std::unique_ptr<EmailSharingService> createEmailSharingService() override { return nullptr; }
@@ -87,6 +91,7 @@ public:
     RecordingStatusItemHost host;
     XdgAutostartLoginItem autostart{QStringLiteral("/usr/bin/ampra")};
     LinuxSystemProfile profile{QString()};
+    X11PopupPlacement placement;
 
 private:
     QString _sysfs;
@@ -169,17 +174,26 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
 TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
     TestPlatform platform(sysfs);
     AppManager manager(platform, settings);
-    manager.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
-                                                                      std::nullopt);
-    manager.batteryManagerNotifyEventOnCalibrationProccessWithMessage(
-        *manager.batteryManager(), QString("Calibration Done!!"));
-    manager.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
+    BatteryEventsController& events = manager.batteryEvents();
+    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
+                                                                     std::nullopt);
+    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
+                                                                     QString("Calibration Done!!"));
+    events.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
         *manager.batteryManager(), -108001);
     const std::vector<Notice> expected = {
         {"Battery calibration", "Calibration Done!!", false},
         {"Unplug your computer", "Your computer has been plugged in for too long", false},
     };
     EXPECT_EQ(platform.notices(2), expected);
+}
+
+TEST_F(AppManagerTest, AClickOnTheItemPlacesThePopoverOnTheScreen) {
+    TestPlatform platform(sysfs);
+    AppManager manager(platform, settings);
+    // A panel at the top right of the 800 by 600 offscreen screen.
+    platform.host.click({QPoint(790, 5), QRect()}, Qt::NoModifier);
+    EXPECT_EQ(manager.popover().position(QSize(300, 400)), QPoint(500, 6));
 }
 
 TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {

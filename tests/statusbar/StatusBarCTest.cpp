@@ -8,9 +8,9 @@
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/PreferenceProvider.h"
 #include "persistence/SettingsStore.h"
-#include "shell/AppearanceProvider.h"
-#include "statusbar/AmpraStyleKit.h"
 #include "statusbar/StatusBarCDelegate.h"
+#include "stylekit/AmpraStyleKit.h"
+#include "stylekit/AppearanceProvider.h"
 #include "support/LogCapture.h"
 #include "support/RecordingStatusItemHost.h"
 
@@ -29,7 +29,8 @@ public:
 
 class MockDelegate : public StatusBarCDelegate {
 public:
-    MOCK_METHOD(void, statusBarControllerRequest, (StatusBarC&), (override));
+    MOCK_METHOD(void, statusBarControllerRequest, (StatusBarC&, const StatusItemClick&),
+                (override));
 };
 
 class StatusBarCTest : public testing::Test {
@@ -161,11 +162,27 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
 TEST_F(StatusBarCTest, ClicksReachTheDelegateExceptControlClicks) {
     MockDelegate delegate;
     controller.delegate = &delegate;
-    EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller))).Times(1);
-    host.click(QPoint(10, 10), Qt::ControlModifier);
+    // The click's place goes with it, so that the popover can open there.
+    const StatusItemClick click{QPoint(10, 10), QRect(0, 0, 22, 22)};
+    EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller), click)).Times(1);
+    host.click(click, Qt::ControlModifier);
     EXPECT_FALSE(host.highlighted);
-    host.click(QPoint(10, 10), Qt::NoModifier);
+    host.click(click, Qt::NoModifier);
     EXPECT_TRUE(host.highlighted);
+}
+
+TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
+    appearance.interfaceStyleChanged(); // nothing shown yet: nothing to redraw
+    EXPECT_EQ(host.contentUpdates, 0);
+    controller.refreshContentWithData(data);
+    ASSERT_FALSE(host.isTemplate);
+    const QImage light = host.drawer(22);
+
+    appearance.style = "Dark";
+    appearance.interfaceStyleChanged();
+    EXPECT_EQ(host.contentUpdates, 2);
+    EXPECT_TRUE(host.isTemplate);
+    EXPECT_NE(host.drawer(22), light);
 }
 
 // Renders the item as a panel would show it, for people to look at.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/StatusItemHost.h"
+#include "statusbar/StatusItemHost.h"
 
 // A status item that keeps what it was last given, for tests of what the item shows.
 class RecordingStatusItemHost : public StatusItemHost {

@@ -3,7 +3,10 @@
 
 #include "DesktopAppearance.h"
 
-#include <QDBusMessage>
+#include "PortalSettingsProxy.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QGuiApplication>
 #include <QPalette>
@@ -12,11 +15,8 @@ namespace {
 
 constexpr const char* kPortalService = "org.freedesktop.portal.Desktop";
 constexpr const char* kPortalPath = "/org/freedesktop/portal/desktop";
-constexpr const char* kSettings = "org.freedesktop.portal.Settings";
 constexpr const char* kNamespace = "org.freedesktop.appearance";
 constexpr const char* kColorScheme = "color-scheme";
-// A missing portal must not hold up the start.
-constexpr int kReadTimeoutMs = 300;
 
 // The portal wraps the value in one or two variants depending on its version.
 std::optional<uint> schemeFrom(QVariant value) {
@@ -29,23 +29,38 @@ std::optional<uint> schemeFrom(QVariant value) {
 
 } // namespace
 
-DesktopAppearance::DesktopAppearance(QDBusConnection bus, QObject* parent) : QObject(parent) {
+DesktopAppearance::DesktopAppearance(QDBusConnection bus, QObject* parent)
+    : AppearanceProvider(parent)
+    , _portal(new PortalSettingsProxy(QString::fromLatin1(kPortalService),
+                                      QString::fromLatin1(kPortalPath), bus, this)) {
     if (!bus.isConnected())
         return;
-    QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettings,
-                                                       QStringLiteral("Read"));
-    read << QString(kNamespace) << QString(kColorScheme);
-    const QDBusMessage reply = bus.call(read, QDBus::Block, kReadTimeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
-        _colorScheme = schemeFrom(reply.arguments().first());
-    bus.connect(kPortalService, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+    connect(_portal, &PortalSettingsProxy::SettingChanged, this,
+            &DesktopAppearance::settingChanged);
+    // The start goes on meanwhile: a missing or slow portal must not hold it up.
+    auto* pending = new QDBusPendingCallWatcher(
+        _portal->Read(QString::fromLatin1(kNamespace), QString::fromLatin1(kColorScheme)), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<QDBusVariant> reply = *finished;
+                // A change signalled before the answer is newer than the answer.
+                if (!reply.isError() && !_colorScheme)
+                    setColorScheme(schemeFrom(reply.value().variant()));
+            });
 }
 
 void DesktopAppearance::settingChanged(const QString& nameSpace, const QString& key,
                                        const QDBusVariant& value) {
     if (nameSpace == QLatin1String(kNamespace) && key == QLatin1String(kColorScheme))
-        _colorScheme = schemeFrom(value.variant());
+        setColorScheme(schemeFrom(value.variant()));
+}
+
+void DesktopAppearance::setColorScheme(std::optional<uint> scheme) {
+    const QString before = interfaceStyle();
+    _colorScheme = scheme;
+    if (interfaceStyle() != before)
+        emit interfaceStyleChanged();
 }
 
 QString DesktopAppearance::interfaceStyle() const {

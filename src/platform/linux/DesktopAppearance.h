@@ -3,18 +3,18 @@
 
 #pragma once
 
-#include "shell/AppearanceProvider.h"
+#include "stylekit/AppearanceProvider.h"
 
 #include <QDBusConnection>
-#include <QObject>
 #include <optional>
 
+class PortalSettingsProxy;
 class QDBusVariant;
 
 // The desktop's colour scheme: the freedesktop appearance setting where a settings portal
-// offers it (read once, then followed through its change signal), else the lightness of the
-// application's window palette.
-class DesktopAppearance : public QObject, public AppearanceProvider {
+// offers it (asked once without waiting for the answer, then followed through its change
+// signal), else the lightness of the application's window palette.
+class DesktopAppearance : public AppearanceProvider {
     Q_OBJECT
 
 public:
@@ -23,10 +23,11 @@ public:
 
     QString interfaceStyle() const override;
 
-private slots:
-    void settingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value);
-
 private:
+    void settingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value);
+    void setColorScheme(std::optional<uint> scheme);
+
+    PortalSettingsProxy* _portal;
     // The portal's colour-scheme value: 0 no preference, 1 dark, 2 light.
     std::optional<uint> _colorScheme;
 };

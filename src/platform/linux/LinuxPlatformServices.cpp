@@ -11,10 +11,13 @@
 #include "LogindPowerEvents.h"
 #include "SysfsRoot.h"
 #include "TrayStatusItemHost.h"
+#include "WaylandPopupPlacement.h"
+#include "X11PopupPlacement.h"
 #include "XdgAutostartLoginItem.h"
 #include "XdgEmailSharingService.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -33,7 +36,12 @@ LinuxPlatformServices::LinuxPlatformServices()
     , _notificationCenter(std::make_unique<FreedesktopNotificationCenter>())
     , _appearance(std::make_unique<DesktopAppearance>())
     , _loginItem(createLoginItem())
-    , _systemProfile(std::make_unique<LinuxSystemProfile>(SysfsRoot::powerSupplyFolder())) {}
+    , _systemProfile(std::make_unique<LinuxSystemProfile>(SysfsRoot::powerSupplyFolder())) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        _popupPlacement = std::make_unique<WaylandPopupPlacement>();
+    else
+        _popupPlacement = std::make_unique<X11PopupPlacement>();
+}
 
 LinuxPlatformServices::~LinuxPlatformServices() = default;
 
@@ -68,4 +76,8 @@ std::unique_ptr<EmailSharingService> LinuxPlatformServices::createEmailSharingSe
 
 const SystemProfileProvider& LinuxPlatformServices::systemProfile() {
     return *_systemProfile;
+}
+
+const PopupPlacement& LinuxPlatformServices::popupPlacement() {
+    return *_popupPlacement;
 }

@@ -11,6 +11,7 @@ class DesktopAppearance;
 class FreedesktopNotificationCenter;
 class LinuxSystemProfile;
 class LogindPowerEvents;
+class PopupPlacement;
 class TrayStatusItemHost;
 
 // The one place that picks the Linux implementation of each platform facility.
@@ -28,6 +29,7 @@ public:
     LoginItem& loginItem() override;
     std::unique_ptr<EmailSharingService> createEmailSharingService() override;
     const SystemProfileProvider& systemProfile() override;
+    const PopupPlacement& popupPlacement() override;
 
 private:
     std::unique_ptr<LogindPowerEvents> _powerEvents;
@@ -36,4 +38,5 @@ private:
     std::unique_ptr<DesktopAppearance> _appearance;
     std::unique_ptr<LoginItem> _loginItem;
     std::unique_ptr<LinuxSystemProfile> _systemProfile;
+    std::unique_ptr<PopupPlacement> _popupPlacement;
 };

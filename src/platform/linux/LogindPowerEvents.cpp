@@ -3,10 +3,12 @@
 
 #include "LogindPowerEvents.h"
 
+#include "LogindManagerProxy.h"
 #include "calibration/SystemPowerEventsListener.h"
 
 #include <QDBusError>
-#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <log4cplus/logger.h>
 #include <log4cplus/loggingmacros.h>
 #include <utility>
@@ -21,7 +23,9 @@ log4cplus::Logger logger() {
 
 LogindPowerEvents::LogindPowerEvents(QDBusConnection bus, QObject* parent)
     : QObject(parent)
-    , _bus(std::move(bus)) {}
+    , _bus(std::move(bus))
+    , _manager(new LogindManagerProxy(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                      _bus, this)) {}
 
 void LogindPowerEvents::subscribe(SystemPowerEventsListener& listener) {
     const bool subscribed = _listener != nullptr;
@@ -32,7 +36,10 @@ void LogindPowerEvents::subscribe(SystemPowerEventsListener& listener) {
         logindFailed("no system bus, " + _bus.lastError().message());
         return;
     }
-    connectSignals(true);
+    connect(_manager, &LogindManagerProxy::PrepareForSleep, this,
+            &LogindPowerEvents::prepareForSleep);
+    connect(_manager, &LogindManagerProxy::PrepareForShutdown, this,
+            &LogindPowerEvents::prepareForShutdown);
     takeInhibitor();
 }
 
@@ -40,24 +47,8 @@ void LogindPowerEvents::unsubscribe(SystemPowerEventsListener& listener) {
     if (_listener != &listener)
         return;
     _listener = nullptr;
-    if (_bus.isConnected())
-        connectSignals(false);
+    disconnect(_manager, nullptr, this, nullptr);
     releaseInhibitor();
-}
-
-void LogindPowerEvents::connectSignals(bool connect) {
-    static const std::pair<const char*, const char*> kSignals[] = {
-        {"PrepareForSleep", SLOT(prepareForSleep(bool))},
-        {"PrepareForShutdown", SLOT(prepareForShutdown(bool))}};
-    const QString service = QString::fromLatin1(kService);
-    const QString path = QString::fromLatin1(kPath);
-    const QString manager = QString::fromLatin1(kManager);
-    for (const auto& [name, slot] : kSignals) {
-        if (connect)
-            _bus.connect(service, path, manager, name, this, slot);
-        else
-            _bus.disconnect(service, path, manager, name, this, slot);
-    }
 }
 
 void LogindPowerEvents::prepareForSleep(bool start) {
@@ -88,25 +79,29 @@ void LogindPowerEvents::takeInhibitor() {
     _inhibitorWanted = true;
     if (_inhibitor.isValid())
         return;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
-                                       QString::fromLatin1(kManager), "Inhibit");
-    call << QString("sleep:shutdown") << QString("Ampra")
-         << QString("Saving the battery calibration state") << QString("delay");
-    // A reply delivered to a slot is dropped right after it, with its copy of the descriptor.
-    _bus.callWithCallback(call, this, SLOT(inhibitorTaken(QDBusMessage)),
-                          SLOT(inhibitFailed(QDBusError)));
+    auto* pending = new QDBusPendingCallWatcher(
+        _manager->Inhibit(QStringLiteral("sleep:shutdown"), QStringLiteral("Ampra"),
+                          QStringLiteral("Saving the battery calibration state"),
+                          QStringLiteral("delay")),
+        this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                // The reply's copy of the descriptor goes with the watcher.
+                finished->deleteLater();
+                const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *finished;
+                if (reply.isError()) {
+                    const QDBusError error = reply.error();
+                    logindFailed("no logind, " + error.name() + ": " + error.message());
+                    return;
+                }
+                inhibitorTaken(reply.value());
+            });
 }
 
-void LogindPowerEvents::inhibitorTaken(const QDBusMessage& reply) {
-    const auto inhibitor = reply.arguments().value(0).value<QDBusUnixFileDescriptor>();
+void LogindPowerEvents::inhibitorTaken(const QDBusUnixFileDescriptor& inhibitor) {
     // A lock arriving after a release, or a second one, is closed at once.
     if (_inhibitorWanted && !_inhibitor.isValid())
         _inhibitor = inhibitor;
-}
-
-void LogindPowerEvents::inhibitFailed(const QDBusError& error) {
-    logindFailed("no logind, " + error.name() + ": " + error.message());
 }
 
 void LogindPowerEvents::releaseInhibitor() {

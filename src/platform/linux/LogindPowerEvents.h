@@ -9,8 +9,8 @@
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 
+class LogindManagerProxy;
 class QDBusError;
-class QDBusMessage;
 
 // Sleep, power-off and wake from logind on the system bus. While subscribed it holds a "delay"
 // inhibitor, so that the system waits until the listener has written its state: the lock is
@@ -30,20 +30,17 @@ public:
     void subscribe(SystemPowerEventsListener& listener) override;
     void unsubscribe(SystemPowerEventsListener& listener) override;
 
-private slots:
+private:
     void prepareForSleep(bool start);
     void prepareForShutdown(bool start);
-    void inhibitorTaken(const QDBusMessage& reply);
-    void inhibitFailed(const QDBusError& error);
-
-private:
-    void connectSignals(bool connect);
+    void inhibitorTaken(const QDBusUnixFileDescriptor& inhibitor);
     void handleThenRelease(void (SystemPowerEventsListener::*handler)());
     void takeInhibitor();
     void releaseInhibitor();
     void logindFailed(const QString& reason);
 
     QDBusConnection _bus;
+    LogindManagerProxy* _manager;
     SystemPowerEventsListener* _listener = nullptr;
     QDBusUnixFileDescriptor _inhibitor;
     // False between a release and the next take: a lock that arrives then is not kept.

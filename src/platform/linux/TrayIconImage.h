@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/StatusItemHost.h"
+#include "statusbar/StatusItemHost.h"
 
 #include <QImage>
 #include <QString>

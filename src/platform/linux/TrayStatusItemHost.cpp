@@ -3,7 +3,7 @@
 
 #include "TrayStatusItemHost.h"
 
-#include "StatusNotifierItemAdaptor.h"
+#include "StatusNotifierItem.h"
 #include "TrayIconImage.h"
 
 #include <QCoreApplication>
@@ -39,7 +39,7 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
     , _serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                        .arg(QCoreApplication::applicationPid())
                        .arg(nextInstance()))
-    , _adaptor(new StatusNotifierItemAdaptor(this))
+    , _item(new StatusNotifierItem(this))
     , _menu(std::make_unique<QMenu>()) {
     qDBusRegisterMetaType<StatusNotifierPixmap>();
     qDBusRegisterMetaType<StatusNotifierPixmapList>();
@@ -56,7 +56,7 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
         showFallback();
         return;
     }
-    _published = _bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors) &&
+    _published = _bus.registerObject(kItemPath, _item, QDBusConnection::ExportAdaptors) &&
                  _bus.registerService(_serviceName);
     if (!_published) {
         LOG4CPLUS_WARN(logger(), "Cannot publish the status item as "
@@ -101,8 +101,8 @@ void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QByteArr
     if (changedIcon)
         iconChanged();
     if (changedTitle) {
-        emit _adaptor->XAyatanaNewLabel(_title, QString::fromLatin1(kLabelGuide));
-        emit _adaptor->NewToolTip();
+        emit _item->XAyatanaNewLabel(_title, QString::fromLatin1(kLabelGuide));
+        emit _item->NewToolTip();
         updateFallbackToolTip();
     }
 }
@@ -131,9 +131,9 @@ void TrayStatusItemHost::setQuitHandler(QuitHandler handler) {
     _quitHandler = std::move(handler);
 }
 
-void TrayStatusItemHost::activate(const QPoint& screenPosition) {
+void TrayStatusItemHost::activate(const StatusItemClick& click) {
     if (_clickHandler)
-        _clickHandler(screenPosition, QGuiApplication::queryKeyboardModifiers());
+        _clickHandler(click, QGuiApplication::queryKeyboardModifiers());
 }
 
 void TrayStatusItemHost::showContextMenu(const QPoint& screenPosition) {
@@ -176,8 +176,10 @@ void TrayStatusItemHost::showFallback() {
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason != QSystemTrayIcon::Trigger)
                     return;
+                // The XEmbed tray knows where the icon is; otherwise the pointer is there.
                 const QRect geometry = _fallback->geometry();
-                activate(geometry.isValid() ? geometry.center() : QCursor::pos());
+                activate(geometry.isValid() ? StatusItemClick{geometry.center(), geometry}
+                                            : StatusItemClick{QCursor::pos(), QRect()});
             });
     if (!QSystemTrayIcon::isSystemTrayAvailable() && !_noTrayLogged) {
         _noTrayLogged = true;
@@ -190,7 +192,7 @@ void TrayStatusItemHost::showFallback() {
 
 void TrayStatusItemHost::iconChanged() {
     _pixmaps.reset();
-    emit _adaptor->NewIcon();
+    emit _item->NewIcon();
     updateFallbackIcon();
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "StatusNotifierPixmap.h"
-#include "shell/StatusItemHost.h"
+#include "statusbar/StatusItemHost.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -14,7 +14,7 @@
 class QDBusError;
 class QMenu;
 class QSystemTrayIcon;
-class StatusNotifierItemAdaptor;
+class StatusNotifierItem;
 
 // The status item on a Linux desktop: Ampra's own StatusNotifierItem on the session bus,
 // registered with the panel's StatusNotifierWatcher, and registered again whenever a watcher
@@ -49,7 +49,7 @@ public:
     const StatusNotifierPixmapList& pixmaps() const;
 
     // Calls from the panel, through the D-Bus adaptor or the stand-in tray icon.
-    void activate(const QPoint& screenPosition);
+    void activate(const StatusItemClick& click);
     void showContextMenu(const QPoint& screenPosition);
 
 private:
@@ -64,7 +64,7 @@ private:
     QDBusConnection _bus;
     QString _serviceName;
     bool _published = false;
-    StatusNotifierItemAdaptor* _adaptor;
+    StatusNotifierItem* _item;
     std::unique_ptr<QMenu> _menu;
     std::unique_ptr<QSystemTrayIcon> _fallback;
     bool _noTrayLogged = false;

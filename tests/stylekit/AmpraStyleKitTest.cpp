@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-#include "statusbar/AmpraStyleKit.h"
+#include "stylekit/AmpraStyleKit.h"
 
 #include <QImage>
 #include <functional>

@@ -6,16 +6,15 @@
 #include "StatusNotifierPixmap.h"
 #include "StatusNotifierToolTip.h"
 
-#include <QDBusAbstractAdaptor>
 #include <QDBusObjectPath>
+#include <QObject>
 
 class TrayStatusItemHost;
 
-// The org.kde.StatusNotifierItem interface of the tray host's D-Bus object: properties read from
-// the host, calls handed to it.
-class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
+// The tray host's D-Bus object: the StatusNotifierItem adaptor generated from the interface's XML
+// reads these properties and hands the calls on; properties come from the host, calls go to it.
+class StatusNotifierItem : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
     Q_PROPERTY(QString Category READ Category)
     Q_PROPERTY(QString Id READ Id)
     Q_PROPERTY(QString Title READ Title)
@@ -28,7 +27,7 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString XAyatanaLabelGuide READ XAyatanaLabelGuide)
 
 public:
-    explicit StatusNotifierItemAdaptor(TrayStatusItemHost* host);
+    explicit StatusNotifierItem(TrayStatusItemHost* host);
 
     QString Category() const;
     QString Id() const;

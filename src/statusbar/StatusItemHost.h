@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "StatusItemClick.h"
+
 #include <QByteArray>
 #include <QImage>
-#include <QPoint>
 #include <QString>
 #include <functional>
 
@@ -17,7 +18,7 @@ public:
     // host asks once per size a panel may use, so that every size is drawn, not scaled.
     using ImageDrawer = std::function<QImage(int pixels)>;
     using ClickHandler =
-        std::function<void(const QPoint& screenPosition, Qt::KeyboardModifiers modifiers)>;
+        std::function<void(const StatusItemClick& click, Qt::KeyboardModifiers modifiers)>;
     using QuitHandler = std::function<void()>;
 
     virtual ~StatusItemHost() = default;
@@ -28,7 +29,7 @@ public:
     virtual void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
                             const QString& title, bool isTemplate) = 0;
     virtual void setHighlighted(bool highlighted) = 0;
-    // Called on a primary click, on press, with the click's screen position.
+    // Called on a primary click, on press, with where it happened.
     virtual void setClickHandler(ClickHandler handler) = 0;
     // Called when the user picks Quit in the item's menu.
     virtual void setQuitHandler(QuitHandler handler) = 0;

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "DisplaySettingsObserver.h"
+
+#include "calibration/BatteryManager.h"
+#include "persistence/AmpraPreferences.h"
+#include "persistence/SettingsStore.h"
+
+DisplaySettingsObserver::DisplaySettingsObserver(SettingsStore& settings,
+                                                 BatteryManager& batteryManager, QObject* parent)
+    : QObject(parent)
+    , keys{AmpraPreferences::kShowIcon, AmpraPreferences::kShowTime,
+           AmpraPreferences::kShowPercentage, AmpraPreferences::kUseVerticalIcon,
+           AmpraPreferences::kUseColoredStatusBarIcon}
+    , _batteryManager(batteryManager) {
+    connect(&settings, &SettingsStore::valueChanged, this,
+            &DisplaySettingsObserver::observeValueForKeyPath);
+}
+
+void DisplaySettingsObserver::observeValueForKeyPath(const QString& key) {
+    if (keys.contains(key))
+        _batteryManager.refresh();
+}

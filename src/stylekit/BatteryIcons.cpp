@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "BatteryIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Battery outlines as fractions of the frame; the terminal's curved edge faces away from the body.
+struct Box {
+    qreal left, right, bottom, top;
+};
+
+struct BatteryShape {
+    Box body;
+    Box cap;
+    bool lying;
+    QPolygonF bolt;
+};
+
+const BatteryShape kUpright{
+    {0.125, 0.875, 0.1125, 0.8375},
+    {0.35, 0.65, 0.85, 0.90},
+    false,
+    QPolygonF(
+        {{0.62, 0.76}, {0.30, 0.44}, {0.48, 0.44}, {0.38, 0.19}, {0.70, 0.51}, {0.52, 0.51}})};
+// The lying icon's bolt lies too: the upright bolt turned a quarter clockwise, so it fills the
+// long body.
+const BatteryShape kLying{
+    {0.0625, 0.8375, 0.2875, 0.7125},
+    {0.85, 0.925, 0.4, 0.6},
+    true,
+    QPolygonF(
+        {{0.74, 0.435}, {0.42, 0.668}, {0.42, 0.537}, {0.17, 0.61}, {0.49, 0.377}, {0.49, 0.508}})};
+
+// An edge at a fraction of the frame, rounded to a whole point and moved by half a point, so that
+// a one-point line covers whole pixels.
+qreal alignedEdge(qreal origin, qreal length, qreal fraction) {
+    return origin + std::floor(length * fraction + 0.5) + 0.5;
+}
+
+QRectF between(qreal left, qreal right, qreal bottom, qreal top) {
+    return QRectF(left, bottom, right - left, top - bottom);
+}
+
+QPointF at(const QRectF& frame, qreal x, qreal y) {
+    return {frame.x() + frame.width() * x, frame.y() + frame.height() * y};
+}
+
+// A terminal whose top edge is a dome reaching exactly the top: cubic control points a third of
+// the dome's depth above the top do that.
+QPainterPath domedCap(const QRectF& cap) {
+    const qreal depth = cap.height() / 2;
+    const qreal shoulder = cap.y() + cap.height() - depth;
+    const qreal control = cap.y() + cap.height() + depth / 3;
+    QPainterPath path(QPointF(cap.x(), cap.y()));
+    path.lineTo(cap.x(), shoulder);
+    path.cubicTo(cap.x(), control, cap.x() + cap.width(), control, cap.x() + cap.width(), shoulder);
+    path.lineTo(cap.x() + cap.width(), cap.y());
+    path.closeSubpath();
+    return path;
+}
+
+void drawBody(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
+              const QColor& strokeColor) {
+    const QRectF body = between(alignedEdge(frame.x(), frame.width(), shape.body.left),
+                                alignedEdge(frame.x(), frame.width(), shape.body.right),
+                                alignedEdge(frame.y(), frame.height(), shape.body.bottom),
+                                alignedEdge(frame.y(), frame.height(), shape.body.top));
+    painter.setPen(QPen(strokeColor, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(body, 1, 1);
+}
+
+void drawCap(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
+             const QColor& strokeColor) {
+    const QRectF cap = QRectF(at(frame, shape.cap.left, shape.cap.bottom),
+                              at(frame, shape.cap.right, shape.cap.top));
+    QPainterPath path;
+    if (shape.lying) {
+        // The same dome built on the transposed rectangle, then transposed back.
+        const QTransform transpose(0, 1, 1, 0, 0, 0);
+        path = transpose.map(domedCap(transpose.mapRect(cap)));
+    } else {
+        path = domedCap(cap);
+    }
+    painter.fillPath(path, strokeColor);
+}
+
+void drawCharging(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
+                  const QColor& strokeColor) {
+    drawBody(painter, frame, shape, strokeColor);
+    drawCap(painter, frame, shape, strokeColor);
+    QPolygonF bolt;
+    for (const QPointF& point : shape.bolt)
+        bolt << at(frame, point.x(), point.y());
+    QPainterPath path;
+    path.addPolygon(bolt);
+    path.closeSubpath();
+    painter.fillPath(path, strokeColor);
+}
+
+// An image of the frame's size in a space with the origin at the frame's bottom left, y up.
+QImage drawnImage(const QRectF& frame, int pixelRatio,
+                  const std::function<void(QPainter&, const QRectF&)>& draw) {
+    const int ratio = qMax(1, pixelRatio);
+    QImage image((frame.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, frame.height());
+    painter.scale(1, -1);
+    painter.translate(-frame.topLeft());
+    draw(painter, frame);
+    return image;
+}
+
+} // namespace
+
+namespace AmpraStyleKit {
+
+void drawVerticalBatteryBlack(QPainter& painter, const QColor& strokeColor, const QColor& fillColor,
+                              double chargePercentage, const QRectF& batteryFrameV) {
+    const QRectF& frame = batteryFrameV;
+    // Not clipped: a charge above 100 draws past the body.
+    painter.fillRect(QRectF(frame.x() + frame.width() * 0.25, frame.y() + frame.height() * 0.175,
+                            frame.width() * 0.5, frame.height() * 0.6 * chargePercentage / 100),
+                     fillColor);
+    drawBody(painter, frame, kUpright, strokeColor);
+    drawCap(painter, frame, kUpright, strokeColor);
+}
+
+void drawHorizontalBatteryBlack(QPainter& painter, const QColor& strokeColor,
+                                const QColor& fillColor, double chargePercentage,
+                                const QRectF& batteryFrameH) {
+    const QRectF& frame = batteryFrameH;
+    drawBody(painter, frame, kLying, strokeColor);
+    painter.fillRect(QRectF(frame.x() + frame.width() * 0.125, frame.y() + frame.height() * 0.35,
+                            frame.width() * 0.65 * chargePercentage / 100, frame.height() * 0.3),
+                     fillColor);
+    drawCap(painter, frame, kLying, strokeColor);
+}
+
+void drawBatteryCharging(QPainter& painter, const QRectF& frame, const QColor& strokeColor) {
+    drawCharging(painter, frame, kUpright, strokeColor);
+}
+
+void drawBatteryChargingH(QPainter& painter, const QRectF& frame, const QColor& strokeColor) {
+    drawCharging(painter, frame, kLying, strokeColor);
+}
+
+QImage imageOfVerticalBatteryBlack(const QColor& strokeColor, const QColor& fillColor,
+                                   const QRectF& batteryFrameV, double chargePercentage,
+                                   int pixelRatio) {
+    return drawnImage(batteryFrameV, pixelRatio, [&](QPainter& painter, const QRectF& frame) {
+        drawVerticalBatteryBlack(painter, strokeColor, fillColor, chargePercentage, frame);
+    });
+}
+
+QImage imageOfHorizontalBatteryBlack(const QColor& strokeColor, const QColor& fillColor,
+                                     const QRectF& batteryFrameH, double chargePercentage,
+                                     int pixelRatio) {
+    return drawnImage(batteryFrameH, pixelRatio, [&](QPainter& painter, const QRectF& frame) {
+        drawHorizontalBatteryBlack(painter, strokeColor, fillColor, chargePercentage, frame);
+    });
+}
+
+QImage imageOfBatteryCharging(const QRectF& frame, const QColor& strokeColor, int pixelRatio) {
+    return drawnImage(frame, pixelRatio, [&](QPainter& painter, const QRectF& target) {
+        drawBatteryCharging(painter, target, strokeColor);
+    });
+}
+
+QImage imageOfBatteryChargingH(const QRectF& frame, const QColor& strokeColor, int pixelRatio) {
+    return drawnImage(frame, pixelRatio, [&](QPainter& painter, const QRectF& target) {
+        drawBatteryChargingH(painter, target, strokeColor);
+    });
+}
+
+} // namespace AmpraStyleKit
