@@ -3,6 +3,7 @@
 
 #include "platform/linux/TrayStatusItemHost.h"
 
+#include "StatusNotifierItemProxy.h"
 #include "platform/linux/StatusNotifierToolTip.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
@@ -47,12 +48,13 @@ bool registered(const DBusMock& watcher, const TrayStatusItemHost& item) {
 
 // Talks to the item over a connection of its own, as a panel would, and counts its signals.
 class Panel : public QObject {
-    Q_OBJECT
 public:
-    explicit Panel(const TrayStatusItemHost& item) : _service(item.serviceName()) {
-        _bus.connect(_service, item.kItemPath, kItem, "NewIcon", this, SLOT(newIcon()));
-        _bus.connect(_service, item.kItemPath, kItem, "XAyatanaNewLabel", this,
-                     SLOT(newLabel(QString, QString)));
+    explicit Panel(const TrayStatusItemHost& item)
+        : _service(item.serviceName())
+        , _item(_service, TrayStatusItemHost::kItemPath, _bus) {
+        connect(&_item, &StatusNotifierItemProxy::NewIcon, this, [this] { ++newIcons; });
+        connect(&_item, &StatusNotifierItemProxy::XAyatanaNewLabel, this,
+                [this](const QString& label, const QString&) { labels << label; });
     }
     ~Panel() override { QDBusConnection::disconnectFromBus("panel"); }
 
@@ -73,13 +75,10 @@ public:
     int newIcons = 0;
     QStringList labels;
 
-public slots:
-    void newIcon() { ++newIcons; }
-    void newLabel(const QString& label, const QString&) { labels << label; }
-
 private:
     QString _service;
     QDBusConnection _bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "panel");
+    StatusNotifierItemProxy _item;
 };
 
 QRgb pixelAt(const StatusNotifierPixmap& pixmap, int x, int y) {
@@ -207,5 +206,3 @@ TEST(TrayStatusItemHostTest, WithoutTrayRunsOnAndRegistersWhenAWatcherAppears) {
 }
 
 } // namespace
-
-#include "TrayStatusItemHostTest.moc"
