@@ -10,7 +10,6 @@
 #include <QObject>
 
 class LogindManagerProxy;
-class QDBusError;
 
 // Sleep, power-off and wake from logind on the system bus. While subscribed it holds a "delay"
 // inhibitor, so that the system waits until the listener has written its state: the lock is
