@@ -29,7 +29,7 @@ std::optional<uint> schemeFrom(QVariant value) {
 
 } // namespace
 
-DesktopAppearance::DesktopAppearance(QDBusConnection bus, QObject* parent)
+DesktopAppearance::DesktopAppearance(const QDBusConnection& bus, QObject* parent)
     : AppearanceProvider(parent)
     , _portal(new PortalSettingsProxy(QString::fromLatin1(kPortalService),
                                       QString::fromLatin1(kPortalPath), bus, this)) {

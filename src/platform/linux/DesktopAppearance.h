@@ -18,7 +18,7 @@ class DesktopAppearance : public AppearanceProvider {
     Q_OBJECT
 
 public:
-    explicit DesktopAppearance(QDBusConnection bus = QDBusConnection::sessionBus(),
+    explicit DesktopAppearance(const QDBusConnection& bus = QDBusConnection::sessionBus(),
                                QObject* parent = nullptr);
 
     QString interfaceStyle() const override;
