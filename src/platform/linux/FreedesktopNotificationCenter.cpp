@@ -22,7 +22,8 @@ constexpr int kDefaultTimeout = -1;
 
 } // namespace
 
-FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, QObject* parent)
+FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnection& bus,
+                                                             QObject* parent)
     : QObject(parent)
     , _bus(std::move(bus)) {
     const QString service = QString::fromLatin1(kService);

@@ -25,8 +25,8 @@ public:
     static constexpr const char* kApplicationName = "Ampra";
     static constexpr const char* kApplicationIcon = "com.vantrel.Ampra";
 
-    explicit FreedesktopNotificationCenter(QDBusConnection bus = QDBusConnection::sessionBus(),
-                                           QObject* parent = nullptr);
+    explicit FreedesktopNotificationCenter(
+        const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
 
     void deliver(const QString& title, const QString& subtitle, bool critical) override;
     void deliverWithAction(const QString& title, const QString& subtitle,
