@@ -55,6 +55,10 @@ public:
         connect(&_item, &StatusNotifierItemProxy::NewIcon, this, [this] { ++newIcons; });
         connect(&_item, &StatusNotifierItemProxy::XAyatanaNewLabel, this,
                 [this](const QString& label, const QString&) { labels << label; });
+        // The bus daemon handles a connection's messages in order: once it answers, the
+        // proxy's match rules are in place and no early signal is missed.
+        _bus.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                 "org.freedesktop.DBus", "GetId"));
     }
     ~Panel() override { QDBusConnection::disconnectFromBus("panel"); }
 
