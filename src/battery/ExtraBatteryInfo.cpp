@@ -32,8 +32,9 @@ qint64 intValue(QStringView text) {
                               std::numeric_limits<qint32>::max());
 }
 
-qint64 roundedMilli(double value) {
-    return std::llround(value / 1000.0);
+// Milliampere-hours rounded; a capacity beyond any real battery is garbage, counted as missing.
+qint64 plausibleCapacity(double milliAmpHours) {
+    return milliAmpHours >= 0 && milliAmpHours <= 1000000 ? std::llround(milliAmpHours) : 0;
 }
 
 } // namespace
@@ -122,13 +123,16 @@ std::optional<qint64> ExtraBatteryInfo::ueventNumber(const char* key) const {
     return ok ? value : 0;
 }
 
-// µAh to mAh; batteries that count energy (µWh) are converted with their design voltage (µV).
+// µAh to mAh; batteries that count energy (µWh) are converted with their design voltage (µV),
+// or, without one, the present voltage.
 qint64 ExtraBatteryInfo::ueventCapacity(const char* chargeKey, const char* energyKey) const {
     if (const auto charge = ueventNumber(chargeKey))
-        return roundedMilli(double(*charge));
+        return plausibleCapacity(double(*charge) / 1000.0);
     const auto energy = ueventNumber(energyKey);
-    const auto voltage = ueventNumber("VOLTAGE_MIN_DESIGN");
+    auto voltage = ueventNumber("VOLTAGE_MIN_DESIGN");
+    if (!voltage || *voltage == 0)
+        voltage = ueventNumber("VOLTAGE_NOW");
     if (!energy || !voltage || *voltage == 0)
         return 0;
-    return std::llround(double(*energy) / double(*voltage) * 1000.0);
+    return plausibleCapacity(double(*energy) / double(*voltage) * 1000.0);
 }

@@ -68,6 +68,19 @@ TEST(ExtraBatteryInfoTest, AppliesTheSameRuleToTheUeventAndConvertsToMilliampHou
                             "POWER_SUPPLY_CYCLE_COUNT=99999999999999999999";
     EXPECT_EQ(counters(dump), (Counters{0, 0, 5000, 4386}));
 
+    // Without a design voltage the present one converts; a capacity beyond any real battery
+    // (over 1 000 000 mAh) counts as missing.
+    const std::pair<const char*, std::array<qint64, 2>> capacities[] = {
+        {"ENERGY_FULL_DESIGN=57000000 ENERGY_FULL=50000000 VOLTAGE_NOW=12500000", {4560, 4000}},
+        {"ENERGY_FULL_DESIGN=9223372036854775807 ENERGY_FULL=50000000 VOLTAGE_MIN_DESIGN=1",
+         {0, 0}},
+        {"CHARGE_FULL_DESIGN=9223372036854775807 CHARGE_FULL=1000000000", {0, 1000000}},
+    };
+    for (const auto& [uevent, expected] : capacities) {
+        dump.branches["BAT0"] = "POWER_SUPPLY_" + QString(uevent).replace(' ', "\nPOWER_SUPPLY_");
+        EXPECT_EQ(counters(dump), (Counters{0, 0, expected[0], expected[1]})) << uevent;
+    }
+
     // A battery without design values is said once a run, not on every reading as on macOS.
     LogCapture log("battery.ExtraBatteryInfo");
     dump.branches["BAT0"] = "POWER_SUPPLY_CHARGE_FULL=4000500";

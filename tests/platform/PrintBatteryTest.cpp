@@ -16,7 +16,7 @@ TEST(PrintBatteryTest, PrintsEachMachinesReading) {
     for (const QString machine :
          {"charge-discharging", "energy-charging", "full-on-mains", "charge-limit-80",
           "no-cycle-count", "two-batteries-and-peripheral", "desktop", "empty", "garbage",
-          "no-charge"}) {
+          "no-charge", "mixed-units", "energy-without-design-voltage"}) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("AMPRA_SYSFS_ROOT", AMPRA_FIXTURES "/sysfs/" + machine);

@@ -4,6 +4,7 @@
 #include "platform/linux/SysfsPowerSourceService.h"
 
 #include "support/FakeDateProvider.h"
+#include "support/LogCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,17 +48,22 @@ TEST(SysfsPowerSourceServiceTest, ListsTheLaptopsBatteriesAndReadsEachOncePerSna
     tree.add("BAT1", "Battery", {"PRESENT=1", "CYCLE_COUNT=7"});
     tree.add("BAT2", "Battery", {}); // there, but its uevent cannot be read
     ASSERT_TRUE(QFile::remove(tree.dir.filePath("BAT2/uevent")));
-    // A peripheral's uevent can block on its wireless link, as a pipe nobody writes to does.
+    // A peripheral's uevent can block on its wireless link, as a pipe nobody writes to does; a
+    // pipe in a tree under AMPRA_SYSFS_ROOT must not hang the reading either.
+    tree.add("BAT3", "Battery", {});
     tree.add("wacom_battery_0", "Battery", {"SCOPE=Device"});
-    const QString pipe = tree.dir.filePath("wacom_battery_0/uevent");
-    ASSERT_TRUE(QFile::remove(pipe) && mkfifo(QFile::encodeName(pipe), 0600) == 0);
+    const QString pipes[] = {tree.dir.filePath("wacom_battery_0/uevent"),
+                             tree.dir.filePath("BAT3/uevent")};
+    for (const QString& pipe : pipes)
+        ASSERT_TRUE(QFile::remove(pipe) && mkfifo(QFile::encodeName(pipe), 0600) == 0);
     auto listing =
         std::async(std::launch::async, [&] { return tree.service.copyPowerSourcesList(); });
     if (listing.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
-        ADD_FAILURE() << "the peripheral's uevent was read";
-        ::close(::open(QFile::encodeName(pipe), O_WRONLY | O_NONBLOCK)); // lets the reader go
+        ADD_FAILURE() << "a reading waited on a pipe";
+        for (const QString& pipe : pipes) // lets the reader go
+            ::close(::open(QFile::encodeName(pipe), O_WRONLY | O_NONBLOCK));
     }
-    EXPECT_EQ(listing.get(), (QStringList{"BAT1", "BAT2"}));
+    EXPECT_EQ(listing.get(), (QStringList{"BAT1", "BAT2", "BAT3"}));
     EXPECT_TRUE(tree.service.powerSourceDescription("BAT2").isEmpty());
     QDir(tree.dir.path()).removeRecursively();
     EXPECT_TRUE(tree.service.ueventText("BAT1")->contains("POWER_SUPPLY_CYCLE_COUNT=7"));
@@ -96,6 +102,18 @@ TEST(SysfsPowerSourceServiceTest, DerivesEachKeyFromTheUevent) {
         {{"CAPACITY=-3"}, {}, "Current Capacity", qint64(0)},
         {{"CHARGE_NOW=4100", "CHARGE_FULL=4000"}, {}, "Current Capacity", qint64(100)},
         {{"CHARGE_NOW=4100", "CHARGE_FULL=0"}, {}, "Current Capacity", {}},
+        {{"CHARGE_NOW=9223372036854775807", "CHARGE_FULL=1"}, {}, "Current Capacity", qint64(100)},
+        // Mixed units: energy now, charge full, brought together by a voltage.
+        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000", "VOLTAGE_MIN_DESIGN=10000000",
+          "VOLTAGE_NOW=12500000"},
+         {},
+         "Current Capacity",
+         qint64(50)},
+        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000", "VOLTAGE_NOW=12500000"},
+         {},
+         "Current Capacity",
+         qint64(40)},
+        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000"}, {}, "Current Capacity", {}},
         {{"STATUS=Not charging", "CAPACITY=95"}, {"Mains ONLINE=1"}, "Is Charged", true},
         {{"STATUS=Unknown", "CAPACITY=99"}, {"Mains ONLINE=1"}, "Is Charged", true},
         {{"STATUS=Not charging", "CAPACITY=99"}, {"Mains ONLINE=0"}, "Is Charged", false},
@@ -153,6 +171,12 @@ TEST(SysfsPowerSourceServiceTest, SurvivesGarbageInEveryAttribute) {
             EXPECT_GE(description.value("Time to Full Charge").toLongLong(), -1);
         }
     }
+    // Control bytes in a logged value are escaped: they could rewrite the terminal.
+    LogCapture log("battery.sysfs");
+    tree.add("BAT0", "Battery", {"CAPACITY=5\x1b[2Jx\x07"});
+    tree.service.copyPowerSourcesList();
+    tree.service.powerSourceDescription("BAT0");
+    EXPECT_EQ(log.count("Ignoring a value that is not a number: BAT0 CAPACITY=5\\x1b[2Jx\\x07"), 1);
 }
 
 } // namespace

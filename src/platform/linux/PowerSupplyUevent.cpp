@@ -17,7 +17,7 @@ constexpr qsizetype kMaximumSize = 64 * 1024;
 // Plain system calls: this runs on every reading and QFile's machinery would cost more than
 // the read itself.
 std::optional<QByteArray> readSmallFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     QByteArray content;

@@ -39,6 +39,20 @@ bool isFailure(const QString& health) {
     return kFailures.contains(health);
 }
 
+// Control bytes as \xNN, so that a value cannot break or forge a log line.
+std::string escaped(const QByteArray& bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            text += {'\\', 'x', kHex[(c >> 4) & 0xf], kHex[c & 0xf]};
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 QStringList sortedEntries(DIR* dir) {
     QStringList names;
     while (const dirent* entry = readdir(dir))
@@ -199,7 +213,7 @@ std::optional<qint64> SysfsPowerSourceService::number(const Supply& supply, std:
                               QByteArray(value->data(), qsizetype(value->size()));
     if (!_reportedValues.contains(report)) {
         _reportedValues.insert(report);
-        LOG4CPLUS_WARN(_logger, "Ignoring a value that is not a number: " << report.toStdString());
+        LOG4CPLUS_WARN(_logger, "Ignoring a value that is not a number: " << escaped(report));
     }
     return std::nullopt;
 }
@@ -220,16 +234,29 @@ std::optional<double> SysfsPowerSourceService::fraction(const Supply& supply, st
 }
 
 std::optional<qint64> SysfsPowerSourceService::chargePercentage(const Supply& battery) {
-    auto capacity = number(battery, "CAPACITY");
-    if (!capacity) {
-        auto ratio = fraction(battery, "CHARGE_NOW", "CHARGE_FULL");
-        if (!ratio)
-            ratio = fraction(battery, "ENERGY_NOW", "ENERGY_FULL");
-        if (!ratio)
-            return std::nullopt;
-        capacity = std::llround(*ratio * 100.0);
-    }
-    return std::clamp<qint64>(*capacity, 0, 100);
+    if (const auto capacity = number(battery, "CAPACITY"))
+        return std::clamp<qint64>(*capacity, 0, 100);
+    auto ratio = fraction(battery, "CHARGE_NOW", "CHARGE_FULL");
+    if (!ratio)
+        ratio = fraction(battery, "ENERGY_NOW", "ENERGY_FULL");
+    // Some firmwares mix units: energy now, charge full; the voltage brings them together.
+    const auto energyNow = amount(battery, "ENERGY_NOW");
+    const auto chargeFull = amount(battery, "CHARGE_FULL");
+    const double volts = voltage(battery);
+    if (!ratio && energyNow && chargeFull && *chargeFull > 0 && volts > 0)
+        ratio = double(*energyNow) / (double(*chargeFull) * volts);
+    if (!ratio)
+        return std::nullopt;
+    // Clamped before converting: a ratio of absurd values must not wrap round.
+    return std::llround(std::clamp(*ratio, 0.0, 1.0) * 100.0);
+}
+
+// The design voltage moves less than the present one; volts, 0 when the battery gives none.
+double SysfsPowerSourceService::voltage(const Supply& battery) {
+    double volts = double(amount(battery, "VOLTAGE_MIN_DESIGN").value_or(0)) * kMicro;
+    if (volts == 0)
+        volts = double(amount(battery, "VOLTAGE_NOW").value_or(0)) * kMicro;
+    return volts;
 }
 
 QString SysfsPowerSourceService::powerSourceState(const QString& status) {
@@ -268,10 +295,7 @@ BatteryTimeEstimator::Reading SysfsPowerSourceService::timeReading(const Supply&
                                                                    const QString& status,
                                                                    bool onMains,
                                                                    std::optional<qint64> charge) {
-    // 0 when the battery gives no voltage at all.
-    double voltage = double(amount(battery, "VOLTAGE_MIN_DESIGN").value_or(0)) * kMicro;
-    if (voltage == 0)
-        voltage = double(amount(battery, "VOLTAGE_NOW").value_or(0)) * kMicro;
+    const double voltage = this->voltage(battery);
     const auto energy = [&](std::string_view energyKey,
                             std::string_view chargeKey) -> std::optional<double> {
         if (const auto microWattHours = amount(battery, energyKey))

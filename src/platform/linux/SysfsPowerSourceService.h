@@ -60,6 +60,7 @@ private:
     const Supply* find(const QString& name) const;
     std::optional<qint64> number(const Supply& supply, std::string_view key);
     std::optional<qint64> amount(const Supply& supply, std::string_view key);
+    double voltage(const Supply& battery);
     std::optional<double> fraction(const Supply& supply, std::string_view part,
                                    std::string_view whole);
     std::optional<qint64> chargePercentage(const Supply& battery);
