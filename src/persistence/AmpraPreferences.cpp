@@ -5,7 +5,9 @@
 
 #include "SettingsStore.h"
 
+#include <algorithm>
 #include <cmath>
+#include <log4cplus/loggingmacros.h>
 
 namespace {
 
@@ -17,8 +19,23 @@ void storeSeconds(SettingsStore& store, double seconds, const QString& key) {
 
 } // namespace
 
-AmpraPreferences::AmpraPreferences(SettingsStore& store) : _store(store) {
+AmpraPreferences::AmpraPreferences(SettingsStore& store)
+    : _store(store)
+    , _logger(log4cplus::Logger::getInstance("helpers.preferences")) {
     registerDefaults();
+}
+
+double AmpraPreferences::inRange(const QString& key, double low, double high) const {
+    const double value = std::trunc(_store.doubleForKey(key));
+    const double clamped = std::isnan(value) ? low : std::clamp(value, low, high);
+    if (clamped == value) {
+        _loggedOutOfRange.remove(key);
+    } else if (const QString text = QString::number(value); _loggedOutOfRange.value(key) != text) {
+        _loggedOutOfRange.insert(key, text);
+        LOG4CPLUS_WARN(_logger, "Setting " << key.toStdString() << " is out of range (" << value
+                                           << "); using " << clamped);
+    }
+    return clamped;
 }
 
 void AmpraPreferences::registerDefaults() {
@@ -40,16 +57,18 @@ void AmpraPreferences::registerDefaults() {
     _store.synchronize();
 }
 
+// A week to a year: shorter makes no sense for a battery, longer is not a schedule.
 double AmpraPreferences::timeBetweenCalibrations() const {
-    return double(_store.integerForKey(kNextCalibrationInterval));
+    return inRange(kNextCalibrationInterval, 604800, 31536000);
 }
 
 void AmpraPreferences::setTimeBetweenCalibrations(double seconds) {
     storeSeconds(_store, seconds, kNextCalibrationInterval);
 }
 
+// An hour to 30 days.
 double AmpraPreferences::workingHoursWarningInterval() const {
-    return double(_store.integerForKey(kWorkingHoursWarningInterval));
+    return inRange(kWorkingHoursWarningInterval, 3600, 2592000);
 }
 
 void AmpraPreferences::setWorkingHoursWarningInterval(double seconds) {
@@ -65,9 +84,7 @@ bool AmpraPreferences::notifyOnSelectedCharge() const {
 }
 
 uint64_t AmpraPreferences::notificationCharge() const {
-    const double charge = std::trunc(_store.doubleForKey(kNotificationCharge));
-    // Out of range values come only from a hand-edited file; read them as no threshold.
-    return charge >= 0 && charge < 18446744073709551616.0 ? uint64_t(charge) : 0;
+    return uint64_t(inRange(kNotificationCharge, 1, 99));
 }
 
 bool AmpraPreferences::remindToUnplug() const {

@@ -5,7 +5,9 @@
 
 #include "PreferenceProvider.h"
 
+#include <QHash>
 #include <QString>
+#include <log4cplus/logger.h>
 
 class SettingsStore;
 
@@ -62,5 +64,12 @@ public:
     uint64_t notificationMinimumCharge() const override { return 5; }
 
 private:
+    // The stored number under `key`, truncated and clamped to [low, high]; a value out of range
+    // is logged once.
+    double inRange(const QString& key, double low, double high) const;
+
     SettingsStore& _store;
+    log4cplus::Logger _logger;
+    // The last out-of-range value logged for each key, as text (NaN included).
+    mutable QHash<QString, QString> _loggedOutOfRange;
 };

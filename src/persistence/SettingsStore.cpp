@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <log4cplus/loggingmacros.h>
+#include <optional>
 
 namespace {
 
@@ -65,13 +66,39 @@ QJsonObject encode(const QVariant& value) {
     }
 }
 
-QVariant decode(const QJsonObject& entry) {
+// A whole JSON number, as a person writes an integer; doubles are exact up to 2^53.
+std::optional<qint64> wholeNumber(const QJsonValue& value) {
+    const double number = value.toDouble();
+    if (!value.isDouble() || std::trunc(number) != number || std::abs(number) > 9007199254740992.0)
+        return std::nullopt;
+    return qint64(number);
+}
+
+// A value without its type, as typed by hand: the JSON type says it.
+QVariant decodeBare(const QJsonValue& value) {
+    if (value.isBool())
+        return value.toBool();
+    if (const auto number = wholeNumber(value))
+        return *number;
+    if (value.isDouble())
+        return value.toDouble();
+    if (value.isString())
+        return value.toString();
+    return {};
+}
+
+QVariant decode(const QJsonValue& stored) {
+    if (!stored.isObject())
+        return decodeBare(stored);
+    const QJsonObject entry = stored.toObject();
     const QString type = entry.value("type").toString();
     const QJsonValue value = entry.value("value");
     bool ok = false;
     if (type == "bool" && value.isBool())
         return value.toBool();
     if (type == "integer") {
+        if (const auto number = wholeNumber(value))
+            return *number;
         const qint64 number = value.toString().toLongLong(&ok);
         return ok ? QVariant(number) : QVariant();
     }
@@ -170,13 +197,17 @@ void SettingsStore::load() {
     }
     const QJsonObject values = root.value("values").toObject();
     for (auto it = values.begin(); it != values.end(); ++it) {
-        const QVariant value = decode(it.value().toObject());
-        if (value.isValid())
+        const QVariant value = decode(it.value());
+        if (value.isValid()) {
             _user.insert(it.key(), value);
-        else
-            LOG4CPLUS_WARN(_logger, "Settings file " << _filePath.toStdString()
-                                                     << ": ignoring the malformed value of "
-                                                     << it.key().toStdString());
+            continue;
+        }
+        // Kept for the person who wrote it; the default applies meanwhile.
+        _unreadable.insert(it.key(), it.value());
+        LOG4CPLUS_WARN(_logger, "Settings file "
+                                    << _filePath.toStdString() << ": cannot read the value of "
+                                    << it.key().toStdString()
+                                    << "; using the default and keeping it as written");
     }
 }
 
@@ -192,7 +223,7 @@ void SettingsStore::setAside(const QString& reason) {
 }
 
 bool SettingsStore::write() {
-    QJsonObject values;
+    QJsonObject values = _unreadable;
     for (auto it = _user.cbegin(); it != _user.cend(); ++it)
         values.insert(it.key(), encode(it.value()));
     const QJsonObject root{{"format", kFormatVersion}, {"values", values}};
@@ -243,13 +274,16 @@ void SettingsStore::setObject(const QVariant& value, const QString& key) {
     const auto existing = _user.constFind(key);
     if (existing != _user.cend() && existing->typeId() == stored.typeId() && *existing == stored)
         return;
+    _unreadable.remove(key);
     _user.insert(key, stored);
     write();
     emit valueChanged(key);
 }
 
 void SettingsStore::removeObjectForKey(const QString& key) {
-    if (_user.remove(key) == 0)
+    const bool unreadable = _unreadable.contains(key);
+    _unreadable.remove(key);
+    if (_user.remove(key) == 0 && !unreadable)
         return;
     write();
     emit valueChanged(key);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -51,6 +52,8 @@ private:
     QString _filePath;
     QVariantMap _registered;
     QVariantMap _user;
+    // Entries of the file that could not be read, written back as they were.
+    QJsonObject _unreadable;
     bool _lastWriteFailed = false;
     log4cplus::Logger _logger;
 };

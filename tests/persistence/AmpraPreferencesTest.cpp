@@ -5,9 +5,11 @@
 
 #include "persistence/AmpraStatePersistence.h"
 #include "persistence/SettingsStore.h"
+#include "support/LogCapture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -56,10 +58,39 @@ TEST_F(AmpraPreferencesTest, WritesUnderTheirKeysIntervalsInWholeSecondsAndReads
 
     store.setDouble(35.9, "NotificationCharge"); // as the preferences window writes it
     EXPECT_EQ(preferences.notificationCharge(), 35u);
-    store.setDouble(-4, "NotificationCharge");
-    EXPECT_EQ(preferences.notificationCharge(), 0u);
     store.setObject(QString("2"), "CalibrationState");
     EXPECT_FALSE(state.calibrationState());
+}
+
+// Values from a hand-edited file: clamped, and each value out of range logged once.
+TEST_F(AmpraPreferencesTest, ValuesOutOfRangeAreClampedAndLoggedOnce) {
+    LogCapture log("helpers.preferences");
+    const struct {
+        const char* key;
+        QVariant stored;
+        double read;
+    } rows[] = {
+        {"NextCalibrationInterval", std::numeric_limits<qint64>::max(), 31536000},
+        {"NextCalibrationInterval", qint64(-5), 604800},
+        {"NextCalibrationInterval", qint64(3600), 604800},
+        {"NextCalibrationInterval", 1e300, 31536000},
+        {"WorkingHoursWarningInterval", std::numeric_limits<qint64>::max(), 2592000},
+        {"WorkingHoursWarningInterval", qint64(0), 3600},
+        {"NotificationCharge", -4.0, 1},
+        {"NotificationCharge", qint64(100), 99},
+        {"NotificationCharge", std::numeric_limits<double>::quiet_NaN(), 1},
+    };
+    const auto read = [&](const QString& key) {
+        return key == "NotificationCharge"        ? double(preferences.notificationCharge())
+               : key == "NextCalibrationInterval" ? preferences.timeBetweenCalibrations()
+                                                  : preferences.workingHoursWarningInterval();
+    };
+    for (const auto& row : rows) {
+        store.setObject(row.stored, row.key);
+        EXPECT_EQ(read(row.key), row.read) << row.key << " " << row.stored.toString().toStdString();
+        EXPECT_EQ(read(row.key), row.read);
+    }
+    EXPECT_EQ(log.lines().size(), std::size(rows));
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -91,13 +94,40 @@ TEST_F(SettingsStoreTest, SetsAGarbageFileAsideAndStartsFromTheDefaults) {
         store.setBool(false, "Flag");
         EXPECT_FALSE(SettingsStore(path).boolForKey("Flag"));
     }
-    // Malformed entries are skipped, the rest kept.
-    writeSettings(R"({"format": 1, "values": {"Good": {"type": "bool", "value": true},
-                     "Bad": {"type": "integer", "value": "twelve"}, "Odd": 3}})");
-    SettingsStore store(path);
-    EXPECT_TRUE(store.boolForKey("Good"));
-    EXPECT_FALSE(store.objectForKey("Bad").isValid());
-    EXPECT_FALSE(store.objectForKey("Odd").isValid());
+}
+
+// Numbers as a person writes them are read; what cannot be read is kept in the file as written
+// until a new value replaces it, and the default applies meanwhile.
+TEST_F(SettingsStoreTest, AHandWrittenFileIsReadAndWhatCannotBeReadIsKept) {
+    writeSettings(R"({"format": 1, "values": {
+        "Typed": {"type": "integer", "value": 1209600}, "Bare": 604800, "Half": 2.5,
+        "Flag": false, "Text": "hi", "Bad": {"type": "integer", "value": "twelve"},
+        "Fraction": {"type": "integer", "value": 3.5}, "List": [1], "Replaced": {"type": "?"}}})");
+    {
+        SettingsStore store(path);
+        store.registerDefaults({{"Bad", qint64(20)}, {"Fraction", qint64(20)}, {"List", true}});
+        const std::pair<const char*, QVariant> expected[] = {{"Typed", qint64(1209600)},
+                                                             {"Bare", qint64(604800)},
+                                                             {"Half", 2.5},
+                                                             {"Flag", false},
+                                                             {"Text", QString("hi")},
+                                                             {"Bad", qint64(20)},
+                                                             {"Fraction", qint64(20)},
+                                                             {"List", true}};
+        for (const auto& [key, value] : expected) {
+            EXPECT_EQ(store.objectForKey(key), value) << key;
+            EXPECT_EQ(store.objectForKey(key).typeId(), value.typeId()) << key;
+        }
+        store.setBool(true, "Flag");
+        store.setInteger(7, "Replaced");
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject values = QJsonDocument::fromJson(file.readAll())["values"].toObject();
+    EXPECT_EQ(values["Bad"].toObject()["value"], "twelve");
+    EXPECT_EQ(values["Fraction"].toObject()["value"], 3.5);
+    EXPECT_EQ(values["List"], QJsonArray{1});
+    EXPECT_EQ(SettingsStore(path).integerForKey("Replaced"), 7);
 }
 
 TEST_F(SettingsStoreTest, SignalsEachRealChangeOnce) {
