@@ -2,14 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
 // The data store with years of history: the fetches an engine update and the history views
-// make, and the durable write of one record.
+// make, the durable write of one record, and the migration of a long old history.
 
 #include "StoreHistory.h"
+#include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
+#include "persistence/SettingsStore.h"
+#include "support/AmpraOneHistoryFile.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -66,5 +70,26 @@ void BM_SaveOneSnapshot(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveOneSnapshot)->Unit(benchmark::kMillisecond);
+
+// A first launch migrating a history file of 100 000 entries into an empty store; meant to
+// stay well under 2 s.
+void BM_ImportAmpraOne(benchmark::State& state) {
+    const QByteArray history = ampraOneHistoryFile(100000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir folder;
+        SettingsStore settings(folder.filePath("settings.json"));
+        AmpraConfiguration configuration(settings);
+        AppPersistance persistance(&configuration, folder.path());
+        configuration.setDataStore(&persistance);
+        QFile file(folder.filePath(AppPersistance::kAmpraOneStatusFileName));
+        if (!file.open(QIODevice::WriteOnly) || file.write(history) != history.size())
+            state.SkipWithError("cannot write the history file");
+        file.close();
+        state.ResumeTiming();
+        persistance.importDataFormAmpraOne();
+    }
+}
+BENCHMARK(BM_ImportAmpraOne)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

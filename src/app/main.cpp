@@ -72,10 +72,12 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const Translations translations;
 
+    // Before the start-up work (a first launch migrates the old history): a SIGTERM meanwhile
+    // waits for the event loop and then quits in order.
+    QuitSignalHandler quitOnSignal;
     AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
     if (!delegate.applicationDidFinishLaunching())
         return 0;
-    QuitSignalHandler quitOnSignal;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     return application.exec();

@@ -94,22 +94,29 @@ ManagedObjectContext* AppPersistance::configurationContext() const {
 void AppPersistance::importDataFormAmpraOne() {
     const QDir folder(applicationDocumentsDirectory());
     const QString statusFile = folder.filePath(kAmpraOneStatusFileName);
-    if (!QFileInfo::exists(statusFile)) {
-        LOG4CPLUS_WARN(logger, "Web version: no ampra 1 migration data found");
-        return;
-    }
-    // Moved before it is read, so that the migration runs at most once per file.
     const QString movedFile = folder.filePath(kAmpraOneFolder + "/" + kAmpraOneStatusFileName);
-    if (!folder.mkpath(kAmpraOneFolder) || !QFile::rename(statusFile, movedFile)) {
+    if (!QFileInfo::exists(statusFile)) {
+        // An import cut short (a kill, a power loss) left the file moved and nothing stored: it is
+        // read again, until a migrated record shows that it went through.
+        if (!QFileInfo::exists(movedFile) || holdsMigratedRecords()) {
+            LOG4CPLUS_WARN(logger, "Web version: no ampra 1 migration data found");
+            return;
+        }
+        LOG4CPLUS_INFO(logger, "Resuming the ampra 1 migration from " << movedFile.toStdString());
+    } else if (!folder.mkpath(kAmpraOneFolder) || !QFile::rename(statusFile, movedFile)) {
+        // Moved before it is read, so that a second file never adds its entries again.
         LOG4CPLUS_WARN(logger, "Error On moving ampra 1 status file for migration.");
         return;
     }
     const auto status = PropertyListDictionary::read(movedFile);
-    if (!status)
+    if (!status) {
+        LOG4CPLUS_ERROR(logger, "Error On reading ampra 1 status file " << movedFile.toStdString()
+                                                                        << " for migration");
         return;
+    }
 
+    ManagedObjectContext* context = configurationContext();
     if (const auto history = status->stringArray("CalibrationHistoryArray")) {
-        ManagedObjectContext* context = configurationContext();
         for (const QString& text : *history) {
             const auto date = dateFromAmpra1FormatedDate(text);
             if (date && context) {
@@ -117,12 +124,26 @@ void AppPersistance::importDataFormAmpraOne() {
                 calibration.setDate(date);
             }
         }
-        _persistData();
     }
     const auto capacities = status->stringArray("CapacityArray");
     const auto dates = status->stringArray("DateArray");
     if (capacities && dates)
-        loadCapacitiesFromArray(*capacities, *dates);
+        insertCapacities(*capacities, *dates);
+    // One transaction: a kill leaves either everything or nothing stored.
+    _persistData();
+}
+
+// Records of the migration are the only ones without a cycle count.
+bool AppPersistance::holdsMigratedRecords() {
+    ManagedObjectContext* context = configurationContext();
+    if (!context)
+        return false;
+    for (const QString& entity : {Calibration::kEntityName, BatteryStatusSnapshot::kEntityName})
+        for (const ManagedObject& record :
+             context->fetchNewest(entity, 0).value_or(std::vector<ManagedObject>()))
+            if (!record.cycleCount())
+                return true;
+    return false;
 }
 
 std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QString& text) const {
@@ -167,6 +188,11 @@ std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QS
 
 void AppPersistance::loadCapacitiesFromArray(const QStringList& capacities,
                                              const QStringList& dates) {
+    insertCapacities(capacities, dates);
+    _persistData();
+}
+
+void AppPersistance::insertCapacities(const QStringList& capacities, const QStringList& dates) {
     if (capacities.size() != dates.size() || capacities.isEmpty())
         return;
     ManagedObjectContext* context = configurationContext();
@@ -181,7 +207,6 @@ void AppPersistance::loadCapacitiesFromArray(const QStringList& capacities,
         snapshot.setDate(date);
         snapshot.setCapacity(capacity);
     }
-    _persistData();
 }
 
 void AppPersistance::_persistData() {

@@ -46,6 +46,9 @@ public:
 
 private:
     void openStore();
+    // Inserts the snapshots of the two parallel arrays without saving them.
+    void insertCapacities(const QStringList& capacities, const QStringList& dates);
+    bool holdsMigratedRecords();
     ManagedObjectContext* configurationContext() const;
 
     GlobalConfigurationProvider* configuration;

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
 #include "persistence/SettingsStore.h"
+#include "support/AmpraOneHistoryFile.h"
 #include "support/DBusMock.h"
 #include "support/LocalHttpServer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -147,6 +149,50 @@ TEST(AmpraProcessTest, ChecksForUpdatesAtTheFirstStartAndNotAgainWithinTheWeek) 
     }
     EXPECT_EQ(server.requests().size(), 1);
     EXPECT_EQ(updateNotices(), 1);
+}
+
+// The signal handling is in place before the long work of a first launch: a SIGTERM during the
+// migration of a long old history quits in order once it is done, with everything stored.
+TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           "/com.vantrel.Ampra";
+    QDir(folder).removeRecursively();
+    QFile::remove(settingsPath());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile history(folder + "/savedStatus.plist");
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    history.write(ampraOneHistoryFile(100000));
+    history.close();
+
+    QProcess ampra;
+    startAmpra(ampra);
+    ASSERT_TRUE(waitFor([&] { return !history.exists(); })); // moved: the import has begun
+    kill(pid_t(ampra.processId()), SIGTERM);
+    ASSERT_TRUE(ampra.waitForFinished(30000));
+    EXPECT_EQ(ampra.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
+    QProcess sqlite;
+    sqlite.start("sqlite3", {folder + "/Ampra.storedata", "SELECT count(*) FROM Calibration"});
+    ASSERT_TRUE(sqlite.waitForFinished());
+    EXPECT_EQ(sqlite.readAllStandardOutput().trimmed(), "50000");
+}
+
+// Without a session bus there is neither a tray nor a notification server, and the log says so.
+TEST(AmpraProcessTest, WithoutASessionBusTheLogDoesNotPromiseNotifications) {
+    QProcess ampra;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("AMPRA_SYSFS_ROOT", QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging");
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    ampra.setProcessEnvironment(environment);
+    ampra.start(kAmpra, {});
+    ASSERT_TRUE(ampra.waitForStarted());
+    QByteArray output;
+    while (!output.contains("No system tray") && ampra.waitForReadyRead(15000))
+        output += ampra.readAllStandardOutput();
+    kill(pid_t(ampra.processId()), SIGTERM);
+    ASSERT_TRUE(ampra.waitForFinished(10000));
+    EXPECT_TRUE(output.contains("no session bus, so no notifications either"))
+        << output.toStdString();
 }
 
 } // namespace
