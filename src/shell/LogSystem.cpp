@@ -91,14 +91,16 @@ bool LogSystem::setup(const QString& applicationFolder) {
     calibration.setLogLevel(log4cplus::NOT_SET_LOG_LEVEL);
 
     const bool ok = QDir().mkpath(applicationFolder);
-    const std::string logPath = QDir(applicationFolder).filePath(kLogFileName).toStdString();
-    log4cplus::SharedAppenderPtr file(
-        new log4cplus::RollingFileAppender(logPath, kMaxLogFileSize, kLogBackups, true, true));
-    file->setName("fileAppender");
-    file->setLayout(makeLayout());
-    file->setThreshold(log4cplus::DEBUG_LOG_LEVEL);
-
-    calibration.addAppender(file);
+    // Without its folder the file would complain on every line; the failure is said once below.
+    if (ok) {
+        const std::string logPath = QDir(applicationFolder).filePath(kLogFileName).toStdString();
+        log4cplus::SharedAppenderPtr file(
+            new log4cplus::RollingFileAppender(logPath, kMaxLogFileSize, kLogBackups, true, true));
+        file->setName("fileAppender");
+        file->setLayout(makeLayout());
+        file->setThreshold(log4cplus::DEBUG_LOG_LEVEL);
+        calibration.addAppender(file);
+    }
     calibration.addAppender(coloredConsole);
     // A calibration line reaches the console once, through the coloured appender.
     calibration.setAdditivity(false);

@@ -14,19 +14,21 @@
 
 namespace {
 
-// Captures what is written to standard output while it lives.
+// Captures what is written to standard output, or another descriptor, while it lives.
 class StdoutCapture {
 public:
-    explicit StdoutCapture(const QString& path) : _path(path) {
-        fflush(stdout);
-        _saved = dup(STDOUT_FILENO);
+    explicit StdoutCapture(const QString& path, int stream = STDOUT_FILENO)
+        : _path(path)
+        , _stream(stream) {
+        fflush(nullptr);
+        _saved = dup(stream);
         const int fd = open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fd, STDOUT_FILENO);
+        dup2(fd, stream);
         close(fd);
     }
     QString finish() {
-        fflush(stdout);
-        dup2(_saved, STDOUT_FILENO);
+        fflush(nullptr);
+        dup2(_saved, _stream);
         close(_saved);
         QFile file(_path);
         file.open(QIODevice::ReadOnly);
@@ -35,6 +37,7 @@ public:
 
 private:
     QString _path;
+    int _stream;
     int _saved;
 };
 
@@ -69,6 +72,23 @@ TEST(LogSystemTest, RoutesCalibrationLinesToTheFileAndEveryLineToTheConsoleOnce)
     EXPECT_FALSE(console.contains("below the threshold"));
     EXPECT_TRUE(console.contains(" - WARN # a Qt warning"));
     EXPECT_FALSE(console.contains("\033[")); // no colours when the output is not a terminal
+}
+
+// A folder that cannot be created is said once, not again with every calibration line.
+TEST(LogSystemTest, AFolderThatCannotBeCreatedIsReportedOnce) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    StdoutCapture out(dir.filePath("stdout.txt"));
+    StdoutCapture errors(dir.filePath("stderr.txt"), STDERR_FILENO);
+    EXPECT_FALSE(LogSystem::setup(dir.filePath("file/com.vantrel.Ampra")));
+    for (int i = 0; i < 3; ++i)
+        LOG4CPLUS_INFO(log4cplus::Logger::getInstance("calibration.algorithm"), "a line " << i);
+    const QString errorText = errors.finish();
+    const QString console = out.finish();
+    EXPECT_EQ(console.count("Cannot create the folder"), 1) << console.toStdString();
+    EXPECT_EQ(console.count("a line "), 3);
+    EXPECT_FALSE(errorText.contains("log4cplus")) << errorText.toStdString();
 }
 
 } // namespace

@@ -183,8 +183,12 @@ void TrayStatusItemHost::showFallback() {
             });
     if (!QSystemTrayIcon::isSystemTrayAvailable() && !_noTrayLogged) {
         _noTrayLogged = true;
-        LOG4CPLUS_WARN(logger(), "No system tray: Ampra runs on without a status item until a "
-                                 "tray appears; notifications still work");
+        // Notifications travel on the session bus too.
+        LOG4CPLUS_WARN(logger(),
+                       "No system tray: Ampra runs on without a status item until a "
+                       "tray appears; "
+                           << (_bus.isConnected() ? "notifications still work"
+                                                  : "no session bus, so no notifications either"));
     }
     updateFallbackIcon();
     updateFallbackToolTip();
