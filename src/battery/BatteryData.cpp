@@ -93,8 +93,8 @@ void BatteryData::refreshBasicBatteryData() {
     std::optional<QVariantMap> dictionary = dataSource->loadMainBatteryData();
     if (!dictionary)
         return;
-    if (dictionary->isEmpty())
-        noBattery = true;
+    // Only the latest reading counts: a removable battery may be taken out and put back.
+    noBattery = dictionary->isEmpty();
     if (hijackWC && hijackWC->enableHijaking())
         dictionary = hijackWC->loadMainBatteryData();
     if (!dictionary->isEmpty())

@@ -35,6 +35,7 @@ public:
     void batteryDataProviderDidNoticeUpdateOnBatteryData() override;
     QString description() const;
 
+    // The latest reading listed no power source.
     bool noBattery = false;
     std::unique_ptr<BatteryDataProvider> dataSource;
     bool isCharging = false;

@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <log4cplus/loggingmacros.h>
+#include <utility>
 
 BatteryManager::BatteryManager(std::unique_ptr<BatteryData> batteryData,
                                std::unique_ptr<CalibrationAlgorithm> calibrationAlgorithm,
@@ -77,17 +78,35 @@ CalibrationData BatteryManager::calibrationData() {
 
 CalibrationData BatteryManager::runWithEvent(std::optional<CalibrationRelevantEvent> event) {
     _batteryData->refreshBasicBatteryData();
+    if (std::exchange(_noBatteryLogged, _batteryData->noBattery) != _batteryData->noBattery) {
+        if (_batteryData->noBattery)
+            LOG4CPLUS_WARN(logger, "No battery found: no notices until one is read");
+        else
+            LOG4CPLUS_INFO(logger, "A battery is read again: notices resume");
+    }
     _calibrationAlgorith->_runAlgorithmFiniteStateMachineWithData(*_batteryData, event);
     CalibrationData data = calibrationData();
     persistStates(data);
     if (delegate)
         delegate->batteryManagerDidFinishRunningCalibrationAlgorithWithData(*this, data);
+    // Said whenever a calibration is recorded: on the wake after a sleep, on the first reading
+    // after a power-off.
+    if (data.calibrationRecorded) {
+        //: Guide Message on state CalibrationDone.
+        const QString message = QCoreApplication::translate("BatteryManager", "Calibration Done!!");
+        if (delegate)
+            delegate->batteryManagerNotifyEventOnCalibrationProccessWithMessage(*this, message);
+        previousCalibrationAlgorithmState = AlgorithmState::calibrationDone;
+    }
+    // Once the rest has begun, the guide tells again what to do after a wake that does not end it.
+    if (event && data.calibrationAlgorithmState == AlgorithmState::computerOff)
+        previousCalibrationAlgorithmState = AlgorithmState::computerOff;
     return data;
 }
 
 void BatteryManager::refresh() {
     const CalibrationData data = runWithEvent(std::nullopt);
-    // A machine without a battery (a desktop) has no charge to warn about or to calibrate.
+    // Without a battery (a desktop, a battery taken out) there is no charge to warn about.
     if (_batteryData->noBattery)
         return;
     // A finished calibration rests for a day; nothing it does then is worth a notice.
@@ -162,8 +181,8 @@ void BatteryManager::applyConnectedTooLongRule(const BatteryData& sample) {
         delegateIsWarnAboutLongTimeConnected = false;
     if (!_preferenceProvider.remindToUnplug() || delegateIsWarnAboutLongTimeConnected)
         return;
-    const QDateTime warnFrom = lastTimeItWasUnplugged->addMSecs(
-        qint64(_preferenceProvider.workingHoursWarningInterval() * 1000));
+    const QDateTime warnFrom =
+        lastTimeItWasUnplugged->addSecs(qint64(_preferenceProvider.workingHoursWarningInterval()));
     if (warnFrom < now) {
         if (delegate)
             delegate->batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
@@ -175,7 +194,9 @@ void BatteryManager::applyConnectedTooLongRule(const BatteryData& sample) {
 void BatteryManager::applyGuideMessageRule(const CalibrationData& data) {
     if (data.calibrationState != CalibrationState::pendingCalibration)
         return;
-    if (data.calibrationAlgorithmState != previousCalibrationAlgorithmState) {
+    // "Calibration Done!!" goes only with a recorded calibration (above).
+    if (data.calibrationAlgorithmState != previousCalibrationAlgorithmState &&
+        data.calibrationAlgorithmState != AlgorithmState::calibrationDone) {
         std::optional<QString> message;
         switch (data.calibrationAlgorithmState) {
         case AlgorithmState::initCalibration:
@@ -197,10 +218,6 @@ void BatteryManager::applyGuideMessageRule(const CalibrationData& data) {
             //: Guide Message on state TurnItOff.
             message = QCoreApplication::translate("BatteryManager",
                                                   "Allow your Mac to sleep or switch it off.");
-            break;
-        case AlgorithmState::calibrationDone:
-            //: Guide Message on state CalibrationDone.
-            message = QCoreApplication::translate("BatteryManager", "Calibration Done!!");
             break;
         default:
             break;

@@ -90,4 +90,6 @@ private:
     const DateProvider& _dateProvider;
     log4cplus::Logger logger;
     AlgorithmState previousCalibrationAlgorithmState = AlgorithmState::calibrationOff;
+    // The sample's noBattery as last logged.
+    bool _noBatteryLogged = false;
 };

@@ -10,6 +10,7 @@
 #include <array>
 #include <log4cplus/loggingmacros.h>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -56,6 +57,9 @@ CalibrationAlgorithm::CalibrationAlgorithm(const PreferenceProvider& preferenceP
 
 void CalibrationAlgorithm::_runAlgorithmFiniteStateMachineWithData(
     const BatteryData& data, std::optional<CalibrationRelevantEvent> calibrationRelevantEvent) {
+    // The first reading after a start restored asleep is the computer coming back.
+    if (std::exchange(_restoredAsleep, false) && !calibrationRelevantEvent)
+        calibrationRelevantEvent = CalibrationRelevantEvent::wakeUp;
     const std::string eventName = eventLogName(calibrationRelevantEvent);
     for (unsigned pass = 1;; ++pass) {
         if (pass > 1)
@@ -124,11 +128,13 @@ void CalibrationAlgorithm::evaluateState(const BatteryData& data,
             transitionTo(AlgorithmState::initCalibration);
         break;
     case AlgorithmState::computerOff:
-        // Only a wake-up on mains gives up the wait; anything else just checks the time.
+        // A wake that does not end the rest gives it up: time awake is no rest. On battery the
+        // user can rest again at once; on mains the battery is charging already.
         if (reached && charge < _preferenceProvider.chargePercentageAfterComputerOff())
             transitionTo(AlgorithmState::calibrationDone);
-        else if (event == CalibrationRelevantEvent::wakeUp && onMains)
-            transitionTo(AlgorithmState::initCalibration);
+        else if (event == CalibrationRelevantEvent::wakeUp)
+            transitionTo(onMains || data.isCharging ? AlgorithmState::initCalibration
+                                                    : AlgorithmState::turnItOff);
         break;
     case AlgorithmState::afterWakeUp:
         break;
@@ -206,6 +212,9 @@ void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(
         sample.isCharged = true;
         break;
     case AlgorithmState::discharging:
+    case AlgorithmState::turnItOff:
+    case AlgorithmState::computerOff:
+        // The rest is judged on the first real reading, not on a made-up charge.
         sample.powerSource = PowerSourceType::batteryPowered;
         sample.currentChargePercentage = 100;
         break;
@@ -227,4 +236,5 @@ void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(
     }
     isEnteringAState = true;
     _runAlgorithmFiniteStateMachineWithData(sample, std::nullopt);
+    _restoredAsleep = state == AlgorithmState::computerOff;
 }

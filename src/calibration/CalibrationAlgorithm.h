@@ -58,6 +58,8 @@ private:
     ElapsedTimeProvider _elapsedTimer;
     AlgorithmState _algorithmState = AlgorithmState::calibrationOff;
     AlgorithmState _lastStableState = AlgorithmState::calibrationOff;
+    // Restored in computerOff and not run since.
+    bool _restoredAsleep = false;
     const PreferenceProvider& _preferenceProvider;
     log4cplus::Logger logger;
 };

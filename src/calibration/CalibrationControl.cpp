@@ -58,9 +58,7 @@ CalibrationControl::_isCalibrationDue(const std::optional<ManagedObject>& last) 
     const auto date = last->date();
     if (!date)
         return true;
-    const QDateTime dueFrom =
-        _dateProvider.now().addMSecs(-qint64(perferences.timeBetweenCalibrations() * 1000));
-    return *date <= dueFrom;
+    return *date <= _dateProvider.now().addSecs(-qint64(perferences.timeBetweenCalibrations()));
 }
 
 std::optional<QDateTime> CalibrationControl::nextCalibrationDate() const {
@@ -75,23 +73,28 @@ CalibrationControl::nextCalibrationDate(const std::optional<ManagedObject>& last
     const auto date = last ? last->date() : std::nullopt;
     if (!date)
         return now;
-    const qint64 interval = qint64(perferences.timeBetweenCalibrations() * 1000);
-    if (*date <= now.addMSecs(-interval))
+    // Whole seconds: the preferences keep the intervals far inside the range of qint64.
+    const qint64 interval = qint64(perferences.timeBetweenCalibrations());
+    if (*date <= now.addSecs(-interval))
         return now;
-    return date->addMSecs(interval);
+    return date->addSecs(interval);
 }
 
 void CalibrationControl::restorePersistence() {
     if (const auto stored = statePersistence.calibrationState())
         if (const auto state = calibrationStateFromRawValue(*stored))
             calibrationState = *state;
+    // A calibration finished by switching the computer off ends on the first reading after the
+    // start: compared with the state the last run left, it is seen and recorded.
+    if (const auto stored = statePersistence.calibrationAlgorithmState())
+        _previousCalibrationAlgorithmState = algorithmStateFromRawValue(*stored);
 }
 
 void CalibrationControl::postponeCalibration() {
     if (calibrationState != CalibrationState::pendingCalibration)
         return;
     statePersistence.setPostponeCalibrationToDate(
-        _dateProvider.now().addMSecs(qint64(perferences.postponedCalibationInterval() * 1000)));
+        _dateProvider.now().addSecs(qint64(perferences.postponedCalibationInterval())));
     calibrationState = CalibrationState::postponed;
 }
 
@@ -109,6 +112,7 @@ void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data)
         calibrationState = CalibrationState::calibrated;
         insertRecordFrom<Calibration>(data.batteryData());
         _persistData();
+        data.calibrationRecorded = true;
         last = _lastSavedCalibration();
     } else if (calibrationState == CalibrationState::postponed) {
         const auto until = statePersistence.postponeCalibrationToDate();

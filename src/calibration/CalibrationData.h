@@ -30,6 +30,8 @@ public:
     std::optional<QString> calibrationGuideMessage;
     std::optional<QDateTime> nextCalibrationDate;
     double timeRemainingInRunningTimer = 0;
+    // This update finished a calibration and stored it.
+    bool calibrationRecorded = false;
 
     // Whole days from now to the next calibration; none without a next date.
     std::optional<uint64_t> daysUntilNextCalibration(const QDateTime& now) const;

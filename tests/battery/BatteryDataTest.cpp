@@ -76,7 +76,7 @@ TEST_F(BatteryDataTest, MapsTheDescriptionCompletedWithTheRegistryCounters) {
     EXPECT_EQ(battery.batteryHealth, BatteryHealthType::check);
 }
 
-TEST_F(BatteryDataTest, AMissingBatteryIsForGoodUnlessTheOverrideIsOn) {
+TEST_F(BatteryDataTest, ABatteryIsMissingOnlyWhileTheLatestReadingListsNone) {
     auto hijack = std::make_unique<FakeHijack>();
     hijack->dictionary = {{"Current Capacity", 12}, {"Power Source State", "AC Power"}};
     FakeHijack& override = *hijack;
@@ -88,7 +88,7 @@ TEST_F(BatteryDataTest, AMissingBatteryIsForGoodUnlessTheOverrideIsOn) {
     EXPECT_TRUE(registry->asked.isEmpty());
     EXPECT_EQ(battery.currentChargePercentage, 57u);
     refreshWith(kDischarging);
-    EXPECT_TRUE(battery.noBattery);
+    EXPECT_FALSE(battery.noBattery);
     EXPECT_EQ(battery.currentChargePercentage, 57u);
 
     override.on = true;

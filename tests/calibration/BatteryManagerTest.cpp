@@ -13,8 +13,10 @@
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/TestEngine.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
+#include <limits>
 
 namespace {
 
@@ -170,6 +172,26 @@ TEST_F(BatteryManagerTest, PowerAndChargeNoticesOncePerChangeOrDescent) {
     EXPECT_THAT(update(true, 30), ElementsAre("guide none"));
 }
 
+// A battery taken out on mains pauses the notices only until it is back; logged once each way.
+TEST_F(BatteryManagerTest, NoticesPauseOnlyWhileTheBatteryIsOut) {
+    start();
+    storeCalibration(clock.now());
+    update(true, 30);
+    battery.present = false;
+    EXPECT_THAT(update(true, 3), IsEmpty());
+    EXPECT_THAT(update(false, 3), IsEmpty());
+    battery.present = true;
+    EXPECT_THAT(update(false, 3), ElementsAre("power battery", "charge 20", "charge 5"));
+    battery.present = false;
+    update(false, 3);
+    battery.present = true;
+    EXPECT_THAT(update(false, 3), IsEmpty()); // the same descent
+    EXPECT_THAT(update(false, 25), IsEmpty());
+    EXPECT_THAT(update(false, 19), ElementsAre("charge 20"));
+    EXPECT_EQ(log.count("No battery found: no notices until one is read"), 2);
+    EXPECT_EQ(log.count("A battery is read again: notices resume"), 2);
+}
+
 TEST_F(BatteryManagerTest, OneConnectedTooLongNoticeAfterThirtyHoursAbove80Percent) {
     start();
     storeCalibration(clock.now());
@@ -183,6 +205,21 @@ TEST_F(BatteryManagerTest, OneConnectedTooLongNoticeAfterThirtyHoursAbove80Perce
     EXPECT_THAT(update(false, 80), ElementsAre("power battery")); // restarts and re-arms
     clock.advance(30 * 3600 + 60);
     EXPECT_THAT(update(false, 81), ElementsAre("connected -108060"));
+}
+
+// Hand-edited huge intervals: the longest sane ones, not an overflow.
+TEST_F(BatteryManagerTest, HugeIntervalsActAsTheLongestAllowed) {
+    start();
+    const qint64 huge = std::numeric_limits<qint64>::max();
+    engine->settings.setInteger(huge, AmpraPreferences::kNextCalibrationInterval);
+    engine->settings.setInteger(huge, AmpraPreferences::kWorkingHoursWarningInterval);
+    storeCalibration(clock.now());
+    update(true, 100);
+    EXPECT_EQ(last().nextCalibrationDate, clock.now().addSecs(365 * kDay));
+    clock.advance(30 * kDay);
+    EXPECT_THAT(update(true, 100), IsEmpty());
+    clock.advance(60);
+    EXPECT_THAT(update(true, 100), ElementsAre("connected -2592060"));
 }
 
 TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates) {
@@ -221,6 +258,99 @@ TEST_F(BatteryManagerTest, RestoringContinuesTheWaitOfTheStoredStep) {
     EXPECT_EQ(persisted().calibrationAlgorithmTimeStamp(), clock.now().addSecs(-3600));
     update(false, 90);
     EXPECT_EQ(persisted().calibrationAlgorithmTimeStamp(), std::nullopt);
+}
+
+// Switched off under 10 % in the rest step and started again: the first reading decides.
+TEST_F(BatteryManagerTest, ACalibrationFinishedByPoweringOffIsRecordedOnceAfterTheStart) {
+    struct Row {
+        double hoursOff;
+        unsigned chargeAtStart;
+        bool mainsAtStart;
+        AlgorithmState state;
+        Notices notices;
+    };
+    const std::vector<Row> rows = {
+        {6, 9, false, AlgorithmState::calibrationDone, {"guide Calibration Done!!"}},
+        {6, 14, true, AlgorithmState::calibrationDone, {"guide Calibration Done!!"}},
+        {6,
+         20,
+         false,
+         AlgorithmState::turnItOff,
+         {"guide Allow your Mac to sleep or switch it off."}},
+        {2,
+         9,
+         false,
+         AlgorithmState::turnItOff,
+         {"charge 20", "guide Allow your Mac to sleep or switch it off."}},
+        {2, 9, true, AlgorithmState::charging, {"charge 20", "guide none"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("row " + std::to_string(&row - rows.data()));
+        engine.reset();
+        QFile::remove(dir.filePath(AppPersistance::kStoreFileName)); // due again
+        restartFrom(int(AlgorithmState::discharging), int(CalibrationState::pendingCalibration));
+        update(false, 12);
+        EXPECT_THAT(update(false, 8),
+                    ElementsAre("guide Allow your Mac to sleep or switch it off."));
+        engine->powerOff();
+        EXPECT_EQ(last().algorithmState, AlgorithmState::computerOff);
+        engine.reset();
+
+        clock.advance(row.hoursOff * 3600);
+        battery.set(row.mainsAtStart, row.chargeAtStart);
+        start();
+        EXPECT_THAT(update(row.mainsAtStart, row.chargeAtStart), row.notices);
+        EXPECT_EQ(last().algorithmState, row.state);
+        const auto calibrations = engine->stored(Calibration::kEntityName);
+        const bool done = row.state == AlgorithmState::calibrationDone;
+        ASSERT_EQ(calibrations.size(), size_t(done));
+        EXPECT_EQ(last().calibrationState,
+                  done ? CalibrationState::calibrated : CalibrationState::pendingCalibration);
+        if (done) {
+            EXPECT_EQ(calibrations.front().date(), clock.now());
+            EXPECT_EQ(calibrations.front().capacity(), 4500u);
+            EXPECT_EQ(calibrations.front().cycleCount(), 100u);
+            EXPECT_EQ(last().nextCalibrationDate, clock.now().addSecs(28 * kDay));
+        }
+        EXPECT_THAT(update(row.mainsAtStart, row.chargeAtStart), IsEmpty());
+        start(); // once only, also across another start
+        update(row.mainsAtStart, row.chargeAtStart);
+        EXPECT_EQ(engine->stored(Calibration::kEntityName).size(), size_t(done));
+        delegate.takeNotices();
+    }
+}
+
+// Time awake is no rest: an early wake on battery asks for the rest again and the five hours
+// count from the next sleep; a wake on mains starts over.
+TEST_F(BatteryManagerTest, AnEarlyWakeEndsTheRestStep) {
+    restartFrom(int(AlgorithmState::turnItOff), int(CalibrationState::pendingCalibration));
+    update(false, 8);
+    engine->sleep();
+    clock.advance(3 * 3600);
+    battery.set(false, 8);
+    engine->wake();
+    EXPECT_EQ(last().algorithmState, AlgorithmState::turnItOff);
+    EXPECT_THAT(update(false, 8), ElementsAre("guide Allow your Mac to sleep or switch it off."));
+    clock.advance(3 * 3600); // awake: 6 hours since the first sleep
+    update(false, 7);
+    engine->sleep();
+    clock.advance(4 * 3600);
+    engine->wake();
+    EXPECT_EQ(last().algorithmState, AlgorithmState::turnItOff);
+    EXPECT_THAT(update(false, 7), ElementsAre("guide Allow your Mac to sleep or switch it off."));
+    engine->sleep();
+    clock.advance(5 * 3600 + 60);
+    engine->wake();
+    EXPECT_EQ(last().algorithmState, AlgorithmState::calibrationDone);
+    EXPECT_THAT(delegate.takeNotices(), ElementsAre("guide Calibration Done!!"));
+    EXPECT_EQ(engine->stored(Calibration::kEntityName).size(), 1u);
+
+    restartFrom(int(AlgorithmState::turnItOff), int(CalibrationState::pendingCalibration));
+    update(false, 8);
+    engine->sleep();
+    battery.set(true, 9);
+    engine->wake();
+    EXPECT_EQ(last().algorithmState, AlgorithmState::charging);
 }
 
 TEST(CalibrationDataTest, WholeDaysToTheNextCalibrationAndTimeLeftOnlyWhereMeasured) {

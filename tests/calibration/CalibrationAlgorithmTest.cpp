@@ -228,18 +228,19 @@ TEST_F(CalibrationAlgorithmTest, EachStateIsLeftOnlyOnItsConditions) {
         {computerOff, kFiveHours, {14, kMains}, Event::wakeUp, initCalibration},
         {computerOff, 3600, {5, kMains | kCharging}, Event::wakeUp, charging},
         {computerOff, kFiveHours + 1, {14}, Event::wakeUp, calibrationDone},
-        {computerOff, kFiveHours + 1, {15}, Event::wakeUp, computerOff},
-        {computerOff, 3600, {5}, Event::wakeUp, computerOff},
+        {computerOff, kFiveHours + 1, {15}, Event::wakeUp, turnItOff},
+        {computerOff, 3600, {5}, Event::wakeUp, turnItOff},
+        {computerOff, 3600, {5, kCharging}, Event::wakeUp, initCalibration},
         {computerOff, kFiveHours + 1, {14}, {}, calibrationDone},
-        {computerOff, 3600, {14, kMains | kCharging}, {}, computerOff},
+        {computerOff, 3600, {14, kMains | kCharging}, {}, charging}, // restored: a wake
         {computerOff, 3600, {5}, Event::sleep, computerOff},
         {afterWakeUp, kOneDay, kFull, Event::wakeUp, afterWakeUp},
         {calibrationDone, kOneDay + 1, {50}, {}, initCalibration},
         {calibrationDone, kOneDay + 1, {50, kMains | kCharging}, {}, charging},
     };
     // The states whose forced run has a sample of its own to keep them.
-    const std::set<AlgorithmState> prepared = {charging, fullyCharged, disconnectAdapter,
-                                               discharging};
+    const std::set<AlgorithmState> prepared = {charging,    fullyCharged, disconnectAdapter,
+                                               discharging, turnItOff,    computerOff};
     for (const Row& row : rows) {
         const std::string name = algorithmStateName(row.from);
         SCOPED_TRACE("row " + std::to_string(&row - rows.data()) + " from " + name);
@@ -263,7 +264,8 @@ TEST_F(CalibrationAlgorithmTest, EachStateIsLeftOnlyOnItsConditions) {
 }
 
 // Restored an hour after it was entered, a timed state has an hour less to wait; restored after
-// its wait, it moves on at once.
+// its wait, it moves on at once, or, for the rest, on the first real reading, which for
+// computerOff is the computer coming back.
 TEST_F(CalibrationAlgorithmTest, ForcingATimedStateContinuesTheWaitFromItsTimeStamp) {
     const std::map<AlgorithmState, std::pair<Sample, AlgorithmState>> keepingAndNext = {
         {fullyCharged, {kFull, disconnectAdapter}},
@@ -293,16 +295,32 @@ TEST_F(CalibrationAlgorithmTest, ForcingATimedStateContinuesTheWaitFromItsTimeSt
         EXPECT_EQ(log.lines().back().level, log4cplus::WARN_LOG_LEVEL);
 
         clock.advance(minimum - 3600);
-        runOn(restored, keeping);
-        EXPECT_EQ(restored.algorithmState(), state);
+        if (state != computerOff) { // whose first reading is the wake, checked below
+            runOn(restored, keeping);
+            EXPECT_EQ(restored.algorithmState(), state);
+        }
         clock.advance(1);
         runOn(restored, keeping);
         EXPECT_EQ(restored.algorithmState(), next);
 
         CalibrationAlgorithm late(preferences, clock);
         late._forceAlgorithmFiniteStateMachineToState(state, clock.now().addSecs(-minimum - 1));
-        EXPECT_EQ(late.algorithmState(), next);
+        const bool rest = state == turnItOff || state == computerOff;
+        EXPECT_EQ(late.algorithmState(), rest ? state : next);
         EXPECT_FALSE(late.isEnteringAState);
+        runOn(late, keeping);
+        EXPECT_EQ(late.algorithmState(), next);
+        if (state == computerOff) { // restarted early: an early wake
+            log.clear();
+            CalibrationAlgorithm early(preferences, clock);
+            early._forceAlgorithmFiniteStateMachineToState(state, clock.now().addSecs(-60));
+            runOn(early, {9});
+            EXPECT_EQ(early.algorithmState(), turnItOff);
+            EXPECT_EQ(log.count("Entering Turn It Off with data [isCharging:false, "
+                                "isCharged:false, currentChargePercentage:9, acPowered:false] "
+                                "and event: WakeUp "),
+                      1);
+        }
         delegate.take();
     }
 

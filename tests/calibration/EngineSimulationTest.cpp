@@ -61,6 +61,8 @@ public:
         return records;
     }
     bool fromEvent(size_t record) const { return _eventRecords.contains(record); }
+    // The first update of a start after a power-off.
+    bool afterPowerOff(size_t record) const { return _powerOnRecords.contains(record); }
     QString storeFile() const { return _folder.filePath(AppPersistance::kStoreFileName); }
 
     FakeDateProvider clock;
@@ -70,12 +72,17 @@ public:
     int postponements = 0;
     int abandoned = 0;
     int restarts = 0;
+    int powerOffs = 0;
+    int earlyWakes = 0;
+    int batteryRemovals = 0;
     std::unique_ptr<TestEngine> engine;
 
 private:
     // The charge is in percent of the present full capacity: fast up to 80 % on mains, then
     // tapering. Each 100 % used up is a cycle, which takes a little off the full capacity.
     void runMinute(bool awake) {
+        if (!_battery.present)
+            return;
         const double used = _onMains ? 0 : std::min(_charge, awake ? _workRate : 0.002);
         _charge =
             _onMains ? std::min(100.0, _charge + (_charge < 80 ? 1.1 : 0.45)) : _charge - used;
@@ -101,7 +108,7 @@ private:
     void tick() {
         runMinute(true);
         clock.advance(60);
-        if (_restarts && clock.now() >= _nextRestart &&
+        if (_restarts && clock.now() >= _nextRestart && _battery.present &&
             _battery.isCharged == delegate.records.back().isCharged) {
             engine.reset();
             start();
@@ -139,6 +146,26 @@ private:
         _eventRecords.insert(delegate.records.size());
         engine->wake();
     }
+    // Switched off, and on again at `startAt`: the application quits and starts with the system.
+    void powerOffUntil(const QDateTime& startAt) {
+        _eventRecords.insert(delegate.records.size());
+        engine->powerOff();
+        engine.reset();
+        while (clock.now() < startAt) {
+            runMinute(false);
+            clock.advance(60);
+        }
+        _powerOnRecords.insert(delegate.records.size());
+        start();
+        ++powerOffs;
+    }
+    // A removable battery taken out on mains for a while and put back.
+    void removeBattery() {
+        _battery.present = false;
+        tickUntil(inMinutes(pick(5, 40)));
+        _battery.present = true;
+        ++batteryRemovals;
+    }
 
     int pick(int low, int high, std::mt19937* random = nullptr) {
         return std::uniform_int_distribution<int>(low, high)(random ? *random : _user);
@@ -165,6 +192,10 @@ private:
         } else if (pick(0, 6) == 0) {
             plug(true);
             tickUntil(bedtime.addDays(pick(1, 3)));
+        } else if (pick(0, 9) == 0) {
+            plug(true);
+            tickUntil(inMinutes(pick(10, 60)));
+            removeBattery();
         }
         while (clock.now() < bedtime) {
             if (_onMains) {
@@ -206,10 +237,22 @@ private:
             return;
         }
         // Given up, it is plugged in while asleep.
-        sleepUntil(inMinutes(giveUpAt == 3 ? pick(120, 420) : pick(330, 540)), giveUpAt == 3);
-        if (giveUpAt == 4)
-            completed.push_back(
-                describe(clock.now(), _battery.chargeFull / 1000, _battery.cycleCount));
+        if (giveUpAt == 3) {
+            sleepUntil(inMinutes(pick(120, 420)), true);
+            return;
+        }
+        // Done by sleeping, by switching off, or by sleeping again after waking too early.
+        const int way = pick(0, 2);
+        if (way == 2) {
+            sleepUntil(inMinutes(pick(60, 240)));
+            tickUntil(inMinutes(pick(2, 10)));
+            ++earlyWakes;
+        }
+        if (way == 1)
+            powerOffUntil(inMinutes(pick(330, 540)));
+        else
+            sleepUntil(inMinutes(pick(330, 540)));
+        completed.push_back(describe(clock.now(), _battery.chargeFull / 1000, _battery.cycleCount));
     }
 
     // Asleep until the next morning at least three hours away; on mains by habit, and always when
@@ -233,6 +276,7 @@ private:
     std::optional<std::mt19937> _restarts;
     QDateTime _nextRestart;
     std::set<size_t> _eventRecords;
+    std::set<size_t> _powerOnRecords;
 };
 
 class EngineSimulationTest : public testing::Test {
@@ -255,6 +299,9 @@ TEST_F(EngineSimulationTest, EveryCompletedCalibrationIsStoredOnceAndNoOther) {
     EXPECT_GE(completed.size(), 4u);
     EXPECT_GE(uninterrupted->abandoned, 3);
     EXPECT_GE(uninterrupted->postponements, 2);
+    EXPECT_GE(uninterrupted->powerOffs, 1);
+    EXPECT_GE(uninterrupted->earlyWakes, 1);
+    EXPECT_GE(uninterrupted->batteryRemovals, 3);
     EXPECT_TRUE(std::ranges::any_of(records, [](const Record& record) {
         return record.calibrationState == CalibrationState::postponed;
     }));
@@ -290,18 +337,22 @@ TEST_F(EngineSimulationTest, SnapshotsAreTakenWhenTheBatteryBecomesFullAtMostOnc
 }
 
 // The notices the manager's rules call for, written out again update by update: none for system
-// events or while the calibration rests; the power source only once known and not while pending;
-// each charge threshold once per descent; after 30 hours above 80 %, once until 80 % is seen
-// again; and the guide's word on each step of a pending calibration.
+// events, while the calibration rests or while the battery is out; the power source only once
+// known and not while pending; each charge threshold once per descent; after 30 hours above 80 %,
+// once until 80 % is seen again; the guide's word on each step of a pending calibration, asked
+// again after a wake that does not end the rest; "Calibration Done!!" with each stored
+// calibration. A start after a power-off begins with a fresh manager.
 TEST_F(EngineSimulationTest, TheNoticesAreExactlyThoseTheRulesCallFor) {
     const std::map<AlgorithmState, std::string> guides = {
         {AlgorithmState::initCalibration, "Plug your Mac to fully charge it."},
         {AlgorithmState::fullyCharged, "Keep your Mac Conected for a while."},
         {AlgorithmState::disconnectAdapter, "You can disconnect your power adapter."},
-        {AlgorithmState::turnItOff, "Allow your Mac to sleep or switch it off."},
-        {AlgorithmState::calibrationDone, "Calibration Done!!"}};
+        {AlgorithmState::turnItOff, "Allow your Mac to sleep or switch it off."}};
+    std::set<QDateTime> calibrated;
+    for (const ManagedObject& object : uninterrupted->engine->stored(Calibration::kEntityName))
+        calibrated.insert(*object.date());
     std::vector<std::string> expected;
-    std::optional<PowerSourceType> power;
+    PowerSourceType power = PowerSourceType::unknownPower; // none seen yet
     std::map<uint64_t, bool> below;
     QDateTime stretch;
     bool warned = false;
@@ -318,10 +369,26 @@ TEST_F(EngineSimulationTest, TheNoticesAreExactlyThoseTheRulesCallFor) {
         const auto expect = [&](const std::string& text) {
             expected.push_back(std::to_string(i) + " " + text);
         };
-        if (uninterrupted->fromEvent(i))
+        if (uninterrupted->afterPowerOff(i)) {
+            power = PowerSourceType::unknownPower;
+            below.clear();
+            stretch = QDateTime();
+            warned = false;
+            guided = AlgorithmState::calibrationOff;
+        }
+        if (i > 0 && calibrated.contains(record.date) && records[i - 1].date != record.date) {
+            expect("guide Calibration Done!!");
+            guided = AlgorithmState::calibrationDone;
+        }
+        if (uninterrupted->fromEvent(i)) {
+            if (record.algorithmState == AlgorithmState::computerOff)
+                guided = AlgorithmState::computerOff;
+            continue;
+        }
+        if (record.noBattery)
             continue;
         if (!done) {
-            if (power && *power != record.powerSource && !pending)
+            if (power != PowerSourceType::unknownPower && power != record.powerSource && !pending)
                 expect(record.powerSource == PowerSourceType::acPowered ? "power mains"
                                                                         : "power battery");
             power = record.powerSource;
@@ -340,7 +407,8 @@ TEST_F(EngineSimulationTest, TheNoticesAreExactlyThoseTheRulesCallFor) {
                 warned = true;
             }
         }
-        if (pending && std::exchange(guided, record.algorithmState) != record.algorithmState)
+        if (pending && std::exchange(guided, record.algorithmState) != record.algorithmState &&
+            !done)
             expect("guide " + (guides.contains(guided) ? guides.at(guided) : "none"));
     }
     std::vector<std::string> sent;

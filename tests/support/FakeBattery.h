@@ -14,6 +14,7 @@
 // them: the power-source description and the battery's uevent (capacities in µAh).
 class FakeBattery {
 public:
+    bool present = true; // false: the system lists no power source
     unsigned charge = 50;
     bool onMains = false;
     bool isCharging = false;
@@ -49,7 +50,9 @@ private:
             if (_attached)
                 _battery._changed = nullptr;
         }
-        QStringList copyPowerSourcesList() override { return {"BAT0"}; }
+        QStringList copyPowerSourcesList() override {
+            return _battery.present ? QStringList{"BAT0"} : QStringList();
+        }
         QVariantMap powerSourceDescription(const QString&) override {
             const FakeBattery& b = _battery;
             return {{"Current Capacity", int(b.charge)},

@@ -26,6 +26,7 @@ public:
         bool isCharged;
         uint64_t capacity;
         uint64_t cycleCount;
+        bool noBattery;
         bool operator==(const Record&) const = default;
     };
     // `text` as "power battery", "charge 20", "connected -108060", "guide none"; `record` is
@@ -43,7 +44,7 @@ public:
         records.push_back({_clock.now(), data.calibrationState, data.calibrationAlgorithmState,
                            data.nextCalibrationDate, data.timeRemainingInRunningTimer,
                            sample.currentChargePercentage, sample.powerSource, sample.isCharged,
-                           sample.currectCapacity, sample.cycleCount});
+                           sample.currectCapacity, sample.cycleCount, sample.noBattery});
     }
     void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                     PowerSourceType source) override {

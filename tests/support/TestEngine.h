@@ -53,6 +53,10 @@ public:
         if (_listener)
             _listener->didReceiveSleepNotification();
     }
+    void powerOff() {
+        if (_listener)
+            _listener->didReceivePowerOffNotification();
+    }
     void wake() {
         if (_listener)
             _listener->didReceiveWakeUpNotification();
