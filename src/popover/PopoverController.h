@@ -3,29 +3,57 @@
 
 #pragma once
 
+#include "PopoverWindow.h"
 #include "statusbar/StatusItemClick.h"
 
-#include <QPoint>
-#include <QSize>
+#include <QObject>
+#include <QPointer>
 #include <optional>
 
+class AMPBatteryDataAwareInterface;
+class AMPDetailViewFactory;
+class AMPSummaryMasterVC;
+class AMPSummaryMasterVCDelegate;
+class CalibrationData;
+class DateProvider;
+class GlobalConfigurationProvider;
 class PopupPlacement;
 class StatusBarC;
 
-// Opens and closes the popover from the status item, where the platform lets it go. Until the
-// popover's views exist, the item's title and tooltip carry the readings and a toggle only takes
-// the highlight off the item.
-class PopoverController {
-public:
-    PopoverController(StatusBarC& statusBar, const PopupPlacement& placement);
+// Opens and closes the popover from the status item, where the platform lets it go: a fresh
+// summary in a popup, fed every record until the popup closes, by a toggle, a click elsewhere or
+// Escape. The item's highlight follows.
+class PopoverController : public QObject {
+    Q_OBJECT
 
-    void toggle(const StatusItemClick& click);
-    // The top-left corner for a popover of `size` opened by the latest click; none where the
-    // window system places it.
-    std::optional<QPoint> position(const QSize& size) const;
+public:
+    // `detailViews` may be none until the detail views exist.
+    PopoverController(StatusBarC& statusBar, const PopupPlacement& placement,
+                      GlobalConfigurationProvider& configuration, const DateProvider& dateProvider,
+                      AMPSummaryMasterVCDelegate& summaryDelegate,
+                      AMPDetailViewFactory* detailViews);
+    ~PopoverController() override;
+
+    bool isShown() const { return _window; }
+    // Opens the popover by the item clicked, filled at once from `lastData`; or closes it.
+    void toggle(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
+    void close();
+    void refreshContentWithData(const CalibrationData& data);
+
+    AMPSummaryMasterVC* summary() const { return _summary; }
+    PopoverWindow* window() const { return _window; }
 
 private:
+    void show(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
+    void popoverDidClose();
+
     StatusBarC& _statusBar;
     const PopupPlacement& _placement;
-    StatusItemClick _click;
+    GlobalConfigurationProvider& _configuration;
+    const DateProvider& _dateProvider;
+    AMPSummaryMasterVCDelegate& _summaryDelegate;
+    AMPDetailViewFactory* _detailViews;
+    QPointer<PopoverWindow> _window;
+    AMPSummaryMasterVC* _summary = nullptr;
+    AMPBatteryDataAwareInterface* onPopOverVC = nullptr;
 };

@@ -7,4 +7,5 @@
 #include "BatteryIcons.h"
 #include "Fonts.h"
 #include "Palette.h"
+#include "Rings.h"
 #include "TextStyles.h"

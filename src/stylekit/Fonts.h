@@ -19,5 +19,7 @@ QFont StepsInformationFont();
 
 // The font a PostScript name ("AvenirNext-DemiBold") stands for, when it is installed.
 std::optional<QFont> installedFont(const QString& postScriptName, qreal size);
+// The same, or the system font at 12 points when it is not installed.
+QFont namedFont(const QString& postScriptName, qreal size);
 
 } // namespace AmpraStyleKit

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+class AMPSummaryMasterVC;
+
+// What the summary asks of the application.
+class AMPSummaryMasterVCDelegate {
+public:
+    virtual ~AMPSummaryMasterVCDelegate() = default;
+
+    virtual void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) = 0;
+    virtual void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) = 0;
+    virtual void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) = 0;
+};

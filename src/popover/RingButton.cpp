@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "RingButton.h"
+
+#include "stylekit/AmpraStyleKit.h"
+
+#include <QLocale>
+#include <QPainter>
+
+RingButton::RingButton(QWidget* parent) : QAbstractButton(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize RingButton::sizeHint() const {
+    // The ring's square at 22, 11 with as much room on the right and below.
+    return {110, 88};
+}
+
+void RingButton::setDrawingPercentage(std::optional<double> percentage) {
+    _drawingPercentage = percentage;
+    update();
+}
+
+void RingButton::setDrawingTitle(std::optional<QString> title) {
+    _drawingTitle = std::move(title);
+    update();
+}
+
+void RingButton::setDrawingColor(const QColor& color) {
+    _drawingColor = color;
+    update();
+}
+
+QString RingButton::ringText() const {
+    return _drawingTitle.value_or(percentText(_drawingPercentage.value_or(100) / 100));
+}
+
+QString RingButton::percentText(double fraction) {
+    return QLocale().toString(qRound(fraction * 100)) + QLocale().percent();
+}
+
+void RingButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    AmpraStyleKit::drawRingButton(painter, _drawingColor, _drawingPercentage.value_or(100),
+                                  ringText());
+    if (hasFocus()) {
+        // Keyboard users see which ring Space or Enter will open.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawEllipse(QRectF(20, 9, 70, 70));
+    }
+}

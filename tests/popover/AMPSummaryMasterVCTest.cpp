@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "popover/AMPSummaryMasterVC.h"
+
+#include "battery/BatteryData.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/PreferenceProvider.h"
+#include "persistence/SettingsStore.h"
+#include "persistence/VersionSupport.h"
+#include "popover/AMPRingBackgroundV.h"
+#include "popover/AMPSumarySubviewVC.h"
+#include "popover/AMPSummaryMasterVCDelegate.h"
+#include "popover/ValuedRingButton.h"
+#include "stylekit/AmpraStyleKit.h"
+#include "support/FakeDateProvider.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+
+namespace {
+
+using Tab = AMPDetailViewFactory::Tab;
+
+// A detail view that keeps the charges it was shown.
+class RecordingView : public AMPSumarySubviewVC, public AMPBatteryDataAwareInterface {
+public:
+    explicit RecordingView(Tab tab) : tab(tab) {}
+    void refreshContentWithData(const CalibrationData& data) override {
+        charges.push_back(data.batteryData().currentChargePercentage);
+    }
+    Tab tab;
+    std::vector<uint64_t> charges;
+};
+
+class RecordingFactory : public AMPDetailViewFactory {
+public:
+    QWidget* createDetailView(Tab tab, GlobalConfigurationProvider&) override {
+        return last = new RecordingView(tab);
+    }
+    RecordingView* last = nullptr;
+};
+
+class MockDelegate : public AMPSummaryMasterVCDelegate {
+public:
+    MOCK_METHOD(void, viewControllerRequestForPreferencesWindow, (AMPSummaryMasterVC&), (override));
+    MOCK_METHOD(void, viewControllerrequestPostponeCalibration, (AMPSummaryMasterVC&), (override));
+    MOCK_METHOD(void, viewControllerRequestForTutorialWindow, (AMPSummaryMasterVC&), (override));
+};
+
+class UpdateMenu : public VersionSupport {
+public:
+    bool isWebVersion() const override { return true; }
+    QAction* checkForUpdateMenuItem(QObject* parent) override {
+        return new QAction("Check for update...", parent);
+    }
+    void checkForUpdate() override {}
+};
+
+class SummaryTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath("settings.json")};
+    AmpraConfiguration configuration{store};
+    FakeDateProvider clock;
+    RecordingFactory factory;
+    AMPSummaryMasterVC summary{configuration, clock, &factory};
+    BatteryData battery;
+    CalibrationData data{battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
+
+    void SetUp() override {
+        battery.currentChargePercentage = 85;
+        battery.designCapacity = 5000;
+        battery.currectCapacity = 4000;
+    }
+    void click(Tab tab) { summary.ringButtonAction(tab); }
+    std::vector<bool> selection() const {
+        std::vector<bool> result;
+        for (Tab tab : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration})
+            result.push_back(summary.ringBackground(tab)->selected());
+        return result;
+    }
+};
+
+struct Ring {
+    QString title;
+    QColor color;
+    double percentage;
+};
+
+Ring ring(const RingButton& button) {
+    return {button.ringText(), button.drawingColor(), button.drawingPercentage().value_or(100)};
+}
+
+const QColor& red = AmpraStyleKit::ringBadStateColor();
+const QColor& orange = AmpraStyleKit::ringMediumStateColor();
+const QColor& green = AmpraStyleKit::ringGoodStateColor();
+
+TEST_F(SummaryTest, ChargeAndCapacityRingsColourByThreshold) {
+    struct Row {
+        uint64_t charge, current;
+        Ring chargeRing, capacityRing;
+    };
+    const Row rows[] = {
+        {20, 1000, {"20%", red, 20}, {"20%", red, 20}},
+        {80, 4000, {"80%", orange, 80}, {"80%", orange, 80}},
+        {81, 4001, {"81%", green, 81}, {"80%", green, 80.02}},
+        {100, 5200, {"100%", green, 100}, {"104%", green, 104}}, // above design: more than 100 %
+        {0, 0, {"0%", red, 0}, {"104%", green, 104}},            // no capacity: the last one stays
+    };
+    for (const Row& row : rows) {
+        battery.currentChargePercentage = row.charge;
+        battery.currectCapacity = row.current;
+        summary.refreshContentWithData(data);
+        for (const auto& [button, expected] :
+             {std::pair{summary.ringButton(Tab::charge), row.chargeRing},
+              std::pair{summary.ringButton(Tab::capacity), row.capacityRing}}) {
+            const Ring shown = ring(*button);
+            EXPECT_EQ(shown.title, expected.title) << row.charge;
+            EXPECT_EQ(shown.color, expected.color) << row.charge;
+            EXPECT_NEAR(shown.percentage, expected.percentage, 1e-9) << row.charge;
+        }
+    }
+    EXPECT_EQ(summary.ringButton(Tab::charge)->accessibleName(), "Charge 0%");
+}
+
+TEST_F(SummaryTest, HealthRingIsAlwaysFull) {
+    const std::pair<std::optional<BatteryHealthType>, Ring> rows[] = {
+        {std::nullopt, {"-", green, 100}},
+        {BatteryHealthType::unknown, {"-", green, 100}},
+        {BatteryHealthType::poor, {"POOR", red, 100}},
+        {BatteryHealthType::fair, {"FAIR", orange, 100}},
+        {BatteryHealthType::good, {"GOOD", green, 100}},
+        {BatteryHealthType::check, {"CHECK", red, 100}},
+    };
+    for (const auto& [health, expected] : rows) {
+        battery.batteryHealth = health;
+        summary.refreshContentWithData(data);
+        const Ring shown = ring(*summary.ringButton(Tab::health));
+        EXPECT_EQ(shown.title, expected.title);
+        EXPECT_EQ(shown.color, expected.color) << expected.title.toStdString();
+        EXPECT_FALSE(summary.ringButton(Tab::health)->drawingPercentage());
+    }
+}
+
+TEST_F(SummaryTest, DaysRingCountsDownTheCalibrationPeriod) {
+    configuration.preferences().setTimeBetweenCalibrations(28 * 86400.0);
+    struct Row {
+        std::optional<double> daysAhead;
+        Ring expected;
+    };
+    const Row rows[] = {
+        {6.5, {"6", red, 6 / 28.0 * 100}},
+        {7, {"7", orange, 25}},
+        {20, {"20", orange, 20 / 28.0 * 100}},
+        {21, {"21", green, 75}},
+        {std::nullopt, {"0", red, 0}},
+        {35, {"35", green, 125}}, // longer than the period: the ring grows with the next record
+        {14, {"14", orange, 40}},
+    };
+    for (const Row& row : rows) {
+        data.nextCalibrationDate.reset();
+        if (row.daysAhead)
+            data.nextCalibrationDate = clock.now().addSecs(qint64(*row.daysAhead * 86400));
+        summary.refreshContentWithData(data);
+        const Ring shown = ring(*summary.ringButton(Tab::calibration));
+        EXPECT_EQ(shown.title, row.expected.title);
+        EXPECT_EQ(shown.color, row.expected.color) << row.expected.title.toStdString();
+        EXPECT_NEAR(shown.percentage, row.expected.percentage, 1e-9)
+            << row.expected.title.toStdString();
+    }
+}
+
+TEST_F(SummaryTest, ValuesOutsideTheSectionsTakeTheEndColours) {
+    const ValuedRingButton::ColorSections sections{{10, red}, {50, orange}, {90, green}};
+    EXPECT_EQ(ValuedRingButton::drawingFor(5, sections, false).color, red);
+    EXPECT_EQ(ValuedRingButton::drawingFor(95, sections, false).color, green);
+    EXPECT_EQ(ValuedRingButton::drawingFor(12.7, sections, false).title, "12");
+    EXPECT_EQ(ValuedRingButton::drawingFor(12.7, {{0, red}, {0, green}}, true).percentage, 0);
+}
+
+TEST_F(SummaryTest, RingsToggleTheirDetailViewAndSelection) {
+    summary.refreshContentWithData(data);
+    click(Tab::charge);
+    RecordingView* charge = factory.last;
+    EXPECT_EQ(charge->charges, std::vector<uint64_t>{85}); // filled at once from the last record
+    EXPECT_EQ(selection(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(charge->suviewDelegate, &summary);
+
+    battery.currentChargePercentage = 84;
+    summary.refreshContentWithData(data);
+    EXPECT_EQ(charge->charges, (std::vector<uint64_t>{85, 84}));
+
+    click(Tab::capacity); // replaces the charge view and moves the selection
+    EXPECT_EQ(factory.last->tab, Tab::capacity);
+    EXPECT_EQ(summary.controllerOnDisplay(), factory.last);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, true, false, false}));
+
+    click(Tab::capacity);
+    EXPECT_EQ(summary.controllerOnDisplay(), nullptr);
+    EXPECT_EQ(selection(), (std::vector<bool>(4, false)));
+    summary.selectTab(9);
+    EXPECT_EQ(selection(), (std::vector<bool>(4, false)));
+
+    // Without detail views a ring only toggles its selection.
+    AMPSummaryMasterVC bare(configuration, clock, nullptr);
+    bare.ringButtonAction(Tab::health);
+    EXPECT_TRUE(bare.ringBackground(Tab::health)->selected());
+    bare.ringButtonAction(Tab::health);
+    EXPECT_FALSE(bare.ringBackground(Tab::health)->selected());
+}
+
+TEST_F(SummaryTest, NoBatteryCoversTheRingsForGood) {
+    summary.resize(440, 200);
+    battery.noBattery = true;
+    summary.refreshContentWithData(data);
+    EXPECT_TRUE(summary.noBatteryViewOnDisplay());
+    EXPECT_TRUE(summary.ringButton(Tab::charge)->isHidden());
+    EXPECT_FALSE(summary.lastDataReceived());
+    EXPECT_EQ(summary.noBatteryView()->geometry(), QRect(0, 32, 440, 168));
+    const PreferenceProvider& preferences = configuration.preferences();
+    EXPECT_FALSE(preferences.showIcon() || preferences.showPercentage() || preferences.showTime() ||
+                 preferences.useVerticalIcons() || preferences.useColoredStatusBarIcon());
+
+    battery.noBattery = false;
+    summary.refreshContentWithData(data);
+    EXPECT_FALSE(summary.ringButton(Tab::charge)->isHidden());
+    EXPECT_EQ(summary.ringButton(Tab::charge)->ringText(), "85%");
+    EXPECT_FALSE(summary.noBatteryView()->isHidden());
+}
+
+TEST_F(SummaryTest, SettingsMenuReachesTheDelegate) {
+    const auto captions = [](const QMenu& menu) {
+        QStringList result;
+        for (const QAction* action : menu.actions())
+            result << (action->isSeparator() ? "-" : action->text());
+        return result;
+    };
+    EXPECT_EQ(captions(*summary.settingsMenu()),
+              (QStringList{"Preferences…", "Tutorial", "-", "Quit Ampra"}));
+    UpdateMenu updates;
+    configuration.setVersionSupport(&updates);
+    AMPSummaryMasterVC withUpdates(configuration, clock, nullptr);
+    EXPECT_EQ(captions(*withUpdates.settingsMenu()),
+              (QStringList{"Preferences…", "Tutorial", "-", "Check for update...", "Quit Ampra"}));
+
+    testing::StrictMock<MockDelegate> delegate;
+    summary.menuPreferencesAction(); // no delegate: nothing
+    summary.summaryMasterDelegate = &delegate;
+    EXPECT_CALL(delegate, viewControllerRequestForPreferencesWindow(testing::Ref(summary)));
+    EXPECT_CALL(delegate, viewControllerRequestForTutorialWindow(testing::Ref(summary)));
+    EXPECT_CALL(delegate, viewControllerrequestPostponeCalibration(testing::Ref(summary)));
+    summary.settingsMenu()->actions().at(0)->trigger();
+    summary.settingsMenu()->actions().at(1)->trigger();
+    click(Tab::calibration);
+    summary.subviewControllerRequestPostponeCalibration(*factory.last);
+}
+
+} // namespace
