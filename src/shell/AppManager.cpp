@@ -16,10 +16,12 @@
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/StatePersistence.h"
+#include "popover/AppWindows.h"
 #include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
 
 #include <QTimer>
+#include <log4cplus/loggingmacros.h>
 
 AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     : _versionSupport(
@@ -37,9 +39,10 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
         _dateProvider);
     _statusBarC = std::make_unique<StatusBarC>(*_configuration, platform.statusItemHost(),
                                                platform.appearance());
+    _popover = std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement(),
+                                                   *_configuration, _dateProvider, *this, nullptr);
     _batteryEvents = std::make_unique<BatteryEventsController>(
-        *_statusBarC, platform.notificationCenter(), _configuration->preferences());
-    _popover = std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement());
+        *_statusBarC, *_popover, platform.notificationCenter(), _configuration->preferences());
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);
     _batteryManager->delegate = _batteryEvents.get();
     _statusBarC->delegate = this;
@@ -66,13 +69,30 @@ void AppManager::stopCalibrationControl() {
 }
 
 void AppManager::popOverToggleRequest(const StatusItemClick& click) {
-    _popover->toggle(click);
+    _popover->toggle(click, lastReceivedData());
 }
 
 void AppManager::statusBarControllerRequest(StatusBarC&, const StatusItemClick& click) {
     popOverToggleRequest(click);
 }
 
-void AppManager::viewControllerrequestPostponeCalibration() {
+void AppManager::viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC&) {
+    showWindow(&AppWindows::showPreferencesWindow, "preferences");
+    _popover->close();
+}
+
+void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
+    showWindow(&AppWindows::showTutorialWindow, "tutorial");
+}
+
+void AppManager::showWindow(void (AppWindows::*show)(), const char* name) {
+    if (appWindows)
+        (appWindows->*show)();
+    else
+        LOG4CPLUS_INFO(log4cplus::Logger::getInstance("ui.popover"),
+                       "The " << name << " window is not part of this build yet");
+}
+
+void AppManager::viewControllerrequestPostponeCalibration(AMPSummaryMasterVC&) {
     _batteryManager->postponeCalibration();
 }

@@ -6,6 +6,7 @@
 #include "MessageBoxErrorPresenter.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
+#include "popover/AMPSummaryMasterVCDelegate.h"
 #include "statusbar/StatusBarCDelegate.h"
 
 #include <QObject>
@@ -14,6 +15,7 @@
 
 class AmpraConfiguration;
 class AppPersistance;
+class AppWindows;
 class BatteryEventsController;
 class BatteryManager;
 class DisplaySettingsObserver;
@@ -25,7 +27,7 @@ class WebVersionSupport;
 
 // Puts the running application together: the configuration, the data store, the battery
 // manager, and a controller for each part the user sees, and passes the status item's clicks on.
-class AppManager : public QObject, public StatusBarCDelegate {
+class AppManager : public QObject, public StatusBarCDelegate, public AMPSummaryMasterVCDelegate {
     Q_OBJECT
 
 public:
@@ -35,7 +37,6 @@ public:
     void startCalibrationControl();
     void stopCalibrationControl();
     void popOverToggleRequest(const StatusItemClick& click);
-    void viewControllerrequestPostponeCalibration();
 
     AppPersistance* applicationPersistance() const { return _applicationPersistance.get(); }
     AmpraConfiguration* configuration() const { return _configuration.get(); }
@@ -46,8 +47,16 @@ public:
     const std::optional<CalibrationData>& lastReceivedData() const;
 
     void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;
+    void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) override;
+    void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
+    void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;
+
+    // The preferences and tutorial windows; none until they exist. Not owned.
+    AppWindows* appWindows = nullptr;
 
 private:
+    void showWindow(void (AppWindows::*show)(), const char* name);
+
     // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
     MessageBoxErrorPresenter _errorPresenter;
@@ -56,7 +65,7 @@ private:
     std::unique_ptr<AppPersistance> _applicationPersistance;
     std::unique_ptr<BatteryManager> _batteryManager;
     std::unique_ptr<StatusBarC> _statusBarC;
-    std::unique_ptr<BatteryEventsController> _batteryEvents;
     std::unique_ptr<PopoverController> _popover;
+    std::unique_ptr<BatteryEventsController> _batteryEvents;
     std::unique_ptr<DisplaySettingsObserver> _displaySettings;
 };

@@ -5,18 +5,21 @@
 
 #include "UserNotificationCenter.h"
 #include "persistence/PreferenceProvider.h"
+#include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
 
-BatteryEventsController::BatteryEventsController(StatusBarC& statusBarC,
+BatteryEventsController::BatteryEventsController(StatusBarC& statusBarC, PopoverController& popover,
                                                  UserNotificationCenter& notificationCenter,
                                                  const PreferenceProvider& preferences)
     : _statusBarC(statusBarC)
+    , _popover(popover)
     , _notificationCenter(notificationCenter)
     , _preferences(preferences) {}
 
 void BatteryEventsController::batteryManagerDidFinishRunningCalibrationAlgorithWithData(
     BatteryManager&, const CalibrationData& data) {
     _statusBarC.refreshContentWithData(data);
+    _popover.refreshContentWithData(data);
     _lastReceivedData = data;
 }
 

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class PopoverController;
 class PreferenceProvider;
 class StatusBarC;
 class UserNotificationCenter;
@@ -17,7 +18,8 @@ class UserNotificationCenter;
 // user's notifications.
 class BatteryEventsController : public BatteryManagerDelegate {
 public:
-    BatteryEventsController(StatusBarC& statusBarC, UserNotificationCenter& notificationCenter,
+    BatteryEventsController(StatusBarC& statusBarC, PopoverController& popover,
+                            UserNotificationCenter& notificationCenter,
                             const PreferenceProvider& preferences);
 
     const std::optional<CalibrationData>& lastReceivedData() const { return _lastReceivedData; }
@@ -39,6 +41,7 @@ private:
     void deliver(const NoticeTexts::Notice& notice, bool critical = false);
 
     StatusBarC& _statusBarC;
+    PopoverController& _popover;
     UserNotificationCenter& _notificationCenter;
     const PreferenceProvider& _preferences;
     std::optional<CalibrationData> _lastReceivedData;

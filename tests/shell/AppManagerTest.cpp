@@ -16,7 +16,11 @@
 #include "platform/linux/LinuxSystemProfile.h"
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "popover/AMPSumarySubviewVC.h"
+#include "popover/AMPSummaryMasterVC.h"
+#include "popover/AppWindows.h"
 #include "popover/PopoverController.h"
+#include "popover/RingButton.h"
 #include "shell/BatteryEventsController.h"
 #include "shell/EmailSharingService.h"
 #include "shell/PlatformServices.h"
@@ -188,12 +192,61 @@ TEST_F(AppManagerTest, PostsGuideMessagesOnlyForStepsThatHaveOne) {
     EXPECT_EQ(platform.notices(2), expected);
 }
 
-TEST_F(AppManagerTest, AClickOnTheItemPlacesThePopoverOnTheScreen) {
+class RecordingWindows : public AppWindows {
+public:
+    void showPreferencesWindow() override { opened << "preferences"; }
+    void showTutorialWindow() override { opened << "tutorial"; }
+    QStringList opened;
+};
+
+TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     TestPlatform platform(sysfs);
     AppManager manager(platform, settings);
+    RecordingWindows windows;
+    manager.appWindows = &windows;
+    QCoreApplication::processEvents();
+    PopoverController& popover = manager.popover();
+    const auto charge = [&] {
+        return popover.summary()->ringButton(AMPDetailViewFactory::Tab::charge)->ringText();
+    };
     // A panel at the top right of the 800 by 600 offscreen screen.
-    platform.host.click({QPoint(790, 5), QRect()}, Qt::NoModifier);
-    EXPECT_EQ(manager.popover().position(QSize(300, 400)), QPoint(500, 6));
+    const StatusItemClick item{QPoint(790, 5), QRect()};
+
+    platform.host.click(item, Qt::NoModifier); // opened and filled at once from the last record
+    ASSERT_TRUE(popover.isShown());
+    EXPECT_EQ(charge(), "70%");
+    const QRect frame = popover.window()->frameGeometry();
+    EXPECT_EQ(frame.topRight(), QPoint(799, 6));
+    EXPECT_TRUE(popover.window()->arrowUp());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(platform.host.highlighted);
+
+    setUevent("BAT0", "CAPACITY", "42");
+    manager.batteryManager()->refresh();
+    EXPECT_EQ(charge(), "42%");
+
+    platform.host.click(item, Qt::NoModifier); // a second click closes it
+    EXPECT_FALSE(popover.isShown());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(platform.host.highlighted);
+    setUevent("BAT0", "CAPACITY", "41");
+    manager.batteryManager()->refresh(); // no popover to pass it to
+
+    platform.host.click(item, Qt::NoModifier); // a fresh summary with the latest record
+    EXPECT_EQ(charge(), "41%");
+    popover.window()->close(); // a click elsewhere or Escape
+    EXPECT_FALSE(popover.isShown());
+
+    platform.host.click(item, Qt::NoModifier);
+    LogCapture log("calibration.batteryManager");
+    AMPSumarySubviewVC calibrationView; // a postponement travels to the battery manager
+    popover.summary()->subviewControllerRequestPostponeCalibration(calibrationView);
+    EXPECT_EQ(log.count("Calibration Postpone Request"), 1);
+    popover.summary()->menuTutorialAction();
+    EXPECT_TRUE(popover.isShown());
+    popover.summary()->menuPreferencesAction(); // the window replaces the popover
+    EXPECT_FALSE(popover.isShown());
+    EXPECT_EQ(windows.opened, (QStringList{"tutorial", "preferences"}));
 }
 
 TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {
