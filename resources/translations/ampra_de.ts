@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AMPSummaryMasterVC</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tooltip of the button that opens the settings menu
+----------
+Name of the settings menu button for screen readers</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <extracomment>Caption under the charge ring</extracomment>
+        <translation>Ladung</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <extracomment>Caption under the capacity ring</extracomment>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <extracomment>Caption under the battery health ring</extracomment>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Days to calibration</source>
+        <extracomment>Caption under the ring with the days until the next calibration</extracomment>
+        <translation>Tage bis zur Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Settings menu item that opens the preferences window</extracomment>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <extracomment>Settings menu item that opens the tutorial window</extracomment>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Quit Ampra</source>
+        <extracomment>Settings menu item that quits the application</extracomment>
+        <translation>Ampra beenden</translation>
+    </message>
+    <message>
+        <source>AMPRA</source>
+        <extracomment>The application&apos;s name in the popover&apos;s title bar</extracomment>
+        <translation>AMPRA</translation>
+    </message>
+    <message>
+        <source>No battery found.
+Ampra shows its readings once a battery is present.</source>
+        <extracomment>Shown over the rings when the computer has no battery</extracomment>
+        <translation>Kein Akku gefunden.
+Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A ring&apos;s name for screen readers: its caption, then the text in the ring (&quot;Charge 73%&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundPortalLoginItem</name>
     <message>
         <source>Ampra watches the battery and reminds you of calibration steps from the moment you log in.</source>
@@ -127,6 +189,34 @@
         <source>Download</source>
         <extracomment>Action of the new version notification that opens the download page</extracomment>
         <translation>Herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryRings</name>
+    <message>
+        <source>POOR</source>
+        <extracomment>Battery Heath ring message for state poor</extracomment>
+        <translation>SCHLECHT</translation>
+    </message>
+    <message>
+        <source>FAIR</source>
+        <extracomment>Battery Heath ring message for state fair</extracomment>
+        <translation>MÄSSIG</translation>
+    </message>
+    <message>
+        <source>GOOD</source>
+        <extracomment>Battery Heath ring message for state good</extracomment>
+        <translation>GUT</translation>
+    </message>
+    <message>
+        <source>CHECK</source>
+        <extracomment>Battery Heath ring message for state check battery</extracomment>
+        <translation>PRÜFEN</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <extracomment>Battery Heath ring message for state Unknown</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 <context>
