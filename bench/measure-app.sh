@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running application: time from start to its tray item being registered, CPU used
-# while idle (from the kernel's nanosecond counters), and resident memory. Runs offscreen with
-# private buses and a mock tray watcher, on a fixture battery. Usage: bench/measure-app.sh [idle seconds, default 60]
+# to open the popover and while idle (from the kernel's nanosecond counters), and resident memory.
+# Runs offscreen with private buses and a mock tray watcher, on a fixture battery.
+# Usage: bench/measure-app.sh [idle seconds, default 60]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 idle=${1:-60}
@@ -49,6 +50,25 @@ echo "start to tray item: $(( elapsed / 10 )).$(( elapsed % 10 )) ms"
 sleep 5
 # Nanoseconds on the CPU, summed over the threads (the first field of each schedstat).
 cpu() { cat /proc/$ampra/task/*/schedstat | awk "{ sum += \$1 } END { printf \"%d\", sum }"; }
+item=$(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher \
+    /StatusNotifierWatcher org.freedesktop.DBus.Mock.GetMethodCalls \
+    string:RegisterStatusNotifierItem | grep -o "[^\" ]*StatusNotifierItem-[^\"]*" | head -1)
+# A click as the panel reports it; the popover opens on one and closes on the next.
+activate() {
+    dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
+        org.kde.StatusNotifierItem.Activate int32:600 int32:0 >/dev/null
+    sleep 0.3
+}
+opening() {
+    local before after
+    before=$(cpu)
+    activate
+    after=$(cpu)
+    activate
+    echo $(( (after - before) / 1000 ))
+}
+echo "popover opening: first $(opening) µs CPU, then $(opening), $(opening), $(opening) µs"
+sleep 2
 before=$(cpu)
 sleep "$idle"
 after=$(cpu)
