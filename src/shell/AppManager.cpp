@@ -4,6 +4,7 @@
 #include "AppManager.h"
 
 #include "BatteryEventsController.h"
+#include "DesktopWindowActions.h"
 #include "DisplaySettingsObserver.h"
 #include "PlatformServices.h"
 #include "WebVersionSupport.h"
@@ -19,9 +20,9 @@
 #include "popover/AppWindows.h"
 #include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
+#include "windows/WindowsController.h"
 
 #include <QTimer>
-#include <log4cplus/loggingmacros.h>
 
 AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     : _versionSupport(
@@ -44,6 +45,9 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     _batteryEvents = std::make_unique<BatteryEventsController>(
         *_statusBarC, *_popover, platform.notificationCenter(), _configuration->preferences());
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);
+    _windowActions = std::make_unique<DesktopWindowActions>(platform, *this);
+    _windows = std::make_unique<WindowsController>(settings, *_configuration, *_windowActions);
+    appWindows = _windows.get();
     _batteryManager->delegate = _batteryEvents.get();
     _statusBarC->delegate = this;
     // The first update waits for the event loop: the caller keeps this manager only once the
@@ -59,8 +63,10 @@ const std::optional<CalibrationData>& AppManager::lastReceivedData() const {
 
 void AppManager::startCalibrationControl() {
     _batteryManager->startCalibrationControl();
-    if (_configuration->statePersistence().isFirstLaunch())
+    if (_configuration->statePersistence().isFirstLaunch()) {
         _applicationPersistance->importDataFormAmpraOne();
+        appWindows->showTutorialWindow();
+    }
 }
 
 void AppManager::stopCalibrationControl() {
@@ -77,20 +83,12 @@ void AppManager::statusBarControllerRequest(StatusBarC&, const StatusItemClick& 
 }
 
 void AppManager::viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC&) {
-    showWindow(&AppWindows::showPreferencesWindow, "preferences");
+    appWindows->showPreferencesWindow();
     _popover->close();
 }
 
 void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
-    showWindow(&AppWindows::showTutorialWindow, "tutorial");
-}
-
-void AppManager::showWindow(void (AppWindows::*show)(), const char* name) {
-    if (appWindows)
-        (appWindows->*show)();
-    else
-        LOG4CPLUS_INFO(log4cplus::Logger::getInstance("ui.popover"),
-                       "The " << name << " window is not part of this build yet");
+    appWindows->showTutorialWindow();
 }
 
 void AppManager::viewControllerrequestPostponeCalibration(AMPSummaryMasterVC&) {

@@ -18,12 +18,14 @@ class AppPersistance;
 class AppWindows;
 class BatteryEventsController;
 class BatteryManager;
+class DesktopWindowActions;
 class DisplaySettingsObserver;
 class PlatformServices;
 class PopoverController;
 class SettingsStore;
 class StatusBarC;
 class WebVersionSupport;
+class WindowsController;
 
 // Puts the running application together: the configuration, the data store, the battery
 // manager, and a controller for each part the user sees, and passes the status item's clicks on.
@@ -44,6 +46,7 @@ public:
     StatusBarC* statusBarC() const { return _statusBarC.get(); }
     BatteryEventsController& batteryEvents() const { return *_batteryEvents; }
     PopoverController& popover() const { return *_popover; }
+    WindowsController& windows() const { return *_windows; }
     const std::optional<CalibrationData>& lastReceivedData() const;
 
     void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;
@@ -51,12 +54,10 @@ public:
     void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;
 
-    // The preferences and tutorial windows; none until they exist. Not owned.
+    // The preferences and tutorial windows: the manager's own, unless a test hands in others.
     AppWindows* appWindows = nullptr;
 
 private:
-    void showWindow(void (AppWindows::*show)(), const char* name);
-
     // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
     MessageBoxErrorPresenter _errorPresenter;
@@ -68,4 +69,6 @@ private:
     std::unique_ptr<PopoverController> _popover;
     std::unique_ptr<BatteryEventsController> _batteryEvents;
     std::unique_ptr<DisplaySettingsObserver> _displaySettings;
+    std::unique_ptr<DesktopWindowActions> _windowActions;
+    std::unique_ptr<WindowsController> _windows;
 };

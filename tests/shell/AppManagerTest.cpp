@@ -31,6 +31,7 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingStatusItemHost.h"
 #include "support/WaitFor.h"
+#include "windows/WindowsController.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -142,6 +143,7 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
 
     manager.startCalibrationControl(); // first launch: the old history is looked for
     EXPECT_EQ(log.count("Web version: no ampra 1 migration data found"), 1);
+    EXPECT_NE(manager.windows().tutorialWindow(), nullptr);
 
     settings.setBool(false, "ShowTime"); // redrawn at once, not at the next tick
     EXPECT_EQ(platform.host.title, "70%");

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "AMPPreferencesAppearanceVC.h"
+
+#include "SettingsBinding.h"
+#include "persistence/AmpraPreferences.h"
+#include "ui_AMPPreferencesWindow.h"
+
+AMPPreferencesAppearanceVC::AMPPreferencesAppearanceVC(Ui::AMPPreferencesWindow& ui,
+                                                       SettingsStore& store) {
+    using SettingsBinding::bindCheckBox;
+    bindCheckBox(*ui.showIconCheckBox, store, AmpraPreferences::kShowIcon);
+    bindCheckBox(*ui.showPercentageCheckBox, store, AmpraPreferences::kShowPercentage);
+    bindCheckBox(*ui.showTimeCheckBox, store, AmpraPreferences::kShowTime);
+    bindCheckBox(*ui.useVerticalIconCheckBox, store, AmpraPreferences::kUseVerticalIcon);
+    bindCheckBox(*ui.useColoredStatusBarIconCheckBox, store,
+                 AmpraPreferences::kUseColoredStatusBarIcon);
+}

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "SettingsBinding.h"
+
+#include "WindowActions.h"
+#include "persistence/AmpraPreferences.h"
+#include "persistence/SettingsStore.h"
+
+#include <QAbstractButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace SettingsBinding {
+
+namespace {
+
+// Shows the stored value now and after every change of `key`; the control's own signal is
+// blocked meanwhile, so showing never writes back.
+template <typename Control, typename Show>
+void follow(Control& control, SettingsStore& store, const QString& key, Show show) {
+    const auto refresh = [&control, &store, show] {
+        const QSignalBlocker blocker(control);
+        show(control, store);
+    };
+    refresh();
+    QObject::connect(&store, &SettingsStore::valueChanged, &control,
+                     [key, refresh](const QString& changed) {
+                         if (changed == key)
+                             refresh();
+                     });
+}
+
+} // namespace
+
+void bindCheckBox(QAbstractButton& checkBox, SettingsStore& store, const QString& key) {
+    follow(checkBox, store, key, [key](QAbstractButton& box, const SettingsStore& settings) {
+        box.setChecked(settings.boolForKey(key));
+    });
+    QObject::connect(&checkBox, &QAbstractButton::toggled, &store,
+                     [&store, key](bool checked) { store.setBool(checked, key); });
+}
+
+void bindSpinBox(QSpinBox& spinBox, SettingsStore& store, const QString& key) {
+    follow(spinBox, store, key, [key](QSpinBox& box, const SettingsStore& settings) {
+        // Read as a double and truncated, as the preferences read it.
+        box.setValue(static_cast<int>(settings.doubleForKey(key)));
+    });
+    QObject::connect(&spinBox, &QSpinBox::valueChanged, &store,
+                     [&store, key](int value) { store.setInteger(value, key); });
+}
+
+void bindStartAtLogin(QAbstractButton& checkBox, SettingsStore& store, WindowActions& actions) {
+    bindCheckBox(checkBox, store, AmpraPreferences::kStartAtLogin);
+    QObject::connect(&checkBox, &QAbstractButton::clicked, &checkBox,
+                     [&actions](bool checked) { actions.setLoginItemEnabled(checked); });
+}
+
+} // namespace SettingsBinding
