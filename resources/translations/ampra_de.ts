@@ -2,6 +2,212 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AMPPreferencesAboutVC</name>
+    <message>
+        <source>app_version</source>
+        <extracomment>Version</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Title of the window with the libraries Ampra uses and their licences</extracomment>
+        <translation>Danksagungen</translation>
+    </message>
+    <message>
+        <source>Libraries and licences</source>
+        <extracomment>Accessible name of the text of the acknowledgements</extracomment>
+        <translation>Bibliotheken und Lizenzen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesGeneralVC</name>
+    <message numerus="yes">
+        <source>%Ln week(s)</source>
+        <extracomment>Number of weeks to schedule a calibration</extracomment>
+        <translation>
+            <numerusform>%Ln Woche</numerusform>
+            <numerusform>%Ln Wochen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesNotificationsVC</name>
+    <message>
+        <source>Don&apos;t remind me</source>
+        <extracomment>The user does not want to be reminded to unplug the laptop</extracomment>
+        <translation>Nicht erinnern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <extracomment>Hours on mains power before the reminder to unplug</extracomment>
+        <translation>
+            <numerusform>%Ln Stunde</numerusform>
+            <numerusform>%Ln Stunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesTabVC</name>
+    <message>
+        <source>Ampra Preferences</source>
+        <extracomment>Title of the preferences window</extracomment>
+        <translation>Ampra-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesWindow</name>
+    <message>
+        <source>General</source>
+        <extracomment>Title of the General page of the preferences</extracomment>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Calibrate every:</source>
+        <extracomment>Label of the list of calibration intervals in the preferences</extracomment>
+        <translation>Kalibrieren alle:</translation>
+    </message>
+    <message>
+        <source>Calibration interval</source>
+        <extracomment>Accessible name of the list of calibration intervals</extracomment>
+        <translation>Kalibrierungsintervall</translation>
+    </message>
+    <message>
+        <source>Ampra reminds you when the next battery calibration is due.</source>
+        <extracomment>Explanation under the list of calibration intervals</extracomment>
+        <translation>Ampra erinnert Sie, wenn die nächste Kalibrierung des Akkus fällig ist.</translation>
+    </message>
+    <message>
+        <source>Startup:</source>
+        <extracomment>Label of the start-at-login check box in the preferences</extracomment>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box that starts Ampra with the desktop session</extracomment>
+        <translation>Ampra bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <extracomment>Label of the button that opens the desktop power settings</extracomment>
+        <translation>Energie:</translation>
+    </message>
+    <message>
+        <source>Open Power Settings…</source>
+        <extracomment>Button that opens the power settings of the desktop</extracomment>
+        <translation>Energieeinstellungen öffnen…</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <extracomment>Title of the Notifications page of the preferences</extracomment>
+        <translation>Benachrichtigungen</translation>
+    </message>
+    <message>
+        <source>Remind to unplug after:</source>
+        <extracomment>Label of the list of unplug reminder intervals</extracomment>
+        <translation>Ans Ausstecken erinnern nach:</translation>
+    </message>
+    <message>
+        <source>Unplug reminder</source>
+        <extracomment>Accessible name of the list of unplug reminder intervals</extracomment>
+        <translation>Erinnerung ans Ausstecken</translation>
+    </message>
+    <message>
+        <source>Time on mains power with the battery above 80 % before Ampra reminds you to unplug.</source>
+        <extracomment>Explanation under the list of unplug reminder intervals</extracomment>
+        <translation>Zeit am Netzstrom mit einem Akkustand über 80 %, nach der Ampra Sie ans Ausstecken erinnert.</translation>
+    </message>
+    <message>
+        <source>Notify:</source>
+        <extracomment>Label of the notification check boxes in the preferences</extracomment>
+        <translation>Benachrichtigen:</translation>
+    </message>
+    <message>
+        <source>When the power source changes</source>
+        <extracomment>Check box: notify when the computer switches between mains and battery</extracomment>
+        <translation>Wenn die Stromquelle wechselt</translation>
+    </message>
+    <message>
+        <source>When the charge falls under</source>
+        <extracomment>Check box: notify when the charge falls under the level beside it</extracomment>
+        <translation>Wenn der Ladestand fällt unter</translation>
+    </message>
+    <message>
+        <source>Low charge level</source>
+        <extracomment>Accessible name of the low charge level</extracomment>
+        <translation>Niedriger Ladestand</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>Title of the Appearance page of the preferences</extracomment>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Tray item:</source>
+        <extracomment>Label of the check boxes that choose what the tray item shows</extracomment>
+        <translation>Symbol im Systembereich:</translation>
+    </message>
+    <message>
+        <source>Show the battery icon</source>
+        <extracomment>Check box: the tray item shows the battery icon</extracomment>
+        <translation>Akkusymbol anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the charge percentage</source>
+        <extracomment>Check box: the tray item shows the charge in percent</extracomment>
+        <translation>Ladestand in Prozent anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the remaining time</source>
+        <extracomment>Check box: the tray item shows the time left to full or empty</extracomment>
+        <translation>Restzeit anzeigen</translation>
+    </message>
+    <message>
+        <source>Draw the battery upright</source>
+        <extracomment>Check box: the tray icon&apos;s battery stands upright instead of lying</extracomment>
+        <translation>Akku aufrecht zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw the battery in colour</source>
+        <extracomment>Check box: the tray icon shows the charge in green, orange or red</extracomment>
+        <translation>Akku farbig zeichnen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Title of the About page of the preferences</extracomment>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Keeps your laptop battery healthy.</source>
+        <extracomment>One line under the version on the About page</extracomment>
+        <translation>Hält den Akku Ihres Laptops gesund.</translation>
+    </message>
+    <message>
+        <source>Show Tutorial</source>
+        <extracomment>Button on the About page that opens the tutorial again</extracomment>
+        <translation>Einführung zeigen</translation>
+    </message>
+    <message>
+        <source>Help Centre</source>
+        <extracomment>Button on the About page that opens the online help in the browser</extracomment>
+        <translation>Hilfe-Center</translation>
+    </message>
+    <message>
+        <source>Report a Problem…</source>
+        <extracomment>Button on the About page that writes a problem report with the log attached</extracomment>
+        <translation>Problem melden…</translation>
+    </message>
+    <message>
+        <source>Contact Us…</source>
+        <extracomment>Button on the About page that writes a mail to the developers</extracomment>
+        <translation>Kontakt…</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
+        <translation>Danksagungen</translation>
+    </message>
+</context>
+<context>
     <name>AMPSummaryMasterVC</name>
     <message>
         <source>Settings</source>
@@ -61,6 +267,72 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <source>%1 %2</source>
         <extracomment>A ring&apos;s name for screen readers: its caption, then the text in the ring (&quot;Charge 73%&quot;)</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialPageController</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the tutorial window</extracomment>
+        <translation>Willkommen bei Ampra</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2</source>
+        <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
+        <translation>%L1 von %L2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialWindow</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the first tutorial page</extracomment>
+        <translation>Willkommen bei Ampra</translation>
+    </message>
+    <message>
+        <source>Ampra lives in the tray of your panel. Its icon shows how full the battery is; click it to see the charge, the capacity, the health and the days until the next calibration.</source>
+        <extracomment>Text of the first tutorial page</extracomment>
+        <translation>Ampra wohnt im Systembereich Ihrer Leiste. Sein Symbol zeigt, wie voll der Akku ist; ein Klick darauf zeigt Ladestand, Kapazität, Zustand und die Tage bis zur nächsten Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>Calibrate now and then</source>
+        <extracomment>Title of the second tutorial page</extracomment>
+        <translation>Ab und zu kalibrieren</translation>
+    </message>
+    <message>
+        <source>Every few weeks Ampra guides you through a calibration: charge to full, stay on mains power for two hours, run the battery down, then let the laptop sleep for five hours. A notification tells you each step. Ampra also reminds you to unplug when the laptop has been on mains power for too long.</source>
+        <extracomment>Text of the second tutorial page</extracomment>
+        <translation>Alle paar Wochen führt Ampra Sie durch eine Kalibrierung: voll laden, zwei Stunden am Netzstrom bleiben, den Akku entladen und den Laptop dann fünf Stunden ruhen lassen. Eine Benachrichtigung nennt Ihnen jeden Schritt. Außerdem erinnert Ampra Sie ans Ausstecken, wenn der Laptop zu lange am Netzstrom hängt.</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box on the tutorial that starts Ampra with the desktop session</extracomment>
+        <translation>Ampra bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <extracomment>Title of the last tutorial page</extracomment>
+        <translation>Alles bereit</translation>
+    </message>
+    <message>
+        <source>Ampra is ready. Choose what the tray item shows and when Ampra reminds you in the preferences, from the settings menu of Ampra&apos;s window.</source>
+        <extracomment>Text of the last tutorial page</extracomment>
+        <translation>Ampra ist bereit. Was das Symbol zeigt und wann Ampra Sie erinnert, wählen Sie in den Einstellungen, im Einstellungsmenü des Ampra-Fensters.</translation>
+    </message>
+    <message>
+        <source>Start Using Ampra</source>
+        <extracomment>Last button of the tutorial: closes it and opens Ampra&apos;s window</extracomment>
+        <translation>Ampra verwenden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Tutorial button to the previous page</extracomment>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Tutorial button to the next page</extracomment>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>

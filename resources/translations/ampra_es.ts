@@ -2,6 +2,212 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AMPPreferencesAboutVC</name>
+    <message>
+        <source>app_version</source>
+        <extracomment>Version</extracomment>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Title of the window with the libraries Ampra uses and their licences</extracomment>
+        <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>Libraries and licences</source>
+        <extracomment>Accessible name of the text of the acknowledgements</extracomment>
+        <translation>Bibliotecas y licencias</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesGeneralVC</name>
+    <message numerus="yes">
+        <source>%Ln week(s)</source>
+        <extracomment>Number of weeks to schedule a calibration</extracomment>
+        <translation>
+            <numerusform>%Ln semana</numerusform>
+            <numerusform>%Ln semanas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesNotificationsVC</name>
+    <message>
+        <source>Don&apos;t remind me</source>
+        <extracomment>The user does not want to be reminded to unplug the laptop</extracomment>
+        <translation>No recordarme</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <extracomment>Hours on mains power before the reminder to unplug</extracomment>
+        <translation>
+            <numerusform>%Ln hora</numerusform>
+            <numerusform>%Ln horas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesTabVC</name>
+    <message>
+        <source>Ampra Preferences</source>
+        <extracomment>Title of the preferences window</extracomment>
+        <translation>Preferencias de Ampra</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesWindow</name>
+    <message>
+        <source>General</source>
+        <extracomment>Title of the General page of the preferences</extracomment>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Calibrate every:</source>
+        <extracomment>Label of the list of calibration intervals in the preferences</extracomment>
+        <translation>Calibrar cada:</translation>
+    </message>
+    <message>
+        <source>Calibration interval</source>
+        <extracomment>Accessible name of the list of calibration intervals</extracomment>
+        <translation>Intervalo de calibración</translation>
+    </message>
+    <message>
+        <source>Ampra reminds you when the next battery calibration is due.</source>
+        <extracomment>Explanation under the list of calibration intervals</extracomment>
+        <translation>Ampra le avisa cuando toca la próxima calibración de la batería.</translation>
+    </message>
+    <message>
+        <source>Startup:</source>
+        <extracomment>Label of the start-at-login check box in the preferences</extracomment>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box that starts Ampra with the desktop session</extracomment>
+        <translation>Iniciar Ampra al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <extracomment>Label of the button that opens the desktop power settings</extracomment>
+        <translation>Energía:</translation>
+    </message>
+    <message>
+        <source>Open Power Settings…</source>
+        <extracomment>Button that opens the power settings of the desktop</extracomment>
+        <translation>Abrir la configuración de energía…</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <extracomment>Title of the Notifications page of the preferences</extracomment>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Remind to unplug after:</source>
+        <extracomment>Label of the list of unplug reminder intervals</extracomment>
+        <translation>Recordar desenchufar tras:</translation>
+    </message>
+    <message>
+        <source>Unplug reminder</source>
+        <extracomment>Accessible name of the list of unplug reminder intervals</extracomment>
+        <translation>Recordatorio para desenchufar</translation>
+    </message>
+    <message>
+        <source>Time on mains power with the battery above 80 % before Ampra reminds you to unplug.</source>
+        <extracomment>Explanation under the list of unplug reminder intervals</extracomment>
+        <translation>Tiempo conectado a la corriente con la batería por encima del 80 % antes de que Ampra le recuerde desenchufar.</translation>
+    </message>
+    <message>
+        <source>Notify:</source>
+        <extracomment>Label of the notification check boxes in the preferences</extracomment>
+        <translation>Notificar:</translation>
+    </message>
+    <message>
+        <source>When the power source changes</source>
+        <extracomment>Check box: notify when the computer switches between mains and battery</extracomment>
+        <translation>Cuando cambie la fuente de alimentación</translation>
+    </message>
+    <message>
+        <source>When the charge falls under</source>
+        <extracomment>Check box: notify when the charge falls under the level beside it</extracomment>
+        <translation>Cuando la carga baje de</translation>
+    </message>
+    <message>
+        <source>Low charge level</source>
+        <extracomment>Accessible name of the low charge level</extracomment>
+        <translation>Nivel de carga bajo</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>Title of the Appearance page of the preferences</extracomment>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Tray item:</source>
+        <extracomment>Label of the check boxes that choose what the tray item shows</extracomment>
+        <translation>Icono de la bandeja:</translation>
+    </message>
+    <message>
+        <source>Show the battery icon</source>
+        <extracomment>Check box: the tray item shows the battery icon</extracomment>
+        <translation>Mostrar el icono de la batería</translation>
+    </message>
+    <message>
+        <source>Show the charge percentage</source>
+        <extracomment>Check box: the tray item shows the charge in percent</extracomment>
+        <translation>Mostrar el porcentaje de carga</translation>
+    </message>
+    <message>
+        <source>Show the remaining time</source>
+        <extracomment>Check box: the tray item shows the time left to full or empty</extracomment>
+        <translation>Mostrar el tiempo restante</translation>
+    </message>
+    <message>
+        <source>Draw the battery upright</source>
+        <extracomment>Check box: the tray icon&apos;s battery stands upright instead of lying</extracomment>
+        <translation>Dibujar la batería en vertical</translation>
+    </message>
+    <message>
+        <source>Draw the battery in colour</source>
+        <extracomment>Check box: the tray icon shows the charge in green, orange or red</extracomment>
+        <translation>Dibujar la batería en color</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Title of the About page of the preferences</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Keeps your laptop battery healthy.</source>
+        <extracomment>One line under the version on the About page</extracomment>
+        <translation>Mantiene sana la batería de su portátil.</translation>
+    </message>
+    <message>
+        <source>Show Tutorial</source>
+        <extracomment>Button on the About page that opens the tutorial again</extracomment>
+        <translation>Mostrar la introducción</translation>
+    </message>
+    <message>
+        <source>Help Centre</source>
+        <extracomment>Button on the About page that opens the online help in the browser</extracomment>
+        <translation>Centro de ayuda</translation>
+    </message>
+    <message>
+        <source>Report a Problem…</source>
+        <extracomment>Button on the About page that writes a problem report with the log attached</extracomment>
+        <translation>Informar de un problema…</translation>
+    </message>
+    <message>
+        <source>Contact Us…</source>
+        <extracomment>Button on the About page that writes a mail to the developers</extracomment>
+        <translation>Contactar…</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
+        <translation>Agradecimientos</translation>
+    </message>
+</context>
+<context>
     <name>AMPSummaryMasterVC</name>
     <message>
         <source>Settings</source>
@@ -61,6 +267,72 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
         <source>%1 %2</source>
         <extracomment>A ring&apos;s name for screen readers: its caption, then the text in the ring (&quot;Charge 73%&quot;)</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialPageController</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the tutorial window</extracomment>
+        <translation>Bienvenido a Ampra</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2</source>
+        <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
+        <translation>%L1 de %L2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialWindow</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the first tutorial page</extracomment>
+        <translation>Bienvenido a Ampra</translation>
+    </message>
+    <message>
+        <source>Ampra lives in the tray of your panel. Its icon shows how full the battery is; click it to see the charge, the capacity, the health and the days until the next calibration.</source>
+        <extracomment>Text of the first tutorial page</extracomment>
+        <translation>Ampra vive en la bandeja de su panel. Su icono muestra cuánta carga tiene la batería; haga clic en él para ver la carga, la capacidad, el estado y los días que faltan para la próxima calibración.</translation>
+    </message>
+    <message>
+        <source>Calibrate now and then</source>
+        <extracomment>Title of the second tutorial page</extracomment>
+        <translation>Calibre de vez en cuando</translation>
+    </message>
+    <message>
+        <source>Every few weeks Ampra guides you through a calibration: charge to full, stay on mains power for two hours, run the battery down, then let the laptop sleep for five hours. A notification tells you each step. Ampra also reminds you to unplug when the laptop has been on mains power for too long.</source>
+        <extracomment>Text of the second tutorial page</extracomment>
+        <translation>Cada pocas semanas Ampra le guía por una calibración: cargar del todo, seguir conectado dos horas, descargar la batería y dejar el portátil en suspensión cinco horas. Una notificación le indica cada paso. Ampra también le recuerda desenchufar cuando el portátil lleva demasiado tiempo conectado.</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box on the tutorial that starts Ampra with the desktop session</extracomment>
+        <translation>Iniciar Ampra al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <extracomment>Title of the last tutorial page</extracomment>
+        <translation>Todo listo</translation>
+    </message>
+    <message>
+        <source>Ampra is ready. Choose what the tray item shows and when Ampra reminds you in the preferences, from the settings menu of Ampra&apos;s window.</source>
+        <extracomment>Text of the last tutorial page</extracomment>
+        <translation>Ampra está listo. Elija qué muestra el icono y cuándo le avisa Ampra en las preferencias, desde el menú de configuración de la ventana de Ampra.</translation>
+    </message>
+    <message>
+        <source>Start Using Ampra</source>
+        <extracomment>Last button of the tutorial: closes it and opens Ampra&apos;s window</extracomment>
+        <translation>Empezar a usar Ampra</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Tutorial button to the previous page</extracomment>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Tutorial button to the next page</extracomment>
+        <translation>Siguiente</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,8 @@ AMPPreferencesTabVC::AMPPreferencesTabVC(SettingsStore& store,
     for (int index = 0; index < _ui->tabView->count(); ++index)
         _ui->tabView->setTabIcon(index, tabImage(*_ui->tabView->widget(index)));
     _ui->tabView->setIconSize(QSize(24, 24));
+    // All four tabs in view: the window is sized to them.
+    _ui->tabView->setUsesScrollButtons(false);
     _general = new AMPPreferencesGeneralVC(*_ui, store, configuration, actions, this);
     _notifications = new AMPPreferencesNotificationsVC(*_ui, store, configuration, this);
     _appearance = std::make_unique<AMPPreferencesAppearanceVC>(*_ui, store);

@@ -18,12 +18,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class PreferencesWindowTest : public testing::Test {
 protected:
     QTemporaryDir dir;
-    SettingsStore store{dir.filePath("settings.json")};
+    SettingsStore store{dir.filePath(u"settings.json"_s)};
     AmpraConfiguration configuration{store};
     PreferenceProvider& preferences = configuration.preferences();
     RecordingWindowActions actions;

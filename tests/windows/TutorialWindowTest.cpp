@@ -23,7 +23,7 @@ namespace {
 class TutorialWindowTest : public testing::Test {
 protected:
     QTemporaryDir dir;
-    SettingsStore store{dir.filePath("settings.json")};
+    SettingsStore store{dir.filePath(u"settings.json"_s)};
     AmpraConfiguration configuration{store};
     RecordingWindowActions actions;
     WindowsController windows{store, configuration, actions};
