@@ -45,6 +45,12 @@ AMPTutorialPageController::AMPTutorialPageController(SettingsStore& store, Windo
     connect(forwardButton(), &QPushButton::clicked, this,
             &AMPTutorialPageController::navigateForward);
     connect(backButton(), &QPushButton::clicked, this, &AMPTutorialPageController::navigateBack);
+    // The page number stays in the middle while a button is hidden.
+    for (QPushButton* button : {forwardButton(), backButton()}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
     _swipeEnd.setSingleShot(true);
     _swipeEnd.setInterval(kSwipeQuietMilliseconds);
     connect(&_swipeEnd, &QTimer::timeout, this,

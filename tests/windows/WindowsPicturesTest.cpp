@@ -62,9 +62,11 @@ TEST_F(WindowsPicturesTest, PreferencesPages) {
         // Below the About page's buttons: its own background colour.
         const QPoint probe = page.mapTo(&window, QPoint(4, page.height() - 4));
         const QList<QColor> colours = render(window, u"preferences-"_s + name.toLower(), probe);
-        if (name == u"About"_s)
-            for (const QColor& colour : colours)
+        for (const QColor& colour : colours) {
+            if (name == u"About"_s) {
                 EXPECT_EQ(colour.rgb(), AmpraStyleKit::popOverBackgroundColor().rgb());
+            }
+        }
     }
 }
 
