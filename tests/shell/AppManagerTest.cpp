@@ -31,6 +31,8 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingStatusItemHost.h"
 #include "support/WaitFor.h"
+#include "windows/AMPTutoriaThanksPageVC.h"
+#include "windows/AMPTutorialPageController.h"
 #include "windows/WindowsController.h"
 
 #include <QCoreApplication>
@@ -143,7 +145,11 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
 
     manager.startCalibrationControl(); // first launch: the old history is looked for
     EXPECT_EQ(log.count("Web version: no ampra 1 migration data found"), 1);
-    EXPECT_NE(manager.windows().tutorialWindow(), nullptr);
+    // The tutorial opens at the first launch; its last button opens the popover.
+    ASSERT_NE(manager.windows().tutorialWindow(), nullptr);
+    manager.windows().tutorialWindow()->page3().startUsingAmpraAction();
+    EXPECT_TRUE(manager.popover().isShown());
+    manager.popover().close();
 
     settings.setBool(false, "ShowTime"); // redrawn at once, not at the next tick
     EXPECT_EQ(platform.host.title, "70%");
