@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "AMPCapacityTableDataProvider.h"
+
+#include "DetailViewTexts.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/GlobalConfigurationProvider.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/StoreError.h"
+#include "stylekit/AmpraStyleKit.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableView>
+#include <log4cplus/loggingmacros.h>
+
+using namespace Qt::StringLiterals;
+
+AMPCapacityTableDataProvider::AMPCapacityTableDataProvider(QObject* parent)
+    : QAbstractTableModel(parent)
+    , logger(log4cplus::Logger::getInstance("ui.capacitytableprovider")) {}
+
+void AMPCapacityTableDataProvider::awakeFromNib(QTableView& view) {
+    tableView = &view;
+    view.setModel(this);
+    view.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+void AMPCapacityTableDataProvider::setConfiguration(GlobalConfigurationProvider* provider) {
+    configuration = provider;
+}
+
+void AMPCapacityTableDataProvider::loadSnapshots() {
+    beginResetModel();
+    snapshots.reset();
+    ManagedObjectContext* context = configuration ? configuration->context() : nullptr;
+    if (context) {
+        StoreError error;
+        snapshots = context->fetchNewest(BatteryStatusSnapshot::kEntityName, kFetchLimit, &error);
+        if (!snapshots) {
+            const QString reason = error.description + u' ' + error.failureReason;
+            LOG4CPLUS_ERROR(logger,
+                            "Error fetching for list of Snapshot: " << reason.toStdString());
+        }
+    }
+    endResetModel();
+}
+
+void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> designCapacity) {
+    _designCapacity = designCapacity;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn),
+                         {Qt::DisplayRole});
+}
+
+QString AMPCapacityTableDataProvider::cellText(const ManagedObject& snapshot, Column column,
+                                               std::optional<quint64> designCapacity) {
+    const QString missing = u"-"_s;
+    switch (column) {
+    case dateColumn: {
+        const auto taken = snapshot.date();
+        return taken ? QLocale().toString(taken->toLocalTime().date(), QLocale::ShortFormat)
+                     : missing;
+    }
+    case capacityColumn: {
+        const auto value = snapshot.capacity();
+        return value ? DetailViewTexts::capacityText(*value, designCapacity.value_or(0)) : missing;
+    }
+    case cyclesColumn: {
+        const auto value = snapshot.cycleCount();
+        return value ? DetailViewTexts::number(*value) : missing;
+    }
+    }
+    return missing;
+}
+
+int AMPCapacityTableDataProvider::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !snapshots ? 0 : int(snapshots->size());
+}
+
+int AMPCapacityTableDataProvider::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant AMPCapacityTableDataProvider::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText((*snapshots)[size_t(index.row())], Column(index.column()), _designCapacity);
+    case Qt::ForegroundRole:
+        return AmpraStyleKit::tableTextAttributedStringWithValue({}).foregroundColor;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant AMPCapacityTableDataProvider::headerData(int section, Qt::Orientation orientation,
+                                                  int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::ForegroundRole)
+        return AmpraStyleKit::tableTitleAttributedStringWithValue({}).foregroundColor;
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case dateColumn:
+        //: Header of the history column with the day a capacity was recorded
+        return tr("Date");
+    case capacityColumn:
+        //: Header of the history column with the full charge capacity in mAh
+        return tr("Capacity (mAh)");
+    case cyclesColumn:
+        //: Header of the history column with the cycle count
+        return tr("Cycles");
+    default:
+        return {};
+    }
+}

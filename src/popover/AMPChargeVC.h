@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include "AMPBatteryDataAwareInterface.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class BatteryData;
+class GlobalConfigurationProvider;
+
+namespace Ui {
+class AMPChargeVC;
+}
+
+// The charge ring's view: where the power comes from, what the battery does, its charge and, while
+// it runs down, the time left.
+class AMPChargeVC : public QWidget, public AMPBatteryDataAwareInterface {
+    Q_OBJECT
+
+public:
+    struct Content {
+        QString powerSource;
+        QString batteryStatus;
+        QString charge;
+        // None: the time row leaves the view.
+        std::optional<QString> timeRemaining;
+    };
+
+    explicit AMPChargeVC(GlobalConfigurationProvider& configuration, QWidget* parent = nullptr);
+    ~AMPChargeVC() override;
+
+    void refreshContentWithData(const CalibrationData& data) override;
+    void hideTimeRemainingSectionIfNeeded();
+    void showTimeRemainingSectionIfNeeded();
+
+    static Content contentForData(const BatteryData& battery);
+    // 45 minutes give "45m", 125 give "2h 5m".
+    static QString timeRemainingText(quint64 minutes);
+
+    bool isTimeReminingSectionHidden() const { return _isTimeReminingSectionHidden; }
+    const Ui::AMPChargeVC& ui() const { return *_ui; }
+
+private:
+    void viewDidLoad();
+
+    std::unique_ptr<Ui::AMPChargeVC> _ui;
+    GlobalConfigurationProvider& configuration;
+    bool _isTimeReminingSectionHidden = false;
+};
