@@ -2,6 +2,208 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AMPCapacityTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Header of the history column with the day a capacity was recorded</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Header of the history column with the full charge capacity in mAh</extracomment>
+        <translation>Kapazität (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Header of the history column with the cycle count</extracomment>
+        <translation>Zyklen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCapacityVC</name>
+    <message>
+        <source>Charge cycles done:</source>
+        <extracomment>Caption of the number of charge cycles the battery has been through</extracomment>
+        <translation>Ladezyklen bisher:</translation>
+    </message>
+    <message>
+        <source>Explain charge cycles</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about charge cycles</extracomment>
+        <translation>Ladezyklen erklären</translation>
+    </message>
+    <message>
+        <source>Cycles by design:</source>
+        <extracomment>Caption of the number of charge cycles the battery is designed for</extracomment>
+        <translation>Zyklen</translation>
+    </message>
+    <message>
+        <source>What is a charge cycle?</source>
+        <extracomment>Title of the help about charge cycles</extracomment>
+        <translation>Was ist ein Ladezyklus?</translation>
+    </message>
+    <message>
+        <source>A charge cycle is counted each time the battery has delivered as much energy as its full capacity, whether in one go or over several days: using half of it today and half tomorrow makes one cycle. The battery itself counts the cycles and Linux reads the count from the power supply driver; some batteries do not report it, and then it shows 0. A battery is built for a number of cycles, after which it holds noticeably less charge.</source>
+        <extracomment>Help text about charge cycles, for a Linux laptop owner</extracomment>
+        <translation>Ein Ladezyklus ist vollendet, sobald der Akku so viel Energie abgegeben hat, wie seine volle Kapazität fasst, ob auf einmal oder über mehrere Tage: heute die Hälfte und morgen die Hälfte ergibt einen Zyklus. Der Akku zählt die Zyklen selbst, Linux liest die Zahl aus dem Treiber der Stromversorgung; manche Akkus melden sie nicht, dann steht hier 0. Ein Akku ist für eine bestimmte Zahl von Zyklen gebaut, danach hält er spürbar weniger Ladung.</translation>
+    </message>
+    <message>
+        <source>Design capacity (mAh):</source>
+        <extracomment>Caption of the capacity the battery had when new, in milliampere-hours</extracomment>
+        <translation>Nennkapazität (mAh):</translation>
+    </message>
+    <message>
+        <source>Explain capacity</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about capacity</extracomment>
+        <translation>Kapazität erklären</translation>
+    </message>
+    <message>
+        <source>Full charge capacity (mAh):</source>
+        <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
+        <translation>Kapazität bei voller Ladung (mAh):</translation>
+    </message>
+    <message>
+        <source>Why does the capacity fall?</source>
+        <extracomment>Title of the help about the battery capacity</extracomment>
+        <translation>Warum sinkt die Kapazität?</translation>
+    </message>
+    <message>
+        <source>The design capacity is what the battery held when it was new; the full charge capacity is what it holds today when charged to the top. Every cycle, heat and long hours at full charge wear the cells a little, so the full charge capacity falls slowly over the years. The percentage compares both. A calibration lets the battery measure its full charge again, so the number you see matches the real one.</source>
+        <extracomment>Help text about the design and the full charge capacity, for a Linux laptop owner</extracomment>
+        <translation>Die Nennkapazität ist das, was der Akku neu fassen konnte; die Kapazität bei voller Ladung ist das, was er heute ganz aufgeladen fasst. Jeder Zyklus, Wärme und lange Stunden bei voller Ladung nutzen die Zellen ein wenig ab, deshalb sinkt die Kapazität bei voller Ladung über die Jahre langsam. Der Prozentwert vergleicht beide. Eine Kalibrierung lässt den Akku seine volle Ladung neu messen, damit die angezeigte Zahl der wirklichen entspricht.</translation>
+    </message>
+    <message>
+        <source>Capacity history:</source>
+        <extracomment>Caption of the table of capacities recorded when the battery was full</extracomment>
+        <translation>Kapazitätsverlauf:</translation>
+    </message>
+    <message>
+        <source>Capacity history</source>
+        <extracomment>Accessible name of the table of recorded capacities</extracomment>
+        <translation>Kapazitätsverlauf</translation>
+    </message>
+    <message>
+        <source>Ampra records the full charge capacity and the cycle count each time the battery is fully charged. The newest 100 records are listed.</source>
+        <extracomment>Text under the capacity history table</extracomment>
+        <translation>Ampra hält die Kapazität bei voller Ladung und die Zahl der Zyklen fest, jedes Mal wenn der Akku voll geladen ist. Die neuesten 100 Einträge stehen in der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>AMPChargeVC</name>
+    <message>
+        <source>Power source:</source>
+        <extracomment>Caption of the row that tells whether the computer runs on its power adapter or on battery</extracomment>
+        <translation>Stromquelle:</translation>
+    </message>
+    <message>
+        <source>Battery status:</source>
+        <extracomment>Caption of the row that tells whether the battery charges, is full or discharges</extracomment>
+        <translation>Akkuzustand:</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <extracomment>Caption of the row with the battery charge in percent</extracomment>
+        <translation>Ladung:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <extracomment>Caption of the row with the time the battery lasts at the present use</extracomment>
+        <translation>Verbleibende Zeit:</translation>
+    </message>
+    <message>
+        <source>chargevc_acpowersource_text</source>
+        <extracomment>Text to show when the computer is connected to power</extracomment>
+        <translation>Netzteil</translation>
+    </message>
+    <message>
+        <source>chargevc_charged_message</source>
+        <extracomment>Message to display when battery is charged</extracomment>
+        <translation>Vollständig geladen</translation>
+    </message>
+    <message>
+        <source>chargevc_charging_message</source>
+        <extracomment>Message to display when battery is charging</extracomment>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>chargevc_batterypowersource_text</source>
+        <extracomment>Text to show when the computer is running on battery</extracomment>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>chargevc_discharging_message</source>
+        <extracomment>Message to display when battery is discharging</extracomment>
+        <translation>Wird entladen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPHealthVC</name>
+    <message>
+        <source>Explain the lifespan</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about the battery lifespan</extracomment>
+        <translation>Lebensdauer erklären</translation>
+    </message>
+    <message>
+        <source>What do the lifespan and the health word mean?</source>
+        <extracomment>Title of the help about the battery lifespan and health</extracomment>
+        <translation>Was bedeuten Lebensdauer und Zustandswort?</translation>
+    </message>
+    <message>
+        <source>A lithium-ion battery ages with use and with time. Its maker states a lifespan as a number of charge cycles after which it still keeps about 80% of its design capacity. The health word in the ring comes from the battery itself, through the Linux power supply driver: GOOD means it performs as designed, FAIR that it works with a reduced capacity, POOR that it can no longer deliver proper power, CHECK that the battery reports a fault and should be examined by a repair service. Many batteries report no health at all; the ring then shows &quot;-&quot;.</source>
+        <extracomment>Help text about the battery lifespan and the health words, for a Linux laptop owner</extracomment>
+        <translation>Ein Lithium-Ionen-Akku altert durch Gebrauch und mit der Zeit. Sein Hersteller gibt die Lebensdauer als Zahl von Ladezyklen an, nach denen er noch etwa 80 % seiner Nennkapazität hält. Das Wort im Ring stammt vom Akku selbst, über den Linux-Treiber der Stromversorgung: GUT heißt, er arbeitet wie vorgesehen, MÄSSIG, dass er mit verringerter Kapazität arbeitet, SCHLECHT, dass er keine ordentliche Leistung mehr liefert, PRÜFEN, dass der Akku einen Fehler meldet und von einem Reparaturdienst untersucht werden sollte. Viele Akkus melden gar keinen Zustand; dann zeigt der Ring „-“.</translation>
+    </message>
+    <message>
+        <source>no_data_forHealthLifespan_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about lifespan</extracomment>
+        <translation>Ampra hat von diesem Akku noch keine Angabe zur Lebensdauer.</translation>
+    </message>
+    <message>
+        <source>Lifespan: your Macbook battery is designed to retain up to 80%% of its original capacity and up to %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>Lebensdauer: Der Akku Ihres Laptops ist dafür ausgelegt, bis zu %1 Ladezyklen lang bis zu 80 % seiner ursprünglichen Kapazität zu behalten.</translation>
+    </message>
+    <message>
+        <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>Die Kapazität Ihres Akkus liegt derzeit bei %1, und er hat %2 Ladezyklen hinter sich.</translation>
+    </message>
+    <message>
+        <source>no_data_forHealthCycles_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about cycles</extracomment>
+        <translation>Ampra hat von diesem Akku noch keine Zyklenzahl oder Kapazität.</translation>
+    </message>
+    <message>
+        <source>Currently we have no valid value to inform about the health of the installed power source.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown</extracomment>
+        <translation>Der Akku hat seinen Zustand noch nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; indicates that no information is given by the system regarding the battery health.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown of battery</extracomment>
+        <translation>„-“ bedeutet, dass das System nichts über den Zustand des Akkus mitteilt.</translation>
+    </message>
+    <message>
+        <source>&quot;POOR&quot; describe a power source that&apos;s not capable of providing proper power.</source>
+        <extracomment>Battery Heath ring explanation message for state poor</extracomment>
+        <translation>„SCHLECHT“ beschreibt einen Akku, der keine ordentliche Leistung mehr liefern kann.</translation>
+    </message>
+    <message>
+        <source>&quot;FAIR&quot; describe a functional power source with limited capacity.</source>
+        <extracomment>Battery Heath ring explanation message for state fair</extracomment>
+        <translation>„MÄSSIG“ beschreibt einen funktionierenden Akku mit verringerter Kapazität.</translation>
+    </message>
+    <message>
+        <source>&quot;GOOD&quot; indicates that the battery is healthy and performing well.</source>
+        <extracomment>Battery Heath ring explanation message for state good</extracomment>
+        <translation>„GUT“ bedeutet, dass der Akku gesund ist und gut arbeitet.</translation>
+    </message>
+    <message>
+        <source>&quot;CHECK&quot; indicates that the battery should be checked out by a licensed Mac repair service.</source>
+        <extracomment>Battery Heath ring explanation message for state check battery</extracomment>
+        <translation>„PRÜFEN“ bedeutet, dass der Akku einen Fehler meldet und von einem Reparaturdienst geprüft werden sollte.</translation>
+    </message>
+</context>
+<context>
     <name>AMPPreferencesAboutVC</name>
     <message>
         <source>app_version</source>
@@ -369,6 +571,14 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <source>Calibration Done!!</source>
         <extracomment>Guide Message on state CalibrationDone.</extracomment>
         <translation>Kalibrierung abgeschlossen!</translation>
+    </message>
+</context>
+<context>
+    <name>DetailViewTexts</name>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Text to show when there is no data yet from the battery</extracomment>
+        <translation>Warte auf den Akku …</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,208 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AMPCapacityTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Header of the history column with the day a capacity was recorded</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Header of the history column with the full charge capacity in mAh</extracomment>
+        <translation>Capacidad (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Header of the history column with the cycle count</extracomment>
+        <translation>Ciclos</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCapacityVC</name>
+    <message>
+        <source>Charge cycles done:</source>
+        <extracomment>Caption of the number of charge cycles the battery has been through</extracomment>
+        <translation>Ciclos de carga realizados:</translation>
+    </message>
+    <message>
+        <source>Explain charge cycles</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about charge cycles</extracomment>
+        <translation>Explicar los ciclos de carga</translation>
+    </message>
+    <message>
+        <source>Cycles by design:</source>
+        <extracomment>Caption of the number of charge cycles the battery is designed for</extracomment>
+        <translation>Ciclos</translation>
+    </message>
+    <message>
+        <source>What is a charge cycle?</source>
+        <extracomment>Title of the help about charge cycles</extracomment>
+        <translation>¿Qué es un ciclo de carga?</translation>
+    </message>
+    <message>
+        <source>A charge cycle is counted each time the battery has delivered as much energy as its full capacity, whether in one go or over several days: using half of it today and half tomorrow makes one cycle. The battery itself counts the cycles and Linux reads the count from the power supply driver; some batteries do not report it, and then it shows 0. A battery is built for a number of cycles, after which it holds noticeably less charge.</source>
+        <extracomment>Help text about charge cycles, for a Linux laptop owner</extracomment>
+        <translation>Un ciclo de carga se cuenta cada vez que la batería ha entregado tanta energía como su capacidad completa, de una vez o a lo largo de varios días: gastar la mitad hoy y la otra mitad mañana hace un ciclo. La propia batería cuenta los ciclos y Linux lee la cifra del controlador de la fuente de alimentación; algunas baterías no la informan y entonces aparece 0. Una batería está hecha para un número de ciclos, tras el cual guarda bastante menos carga.</translation>
+    </message>
+    <message>
+        <source>Design capacity (mAh):</source>
+        <extracomment>Caption of the capacity the battery had when new, in milliampere-hours</extracomment>
+        <translation>Capacidad de diseño (mAh):</translation>
+    </message>
+    <message>
+        <source>Explain capacity</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about capacity</extracomment>
+        <translation>Explicar la capacidad</translation>
+    </message>
+    <message>
+        <source>Full charge capacity (mAh):</source>
+        <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
+        <translation>Capacidad con carga completa (mAh):</translation>
+    </message>
+    <message>
+        <source>Why does the capacity fall?</source>
+        <extracomment>Title of the help about the battery capacity</extracomment>
+        <translation>¿Por qué baja la capacidad?</translation>
+    </message>
+    <message>
+        <source>The design capacity is what the battery held when it was new; the full charge capacity is what it holds today when charged to the top. Every cycle, heat and long hours at full charge wear the cells a little, so the full charge capacity falls slowly over the years. The percentage compares both. A calibration lets the battery measure its full charge again, so the number you see matches the real one.</source>
+        <extracomment>Help text about the design and the full charge capacity, for a Linux laptop owner</extracomment>
+        <translation>La capacidad de diseño es la que tenía la batería cuando era nueva; la capacidad con carga completa es la que guarda hoy cargada al máximo. Cada ciclo, el calor y las horas largas con carga completa desgastan un poco las celdas, así que la capacidad con carga completa baja despacio con los años. El porcentaje compara ambas. Una calibración deja que la batería vuelva a medir su carga completa, para que la cifra que ves coincida con la real.</translation>
+    </message>
+    <message>
+        <source>Capacity history:</source>
+        <extracomment>Caption of the table of capacities recorded when the battery was full</extracomment>
+        <translation>Historial de capacidad:</translation>
+    </message>
+    <message>
+        <source>Capacity history</source>
+        <extracomment>Accessible name of the table of recorded capacities</extracomment>
+        <translation>Historial de capacidad</translation>
+    </message>
+    <message>
+        <source>Ampra records the full charge capacity and the cycle count each time the battery is fully charged. The newest 100 records are listed.</source>
+        <extracomment>Text under the capacity history table</extracomment>
+        <translation>Ampra anota la capacidad con carga completa y el número de ciclos cada vez que la batería se carga del todo. Se muestran los 100 registros más recientes.</translation>
+    </message>
+</context>
+<context>
+    <name>AMPChargeVC</name>
+    <message>
+        <source>Power source:</source>
+        <extracomment>Caption of the row that tells whether the computer runs on its power adapter or on battery</extracomment>
+        <translation>Fuente de energía:</translation>
+    </message>
+    <message>
+        <source>Battery status:</source>
+        <extracomment>Caption of the row that tells whether the battery charges, is full or discharges</extracomment>
+        <translation>Estado de la batería:</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <extracomment>Caption of the row with the battery charge in percent</extracomment>
+        <translation>Carga:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <extracomment>Caption of the row with the time the battery lasts at the present use</extracomment>
+        <translation>Tiempo restante:</translation>
+    </message>
+    <message>
+        <source>chargevc_acpowersource_text</source>
+        <extracomment>Text to show when the computer is connected to power</extracomment>
+        <translation>Adaptador de corriente</translation>
+    </message>
+    <message>
+        <source>chargevc_charged_message</source>
+        <extracomment>Message to display when battery is charged</extracomment>
+        <translation>Carga completa</translation>
+    </message>
+    <message>
+        <source>chargevc_charging_message</source>
+        <extracomment>Message to display when battery is charging</extracomment>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>chargevc_batterypowersource_text</source>
+        <extracomment>Text to show when the computer is running on battery</extracomment>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>chargevc_discharging_message</source>
+        <extracomment>Message to display when battery is discharging</extracomment>
+        <translation>Descargando</translation>
+    </message>
+</context>
+<context>
+    <name>AMPHealthVC</name>
+    <message>
+        <source>Explain the lifespan</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about the battery lifespan</extracomment>
+        <translation>Explicar la vida útil</translation>
+    </message>
+    <message>
+        <source>What do the lifespan and the health word mean?</source>
+        <extracomment>Title of the help about the battery lifespan and health</extracomment>
+        <translation>¿Qué significan la vida útil y la palabra de estado?</translation>
+    </message>
+    <message>
+        <source>A lithium-ion battery ages with use and with time. Its maker states a lifespan as a number of charge cycles after which it still keeps about 80% of its design capacity. The health word in the ring comes from the battery itself, through the Linux power supply driver: GOOD means it performs as designed, FAIR that it works with a reduced capacity, POOR that it can no longer deliver proper power, CHECK that the battery reports a fault and should be examined by a repair service. Many batteries report no health at all; the ring then shows &quot;-&quot;.</source>
+        <extracomment>Help text about the battery lifespan and the health words, for a Linux laptop owner</extracomment>
+        <translation>Una batería de iones de litio envejece con el uso y con el tiempo. Su fabricante indica la vida útil como un número de ciclos de carga tras los cuales aún conserva alrededor del 80 % de su capacidad de diseño. La palabra del anillo viene de la propia batería, a través del controlador de la fuente de alimentación de Linux: BUENA significa que funciona como fue diseñada, REGULAR que funciona con capacidad reducida, MALA que ya no puede dar la energía adecuada, REVISAR que la batería informa de un fallo y conviene que la examine un servicio técnico. Muchas baterías no informan de su estado; entonces el anillo muestra «-».</translation>
+    </message>
+    <message>
+        <source>no_data_forHealthLifespan_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about lifespan</extracomment>
+        <translation>Ampra aún no tiene datos de vida útil de esta batería.</translation>
+    </message>
+    <message>
+        <source>Lifespan: your Macbook battery is designed to retain up to 80%% of its original capacity and up to %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>Vida útil: la batería de tu portátil está diseñada para conservar hasta el 80 % de su capacidad original durante hasta %1 ciclos de carga.</translation>
+    </message>
+    <message>
+        <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>La capacidad de tu batería está ahora en %1 y llevas %2 ciclos de carga.</translation>
+    </message>
+    <message>
+        <source>no_data_forHealthCycles_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about cycles</extracomment>
+        <translation>Ampra aún no tiene el número de ciclos ni la capacidad de esta batería.</translation>
+    </message>
+    <message>
+        <source>Currently we have no valid value to inform about the health of the installed power source.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown</extracomment>
+        <translation>La batería aún no ha informado de su estado.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; indicates that no information is given by the system regarding the battery health.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown of battery</extracomment>
+        <translation>«-» indica que el sistema no da información sobre el estado de la batería.</translation>
+    </message>
+    <message>
+        <source>&quot;POOR&quot; describe a power source that&apos;s not capable of providing proper power.</source>
+        <extracomment>Battery Heath ring explanation message for state poor</extracomment>
+        <translation>«MALA» describe una batería que ya no puede dar la energía adecuada.</translation>
+    </message>
+    <message>
+        <source>&quot;FAIR&quot; describe a functional power source with limited capacity.</source>
+        <extracomment>Battery Heath ring explanation message for state fair</extracomment>
+        <translation>«REGULAR» describe una batería que funciona, con capacidad reducida.</translation>
+    </message>
+    <message>
+        <source>&quot;GOOD&quot; indicates that the battery is healthy and performing well.</source>
+        <extracomment>Battery Heath ring explanation message for state good</extracomment>
+        <translation>«BUENA» indica que la batería está sana y funciona bien.</translation>
+    </message>
+    <message>
+        <source>&quot;CHECK&quot; indicates that the battery should be checked out by a licensed Mac repair service.</source>
+        <extracomment>Battery Heath ring explanation message for state check battery</extracomment>
+        <translation>«REVISAR» indica que la batería informa de un fallo y conviene que la revise un servicio técnico.</translation>
+    </message>
+</context>
+<context>
     <name>AMPPreferencesAboutVC</name>
     <message>
         <source>app_version</source>
@@ -369,6 +571,14 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
         <source>Calibration Done!!</source>
         <extracomment>Guide Message on state CalibrationDone.</extracomment>
         <translation>¡Calibración completada!</translation>
+    </message>
+</context>
+<context>
+    <name>DetailViewTexts</name>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Text to show when there is no data yet from the battery</extracomment>
+        <translation>Esperando a la batería…</translation>
     </message>
 </context>
 <context>
