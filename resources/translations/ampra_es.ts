@@ -34,7 +34,7 @@
     <message>
         <source>Cycles by design:</source>
         <extracomment>Caption of the number of charge cycles the battery is designed for</extracomment>
-        <translation>Ciclos</translation>
+        <translation>Ciclos según diseño:</translation>
     </message>
     <message>
         <source>What is a charge cycle?</source>

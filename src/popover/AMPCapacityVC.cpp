@@ -36,7 +36,8 @@ void AMPCapacityVC::viewDidLoad() {
         DetailViewTexts::apply(*text, helpTextAttributedStringWithValue(text->text()));
     for (QLabel* value : {_ui->cyclesDoneValue, _ui->cyclesByDesingValue,
                           _ui->originalCapacityValue, _ui->currentCapacityValue})
-        value->setText(DetailViewTexts::noDataText());
+        DetailViewTexts::apply(*value,
+                               basicValueAttributedStringWithValue(DetailViewTexts::noDataText()));
     _helpBlocks = std::make_unique<HelpBlocks>(*_ui->stackOfViews);
     _cyclesHelp =
         _helpBlocks->add(*_ui->cyclesHelpView, *_ui->cyclesView, *_ui->expandCyclesButton);

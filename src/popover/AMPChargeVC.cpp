@@ -35,7 +35,8 @@ void AMPChargeVC::viewDidLoad() {
         DetailViewTexts::apply(*caption, basicLabelAttributedStringWithValue(caption->text()));
     for (QLabel* value : {_ui->powerSourceValue, _ui->batteryStatusValue, _ui->chargeValue,
                           _ui->timeRemainingValue})
-        value->setText(DetailViewTexts::noDataText());
+        DetailViewTexts::apply(*value,
+                               basicValueAttributedStringWithValue(DetailViewTexts::noDataText()));
 }
 
 void AMPChargeVC::refreshContentWithData(const CalibrationData& data) {

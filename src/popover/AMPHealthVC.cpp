@@ -23,8 +23,9 @@ AMPHealthVC::AMPHealthVC(GlobalConfigurationProvider& configuration, QWidget* pa
 AMPHealthVC::~AMPHealthVC() = default;
 
 void AMPHealthVC::viewDidLoad() {
-    _ui->lifespanText->setText(DetailViewTexts::noDataText());
-    _ui->capacityText->setText(DetailViewTexts::noDataText());
+    for (QLabel* text : {_ui->lifespanText, _ui->capacityText})
+        DetailViewTexts::apply(*text,
+                               basicLabelAttributedStringWithValue(DetailViewTexts::noDataText()));
     DetailViewTexts::apply(*_ui->lifespanHelpTitle,
                            helpTitleAttributedStringWithValue(_ui->lifespanHelpTitle->text()));
     DetailViewTexts::apply(*_ui->lifespanHelpText,
