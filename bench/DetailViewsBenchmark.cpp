@@ -12,7 +12,6 @@
 #include "persistence/SettingsStore.h"
 #include "popover/AMPCapacityVC.h"
 
-#include <QApplication>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -58,14 +57,3 @@ void BM_OpenCapacityView(benchmark::State& state) {
 BENCHMARK(BM_OpenCapacityView)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
