@@ -40,8 +40,9 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
         _dateProvider);
     _statusBarC = std::make_unique<StatusBarC>(*_configuration, platform.statusItemHost(),
                                                platform.appearance());
-    _popover = std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement(),
-                                                   *_configuration, _dateProvider, *this, nullptr);
+    _popover =
+        std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement(),
+                                            *_configuration, _dateProvider, *this, &_detailViews);
     _batteryEvents = std::make_unique<BatteryEventsController>(
         *_statusBarC, *_popover, platform.notificationCenter(), _configuration->preferences());
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);

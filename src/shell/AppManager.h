@@ -7,6 +7,7 @@
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
 #include "popover/AMPSummaryMasterVCDelegate.h"
+#include "popover/DetailViewFactory.h"
 #include "statusbar/StatusBarCDelegate.h"
 
 #include <QObject>
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<AppPersistance> _applicationPersistance;
     std::unique_ptr<BatteryManager> _batteryManager;
     std::unique_ptr<StatusBarC> _statusBarC;
+    DetailViewFactory _detailViews;
     std::unique_ptr<PopoverController> _popover;
     std::unique_ptr<BatteryEventsController> _batteryEvents;
     std::unique_ptr<DisplaySettingsObserver> _displaySettings;

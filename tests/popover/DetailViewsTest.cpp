@@ -11,9 +11,12 @@
 #include "popover/AMPCapacityVC.h"
 #include "popover/AMPChargeVC.h"
 #include "popover/AMPHealthVC.h"
+#include "popover/AMPSummaryMasterVC.h"
 #include "popover/DetailViewFactory.h"
 #include "popover/ExpandCollapseButton.h"
+#include "popover/RingButton.h"
 #include "shell/Translations.h"
+#include "support/FakeDateProvider.h"
 #include "ui_AMPCapacityVC.h"
 #include "ui_AMPChargeVC.h"
 #include "ui_AMPHealthVC.h"
@@ -270,15 +273,36 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
     EXPECT_TRUE(AMPHealthVC::ringExplanation(BatteryHealthType::check).startsWith(u"\"CHECK\""_s));
 }
 
-TEST_F(DetailViewTest, FactoryMakesTheThreeViews) {
+// A ring clicked after a record has arrived opens its view filled from that record.
+TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
     DetailViewFactory factory;
+    FakeDateProvider clock;
+    AMPSummaryMasterVC summary(configuration, clock, &factory);
+    battery.cycleCount = 312;
+    battery.designCapacity = 5000;
+    battery.currectCapacity = 4600;
+    battery.currentChargePercentage = 57;
+    summary.refreshContentWithData(record());
     using Tab = AMPDetailViewFactory::Tab;
-    std::unique_ptr<QWidget> charge(factory.createDetailView(Tab::charge, configuration));
-    std::unique_ptr<QWidget> capacity(factory.createDetailView(Tab::capacity, configuration));
-    std::unique_ptr<QWidget> health(factory.createDetailView(Tab::health, configuration));
-    EXPECT_TRUE(dynamic_cast<AMPChargeVC*>(charge.get()));
-    EXPECT_TRUE(dynamic_cast<AMPCapacityVC*>(capacity.get()));
-    EXPECT_TRUE(dynamic_cast<AMPHealthVC*>(health.get()));
+
+    QTest::mouseClick(summary.ringButton(Tab::charge), Qt::LeftButton);
+    auto* charge = dynamic_cast<AMPChargeVC*>(summary.controllerOnDisplay());
+    ASSERT_TRUE(charge);
+    EXPECT_EQ(charge->ui().chargeValue->text(), u"57%"_s);
+
+    QTest::mouseClick(summary.ringButton(Tab::capacity), Qt::LeftButton);
+    auto* capacity = dynamic_cast<AMPCapacityVC*>(summary.controllerOnDisplay());
+    ASSERT_TRUE(capacity);
+    EXPECT_EQ(capacity->ui().cyclesDoneValue->text(), u"312"_s);
+    EXPECT_EQ(capacity->ui().currentCapacityValue->text(), u"4600 (92%)"_s);
+
+    QTest::mouseClick(summary.ringButton(Tab::health), Qt::LeftButton);
+    auto* health = dynamic_cast<AMPHealthVC*>(summary.controllerOnDisplay());
+    ASSERT_TRUE(health);
+    EXPECT_NE(health->ui().capacityText->text(), u"no_data_text"_s);
+
+    QTest::mouseClick(summary.ringButton(Tab::calibration), Qt::LeftButton);
+    EXPECT_EQ(summary.controllerOnDisplay(), nullptr);
 }
 
 } // namespace
