@@ -708,6 +708,16 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Open Ampra</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens Ampra&apos;s window, as a click on the icon does</extracomment>
+        <translation>Ampra öffnen</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens the preferences window</extracomment>
+        <translation>Einstellungen …</translation>
+    </message>
 </context>
 <context>
     <name>UpdateAlert</name>

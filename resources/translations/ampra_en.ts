@@ -708,6 +708,16 @@ Ampra shows its readings once a battery is present.</translation>
         <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Open Ampra</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens Ampra&apos;s window, as a click on the icon does</extracomment>
+        <translation>Open Ampra</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens the preferences window</extracomment>
+        <translation>Preferences…</translation>
+    </message>
 </context>
 <context>
     <name>UpdateAlert</name>

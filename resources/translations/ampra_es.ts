@@ -708,6 +708,16 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
         <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Open Ampra</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens Ampra&apos;s window, as a click on the icon does</extracomment>
+        <translation>Abrir Ampra</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens the preferences window</extracomment>
+        <translation>Preferencias…</translation>
+    </message>
 </context>
 <context>
     <name>UpdateAlert</name>

@@ -53,6 +53,7 @@ void AmpraPreferences::registerDefaults() {
         {kShowTime, true},
         {kShowPercentage, true},
         {kUseColoredStatusBarIcon, true},
+        {kPanelAppearance, QStringLiteral("automatic")},
     });
     _store.synchronize();
 }

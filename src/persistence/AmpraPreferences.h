@@ -26,6 +26,8 @@ public:
     inline static const QString kShowTime = "ShowTime";
     inline static const QString kShowPercentage = "ShowPercentage";
     inline static const QString kUseColoredStatusBarIcon = "UseColoredStatusBarIcon";
+    // "automatic", or "light" or "dark" for a panel whose colour Ampra cannot tell.
+    inline static const QString kPanelAppearance = QStringLiteral("PanelAppearance");
 
     explicit AmpraPreferences(SettingsStore& store);
 

@@ -88,6 +88,11 @@ void AppManager::viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC&) 
     _popover->close();
 }
 
+// The status item's menu reaches the same window as the popover's settings menu.
+void AppManager::statusBarControllerRequestForPreferencesWindow(StatusBarC&) {
+    appWindows->showPreferencesWindow();
+}
+
 void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
     appWindows->showTutorialWindow();
 }

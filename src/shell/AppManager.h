@@ -51,6 +51,7 @@ public:
     const std::optional<CalibrationData>& lastReceivedData() const;
 
     void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;
+    void statusBarControllerRequestForPreferencesWindow(StatusBarC& controller) override;
     void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) override;
     void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;

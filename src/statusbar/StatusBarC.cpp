@@ -27,6 +27,10 @@ StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHos
         [this](const StatusItemClick& click, Qt::KeyboardModifiers modifiers) {
             toolbarClick(click, modifiers);
         });
+    _statusItem->setPreferencesHandler([this] {
+        if (delegate)
+            delegate->statusBarControllerRequestForPreferencesWindow(*this);
+    });
     connect(&_appearance, &AppearanceProvider::interfaceStyleChanged, this, [this] {
         if (_shownData)
             refreshContentWithData(*_shownData);
@@ -35,8 +39,10 @@ StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHos
 
 // The item belongs to the platform, which outlives this controller.
 StatusBarC::~StatusBarC() {
-    if (_statusItem)
-        _statusItem->setClickHandler({});
+    if (!_statusItem)
+        return;
+    _statusItem->setClickHandler({});
+    _statusItem->setPreferencesHandler({});
 }
 
 void StatusBarC::setState(bool highlighted) {
@@ -82,10 +88,10 @@ StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
         text = QStringLiteral("A"); // the item must always show something
     if (!text.isEmpty())
         content.title = text;
-    if (showIcon) {
+    if (showIcon)
         content.icon = buttonImageWithData(data.batteryData(), lightStyle);
-        content.isTemplate = !lightStyle;
-    }
+    // A title drawn alone follows the panel's colours as the icon does.
+    content.isTemplate = !lightStyle;
     return content;
 }
 

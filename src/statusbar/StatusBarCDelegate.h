@@ -14,4 +14,6 @@ public:
     // The user clicked the status item.
     virtual void statusBarControllerRequest(StatusBarC& controller,
                                             const StatusItemClick& click) = 0;
+    // The user chose Preferences… in the status item's menu.
+    virtual void statusBarControllerRequestForPreferencesWindow(StatusBarC& controller) = 0;
 };

@@ -20,12 +20,14 @@ public:
     using ClickHandler =
         std::function<void(const StatusItemClick& click, Qt::KeyboardModifiers modifiers)>;
     using QuitHandler = std::function<void()>;
+    using PreferencesHandler = std::function<void()>;
 
     virtual ~StatusItemHost() = default;
 
     // Replaces image and title wholesale. Without a drawer the item shows its title alone; with an
-    // empty title, the image alone. A template image is one the panel may tint. `drawnFrom` names
-    // everything the drawer's image depends on: the host draws again only when it changes.
+    // empty title, the image alone. Template content is drawn for a dark panel, which may tint it;
+    // a title drawn alone is then white. `drawnFrom` names everything the drawer's image depends
+    // on: the host draws again only when it changes.
     virtual void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
                             const QString& title, bool isTemplate) = 0;
     virtual void setHighlighted(bool highlighted) = 0;
@@ -33,4 +35,6 @@ public:
     virtual void setClickHandler(ClickHandler handler) = 0;
     // Called when the user picks Quit in the item's menu.
     virtual void setQuitHandler(QuitHandler handler) = 0;
+    // Called when the user picks Preferences… in the item's menu.
+    virtual void setPreferencesHandler(PreferencesHandler handler) = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/linux/TrayStatusItemHost.h"
 
 #include "StatusNotifierItemProxy.h"
+#include "platform/linux/DBusMenuLayoutItem.h"
 #include "platform/linux/StatusNotifierToolTip.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr const char* kItem = "org.kde.StatusNotifierItem";
+constexpr const char* kMenu = "com.canonical.dbusmenu";
 constexpr QRgb kRed = 0xffff0000;
 
 std::unique_ptr<DBusMock> startWatcher() {
@@ -62,9 +64,9 @@ public:
     }
     ~Panel() override { QDBusConnection::disconnectFromBus("panel"); }
 
-    QDBusMessage call(const QString& interface, const QString& method, const QVariantList& args) {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            _service, TrayStatusItemHost::kItemPath, interface, method);
+    QDBusMessage call(const QString& interface, const QString& method, const QVariantList& args,
+                      const QString& path = TrayStatusItemHost::kItemPath) {
+        QDBusMessage message = QDBusMessage::createMethodCall(_service, path, interface, method);
         message.setArguments(args);
         // Asynchronous: the item answers from this very thread's event loop.
         QDBusPendingCallWatcher pending(_bus.asyncCall(message));
@@ -111,7 +113,7 @@ TEST(TrayStatusItemHostTest, PublishesItsPropertiesAndAnswersThePanel) {
                                                            {"XAyatanaLabelGuide", "100% (10:00)"}};
     for (const auto& [name, value] : properties)
         EXPECT_EQ(panel.property(name), value) << name;
-    EXPECT_EQ(panel.property("Menu").value<QDBusObjectPath>().path(), "/NO_DBUSMENU");
+    EXPECT_EQ(panel.property("Menu").value<QDBusObjectPath>().path(), "/StatusNotifierMenu");
     const auto tip = qdbus_cast<StatusNotifierToolTip>(panel.property("ToolTip"));
     EXPECT_EQ(tip.title + ": " + tip.text, "Ampra: 85% (2:05)");
 
@@ -143,13 +145,82 @@ TEST(TrayStatusItemHostTest, PublishesItsPropertiesAndAnswersThePanel) {
 
     EXPECT_EQ(panel.call(kItem, "Activate", {640, 12}).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(clicks, QList<QPoint>{QPoint(640, 12)});
+    // A host without DBusMenu asks the item to show its menu itself.
     panel.call(kItem, "ContextMenu", {600, 10});
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_TRUE(menu && menu->actions().size() == 1);
-    EXPECT_EQ(menu->actions().first()->text(), "Quit");
-    menu->actions().first()->trigger();
+    ASSERT_TRUE(menu && menu->actions().size() == 4);
+    EXPECT_EQ(menu->actions().last()->text(), "Quit");
+    menu->actions().last()->trigger();
     menu->close();
     EXPECT_EQ(quits, 1);
+}
+
+TEST(TrayStatusItemHostTest, ExportsItsMenuOverDBusMenu) {
+    const auto watcher = startWatcher();
+    TrayStatusItemHost host;
+    QStringList chosen;
+    host.setClickHandler([&](const StatusItemClick&, Qt::KeyboardModifiers) { chosen << "open"; });
+    host.setPreferencesHandler([&] { chosen << "preferences"; });
+    host.setQuitHandler([&] { chosen << "quit"; });
+    ASSERT_TRUE(watcher && registered(*watcher, host));
+    Panel panel(host);
+
+    const QDBusMessage layoutReply =
+        panel.call(kMenu, "GetLayout", {0, -1, QStringList()}, TrayStatusItemHost::kMenuPath);
+    ASSERT_EQ(layoutReply.type(), QDBusMessage::ReplyMessage)
+        << layoutReply.errorMessage().toStdString();
+    const auto layout = qdbus_cast<DBusMenuLayoutItem>(layoutReply.arguments().value(1));
+    EXPECT_EQ(layout.id, 0);
+    EXPECT_EQ(layout.properties.value("children-display"), "submenu");
+    QStringList items;
+    for (const DBusMenuLayoutItem& item : layout.children)
+        items << item.properties.value("label", item.properties.value("type")).toString();
+    EXPECT_EQ(items, (QStringList{"Open Ampra", "Preferences…", "separator", "Quit"}));
+
+    const QVariant noData = QVariant::fromValue(QDBusVariant(QString()));
+    for (const DBusMenuLayoutItem& item : layout.children)
+        EXPECT_EQ(panel
+                      .call(kMenu, "Event", {item.id, "clicked", noData, 0u},
+                            TrayStatusItemHost::kMenuPath)
+                      .type(),
+                  QDBusMessage::ReplyMessage);
+    EXPECT_EQ(chosen, (QStringList{"open", "preferences", "quit"}));
+    // Hovering chooses nothing; an item that does not exist is an error.
+    panel.call(kMenu, "Event", {1, "hovered", noData, 0u}, TrayStatusItemHost::kMenuPath);
+    EXPECT_EQ(chosen.size(), 3);
+    EXPECT_EQ(panel.call(kMenu, "Event", {99, "clicked", noData, 0u}, TrayStatusItemHost::kMenuPath)
+                  .type(),
+              QDBusMessage::ErrorMessage);
+}
+
+// Panels that show labels draw XAyatanaLabel beside the icon: a title already drawn as the icon
+// is not shown twice.
+TEST(TrayStatusItemHostTest, PublishesTheLabelOnlyBesideAnImage) {
+    const auto watcher = startWatcher();
+    TrayStatusItemHost host;
+    ASSERT_TRUE(watcher && registered(*watcher, host));
+    Panel panel(host);
+    show(host, "85% (2:05)");
+    EXPECT_EQ(panel.property("XAyatanaLabel"), "85% (2:05)");
+    host.setContent(nullptr, {}, "85% (2:05)", false);
+    EXPECT_EQ(panel.property("XAyatanaLabel"), "");
+    const auto tip = qdbus_cast<StatusNotifierToolTip>(panel.property("ToolTip"));
+    EXPECT_EQ(tip.text, "85% (2:05)");
+    ASSERT_TRUE(waitFor([&] { return panel.labels.size() == 2; }));
+    EXPECT_EQ(panel.labels, (QStringList{"85% (2:05)", ""}));
+    // The title drawn alone is white on a dark panel only.
+    const auto whitePixels = [&host] {
+        const StatusNotifierPixmap& pixmap = host.pixmaps().last();
+        int count = 0;
+        for (int y = 0; y < pixmap.height; ++y)
+            for (int x = 0; x < pixmap.width; ++x)
+                count += pixelAt(pixmap, x, y) == 0xffffffff;
+        return count;
+    };
+    host.setContent(nullptr, {}, "A", false);
+    EXPECT_EQ(whitePixels(), 0);
+    host.setContent(nullptr, {}, "A", true);
+    EXPECT_GT(whitePixels(), 0);
 }
 
 TEST(TrayStatusItemHostTest, DrawsAgainOnlyWhenWhatTheIconIsDrawnFromChanges) {

@@ -31,6 +31,7 @@ class MockDelegate : public StatusBarCDelegate {
 public:
     MOCK_METHOD(void, statusBarControllerRequest, (StatusBarC&, const StatusItemClick&),
                 (override));
+    MOCK_METHOD(void, statusBarControllerRequestForPreferencesWindow, (StatusBarC&), (override));
 };
 
 class StatusBarCTest : public testing::Test {
@@ -159,16 +160,19 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
     }
 }
 
-TEST_F(StatusBarCTest, ClicksReachTheDelegateExceptControlClicks) {
+TEST_F(StatusBarCTest, ClicksAndTheMenuReachTheDelegateExceptControlClicks) {
     MockDelegate delegate;
     controller.delegate = &delegate;
     // The click's place goes with it, so that the popover can open there.
     const StatusItemClick click{QPoint(10, 10), QRect(0, 0, 22, 22)};
     EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller), click)).Times(1);
+    EXPECT_CALL(delegate, statusBarControllerRequestForPreferencesWindow(testing::Ref(controller)))
+        .Times(1);
     host.click(click, Qt::ControlModifier);
     EXPECT_FALSE(host.highlighted);
     host.click(click, Qt::NoModifier);
     EXPECT_TRUE(host.highlighted);
+    host.preferences();
 }
 
 TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {

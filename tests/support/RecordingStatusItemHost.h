@@ -16,6 +16,7 @@ public:
     int contentUpdates = 0;
     ClickHandler click;
     QuitHandler quit;
+    PreferencesHandler preferences;
 
     void setContent(const ImageDrawer& drawImage, const QByteArray& source, const QString& text,
                     bool templateImage) override {
@@ -28,4 +29,7 @@ public:
     void setHighlighted(bool value) override { highlighted = value; }
     void setClickHandler(ClickHandler handler) override { click = std::move(handler); }
     void setQuitHandler(QuitHandler handler) override { quit = std::move(handler); }
+    void setPreferencesHandler(PreferencesHandler handler) override {
+        preferences = std::move(handler);
+    }
 };

@@ -3,8 +3,10 @@
 
 #include "BackgroundPortalLoginItem.h"
 
+#include "BackgroundPortalProxy.h"
+#include "PortalRequestProxy.h"
+
 #include <QCoreApplication>
-#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QFile>
 #include <log4cplus/logger.h>
@@ -24,12 +26,11 @@ bool BackgroundPortalLoginItem::isSandboxed() {
 
 BackgroundPortalLoginItem::BackgroundPortalLoginItem(QDBusConnection bus, QObject* parent)
     : QObject(parent)
-    , _bus(std::move(bus)) {}
+    , _bus(std::move(bus))
+    , _portal(new BackgroundPortalProxy(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                        _bus, this)) {}
 
 bool BackgroundPortalLoginItem::setLoginItemEnabled(bool enabled) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(kService), QString::fromLatin1(kPath), QString::fromLatin1(kInterface),
-        QStringLiteral("RequestBackground"));
     QVariantMap options{
         //: Why Ampra asks to run in the background, shown by the desktop's permission dialog
         {QStringLiteral("reason"), tr("Ampra watches the battery and reminds you of calibration "
@@ -42,18 +43,25 @@ bool BackgroundPortalLoginItem::setLoginItemEnabled(bool enabled) {
     const QString token = QStringLiteral("ampra%1").arg(++_requests);
     options.insert(QStringLiteral("handle_token"), token);
     const QString sender = _bus.baseService().mid(1).replace(u'.', u'_');
-    _bus.connect(QString::fromLatin1(kService),
-                 QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token),
-                 QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"), this,
-                 SLOT(response(uint, QVariantMap)));
-    call << QString() << options;
-    auto* pending = new QDBusPendingCallWatcher(_bus.asyncCall(call), this);
+    auto* request = new PortalRequestProxy(
+        QString::fromLatin1(kService),
+        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token), _bus,
+        this);
+    connect(request, &PortalRequestProxy::Response, this,
+            [this, request](uint code, const QVariantMap& results) {
+                request->deleteLater();
+                response(code, results);
+            });
+    auto* pending =
+        new QDBusPendingCallWatcher(_portal->RequestBackground(QString(), options), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [](QDBusPendingCallWatcher* finished) {
+            [request](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
-                if (finished->isError())
-                    LOG4CPLUS_WARN(logger(), "The Background portal refused: "
-                                                 << finished->error().message().toStdString());
+                if (!finished->isError())
+                    return;
+                request->deleteLater();
+                LOG4CPLUS_WARN(logger(), "The Background portal refused: "
+                                             << finished->error().message().toStdString());
             });
     return true;
 }

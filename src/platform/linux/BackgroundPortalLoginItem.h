@@ -8,6 +8,8 @@
 #include <QDBusConnection>
 #include <QObject>
 
+class BackgroundPortalProxy;
+
 // Inside a Flatpak sandbox the autostart folder is not the desktop's: the Background portal
 // asks the desktop to start Ampra at login. Its answer comes later and is only logged.
 class BackgroundPortalLoginItem : public QObject, public LoginItem {
@@ -26,10 +28,10 @@ public:
 
     bool setLoginItemEnabled(bool enabled) override;
 
-private slots:
+private:
     void response(uint code, const QVariantMap& results);
 
-private:
     QDBusConnection _bus;
+    BackgroundPortalProxy* _portal;
     int _requests = 0;
 };

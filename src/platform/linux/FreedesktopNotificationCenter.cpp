@@ -3,7 +3,8 @@
 
 #include "FreedesktopNotificationCenter.h"
 
-#include <QDBusMessage>
+#include "NotificationsProxy.h"
+
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
@@ -25,13 +26,12 @@ constexpr int kDefaultTimeout = -1;
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnection& bus,
                                                              QObject* parent)
     : QObject(parent)
-    , _bus(std::move(bus)) {
-    const QString service = QString::fromLatin1(kService);
-    const QString path = QString::fromLatin1(kPath);
-    _bus.connect(service, path, service, QStringLiteral("ActionInvoked"), this,
-                 SLOT(actionInvoked(uint, QString)));
-    _bus.connect(service, path, service, QStringLiteral("NotificationClosed"), this,
-                 SLOT(notificationClosed(uint)));
+    , _server(new NotificationsProxy(QString::fromLatin1(kService), QString::fromLatin1(kPath), bus,
+                                     this)) {
+    connect(_server, &NotificationsProxy::ActionInvoked, this,
+            &FreedesktopNotificationCenter::actionInvoked);
+    connect(_server, &NotificationsProxy::NotificationClosed, this,
+            [this](uint id, uint) { notificationClosed(id); });
 }
 
 void FreedesktopNotificationCenter::deliver(const QString& title, const QString& subtitle,
@@ -70,10 +70,7 @@ void FreedesktopNotificationCenter::askCapabilities() {
     if (_asking)
         return;
     _asking = true;
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
-                                       QString::fromLatin1(kService), "GetCapabilities");
-    auto* pending = new QDBusPendingCallWatcher(_bus.asyncCall(call), this);
+    auto* pending = new QDBusPendingCallWatcher(_server->GetCapabilities(), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
@@ -92,22 +89,21 @@ void FreedesktopNotificationCenter::askCapabilities() {
 }
 
 void FreedesktopNotificationCenter::send(const Notice& notice) {
-    QVariantMap hints{{"desktop-entry", QString::fromLatin1(kApplicationIcon)}};
+    QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(kApplicationIcon)}};
     if (notice.critical)
-        hints.insert("urgency", QVariant::fromValue(kCriticalUrgency));
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
-                                       QString::fromLatin1(kService), "Notify");
+        hints.insert(QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency));
     // "default" is a click on the notification; the second key makes a button of it as well.
     const bool withAction = _actions && notice.action;
     const QStringList actions = withAction
                                     ? QStringList{QStringLiteral("default"), notice.actionTitle,
                                                   QStringLiteral("action"), notice.actionTitle}
                                     : QStringList();
-    call << QString::fromLatin1(kApplicationName) << 0u << QString::fromLatin1(kApplicationIcon)
-         << notice.title << (*_bodyMarkup ? notice.subtitle.toHtmlEscaped() : notice.subtitle)
-         << actions << hints << kDefaultTimeout;
-    auto* pending = new QDBusPendingCallWatcher(_bus.asyncCall(call), this);
+    auto* pending = new QDBusPendingCallWatcher(
+        _server->Notify(QString::fromLatin1(kApplicationName), 0u,
+                        QString::fromLatin1(kApplicationIcon), notice.title,
+                        *_bodyMarkup ? notice.subtitle.toHtmlEscaped() : notice.subtitle, actions,
+                        hints, kDefaultTimeout),
+        this);
     connect(
         pending, &QDBusPendingCallWatcher::finished, this,
         [this, action = withAction ? notice.action : nullptr](QDBusPendingCallWatcher* finished) {

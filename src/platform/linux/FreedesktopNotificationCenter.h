@@ -11,6 +11,7 @@
 #include <QObject>
 #include <optional>
 
+class NotificationsProxy;
 class QDBusError;
 
 // User notifications through org.freedesktop.Notifications on the session bus. The server's
@@ -32,11 +33,10 @@ public:
     void deliverWithAction(const QString& title, const QString& subtitle,
                            const QString& actionTitle, std::function<void()> action) override;
 
-private slots:
+private:
     void actionInvoked(uint id, const QString& actionKey);
     void notificationClosed(uint id);
 
-private:
     struct Notice {
         QString title;
         QString subtitle;
@@ -51,7 +51,7 @@ private:
     void send(const Notice& notice);
     void serverFailed(const QDBusError& error);
 
-    QDBusConnection _bus;
+    NotificationsProxy* _server;
     // Unknown until the server has answered; asked again after a failure, as a server may come.
     std::optional<bool> _bodyMarkup;
     bool _actions = false;

@@ -9,15 +9,18 @@
 #include "LinuxBatteryDataProviderFactory.h"
 #include "LinuxSystemProfile.h"
 #include "LogindPowerEvents.h"
+#include "PanelAppearance.h"
 #include "SysfsRoot.h"
 #include "TrayStatusItemHost.h"
 #include "WaylandPopupPlacement.h"
 #include "X11PopupPlacement.h"
 #include "XdgAutostartLoginItem.h"
 #include "XdgEmailSharingService.h"
+#include "persistence/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 namespace {
 
@@ -34,7 +37,11 @@ LinuxPlatformServices::LinuxPlatformServices()
     : _powerEvents(std::make_unique<LogindPowerEvents>())
     , _statusItemHost(std::make_unique<TrayStatusItemHost>())
     , _notificationCenter(std::make_unique<FreedesktopNotificationCenter>())
-    , _appearance(std::make_unique<DesktopAppearance>())
+    , _desktopAppearance(std::make_unique<DesktopAppearance>())
+    , _appearance(std::make_unique<PanelAppearance>(
+          SettingsStore::standard(), *_desktopAppearance,
+          qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)))
     , _loginItem(createLoginItem())
     , _systemProfile(std::make_unique<LinuxSystemProfile>(SysfsRoot::powerSupplyFolder())) {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))

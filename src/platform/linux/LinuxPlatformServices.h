@@ -11,6 +11,7 @@ class DesktopAppearance;
 class FreedesktopNotificationCenter;
 class LinuxSystemProfile;
 class LogindPowerEvents;
+class PanelAppearance;
 class PopupPlacement;
 class TrayStatusItemHost;
 
@@ -35,7 +36,8 @@ private:
     std::unique_ptr<LogindPowerEvents> _powerEvents;
     std::unique_ptr<TrayStatusItemHost> _statusItemHost;
     std::unique_ptr<FreedesktopNotificationCenter> _notificationCenter;
-    std::unique_ptr<DesktopAppearance> _appearance;
+    std::unique_ptr<DesktopAppearance> _desktopAppearance;
+    std::unique_ptr<PanelAppearance> _appearance;
     std::unique_ptr<LoginItem> _loginItem;
     std::unique_ptr<LinuxSystemProfile> _systemProfile;
     std::unique_ptr<PopupPlacement> _popupPlacement;

@@ -34,17 +34,17 @@ StatusNotifierToolTip StatusNotifierItem::ToolTip() const {
     return {QString(), {}, Title(), _host->title()};
 }
 
-// Without a DBusMenu the panel calls ContextMenu, which pops up the host's own menu.
+// A primary click opens Ampra's window; the menu is the secondary click's.
 bool StatusNotifierItem::ItemIsMenu() const {
     return false;
 }
 
 QDBusObjectPath StatusNotifierItem::Menu() const {
-    return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU"));
+    return QDBusObjectPath(QString::fromLatin1(TrayStatusItemHost::kMenuPath));
 }
 
 QString StatusNotifierItem::XAyatanaLabel() const {
-    return _host->title();
+    return _host->label();
 }
 
 QString StatusNotifierItem::XAyatanaLabelGuide() const {

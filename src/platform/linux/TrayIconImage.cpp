@@ -13,7 +13,11 @@ namespace {
 // Smallest text size still worth drawing; a longer title is cut rather than made unreadable.
 constexpr qreal kMinimumTextPixels = 7;
 
-void drawTitle(QPainter& painter, const QString& title, int pixels) {
+// The icon's outline colours, so that text and icon read alike on either panel.
+const QColor kDarkPanelText = Qt::white;
+const QColor kLightPanelText = QColor::fromRgbF(0.22f, 0.243f, 0.263f, 1.0f);
+
+void drawTitle(QPainter& painter, const QString& title, bool darkPanel, int pixels) {
     QFont font = QGuiApplication::font();
     qreal size = pixels * 0.75;
     font.setPixelSize(qRound(size));
@@ -22,14 +26,14 @@ void drawTitle(QPainter& painter, const QString& title, int pixels) {
         font.setPixelSize(qRound(size));
     }
     painter.setFont(font);
-    painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
+    painter.setPen(darkPanel ? kDarkPanelText : kLightPanelText);
     painter.drawText(QRect(0, 0, pixels, pixels), Qt::AlignCenter, title);
 }
 
 } // namespace
 
 QImage TrayIconImage::render(const StatusItemHost::ImageDrawer& drawImage, const QString& title,
-                             bool highlighted, int pixels) {
+                             bool darkPanel, bool highlighted, int pixels) {
     QImage square(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     square.fill(Qt::transparent);
     QPainter painter(&square);
@@ -50,7 +54,7 @@ QImage TrayIconImage::render(const StatusItemHost::ImageDrawer& drawImage, const
         painter.drawImage(QPoint((pixels - image.width()) / 2, (pixels - image.height()) / 2),
                           image);
     } else if (!title.isEmpty()) {
-        drawTitle(painter, title, pixels);
+        drawTitle(painter, title, darkPanel, pixels);
     }
     return square;
 }

@@ -9,9 +9,10 @@
 #include <QString>
 
 // The square picture a tray shows for one size: the drawn image centred, or the title alone
-// when there is no image, over a highlight backdrop while the item is highlighted.
+// when there is no image (white for a dark panel), over a highlight backdrop while the item is
+// highlighted.
 class TrayIconImage {
 public:
     static QImage render(const StatusItemHost::ImageDrawer& drawImage, const QString& title,
-                         bool highlighted, int pixels);
+                         bool darkPanel, bool highlighted, int pixels);
 };

@@ -4,6 +4,7 @@
 #include "TrayStatusItemHost.h"
 
 #include "StatusNotifierItem.h"
+#include "StatusNotifierMenu.h"
 #include "TrayIconImage.h"
 
 #include <QCoreApplication>
@@ -40,16 +41,17 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
                        .arg(QCoreApplication::applicationPid())
                        .arg(nextInstance()))
     , _item(new StatusNotifierItem(this))
-    , _menu(std::make_unique<QMenu>()) {
+    , _menu(std::make_unique<QMenu>())
+    , _menuExport(new StatusNotifierMenu(*_menu, this)) {
     qDBusRegisterMetaType<StatusNotifierPixmap>();
     qDBusRegisterMetaType<StatusNotifierPixmapList>();
     qDBusRegisterMetaType<StatusNotifierToolTip>();
-
-    //: Item of the tray icon's menu that ends Ampra
-    connect(_menu->addAction(tr("Quit")), &QAction::triggered, this, [this] {
-        if (_quitHandler)
-            _quitHandler();
-    });
+    qDBusRegisterMetaType<DBusMenuLayoutItem>();
+    qDBusRegisterMetaType<DBusMenuItem>();
+    qDBusRegisterMetaType<DBusMenuItemList>();
+    qDBusRegisterMetaType<DBusMenuEvent>();
+    qDBusRegisterMetaType<DBusMenuEventList>();
+    buildMenu();
 
     if (!_bus.isConnected()) {
         LOG4CPLUS_WARN(logger(), "No session bus: the status item goes to the XEmbed tray");
@@ -57,6 +59,7 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
         return;
     }
     _published = _bus.registerObject(kItemPath, _item, QDBusConnection::ExportAdaptors) &&
+                 _bus.registerObject(kMenuPath, _menuExport, QDBusConnection::ExportAdaptors) &&
                  _bus.registerService(_serviceName);
     if (!_published) {
         LOG4CPLUS_WARN(logger(), "Cannot publish the status item as "
@@ -83,6 +86,7 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
 TrayStatusItemHost::~TrayStatusItemHost() {
     if (_published) {
         _bus.unregisterService(_serviceName);
+        _bus.unregisterObject(kMenuPath);
         _bus.unregisterObject(kItemPath);
     }
 }
@@ -94,17 +98,24 @@ void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QByteArr
     const QByteArray iconSource = drawImage ? "image " + drawnFrom : "title " + title.toUtf8();
     const bool changedIcon = iconSource != _iconSource || isTemplate != _isTemplate;
     const bool changedTitle = title != _title;
+    const QString oldLabel = label();
     _drawImage = drawImage;
     _iconSource = iconSource;
     _title = title;
     _isTemplate = isTemplate;
     if (changedIcon)
         iconChanged();
+    if (label() != oldLabel)
+        emit _item->XAyatanaNewLabel(label(), QString::fromLatin1(kLabelGuide));
     if (changedTitle) {
-        emit _item->XAyatanaNewLabel(_title, QString::fromLatin1(kLabelGuide));
         emit _item->NewToolTip();
         updateFallbackToolTip();
     }
+}
+
+// A title drawn into the icon is not shown a second time beside it.
+QString TrayStatusItemHost::label() const {
+    return _drawImage ? _title : QString();
 }
 
 void TrayStatusItemHost::setHighlighted(bool highlighted) {
@@ -129,6 +140,29 @@ void TrayStatusItemHost::setClickHandler(ClickHandler handler) {
 
 void TrayStatusItemHost::setQuitHandler(QuitHandler handler) {
     _quitHandler = std::move(handler);
+}
+
+void TrayStatusItemHost::setPreferencesHandler(PreferencesHandler handler) {
+    _preferencesHandler = std::move(handler);
+}
+
+// The panel shows this menu over DBusMenu; the XEmbed tray pops it up itself.
+void TrayStatusItemHost::buildMenu() {
+    //: Item of the tray icon's menu that opens Ampra's window, as a click on the icon does
+    connect(_menu->addAction(tr("Open Ampra")), &QAction::triggered, this, [this] {
+        activate({QCursor::pos(), QRect()});
+    });
+    //: Item of the tray icon's menu that opens the preferences window
+    connect(_menu->addAction(tr("Preferences…")), &QAction::triggered, this, [this] {
+        if (_preferencesHandler)
+            _preferencesHandler();
+    });
+    _menu->addSeparator();
+    //: Item of the tray icon's menu that ends Ampra
+    connect(_menu->addAction(tr("Quit")), &QAction::triggered, this, [this] {
+        if (_quitHandler)
+            _quitHandler();
+    });
 }
 
 void TrayStatusItemHost::activate(const StatusItemClick& click) {
@@ -204,7 +238,7 @@ QList<QImage> TrayStatusItemHost::images() const {
     QList<QImage> images;
     if (_drawImage || !_title.isEmpty())
         for (int pixels : kIconSizes)
-            images << TrayIconImage::render(_drawImage, _title, _highlighted, pixels);
+            images << TrayIconImage::render(_drawImage, _title, _isTemplate, _highlighted, pixels);
     return images;
 }
 

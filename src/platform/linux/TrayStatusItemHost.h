@@ -15,6 +15,7 @@ class QDBusError;
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItem;
+class StatusNotifierMenu;
 
 // The status item on a Linux desktop: Ampra's own StatusNotifierItem on the session bus,
 // registered with the panel's StatusNotifierWatcher, and registered again whenever a watcher
@@ -27,6 +28,7 @@ public:
     static constexpr const char* kWatcherService = "org.kde.StatusNotifierWatcher";
     static constexpr const char* kWatcherPath = "/StatusNotifierWatcher";
     static constexpr const char* kItemPath = "/StatusNotifierItem";
+    static constexpr const char* kMenuPath = "/StatusNotifierMenu";
     // Panels that show the label reserve the width of this text.
     static constexpr const char* kLabelGuide = "100% (10:00)";
     // Sizes the panels ask for, from 16-pixel panels to 64-pixel HiDPI ones.
@@ -41,10 +43,13 @@ public:
     void setHighlighted(bool highlighted) override;
     void setClickHandler(ClickHandler handler) override;
     void setQuitHandler(QuitHandler handler) override;
+    void setPreferencesHandler(PreferencesHandler handler) override;
 
     // The bus name under which the item is registered with the watcher.
     QString serviceName() const { return _serviceName; }
     QString title() const { return _title; }
+    // The text panels that show labels put beside the icon.
+    QString label() const;
     // Drawn when first asked for after a change.
     const StatusNotifierPixmapList& pixmaps() const;
 
@@ -53,6 +58,7 @@ public:
     void showContextMenu(const QPoint& screenPosition);
 
 private:
+    void buildMenu();
     void registerWithWatcher();
     void watcherFailed(const QDBusError& error);
     void showFallback();
@@ -66,6 +72,7 @@ private:
     bool _published = false;
     StatusNotifierItem* _item;
     std::unique_ptr<QMenu> _menu;
+    StatusNotifierMenu* _menuExport;
     std::unique_ptr<QSystemTrayIcon> _fallback;
     bool _noTrayLogged = false;
 
@@ -78,4 +85,5 @@ private:
     mutable std::optional<StatusNotifierPixmapList> _pixmaps;
     ClickHandler _clickHandler;
     QuitHandler _quitHandler;
+    PreferencesHandler _preferencesHandler;
 };

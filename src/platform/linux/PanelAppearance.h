@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include "stylekit/AppearanceProvider.h"
+
+#include <QFileSystemWatcher>
+#include <QString>
+
+class SettingsStore;
+
+// The colour of the panel the status item sits on, which is not the applications' colour scheme:
+// GNOME Shell's top bar and the default panels of Xfce, Cinnamon, Budgie and Pantheon are dark
+// whatever the theme; Plasma's panel follows the colour scheme in kdeglobals; elsewhere the panel
+// is taken to follow the desktop's scheme. The "PanelAppearance" setting may force either.
+class PanelAppearance : public AppearanceProvider {
+    Q_OBJECT
+
+public:
+    // `currentDesktop` is XDG_CURRENT_DESKTOP's value, `configFolder` where kdeglobals lives.
+    // Neither `settings` nor `desktop` is owned.
+    PanelAppearance(SettingsStore& settings, const AppearanceProvider& desktop,
+                    const QString& currentDesktop, const QString& configFolder,
+                    QObject* parent = nullptr);
+
+    QString interfaceStyle() const override;
+
+private:
+    void update();
+    QString automaticStyle() const;
+    QString forcedStyle() const;
+    QString kdeglobalsStyle() const;
+
+    SettingsStore& _settings;
+    const AppearanceProvider& _desktop;
+    const QStringList _desktopNames;
+    const QString _kdeglobals;
+    QFileSystemWatcher _watcher;
+    QString _style;
+    // An unknown forced value is reported once per value.
+    mutable QString _reportedValue;
+};
