@@ -150,6 +150,7 @@ void AMPCalibrationVC::makePages() {
     const QString rest = hoursText(preferences.minimumTimeInComputerOff());
     const QString lowCharge = percentText(preferences.chargePercentageForComputerOff());
     const QString afterRest = percentText(preferences.chargePercentageAfterComputerOff());
+    //: Calibration steps 4 and 5: the charger
     const QString keepUnplugged = tr("Keep the charger unplugged.");
     // Per page: the step, the charger, the laptop.
     const QString texts[][3] = {
@@ -179,9 +180,7 @@ void AMPCalibrationVC::makePages() {
          //: Calibration step 3: the laptop
          tr("Leave the laptop switched on: it runs on battery from now on.")},
         {//: Calibration step 4: what the step is
-         tr("Step 4: work on battery."),
-         //: Calibration steps 4 and 5: the charger
-         keepUnplugged,
+         tr("Step 4: work on battery."), keepUnplugged,
          //: Calibration step 4: the laptop (%1: a charge level)
          tr("Use your laptop until the charge falls under %1. Ampra tells you when it is time "
             "for the next step.")
@@ -383,11 +382,11 @@ AMPCalibrationVC::BlockParts AMPCalibrationVC::parts(Block block) {
     }
     return {_ui->calibrationHistoryView, _ui->showCalibrationHistoryView,
             (&_calibrationHistoryOnDisplay), [button = _ui->showCalibHistoryButton](bool open) {
-                button->setText(open ?
-                                     //: The button that hides the calibration history table
-                                    tr("hide_calibration_history_table")
-                                     //: The button that shows the calibration history table
-                                     : tr("show_calibration_history_table"));
+                //: The button that hides the calibration history table
+                const QString hide = tr("hide_calibration_history_table");
+                //: The button that shows the calibration history table
+                const QString show = tr("show_calibration_history_table");
+                button->setText(open ? hide : show);
             }};
 }
 

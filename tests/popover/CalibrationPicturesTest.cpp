@@ -9,6 +9,7 @@
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
 #include "popover/AMPCalibrationVC.h"
+#include "shell/Translations.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "support/FakeDateProvider.h"
 
@@ -45,15 +46,14 @@ protected:
         view.setAttribute(Qt::WA_DontShowOnScreen);
         view.show();
         view.layout()->activate();
-        view.resize(kWidth, view.heightForWidth(kWidth) > 0 ? view.heightForWidth(kWidth)
-                                                            : view.sizeHint().height());
+        view.resize(qMax(kWidth, view.minimumSizeHint().width()), view.sizeHint().height());
         QDir().mkpath(kFolder);
         for (int scale : {1, 2}) {
             QImage image(view.size() * scale, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(scale);
             image.fill(AmpraStyleKit::popOverBackgroundColor());
             view.render(&image, {}, {}, QWidget::DrawChildren);
-            EXPECT_EQ(image.width(), kWidth * scale);
+            EXPECT_EQ(image.width(), view.width() * scale);
             EXPECT_GT(image.height(), 200 * scale);
             EXPECT_TRUE(image.save(u"%1/%2@%3x.png"_s.arg(kFolder, name).arg(scale)));
         }
@@ -67,6 +67,7 @@ protected:
     AppPersistance dataStore{&configuration, dir.path()};
     FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(9, 0))};
     BatteryData battery;
+    Translations texts{QLocale(QLocale::English, QLocale::UnitedStates)};
 };
 
 TEST_F(CalibrationPicturesTest, EveryStateOfTheCalibration) {
