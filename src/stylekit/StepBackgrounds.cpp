@@ -18,9 +18,11 @@ constexpr qreal kLineAboveBottom = 17;
 constexpr qreal kLineWidth = 2;
 constexpr qreal kCornerRadius = 5;
 
-// A tab from the top of the frame down to the line, rounded only at its upper corners.
-QPainterPath tabPath(const QRectF& frame, qreal shift, qreal lineY) {
-    const QRectF tab(frame.left() + shift, frame.top(), kStepTabWidth, lineY - frame.top());
+// A tab from the top of the frame down to the line, rounded only at its upper corners; `inset`
+// keeps a stroke inside the tab, so that a tab moved out of sight leaves no trace.
+QPainterPath tabPath(const QRectF& frame, qreal shift, qreal lineY, qreal inset = 0) {
+    const QRectF tab = QRectF(frame.left() + shift, frame.top(), kStepTabWidth, lineY - frame.top())
+                           .adjusted(inset, inset, -inset, 0);
     QPainterPath path;
     path.moveTo(tab.bottomLeft());
     path.lineTo(tab.left(), tab.top() + kCornerRadius);
@@ -58,7 +60,7 @@ void drawCalibrationStepsBackground(QPainter& painter, const QRectF& frame, qrea
     painter.fillPath(tabPath(frame, selectedTabShift, lineY), color);
     QPen dashed(color, kLineWidth);
     dashed.setDashPattern({3.0 / kLineWidth, 5.0 / kLineWidth});
-    painter.strokePath(tabPath(frame, hoveredTabShift, lineY), dashed);
+    painter.strokePath(tabPath(frame, hoveredTabShift, lineY, kLineWidth / 2), dashed);
     painter.restore();
 }
 
