@@ -55,23 +55,22 @@ void AMPCalibrationStepsV::mouseMoveEvent(QMouseEvent* event) {
         hoverAt(index);
 }
 
-// The arrow keys browse the tabs as the pointer does; leaving the strip ends browsing.
+// The arrow keys browse the tabs as the pointer does, from the current step's tab; leaving the
+// strip ends browsing.
 void AMPCalibrationStepsV::keyPressEvent(QKeyEvent* event) {
-    const int last = int(viewsToTrack.size()) - 1;
-    const int from = _hoveredIndex < 0 ? 0 : _hoveredIndex;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        hoverAt(qMax(0, _hovered ? from - 1 : from));
-        break;
-    case Qt::Key_Right:
-        hoverAt(qMin(last, _hovered ? from + 1 : from));
-        break;
-    case Qt::Key_Escape:
-        stopHovering();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        if (key == Qt::Key_Escape)
+            stopHovering();
+        else
+            QWidget::keyPressEvent(event);
+        return;
     }
+    int from = _hoveredIndex;
+    if (from < 0 && !viewsToTrack.isEmpty())
+        from = indexOfViewAt(QPoint(qRound(_selectedTabShift) + 1, viewsToTrack[0]->y() + 1));
+    const int to = from + (key == Qt::Key_Left ? -1 : 1);
+    hoverAt(qBound(0, to, int(viewsToTrack.size()) - 1));
 }
 
 void AMPCalibrationStepsV::focusOutEvent(QFocusEvent* event) {

@@ -5,7 +5,9 @@
 #include "popover/AMPCalibrationVC.h"
 #include "popover/AMPStepInfoVC.h"
 #include "popover/AMPStepsVC.h"
-#include "popover/AMPSumarySubviewVCDelegate.h"
+#include "popover/AMPSummaryMasterVC.h"
+#include "popover/AMPSummaryMasterVCDelegate.h"
+#include "popover/DetailViewFactory.h"
 #include "popover/PagedContainer.h"
 #include "support/FakeDateProvider.h"
 #include "support/RecordingBatteryManagerDelegate.h"
@@ -20,8 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Stands in for the summary: records go to the view, its requests to the battery manager.
-class Summary : public RecordingBatteryManagerDelegate, public AMPSumarySubviewVCDelegate {
+// The application manager's part: records go to the summary, its requests to the battery manager.
+class Application : public RecordingBatteryManagerDelegate, public AMPSummaryMasterVCDelegate {
 public:
     using RecordingBatteryManagerDelegate::RecordingBatteryManagerDelegate;
 
@@ -29,14 +31,16 @@ public:
         BatteryManager& manager, const CalibrationData& data) override {
         RecordingBatteryManagerDelegate::batteryManagerDidFinishRunningCalibrationAlgorithWithData(
             manager, data);
-        if (view)
-            view->refreshContentWithData(data);
+        if (summary)
+            summary->refreshContentWithData(data);
     }
-    void subviewControllerRequestPostponeCalibration(AMPSumarySubviewVC&) override {
+    void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC&) override {
         manager->postponeCalibration();
     }
+    void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC&) override {}
+    void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) override {}
 
-    AMPCalibrationVC* view = nullptr;
+    AMPSummaryMasterVC* summary = nullptr;
     BatteryManager* manager = nullptr;
 };
 
@@ -44,14 +48,19 @@ class CalibrationFlowTest : public testing::Test {
 protected:
     CalibrationFlowTest() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        engine = std::make_unique<TestEngine>(dir.path(), battery, clock, &summary);
-        view = std::make_unique<AMPCalibrationVC>(engine->configuration, clock);
-        view->suviewDelegate = &summary;
-        summary.view = view.get();
-        summary.manager = engine->manager.get();
+        engine = std::make_unique<TestEngine>(dir.path(), battery, clock, &application);
+        summary = std::make_unique<AMPSummaryMasterVC>(engine->configuration, clock, &detailViews);
+        summary->summaryMasterDelegate = &application;
+        application.summary = summary.get();
+        application.manager = engine->manager.get();
         engine->manager->startCalibrationControl();
+        summary->ringButtonAction(AMPSummaryMasterVC::Tab::calibration);
+        view = summary->findChild<AMPCalibrationVC*>();
     }
-    ~CalibrationFlowTest() override { QLocale::setDefault(QLocale::c()); }
+    ~CalibrationFlowTest() override {
+        application.summary = nullptr;
+        QLocale::setDefault(QLocale::c());
+    }
 
     void reading(bool mains, unsigned charge, double minutesLater = 1) {
         clock.advance(minutesLater * 60);
@@ -67,12 +76,15 @@ protected:
     QTemporaryDir dir;
     FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(9, 0))};
     FakeBattery battery;
-    Summary summary{clock};
+    Application application{clock};
+    DetailViewFactory detailViews{clock};
     std::unique_ptr<TestEngine> engine;
-    std::unique_ptr<AMPCalibrationVC> view;
+    std::unique_ptr<AMPSummaryMasterVC> summary;
+    AMPCalibrationVC* view = nullptr; // owned by the summary
 };
 
 TEST_F(CalibrationFlowTest, TheStripFollowsACalibrationFromStepOneToSix) {
+    ASSERT_TRUE(view);
     reading(true, 60);
     EXPECT_EQ(step(), 1);
     reading(true, 100);
@@ -97,6 +109,7 @@ TEST_F(CalibrationFlowTest, TheStripFollowsACalibrationFromStepOneToSix) {
 }
 
 TEST_F(CalibrationFlowTest, PostponingMovesTheNextDateAWeekOn) {
+    ASSERT_TRUE(view);
     reading(false, 60);
     auto* button = view->findChild<QPushButton*>(u"postponeButton"_s);
     auto* date = view->findChild<QLabel*>(u"calibrationDateValue"_s);
@@ -104,7 +117,7 @@ TEST_F(CalibrationFlowTest, PostponingMovesTheNextDateAWeekOn) {
     EXPECT_EQ(date->text(), AMPCalibrationVC::tr("today_summary_message"));
     button->click();
     reading(false, 59);
-    EXPECT_EQ(summary.records.back().calibrationState, CalibrationState::postponed);
+    EXPECT_EQ(application.records.back().calibrationState, CalibrationState::postponed);
     EXPECT_TRUE(button->isHidden());
     EXPECT_EQ(date->text(), u"Mar 8, 2024"_s);
 }

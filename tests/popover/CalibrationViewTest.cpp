@@ -24,6 +24,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 #include <gmock/gmock.h>
 
@@ -231,6 +232,20 @@ TEST_F(CalibrationViewTest, BrowsingHoldsThePageUntilThreeSecondsAfterThePointer
     EXPECT_EQ(page(), 2);
     show(AlgorithmState::discharging);
     EXPECT_EQ(page(), 2);
+}
+
+TEST_F(CalibrationViewTest, TheArrowKeysBrowseFromTheCurrentStep) {
+    show(AlgorithmState::discharging);
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Right, 5}, {Qt::Key_Right, 6}, {Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
+    for (const auto& [key, expected] : keys) {
+        QTest::keyClick(&strip(), key);
+        EXPECT_EQ(page(), expected);
+        EXPECT_TRUE(view->stepsController()->hovering());
+    }
+    QTest::keyClick(&strip(), Qt::Key_Escape);
+    timer->fire();
+    EXPECT_EQ(page(), 4);
 }
 
 TEST_F(CalibrationViewTest, TheHistoryListsTheNewestHundredCalibrations) {
