@@ -2,6 +2,284 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AMPCalibrationTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Heading of the calibration history&apos;s column of dates</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Heading of the calibration history&apos;s column of capacities (mAh, share of the design)</extracomment>
+        <translation>Kapazität (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Heading of the calibration history&apos;s column of charge cycles</extracomment>
+        <translation>Zyklen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCalibrationVC</name>
+    <message>
+        <source>Next calibration:</source>
+        <extracomment>Caption before the date of the next calibration</extracomment>
+        <translation>Nächste Kalibrierung:</translation>
+    </message>
+    <message>
+        <source>About the next calibration</source>
+        <extracomment>Accessible name of the button that opens the help about the next calibration date</extracomment>
+        <translation>Über die nächste Kalibrierung</translation>
+    </message>
+    <message>
+        <source>When is the next calibration?</source>
+        <extracomment>Title of the first help paragraph about the next calibration date</extracomment>
+        <translation>Wann ist die nächste Kalibrierung?</translation>
+    </message>
+    <message>
+        <source>Not a good moment?</source>
+        <extracomment>Title of the second help paragraph about the next calibration date</extracomment>
+        <translation>Gerade ungünstig?</translation>
+    </message>
+    <message>
+        <source>You can change how often Ampra suggests a calibration in the Preferences.</source>
+        <extracomment>Closing line of the help about the next calibration date</extracomment>
+        <translation>Wie oft Ampra eine Kalibrierung vorschlägt, können Sie in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>About calibration</source>
+        <extracomment>Accessible name of the button that opens the help about calibration</extracomment>
+        <translation>Über die Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Why calibrate?</source>
+        <extracomment>Title of the first help paragraph about calibration</extracomment>
+        <translation>Warum kalibrieren?</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s gauge estimates how much charge is left. Taking the battery from full to almost empty lets it measure its capacity again, so that the percentage and the time estimates stay accurate.</source>
+        <extracomment>First help paragraph about calibration</extracomment>
+        <translation>Die Ladeanzeige des Akkus schätzt, wie viel Ladung noch übrig ist. Wird der Akku von voll bis fast leer gebracht, misst sie seine Kapazität neu, sodass Prozentwert und Zeitschätzungen genau bleiben.</translation>
+    </message>
+    <message>
+        <source>How does it work?</source>
+        <extracomment>Title of the second help paragraph about calibration</extracomment>
+        <translation>Wie funktioniert das?</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <extracomment>Title of the third help paragraph about calibration</extracomment>
+        <translation>Gut zu wissen</translation>
+    </message>
+    <message>
+        <source>If the charger is plugged in too early, the calibration starts again at step 1. You never need to tell Ampra which step you are in: it follows the battery by itself.</source>
+        <extracomment>Third help paragraph about calibration</extracomment>
+        <translation>Wird das Netzteil zu früh angeschlossen, beginnt die Kalibrierung wieder bei Schritt 1. Sie müssen Ampra nie sagen, in welchem Schritt Sie sind: Ampra verfolgt den Akku selbst.</translation>
+    </message>
+    <message>
+        <source>Step instructions</source>
+        <extracomment>Accessible name of the pages of calibration instructions</extracomment>
+        <translation>Anleitung zum Schritt</translation>
+    </message>
+    <message>
+        <source>Completed calibrations</source>
+        <extracomment>Caption of the calibration history table</extracomment>
+        <translation>Abgeschlossene Kalibrierungen</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s capacity measured at the end of each calibration, newest first.</source>
+        <extracomment>Description under the caption of the calibration history table</extracomment>
+        <translation>Die am Ende jeder Kalibrierung gemessene Akkukapazität, die neueste zuerst.</translation>
+    </message>
+    <message>
+        <source>Calibration history</source>
+        <extracomment>Accessible name of the calibration history table</extracomment>
+        <translation>Kalibrierungsverlauf</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A charge level (%1: a number from 1 to 100); write the percent sign as your language does</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A duration in whole hours</extracomment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
+        <translation>Noch keine Daten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
+        <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
+        <translation>
+            <numerusform>Ampra schlägt eine Kalibrierung %n Tag nach der letzten abgeschlossenen vor.</numerusform>
+            <numerusform>Ampra schlägt eine Kalibrierung %n Tage nach der letzten abgeschlossenen vor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While a calibration is due you can postpone it by %n day(s). Ampra will not remind you of it until then.</source>
+        <extracomment>Help about the next calibration date: what postponing does</extracomment>
+        <translation>
+            <numerusform>Ist eine Kalibrierung fällig, können Sie sie um %n Tag verschieben. Bis dahin erinnert Ampra Sie nicht daran.</numerusform>
+            <numerusform>Ist eine Kalibrierung fällig, können Sie sie um %n Tage verschieben. Bis dahin erinnert Ampra Sie nicht daran.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Six steps: charge to full, keep the charger in for %1 more, unplug it, work on battery until the charge is under %2, suspend or switch off the laptop for %3, and come back with the charge still under %4.</source>
+        <extracomment>Help about calibration: the six steps in one sentence (%1 and %3: durations in hours, %2 and %4: charge levels)</extracomment>
+        <translation>Sechs Schritte: voll aufladen, das Netzteil noch %1 angeschlossen lassen, es abziehen, im Akkubetrieb arbeiten, bis die Ladung unter %2 liegt, den Laptop für %3 in Bereitschaft versetzen oder ausschalten und mit einer Ladung von immer noch unter %4 zurückkommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Postpone %n day(s)</source>
+        <extracomment>The button that puts a due calibration off</extracomment>
+        <translation>
+            <numerusform>%n Tag verschieben</numerusform>
+            <numerusform>%n Tage verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep the charger unplugged.</source>
+        <extracomment>Calibration steps 4 and 5: the charger</extracomment>
+        <translation>Lassen Sie das Netzteil abgezogen.</translation>
+    </message>
+    <message>
+        <source>No calibration step is under way right now.</source>
+        <extracomment>Calibration page shown while no step is under way</extracomment>
+        <translation>Gerade läuft kein Kalibrierungsschritt.</translation>
+    </message>
+    <message>
+        <source>Ampra follows your battery and shows here what to do as soon as a step begins.</source>
+        <extracomment>Calibration page shown while no step is under way: what Ampra does meanwhile</extracomment>
+        <translation>Ampra verfolgt Ihren Akku und zeigt hier, was zu tun ist, sobald ein Schritt beginnt.</translation>
+    </message>
+    <message>
+        <source>Step 1: plug in the charger.</source>
+        <extracomment>Calibration step 1: what the step is</extracomment>
+        <translation>Schritt 1: Netzteil anschließen.</translation>
+    </message>
+    <message>
+        <source>Connect your laptop to its charger and let the battery charge to %1.</source>
+        <extracomment>Calibration step 1: the charger</extracomment>
+        <translation>Schließen Sie den Laptop an sein Netzteil an und laden Sie den Akku auf %1.</translation>
+    </message>
+    <message>
+        <source>You can go on working while it charges.</source>
+        <extracomment>Calibration step 1: the laptop</extracomment>
+        <translation>Sie können während des Ladens weiterarbeiten.</translation>
+    </message>
+    <message>
+        <source>Step 2: keep the charger connected.</source>
+        <extracomment>Calibration step 2: what the step is</extracomment>
+        <translation>Schritt 2: Netzteil angeschlossen lassen.</translation>
+    </message>
+    <message>
+        <source>The battery is full. Leave the charger plugged in for %1 more.</source>
+        <extracomment>Calibration step 2: the charger</extracomment>
+        <translation>Der Akku ist voll. Lassen Sie das Netzteil noch %1 angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Keep using your laptop as usual.</source>
+        <extracomment>Calibration step 2: the laptop</extracomment>
+        <translation>Benutzen Sie den Laptop wie gewohnt weiter.</translation>
+    </message>
+    <message>
+        <source>Step 3: unplug the charger.</source>
+        <extracomment>Calibration step 3: what the step is</extracomment>
+        <translation>Schritt 3: Netzteil abziehen.</translation>
+    </message>
+    <message>
+        <source>Disconnect the charger now.</source>
+        <extracomment>Calibration step 3: the charger</extracomment>
+        <translation>Ziehen Sie jetzt das Netzteil ab.</translation>
+    </message>
+    <message>
+        <source>Leave the laptop switched on: it runs on battery from now on.</source>
+        <extracomment>Calibration step 3: the laptop</extracomment>
+        <translation>Lassen Sie den Laptop eingeschaltet: Er läuft ab jetzt mit Akku.</translation>
+    </message>
+    <message>
+        <source>Step 4: work on battery.</source>
+        <extracomment>Calibration step 4: what the step is</extracomment>
+        <translation>Schritt 4: im Akkubetrieb arbeiten.</translation>
+    </message>
+    <message>
+        <source>Use your laptop until the charge falls under %1. Ampra tells you when it is time for the next step.</source>
+        <extracomment>Calibration step 4: the laptop (%1: a charge level)</extracomment>
+        <translation>Benutzen Sie den Laptop, bis die Ladung unter %1 fällt. Ampra sagt Ihnen, wann der nächste Schritt an der Reihe ist.</translation>
+    </message>
+    <message>
+        <source>Step 5: let the laptop rest.</source>
+        <extracomment>Calibration step 5: what the step is</extracomment>
+        <translation>Schritt 5: den Laptop ruhen lassen.</translation>
+    </message>
+    <message>
+        <source>Suspend the laptop (close the lid or choose Suspend) or switch it off, and leave it so for %1.</source>
+        <extracomment>Calibration step 5: the laptop (%1: a duration in hours)</extracomment>
+        <translation>Versetzen Sie den Laptop in Bereitschaft (Deckel zuklappen oder Bereitschaft wählen) oder schalten Sie ihn aus und lassen Sie ihn %1 so.</translation>
+    </message>
+    <message>
+        <source>Step 6: the calibration is done.</source>
+        <extracomment>Calibration step 6: what the step is</extracomment>
+        <translation>Schritt 6: Die Kalibrierung ist fertig.</translation>
+    </message>
+    <message>
+        <source>You can plug the charger in again.</source>
+        <extracomment>Calibration step 6: the charger</extracomment>
+        <translation>Sie können das Netzteil wieder anschließen.</translation>
+    </message>
+    <message>
+        <source>The charge was still under %1 after the rest: your battery is calibrated.</source>
+        <extracomment>Calibration step 6: the laptop (%1: a charge level)</extracomment>
+        <translation>Die Ladung lag nach der Ruhezeit noch unter %1: Ihr Akku ist kalibriert.</translation>
+    </message>
+    <message>
+        <source>%1h %2min</source>
+        <extracomment>Time left in a calibration step (%1: hours, %2: minutes), as in 2h 5min</extracomment>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>today_summary_message</source>
+        <extracomment>Shown as the next calibration date when the calibration is due today or overdue</extracomment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>It&apos;s not necessary to calibrate your battery right now. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Calibrated text</extracomment>
+        <translation>Ihr Akku muss gerade nicht kalibriert werden. Wenn Sie ihn trotzdem kalibrieren möchten, folgen Sie einfach den Schritten unten.</translation>
+    </message>
+    <message>
+        <source>Your battery needs to be calibrated. Follow the next step below to progress through the calibration progress. If you prefer not to be botherred by messages, you can postpone the calibration to next week.</source>
+        <extracomment>PendingCalibration text</extracomment>
+        <translation>Ihr Akku muss kalibriert werden. Folgen Sie den Schritten unten durch die Kalibrierung. Wenn Sie lieber nicht von Meldungen gestört werden möchten, können Sie die Kalibrierung verschieben.</translation>
+    </message>
+    <message>
+        <source>The calibration is postponed. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Postponed text</extracomment>
+        <translation>Die Kalibrierung ist verschoben. Wenn Sie trotzdem kalibrieren möchten, folgen Sie einfach den Schritten unten.</translation>
+    </message>
+    <message>
+        <source>Calibraton is disabled.</source>
+        <extracomment>Calibration off text</extracomment>
+        <translation>Die Kalibrierung ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>hide_calibration_history_table</source>
+        <extracomment>The button that hides the calibration history table</extracomment>
+        <translation>Verlauf ausblenden</translation>
+    </message>
+    <message>
+        <source>show_calibration_history_table</source>
+        <extracomment>The button that shows the calibration history table</extracomment>
+        <translation>Verlauf anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>AMPCapacityTableDataProvider</name>
     <message>
         <source>Date</source>
@@ -407,6 +685,87 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Danksagungen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepInfoVC</name>
+    <message>
+        <source>Time left in this step:</source>
+        <extracomment>Caption before the time the current calibration step still lasts</extracomment>
+        <translation>Restzeit dieses Schritts:</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepsVC</name>
+    <message>
+        <source>Calibration steps</source>
+        <extracomment>Accessible name of the strip of the six calibration steps</extracomment>
+        <translation>Kalibrierungsschritte</translation>
+    </message>
+    <message>
+        <source>Use the left and right arrow keys to read the instructions of each step.</source>
+        <extracomment>Accessible description of the calibration step strip</extracomment>
+        <translation>Mit den Pfeiltasten links und rechts lesen Sie die Anleitung jedes Schritts.</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 1</translation>
+    </message>
+    <message>
+        <source>Plug in</source>
+        <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>Step 3</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 3</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
+        <translation>Abziehen</translation>
+    </message>
+    <message>
+        <source>Step 4</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 4</translation>
+    </message>
+    <message>
+        <source>Drain</source>
+        <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
+        <translation>Entladen</translation>
+    </message>
+    <message>
+        <source>Step 5</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 5</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
+        <translation>Ruhen</translation>
+    </message>
+    <message>
+        <source>Step 6</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Schritt 6</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,284 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AMPCalibrationTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Heading of the calibration history&apos;s column of dates</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Heading of the calibration history&apos;s column of capacities (mAh, share of the design)</extracomment>
+        <translation>Capacity (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Heading of the calibration history&apos;s column of charge cycles</extracomment>
+        <translation>Cycles</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCalibrationVC</name>
+    <message>
+        <source>Next calibration:</source>
+        <extracomment>Caption before the date of the next calibration</extracomment>
+        <translation>Next calibration:</translation>
+    </message>
+    <message>
+        <source>About the next calibration</source>
+        <extracomment>Accessible name of the button that opens the help about the next calibration date</extracomment>
+        <translation>About the next calibration</translation>
+    </message>
+    <message>
+        <source>When is the next calibration?</source>
+        <extracomment>Title of the first help paragraph about the next calibration date</extracomment>
+        <translation>When is the next calibration?</translation>
+    </message>
+    <message>
+        <source>Not a good moment?</source>
+        <extracomment>Title of the second help paragraph about the next calibration date</extracomment>
+        <translation>Not a good moment?</translation>
+    </message>
+    <message>
+        <source>You can change how often Ampra suggests a calibration in the Preferences.</source>
+        <extracomment>Closing line of the help about the next calibration date</extracomment>
+        <translation>You can change how often Ampra suggests a calibration in the Preferences.</translation>
+    </message>
+    <message>
+        <source>About calibration</source>
+        <extracomment>Accessible name of the button that opens the help about calibration</extracomment>
+        <translation>About calibration</translation>
+    </message>
+    <message>
+        <source>Why calibrate?</source>
+        <extracomment>Title of the first help paragraph about calibration</extracomment>
+        <translation>Why calibrate?</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s gauge estimates how much charge is left. Taking the battery from full to almost empty lets it measure its capacity again, so that the percentage and the time estimates stay accurate.</source>
+        <extracomment>First help paragraph about calibration</extracomment>
+        <translation>The battery&apos;s gauge estimates how much charge is left. Taking the battery from full to almost empty lets it measure its capacity again, so that the percentage and the time estimates stay accurate.</translation>
+    </message>
+    <message>
+        <source>How does it work?</source>
+        <extracomment>Title of the second help paragraph about calibration</extracomment>
+        <translation>How does it work?</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <extracomment>Title of the third help paragraph about calibration</extracomment>
+        <translation>Good to know</translation>
+    </message>
+    <message>
+        <source>If the charger is plugged in too early, the calibration starts again at step 1. You never need to tell Ampra which step you are in: it follows the battery by itself.</source>
+        <extracomment>Third help paragraph about calibration</extracomment>
+        <translation>If the charger is plugged in too early, the calibration starts again at step 1. You never need to tell Ampra which step you are in: it follows the battery by itself.</translation>
+    </message>
+    <message>
+        <source>Step instructions</source>
+        <extracomment>Accessible name of the pages of calibration instructions</extracomment>
+        <translation>Step instructions</translation>
+    </message>
+    <message>
+        <source>Completed calibrations</source>
+        <extracomment>Caption of the calibration history table</extracomment>
+        <translation>Completed calibrations</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s capacity measured at the end of each calibration, newest first.</source>
+        <extracomment>Description under the caption of the calibration history table</extracomment>
+        <translation>The battery&apos;s capacity measured at the end of each calibration, newest first.</translation>
+    </message>
+    <message>
+        <source>Calibration history</source>
+        <extracomment>Accessible name of the calibration history table</extracomment>
+        <translation>Calibration history</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A charge level (%1: a number from 1 to 100); write the percent sign as your language does</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A duration in whole hours</extracomment>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
+        <translation>No data yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
+        <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
+        <translation>
+            <numerusform>Ampra suggests a calibration every %n day, counted from the last one completed.</numerusform>
+            <numerusform>Ampra suggests a calibration every %n days, counted from the last one completed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While a calibration is due you can postpone it by %n day(s). Ampra will not remind you of it until then.</source>
+        <extracomment>Help about the next calibration date: what postponing does</extracomment>
+        <translation>
+            <numerusform>While a calibration is due you can postpone it by %n day. Ampra will not remind you of it until then.</numerusform>
+            <numerusform>While a calibration is due you can postpone it by %n days. Ampra will not remind you of it until then.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Six steps: charge to full, keep the charger in for %1 more, unplug it, work on battery until the charge is under %2, suspend or switch off the laptop for %3, and come back with the charge still under %4.</source>
+        <extracomment>Help about calibration: the six steps in one sentence (%1 and %3: durations in hours, %2 and %4: charge levels)</extracomment>
+        <translation>Six steps: charge to full, keep the charger in for %1 more, unplug it, work on battery until the charge is under %2, suspend or switch off the laptop for %3, and come back with the charge still under %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Postpone %n day(s)</source>
+        <extracomment>The button that puts a due calibration off</extracomment>
+        <translation>
+            <numerusform>Postpone %n day</numerusform>
+            <numerusform>Postpone %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep the charger unplugged.</source>
+        <extracomment>Calibration steps 4 and 5: the charger</extracomment>
+        <translation>Keep the charger unplugged.</translation>
+    </message>
+    <message>
+        <source>No calibration step is under way right now.</source>
+        <extracomment>Calibration page shown while no step is under way</extracomment>
+        <translation>No calibration step is under way right now.</translation>
+    </message>
+    <message>
+        <source>Ampra follows your battery and shows here what to do as soon as a step begins.</source>
+        <extracomment>Calibration page shown while no step is under way: what Ampra does meanwhile</extracomment>
+        <translation>Ampra follows your battery and shows here what to do as soon as a step begins.</translation>
+    </message>
+    <message>
+        <source>Step 1: plug in the charger.</source>
+        <extracomment>Calibration step 1: what the step is</extracomment>
+        <translation>Step 1: plug in the charger.</translation>
+    </message>
+    <message>
+        <source>Connect your laptop to its charger and let the battery charge to %1.</source>
+        <extracomment>Calibration step 1: the charger</extracomment>
+        <translation>Connect your laptop to its charger and let the battery charge to %1.</translation>
+    </message>
+    <message>
+        <source>You can go on working while it charges.</source>
+        <extracomment>Calibration step 1: the laptop</extracomment>
+        <translation>You can go on working while it charges.</translation>
+    </message>
+    <message>
+        <source>Step 2: keep the charger connected.</source>
+        <extracomment>Calibration step 2: what the step is</extracomment>
+        <translation>Step 2: keep the charger connected.</translation>
+    </message>
+    <message>
+        <source>The battery is full. Leave the charger plugged in for %1 more.</source>
+        <extracomment>Calibration step 2: the charger</extracomment>
+        <translation>The battery is full. Leave the charger plugged in for %1 more.</translation>
+    </message>
+    <message>
+        <source>Keep using your laptop as usual.</source>
+        <extracomment>Calibration step 2: the laptop</extracomment>
+        <translation>Keep using your laptop as usual.</translation>
+    </message>
+    <message>
+        <source>Step 3: unplug the charger.</source>
+        <extracomment>Calibration step 3: what the step is</extracomment>
+        <translation>Step 3: unplug the charger.</translation>
+    </message>
+    <message>
+        <source>Disconnect the charger now.</source>
+        <extracomment>Calibration step 3: the charger</extracomment>
+        <translation>Disconnect the charger now.</translation>
+    </message>
+    <message>
+        <source>Leave the laptop switched on: it runs on battery from now on.</source>
+        <extracomment>Calibration step 3: the laptop</extracomment>
+        <translation>Leave the laptop switched on: it runs on battery from now on.</translation>
+    </message>
+    <message>
+        <source>Step 4: work on battery.</source>
+        <extracomment>Calibration step 4: what the step is</extracomment>
+        <translation>Step 4: work on battery.</translation>
+    </message>
+    <message>
+        <source>Use your laptop until the charge falls under %1. Ampra tells you when it is time for the next step.</source>
+        <extracomment>Calibration step 4: the laptop (%1: a charge level)</extracomment>
+        <translation>Use your laptop until the charge falls under %1. Ampra tells you when it is time for the next step.</translation>
+    </message>
+    <message>
+        <source>Step 5: let the laptop rest.</source>
+        <extracomment>Calibration step 5: what the step is</extracomment>
+        <translation>Step 5: let the laptop rest.</translation>
+    </message>
+    <message>
+        <source>Suspend the laptop (close the lid or choose Suspend) or switch it off, and leave it so for %1.</source>
+        <extracomment>Calibration step 5: the laptop (%1: a duration in hours)</extracomment>
+        <translation>Suspend the laptop (close the lid or choose Suspend) or switch it off, and leave it so for %1.</translation>
+    </message>
+    <message>
+        <source>Step 6: the calibration is done.</source>
+        <extracomment>Calibration step 6: what the step is</extracomment>
+        <translation>Step 6: the calibration is done.</translation>
+    </message>
+    <message>
+        <source>You can plug the charger in again.</source>
+        <extracomment>Calibration step 6: the charger</extracomment>
+        <translation>You can plug the charger in again.</translation>
+    </message>
+    <message>
+        <source>The charge was still under %1 after the rest: your battery is calibrated.</source>
+        <extracomment>Calibration step 6: the laptop (%1: a charge level)</extracomment>
+        <translation>The charge was still under %1 after the rest: your battery is calibrated.</translation>
+    </message>
+    <message>
+        <source>%1h %2min</source>
+        <extracomment>Time left in a calibration step (%1: hours, %2: minutes), as in 2h 5min</extracomment>
+        <translation>%1h %2min</translation>
+    </message>
+    <message>
+        <source>today_summary_message</source>
+        <extracomment>Shown as the next calibration date when the calibration is due today or overdue</extracomment>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>It&apos;s not necessary to calibrate your battery right now. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Calibrated text</extracomment>
+        <translation>Your battery does not need a calibration right now. If you want to calibrate it anyway, just follow the steps below.</translation>
+    </message>
+    <message>
+        <source>Your battery needs to be calibrated. Follow the next step below to progress through the calibration progress. If you prefer not to be botherred by messages, you can postpone the calibration to next week.</source>
+        <extracomment>PendingCalibration text</extracomment>
+        <translation>Your battery needs to be calibrated. Follow the steps below to go through the calibration. If you would rather not be bothered by messages, you can postpone the calibration.</translation>
+    </message>
+    <message>
+        <source>The calibration is postponed. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Postponed text</extracomment>
+        <translation>The calibration is postponed. If you want to calibrate anyway, just follow the steps below.</translation>
+    </message>
+    <message>
+        <source>Calibraton is disabled.</source>
+        <extracomment>Calibration off text</extracomment>
+        <translation>Calibration is off.</translation>
+    </message>
+    <message>
+        <source>hide_calibration_history_table</source>
+        <extracomment>The button that hides the calibration history table</extracomment>
+        <translation>Hide history</translation>
+    </message>
+    <message>
+        <source>show_calibration_history_table</source>
+        <extracomment>The button that shows the calibration history table</extracomment>
+        <translation>Show history</translation>
+    </message>
+</context>
+<context>
     <name>AMPCapacityTableDataProvider</name>
     <message>
         <source>Date</source>
@@ -407,6 +685,87 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Acknowledgements</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepInfoVC</name>
+    <message>
+        <source>Time left in this step:</source>
+        <extracomment>Caption before the time the current calibration step still lasts</extracomment>
+        <translation>Time left in this step:</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepsVC</name>
+    <message>
+        <source>Calibration steps</source>
+        <extracomment>Accessible name of the strip of the six calibration steps</extracomment>
+        <translation>Calibration steps</translation>
+    </message>
+    <message>
+        <source>Use the left and right arrow keys to read the instructions of each step.</source>
+        <extracomment>Accessible description of the calibration step strip</extracomment>
+        <translation>Use the left and right arrow keys to read the instructions of each step.</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 1</translation>
+    </message>
+    <message>
+        <source>Plug in</source>
+        <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
+        <translation>Plug in</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Step 3</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 3</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
+        <translation>Unplug</translation>
+    </message>
+    <message>
+        <source>Step 4</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 4</translation>
+    </message>
+    <message>
+        <source>Drain</source>
+        <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
+        <translation>Drain</translation>
+    </message>
+    <message>
+        <source>Step 5</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 5</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Step 6</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Step 6</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
+        <translation>Done</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,284 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AMPCalibrationTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Heading of the calibration history&apos;s column of dates</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Heading of the calibration history&apos;s column of capacities (mAh, share of the design)</extracomment>
+        <translation>Capacidad (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Heading of the calibration history&apos;s column of charge cycles</extracomment>
+        <translation>Ciclos</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCalibrationVC</name>
+    <message>
+        <source>Next calibration:</source>
+        <extracomment>Caption before the date of the next calibration</extracomment>
+        <translation>Próxima calibración:</translation>
+    </message>
+    <message>
+        <source>About the next calibration</source>
+        <extracomment>Accessible name of the button that opens the help about the next calibration date</extracomment>
+        <translation>Sobre la próxima calibración</translation>
+    </message>
+    <message>
+        <source>When is the next calibration?</source>
+        <extracomment>Title of the first help paragraph about the next calibration date</extracomment>
+        <translation>¿Cuándo es la próxima calibración?</translation>
+    </message>
+    <message>
+        <source>Not a good moment?</source>
+        <extracomment>Title of the second help paragraph about the next calibration date</extracomment>
+        <translation>¿No es buen momento?</translation>
+    </message>
+    <message>
+        <source>You can change how often Ampra suggests a calibration in the Preferences.</source>
+        <extracomment>Closing line of the help about the next calibration date</extracomment>
+        <translation>Puede cambiar en las Preferencias cada cuánto propone Ampra una calibración.</translation>
+    </message>
+    <message>
+        <source>About calibration</source>
+        <extracomment>Accessible name of the button that opens the help about calibration</extracomment>
+        <translation>Sobre la calibración</translation>
+    </message>
+    <message>
+        <source>Why calibrate?</source>
+        <extracomment>Title of the first help paragraph about calibration</extracomment>
+        <translation>¿Por qué calibrar?</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s gauge estimates how much charge is left. Taking the battery from full to almost empty lets it measure its capacity again, so that the percentage and the time estimates stay accurate.</source>
+        <extracomment>First help paragraph about calibration</extracomment>
+        <translation>El indicador de la batería estima cuánta carga queda. Llevar la batería de llena a casi vacía le permite medir de nuevo su capacidad, para que el porcentaje y los tiempos estimados sigan siendo precisos.</translation>
+    </message>
+    <message>
+        <source>How does it work?</source>
+        <extracomment>Title of the second help paragraph about calibration</extracomment>
+        <translation>¿Cómo funciona?</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <extracomment>Title of the third help paragraph about calibration</extracomment>
+        <translation>Conviene saber</translation>
+    </message>
+    <message>
+        <source>If the charger is plugged in too early, the calibration starts again at step 1. You never need to tell Ampra which step you are in: it follows the battery by itself.</source>
+        <extracomment>Third help paragraph about calibration</extracomment>
+        <translation>Si conecta el cargador demasiado pronto, la calibración vuelve al paso 1. Nunca tiene que decirle a Ampra en qué paso está: sigue la batería por sí misma.</translation>
+    </message>
+    <message>
+        <source>Step instructions</source>
+        <extracomment>Accessible name of the pages of calibration instructions</extracomment>
+        <translation>Instrucciones del paso</translation>
+    </message>
+    <message>
+        <source>Completed calibrations</source>
+        <extracomment>Caption of the calibration history table</extracomment>
+        <translation>Calibraciones completadas</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s capacity measured at the end of each calibration, newest first.</source>
+        <extracomment>Description under the caption of the calibration history table</extracomment>
+        <translation>La capacidad de la batería medida al final de cada calibración, la más reciente primero.</translation>
+    </message>
+    <message>
+        <source>Calibration history</source>
+        <extracomment>Accessible name of the calibration history table</extracomment>
+        <translation>Historial de calibraciones</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A charge level (%1: a number from 1 to 100); write the percent sign as your language does</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A duration in whole hours</extracomment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
+        <translation>Aún no hay datos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
+        <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
+        <translation>
+            <numerusform>Ampra propone una calibración cada %n día, contando desde la última completada.</numerusform>
+            <numerusform>Ampra propone una calibración cada %n días, contando desde la última completada.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While a calibration is due you can postpone it by %n day(s). Ampra will not remind you of it until then.</source>
+        <extracomment>Help about the next calibration date: what postponing does</extracomment>
+        <translation>
+            <numerusform>Cuando toca una calibración, puede aplazarla %n día. Ampra no se la recordará hasta entonces.</numerusform>
+            <numerusform>Cuando toca una calibración, puede aplazarla %n días. Ampra no se la recordará hasta entonces.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Six steps: charge to full, keep the charger in for %1 more, unplug it, work on battery until the charge is under %2, suspend or switch off the laptop for %3, and come back with the charge still under %4.</source>
+        <extracomment>Help about calibration: the six steps in one sentence (%1 and %3: durations in hours, %2 and %4: charge levels)</extracomment>
+        <translation>Seis pasos: cargar del todo, dejar el cargador conectado %1 más, desconectarlo, trabajar con batería hasta que la carga baje de %2, suspender o apagar el portátil durante %3 y volver con la carga aún por debajo de %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Postpone %n day(s)</source>
+        <extracomment>The button that puts a due calibration off</extracomment>
+        <translation>
+            <numerusform>Aplazar %n día</numerusform>
+            <numerusform>Aplazar %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep the charger unplugged.</source>
+        <extracomment>Calibration steps 4 and 5: the charger</extracomment>
+        <translation>Mantenga el cargador desconectado.</translation>
+    </message>
+    <message>
+        <source>No calibration step is under way right now.</source>
+        <extracomment>Calibration page shown while no step is under way</extracomment>
+        <translation>Ahora mismo no hay ningún paso de calibración en curso.</translation>
+    </message>
+    <message>
+        <source>Ampra follows your battery and shows here what to do as soon as a step begins.</source>
+        <extracomment>Calibration page shown while no step is under way: what Ampra does meanwhile</extracomment>
+        <translation>Ampra sigue su batería y muestra aquí qué hacer en cuanto empieza un paso.</translation>
+    </message>
+    <message>
+        <source>Step 1: plug in the charger.</source>
+        <extracomment>Calibration step 1: what the step is</extracomment>
+        <translation>Paso 1: conecte el cargador.</translation>
+    </message>
+    <message>
+        <source>Connect your laptop to its charger and let the battery charge to %1.</source>
+        <extracomment>Calibration step 1: the charger</extracomment>
+        <translation>Conecte el portátil a su cargador y deje que la batería se cargue hasta el %1.</translation>
+    </message>
+    <message>
+        <source>You can go on working while it charges.</source>
+        <extracomment>Calibration step 1: the laptop</extracomment>
+        <translation>Puede seguir trabajando mientras se carga.</translation>
+    </message>
+    <message>
+        <source>Step 2: keep the charger connected.</source>
+        <extracomment>Calibration step 2: what the step is</extracomment>
+        <translation>Paso 2: mantenga el cargador conectado.</translation>
+    </message>
+    <message>
+        <source>The battery is full. Leave the charger plugged in for %1 more.</source>
+        <extracomment>Calibration step 2: the charger</extracomment>
+        <translation>La batería está llena. Deje el cargador conectado %1 más.</translation>
+    </message>
+    <message>
+        <source>Keep using your laptop as usual.</source>
+        <extracomment>Calibration step 2: the laptop</extracomment>
+        <translation>Siga usando el portátil como siempre.</translation>
+    </message>
+    <message>
+        <source>Step 3: unplug the charger.</source>
+        <extracomment>Calibration step 3: what the step is</extracomment>
+        <translation>Paso 3: desconecte el cargador.</translation>
+    </message>
+    <message>
+        <source>Disconnect the charger now.</source>
+        <extracomment>Calibration step 3: the charger</extracomment>
+        <translation>Desconecte ahora el cargador.</translation>
+    </message>
+    <message>
+        <source>Leave the laptop switched on: it runs on battery from now on.</source>
+        <extracomment>Calibration step 3: the laptop</extracomment>
+        <translation>Deje el portátil encendido: a partir de ahora funciona con batería.</translation>
+    </message>
+    <message>
+        <source>Step 4: work on battery.</source>
+        <extracomment>Calibration step 4: what the step is</extracomment>
+        <translation>Paso 4: trabaje con batería.</translation>
+    </message>
+    <message>
+        <source>Use your laptop until the charge falls under %1. Ampra tells you when it is time for the next step.</source>
+        <extracomment>Calibration step 4: the laptop (%1: a charge level)</extracomment>
+        <translation>Use el portátil hasta que la carga baje del %1. Ampra le avisará cuando toque el siguiente paso.</translation>
+    </message>
+    <message>
+        <source>Step 5: let the laptop rest.</source>
+        <extracomment>Calibration step 5: what the step is</extracomment>
+        <translation>Paso 5: deje descansar el portátil.</translation>
+    </message>
+    <message>
+        <source>Suspend the laptop (close the lid or choose Suspend) or switch it off, and leave it so for %1.</source>
+        <extracomment>Calibration step 5: the laptop (%1: a duration in hours)</extracomment>
+        <translation>Suspenda el portátil (cierre la tapa o elija Suspender) o apáguelo, y déjelo así durante %1.</translation>
+    </message>
+    <message>
+        <source>Step 6: the calibration is done.</source>
+        <extracomment>Calibration step 6: what the step is</extracomment>
+        <translation>Paso 6: la calibración ha terminado.</translation>
+    </message>
+    <message>
+        <source>You can plug the charger in again.</source>
+        <extracomment>Calibration step 6: the charger</extracomment>
+        <translation>Ya puede volver a conectar el cargador.</translation>
+    </message>
+    <message>
+        <source>The charge was still under %1 after the rest: your battery is calibrated.</source>
+        <extracomment>Calibration step 6: the laptop (%1: a charge level)</extracomment>
+        <translation>La carga seguía por debajo del %1 tras el descanso: su batería está calibrada.</translation>
+    </message>
+    <message>
+        <source>%1h %2min</source>
+        <extracomment>Time left in a calibration step (%1: hours, %2: minutes), as in 2h 5min</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>today_summary_message</source>
+        <extracomment>Shown as the next calibration date when the calibration is due today or overdue</extracomment>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>It&apos;s not necessary to calibrate your battery right now. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Calibrated text</extracomment>
+        <translation>Ahora mismo no hace falta calibrar la batería. Si aun así quiere hacerlo, siga los pasos de abajo.</translation>
+    </message>
+    <message>
+        <source>Your battery needs to be calibrated. Follow the next step below to progress through the calibration progress. If you prefer not to be botherred by messages, you can postpone the calibration to next week.</source>
+        <extracomment>PendingCalibration text</extracomment>
+        <translation>Hay que calibrar la batería. Siga los pasos de abajo para completar la calibración. Si prefiere que no le molesten los mensajes, puede aplazar la calibración.</translation>
+    </message>
+    <message>
+        <source>The calibration is postponed. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Postponed text</extracomment>
+        <translation>La calibración está aplazada. Si aun así quiere calibrar, siga los pasos de abajo.</translation>
+    </message>
+    <message>
+        <source>Calibraton is disabled.</source>
+        <extracomment>Calibration off text</extracomment>
+        <translation>La calibración está desactivada.</translation>
+    </message>
+    <message>
+        <source>hide_calibration_history_table</source>
+        <extracomment>The button that hides the calibration history table</extracomment>
+        <translation>Ocultar historial</translation>
+    </message>
+    <message>
+        <source>show_calibration_history_table</source>
+        <extracomment>The button that shows the calibration history table</extracomment>
+        <translation>Mostrar historial</translation>
+    </message>
+</context>
+<context>
     <name>AMPCapacityTableDataProvider</name>
     <message>
         <source>Date</source>
@@ -407,6 +685,87 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Agradecimientos</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepInfoVC</name>
+    <message>
+        <source>Time left in this step:</source>
+        <extracomment>Caption before the time the current calibration step still lasts</extracomment>
+        <translation>Tiempo restante de este paso:</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepsVC</name>
+    <message>
+        <source>Calibration steps</source>
+        <extracomment>Accessible name of the strip of the six calibration steps</extracomment>
+        <translation>Pasos de calibración</translation>
+    </message>
+    <message>
+        <source>Use the left and right arrow keys to read the instructions of each step.</source>
+        <extracomment>Accessible description of the calibration step strip</extracomment>
+        <translation>Use las flechas izquierda y derecha para leer las instrucciones de cada paso.</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 1</translation>
+    </message>
+    <message>
+        <source>Plug in</source>
+        <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
+        <translation>Esperar</translation>
+    </message>
+    <message>
+        <source>Step 3</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 3</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Step 4</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 4</translation>
+    </message>
+    <message>
+        <source>Drain</source>
+        <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
+        <translation>Gastar</translation>
+    </message>
+    <message>
+        <source>Step 5</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 5</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
+        <translation>Reposo</translation>
+    </message>
+    <message>
+        <source>Step 6</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>Paso 6</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "DetailViewFactory.h"
 
+#include "AMPCalibrationVC.h"
 #include "AMPCapacityVC.h"
 #include "AMPChargeVC.h"
 #include "AMPHealthVC.h"
@@ -16,7 +17,7 @@ QWidget* DetailViewFactory::createDetailView(Tab tab, GlobalConfigurationProvide
     case Tab::health:
         return new AMPHealthVC(configuration);
     case Tab::calibration:
-        break;
+        return new AMPCalibrationVC(configuration, _dateProvider);
     }
     return nullptr;
 }

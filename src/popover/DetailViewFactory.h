@@ -5,8 +5,16 @@
 
 #include "AMPDetailViewFactory.h"
 
-// Makes the charge, capacity and health views; the calibration view is not made here yet.
+class DateProvider;
+
+// Makes the detail views the rings open; the calibration view reads the date it compares with
+// from `dateProvider`.
 class DetailViewFactory : public AMPDetailViewFactory {
 public:
+    explicit DetailViewFactory(const DateProvider& dateProvider) : _dateProvider(dateProvider) {}
+
     QWidget* createDetailView(Tab tab, GlobalConfigurationProvider& configuration) override;
+
+private:
+    const DateProvider& _dateProvider;
 };

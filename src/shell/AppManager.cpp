@@ -18,6 +18,7 @@
 #include "persistence/AppPersistance.h"
 #include "persistence/StatePersistence.h"
 #include "popover/AppWindows.h"
+#include "popover/DetailViewFactory.h"
 #include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
 #include "windows/WindowsController.h"
@@ -40,9 +41,10 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
         _dateProvider);
     _statusBarC = std::make_unique<StatusBarC>(*_configuration, platform.statusItemHost(),
                                                platform.appearance());
-    _popover =
-        std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement(),
-                                            *_configuration, _dateProvider, *this, &_detailViews);
+    _detailViews = std::make_unique<DetailViewFactory>(_dateProvider);
+    _popover = std::make_unique<PopoverController>(*_statusBarC, platform.popupPlacement(),
+                                                   *_configuration, _dateProvider, *this,
+                                                   _detailViews.get());
     _batteryEvents = std::make_unique<BatteryEventsController>(
         *_statusBarC, *_popover, platform.notificationCenter(), _configuration->preferences());
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);

@@ -7,7 +7,6 @@
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
 #include "popover/AMPSummaryMasterVCDelegate.h"
-#include "popover/DetailViewFactory.h"
 #include "statusbar/StatusBarCDelegate.h"
 
 #include <QObject>
@@ -22,6 +21,7 @@ class BatteryManager;
 class DesktopWindowActions;
 class DisplaySettingsObserver;
 class PlatformServices;
+class DetailViewFactory;
 class PopoverController;
 class SettingsStore;
 class StatusBarC;
@@ -68,7 +68,7 @@ private:
     std::unique_ptr<AppPersistance> _applicationPersistance;
     std::unique_ptr<BatteryManager> _batteryManager;
     std::unique_ptr<StatusBarC> _statusBarC;
-    DetailViewFactory _detailViews;
+    std::unique_ptr<DetailViewFactory> _detailViews;
     std::unique_ptr<PopoverController> _popover;
     std::unique_ptr<BatteryEventsController> _batteryEvents;
     std::unique_ptr<DisplaySettingsObserver> _displaySettings;

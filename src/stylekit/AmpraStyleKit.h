@@ -8,4 +8,5 @@
 #include "Fonts.h"
 #include "Palette.h"
 #include "Rings.h"
+#include "StepBackgrounds.h"
 #include "TextStyles.h"

@@ -4,6 +4,7 @@
 #include "StyledText.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
 
 QTextCharFormat StyledText::charFormat() const {
     QTextCharFormat format;
@@ -30,4 +31,20 @@ QTextBlockFormat StyledText::blockFormat() const {
     format.setLineHeight(qMin(natural, paragraph->maximumLineHeight),
                          QTextBlockFormat::FixedHeight);
     return format;
+}
+
+void StyledText::applyTo(QLabel& label) const {
+    label.setText(text);
+    if (!hasAttributes)
+        return;
+    if (font) {
+        QFont styledFont = *font;
+        styledFont.setLetterSpacing(QFont::AbsoluteSpacing, kern);
+        label.setFont(styledFont);
+    }
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, foregroundColor);
+    label.setPalette(palette);
+    if (paragraph)
+        label.setAlignment(paragraph->alignment | Qt::AlignVCenter);
 }

@@ -10,6 +10,8 @@
 #include <QTextCharFormat>
 #include <optional>
 
+class QLabel;
+
 // A text with the attributes a text style gives it. A style whose font family is not installed
 // gives the bare text: `hasAttributes` false and nothing else set.
 struct StyledText {
@@ -30,4 +32,6 @@ struct StyledText {
 
     QTextCharFormat charFormat() const;
     QTextBlockFormat blockFormat() const;
+    // Shows the text on `label` in the style's font, colour and alignment.
+    void applyTo(QLabel& label) const;
 };

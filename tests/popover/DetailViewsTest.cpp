@@ -275,8 +275,8 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
 
 // A ring clicked after a record has arrived opens its view filled from that record.
 TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
-    DetailViewFactory factory;
     FakeDateProvider clock;
+    DetailViewFactory factory(clock);
     AMPSummaryMasterVC summary(configuration, clock, &factory);
     battery.cycleCount = 312;
     battery.designCapacity = 5000;

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "AMPCalibrationStepsV.h"
+
+#include "AMPCalibrationStepsVDelegate.h"
+#include "stylekit/AmpraStyleKit.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+AMPCalibrationStepsV::AMPCalibrationStepsV(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void AMPCalibrationStepsV::setSelectedTabShift(qreal shift) {
+    _selectedTabShift = shift;
+    update();
+}
+
+void AMPCalibrationStepsV::setHoveredTabShift(qreal shift) {
+    _hoveredTabShift = shift;
+    update();
+}
+
+int AMPCalibrationStepsV::indexOfViewAt(const QPoint& position) const {
+    for (int index = 0; index < viewsToTrack.size(); ++index) {
+        const QWidget* view = viewsToTrack[index];
+        if (view->rect().contains(view->mapFrom(this, position)))
+            return index;
+    }
+    return -1;
+}
+
+void AMPCalibrationStepsV::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), AmpraStyleKit::imageOfCalibrationStepsBackground(
+                                         rect(), _selectedTabShift, _hoveredTabShift,
+                                         qRound(devicePixelRatioF())));
+}
+
+void AMPCalibrationStepsV::enterEvent(QEnterEvent* event) {
+    hoverAt(indexOfViewAt(event->position().toPoint()));
+}
+
+void AMPCalibrationStepsV::leaveEvent(QEvent*) {
+    stopHovering();
+}
+
+// Pointing at another tab without leaving the strip browses to it too.
+void AMPCalibrationStepsV::mouseMoveEvent(QMouseEvent* event) {
+    const int index = indexOfViewAt(event->position().toPoint());
+    if (index != _hoveredIndex)
+        hoverAt(index);
+}
+
+// The arrow keys browse the tabs as the pointer does, from the current step's tab; leaving the
+// strip ends browsing.
+void AMPCalibrationStepsV::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        if (key == Qt::Key_Escape)
+            stopHovering();
+        else
+            QWidget::keyPressEvent(event);
+        return;
+    }
+    int from = _hoveredIndex;
+    if (from < 0 && !viewsToTrack.isEmpty())
+        from = indexOfViewAt(QPoint(qRound(_selectedTabShift) + 1, viewsToTrack[0]->y() + 1));
+    const int to = from + (key == Qt::Key_Left ? -1 : 1);
+    hoverAt(qBound(0, to, int(viewsToTrack.size()) - 1));
+}
+
+void AMPCalibrationStepsV::focusOutEvent(QFocusEvent* event) {
+    if (_hovered && !underMouse())
+        stopHovering();
+    QWidget::focusOutEvent(event);
+}
+
+void AMPCalibrationStepsV::hoverAt(int index) {
+    _hovered = true;
+    _hoveredIndex = index;
+    update();
+    if (index >= 0 && stepDelegate)
+        stepDelegate->viewDetectHoverOnViewAtIndex(*this, index);
+}
+
+void AMPCalibrationStepsV::stopHovering() {
+    _hovered = false;
+    _hoveredIndex = -1;
+    update();
+    if (stepDelegate)
+        stepDelegate->viewStopHovering(*this);
+}

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include "AMPBatteryDataAwareInterface.h"
+#include "AMPStepsVCDelegate.h"
+#include "AMPSumarySubviewVC.h"
+#include "CalibrationStep.h"
+#include "calibration/AlgorithmState.h"
+#include "calibration/CalibrationState.h"
+
+#include <QDateTime>
+#include <QList>
+#include <memory>
+#include <optional>
+
+class AMPCalibrationTableDataProvider;
+class AMPStepInfoVC;
+class AMPStepsVC;
+class DateProvider;
+class ExpandCollapseButton;
+class GlobalConfigurationProvider;
+class PagedContainer;
+namespace Ui {
+class AMPCalibrationVC;
+}
+
+// The calibration view under the days-till-calibration ring: whether a calibration is due and
+// when, the step the calibration is in with its instructions and remaining time, postponement,
+// and the history of completed calibrations.
+class AMPCalibrationVC : public AMPSumarySubviewVC,
+                         public AMPBatteryDataAwareInterface,
+                         public AMPStepsVCDelegate {
+    Q_OBJECT
+
+public:
+    // The three blocks that open under their anchors, at most one at a time.
+    enum class Block { nextCalibrationHelp, calibrationHelp, calibrationHistory };
+
+    AMPCalibrationVC(GlobalConfigurationProvider& configuration, const DateProvider& dateProvider,
+                     QWidget* parent = nullptr);
+    ~AMPCalibrationVC() override;
+
+    static CalibrationStep stepForState(AlgorithmState state);
+    // "2h 5min": hours of a day and whole minutes, so 25 hours read 1h 0min.
+    static QString remainingTimeText(double seconds);
+    // The next calibration's day in the user's calendar, or the today text from today on.
+    static QString nextCalibrationDateText(const std::optional<QDateTime>& date,
+                                           const QDateTime& now);
+    static QString stateText(CalibrationState state);
+    static bool isPostponeVisible(CalibrationState state);
+
+    void refreshContentWithData(const CalibrationData& data) override;
+    void PostponeAction();
+    void showCalibrationHistoryAction();
+    void nextCalibrationHelpAction();
+    void calibrationHelpAction();
+    void controllerStopHovering();
+    // The user's gesture turned the pages to `index`, 0 to 6.
+    void pageControllerDidTransitionToIndex(int index);
+
+    void stepsControllerDidSelectStep(AMPStepsVC& controller, CalibrationStep step) override;
+    void stepsControllerDidHoverStep(AMPStepsVC& controller, CalibrationStep step) override;
+
+    bool isBlockOnDisplay(Block block) const;
+    bool stepsViewOnDisplay() const { return _stepsViewOnDisplay; }
+    AMPStepsVC* stepsController() const;
+    PagedContainer* pageController() const;
+    // The pages: 0 for no calibration step, then one per step.
+    AMPStepInfoVC* page(int index) const { return _pages.value(index); }
+    AMPCalibrationTableDataProvider* tableDataProvider() const { return _tableDataProvider; }
+    // The view's parts by their names, for the tests and the pictures.
+    QWidget* part(const char* name) const;
+
+private:
+    struct BlockParts;
+
+    void viewDidLoad();
+    void makePages();
+    void choosePage(CalibrationStep step, bool force);
+    void showRemainingTime(std::optional<double> seconds);
+    BlockParts parts(Block block);
+    void toggleBlock(Block block);
+    void openBlock(Block block);
+    void closeBlock(Block block);
+
+    std::unique_ptr<Ui::AMPCalibrationVC> _ui;
+    GlobalConfigurationProvider& configuration;
+    const DateProvider& _dateProvider;
+    AMPCalibrationTableDataProvider* _tableDataProvider;
+    QList<AMPStepInfoVC*> _pages;
+    bool _calibrationHistoryOnDisplay = false;
+    bool _nextCalibrationHelpOnDisplay = false;
+    bool _calibrationHelpOnDisplay = false;
+    bool _stepsViewOnDisplay = true;
+};

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include "AMPCalibrationStepsVDelegate.h"
+#include "CalibrationStep.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class AMPCalibrationStepsV;
+class AMPStepsVCDelegate;
+class QLabel;
+class TimerProvider;
+namespace Ui {
+class AMPStepsVC;
+}
+
+// The strip of six step tabs. It follows the calibration's step, and while the user browses the
+// tabs it shows the pointed step's page instead, until three seconds after the pointer left.
+class AMPStepsVC : public QWidget, public AMPCalibrationStepsVDelegate {
+    Q_OBJECT
+
+public:
+    static constexpr double kBrowsingSeconds = 3;
+    // Where the markers go for no step: out of sight.
+    static constexpr qreal kHiddenTabShift = -50;
+
+    explicit AMPStepsVC(QWidget* parent = nullptr);
+    ~AMPStepsVC() override;
+
+    // The six tabs' image names for the calibration at `step`.
+    static QStringList stepImageNames(CalibrationStep step);
+
+    CalibrationStep currentStep() const { return _currentStep; }
+    void setCurrentStep(CalibrationStep step);
+    // Replaces the browsing timer, a Qt timer at first.
+    void setTimer(std::unique_ptr<TimerProvider> timer);
+    bool hovering() const { return _hovering; }
+
+    void viewDetectHoverOnViewAtIndex(AMPCalibrationStepsV& view, int index) override;
+    void viewStopHovering(AMPCalibrationStepsV& view) override;
+    void timerExpired();
+    // A page turned by the user's gesture browses as a hover over its step does, without a timer.
+    void browseStep(CalibrationStep step);
+
+    AMPCalibrationStepsV* stepStackV() const;
+    QLabel* stepImage(int index) const;
+    // The image name each tab shows, in order.
+    const QStringList& shownImageNames() const { return _shownImageNames; }
+
+    AMPStepsVCDelegate* stepDelegate = nullptr; // not owned
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeMarkers();
+    qreal tabShift(CalibrationStep step) const;
+
+    std::unique_ptr<Ui::AMPStepsVC> _ui;
+    CalibrationStep _currentStep = CalibrationStep::stepUndefined;
+    bool _hovering = false;
+    CalibrationStep _hoveredStep = CalibrationStep::stepUndefined;
+    std::unique_ptr<TimerProvider> _timer;
+    QList<QLabel*> _images;
+    QStringList _shownImageNames;
+};
