@@ -78,7 +78,7 @@ void BM_ImportAmpraOne(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir folder;
-        SettingsStore settings(folder.filePath("settings.json"));
+        SettingsStore settings(folder.filePath(QStringLiteral("settings.json")));
         AmpraConfiguration configuration(settings);
         AppPersistance persistance(&configuration, folder.path());
         configuration.setDataStore(&persistance);

@@ -23,7 +23,7 @@ namespace {
 constexpr qint64 kRecentSnapshotSeconds = 345600;
 
 std::string describe(const StoreError& error) {
-    return (error.description + ", " + error.failureReason).toStdString();
+    return (error.description + QStringLiteral(", ") + error.failureReason).toStdString();
 }
 
 } // namespace

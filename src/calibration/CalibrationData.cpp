@@ -42,9 +42,12 @@ std::optional<double> CalibrationData::timeRemainingInCurrentStep() const {
 }
 
 QString CalibrationData::description() const {
-    return QString("[CalibrationData]:Calibration State:%1, Calibration Algorithm State:%2, Next "
-                   "Calibration Date:%3, Calibration Guide Message:%4")
-        .arg(calibrationStateName(calibrationState), algorithmStateName(calibrationAlgorithmState),
-             nextCalibrationDate ? nextCalibrationDate->toString(Qt::ISODate) : "none",
-             calibrationGuideMessage.value_or("none"));
+    return QStringLiteral(
+               "[CalibrationData]:Calibration State:%1, Calibration Algorithm State:%2, Next "
+               "Calibration Date:%3, Calibration Guide Message:%4")
+        .arg(QLatin1StringView(calibrationStateName(calibrationState)),
+             QLatin1StringView(algorithmStateName(calibrationAlgorithmState)),
+             nextCalibrationDate ? nextCalibrationDate->toString(Qt::ISODate)
+                                 : QStringLiteral("none"),
+             calibrationGuideMessage.value_or(QStringLiteral("none")));
 }

@@ -13,19 +13,23 @@ class SettingsStore;
 
 class AmpraPreferences : public PreferenceProvider {
 public:
-    inline static const QString kNextCalibrationInterval = "NextCalibrationInterval";
-    inline static const QString kWorkingHoursWarningInterval = "WorkingHoursWarningInterval";
-    inline static const QString kNotifyOnPowerCord = "NotifyOnPowerCord";
-    inline static const QString kNotifyOnSelectedCharge = "NotifyOnSelectedCharge";
-    inline static const QString kNotificationCharge = "NotificationCharge";
-    inline static const QString kRemaindToUnplug = "RemaindToUnplug";
-    inline static const QString kStartAtLogin = "StartAtLogin";
-    inline static const QString kAutomaticallyCheckForUpdates = "AutomaticallyCheckForUpdates";
-    inline static const QString kUseVerticalIcon = "UseVerticalIcon";
-    inline static const QString kShowIcon = "ShowIcon";
-    inline static const QString kShowTime = "ShowTime";
-    inline static const QString kShowPercentage = "ShowPercentage";
-    inline static const QString kUseColoredStatusBarIcon = "UseColoredStatusBarIcon";
+    inline static const QString kNextCalibrationInterval =
+        QStringLiteral("NextCalibrationInterval");
+    inline static const QString kWorkingHoursWarningInterval =
+        QStringLiteral("WorkingHoursWarningInterval");
+    inline static const QString kNotifyOnPowerCord = QStringLiteral("NotifyOnPowerCord");
+    inline static const QString kNotifyOnSelectedCharge = QStringLiteral("NotifyOnSelectedCharge");
+    inline static const QString kNotificationCharge = QStringLiteral("NotificationCharge");
+    inline static const QString kRemaindToUnplug = QStringLiteral("RemaindToUnplug");
+    inline static const QString kStartAtLogin = QStringLiteral("StartAtLogin");
+    inline static const QString kAutomaticallyCheckForUpdates =
+        QStringLiteral("AutomaticallyCheckForUpdates");
+    inline static const QString kUseVerticalIcon = QStringLiteral("UseVerticalIcon");
+    inline static const QString kShowIcon = QStringLiteral("ShowIcon");
+    inline static const QString kShowTime = QStringLiteral("ShowTime");
+    inline static const QString kShowPercentage = QStringLiteral("ShowPercentage");
+    inline static const QString kUseColoredStatusBarIcon =
+        QStringLiteral("UseColoredStatusBarIcon");
     // "automatic", or "light" or "dark" for a panel whose colour Ampra cannot tell.
     inline static const QString kPanelAppearance = QStringLiteral("PanelAppearance");
 

@@ -11,11 +11,13 @@ class SettingsStore;
 
 class AmpraStatePersistence : public StatePersistence {
 public:
-    inline static const QString kIsFirstLaunch = "isFirstLaunch";
-    inline static const QString kCalibrationState = "CalibrationState";
-    inline static const QString kCalibrationAlgorithmState = "CalibrationAlgorithmState";
-    inline static const QString kCalibrationAlgorithmTimeStamp = "CalibrationAlgorithmTimeStamp";
-    inline static const QString kNextCalibrationDate = "NextCalibrationDate";
+    inline static const QString kIsFirstLaunch = QStringLiteral("isFirstLaunch");
+    inline static const QString kCalibrationState = QStringLiteral("CalibrationState");
+    inline static const QString kCalibrationAlgorithmState =
+        QStringLiteral("CalibrationAlgorithmState");
+    inline static const QString kCalibrationAlgorithmTimeStamp =
+        QStringLiteral("CalibrationAlgorithmTimeStamp");
+    inline static const QString kNextCalibrationDate = QStringLiteral("NextCalibrationDate");
 
     explicit AmpraStatePersistence(SettingsStore& store);
 

@@ -47,7 +47,8 @@ void AppPersistance::openStore() {
     namespace fs = std::filesystem;
     const QString folder = applicationDocumentsDirectory();
     const fs::path folderPath(QFile::encodeName(folder).toStdString());
-    QString failureReason = "There was an error creating or loading the application's saved data.";
+    QString failureReason =
+        QStringLiteral("There was an error creating or loading the application's saved data.");
     bool shouldFail = false;
     std::optional<StoreError> failError;
 
@@ -57,13 +58,17 @@ void AppPersistance::openStore() {
         std::error_code createError;
         fs::create_directories(folderPath, createError);
         if (createError)
-            failError = StoreError{"The folder " + folder + " could not be created.",
+            failError = StoreError{QStringLiteral("The folder ") + folder +
+                                       QStringLiteral(" could not be created."),
                                    QString::fromStdString(createError.message())};
     } else if (statusError) {
-        failError = StoreError{"The folder " + folder + " could not be read.",
+        failError = StoreError{QStringLiteral("The folder ") + folder +
+                                   QStringLiteral(" could not be read."),
                                QString::fromStdString(statusError.message())};
     } else if (!fs::is_directory(status)) {
-        failureReason = "Expected a folder to store application data, found a file " + folder + ".";
+        failureReason =
+            QStringLiteral("Expected a folder to store application data, found a file ") + folder +
+            QStringLiteral(".");
         shouldFail = true;
     }
 
@@ -81,7 +86,7 @@ void AppPersistance::openStore() {
     }
     if (shouldFail) {
         _errorPresenter->presentError(
-            {"Failed to initialize the application's saved data", failureReason});
+            {QStringLiteral("Failed to initialize the application's saved data"), failureReason});
         return;
     }
     _managedObjectContext = std::make_unique<ManagedObjectContext>(*_persistentStoreCoordinator);
@@ -94,7 +99,8 @@ ManagedObjectContext* AppPersistance::configurationContext() const {
 void AppPersistance::importDataFormAmpraOne() {
     const QDir folder(applicationDocumentsDirectory());
     const QString statusFile = folder.filePath(kAmpraOneStatusFileName);
-    const QString movedFile = folder.filePath(kAmpraOneFolder + "/" + kAmpraOneStatusFileName);
+    const QString movedFile =
+        folder.filePath(kAmpraOneFolder + QStringLiteral("/") + kAmpraOneStatusFileName);
     if (!QFileInfo::exists(statusFile)) {
         // An import cut short (a kill, a power loss) left the file moved and nothing stored: it is
         // read again, until a migrated record shows that it went through.
@@ -147,7 +153,7 @@ bool AppPersistance::holdsMigratedRecords() {
 }
 
 std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QString& text) const {
-    const QDate date = QLocale::system().toDate(text, "MMM dd, yyyy");
+    const QDate date = QLocale::system().toDate(text, QStringLiteral("MMM dd, yyyy"));
     if (!date.isValid()) {
         LOG4CPLUS_ERROR(logger, "Error On parsing date " << text.toStdString()
                                                          << " during ampra 1 migration");
@@ -158,7 +164,8 @@ std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QStrin
 }
 
 std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QString& text) const {
-    static const QRegularExpression pattern("\\d+", QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern(QStringLiteral("\\d+"),
+                                            QRegularExpression::CaseInsensitiveOption);
     if (!pattern.isValid()) {
         LOG4CPLUS_ERROR(logger, "Error On parsing capacities during ampra 1 migration "
                                     << pattern.errorString().toStdString() << ", "

@@ -21,9 +21,9 @@ class PersistentStoreCoordinator;
 // its context, and migrates the previous generation's history file.
 class AppPersistance {
 public:
-    inline static const QString kStoreFileName = "Ampra.storedata";
-    inline static const QString kAmpraOneStatusFileName = "savedStatus.plist";
-    inline static const QString kAmpraOneFolder = "ampra1/com.vantrel.ampra";
+    inline static const QString kStoreFileName = QStringLiteral("Ampra.storedata");
+    inline static const QString kAmpraOneStatusFileName = QStringLiteral("savedStatus.plist");
+    inline static const QString kAmpraOneFolder = QStringLiteral("ampra1/com.vantrel.ampra");
 
     // applicationFolder: ApplicationFolder::path() when empty. errorPresenter: shows the user a
     // store that cannot be opened; without one the error is logged.

@@ -7,5 +7,5 @@
 
 QString ApplicationFolder::path() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           "/com.vantrel.Ampra";
+           QStringLiteral("/com.vantrel.Ampra");
 }

@@ -8,7 +8,7 @@
 // The battery's full-charge capacity and cycle count, taken when it became fully charged.
 class BatteryStatusSnapshot : public ManagedObject {
 public:
-    inline static const QString kEntityName = "BatteryStatusSnapshot";
+    inline static const QString kEntityName = QStringLiteral("BatteryStatusSnapshot");
 
     explicit BatteryStatusSnapshot(ManagedObjectContext& context)
         : ManagedObject(context, kEntityName) {}

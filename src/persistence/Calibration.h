@@ -8,7 +8,7 @@
 // A completed calibration: when, and the battery's capacity and cycle count at that moment.
 class Calibration : public ManagedObject {
 public:
-    inline static const QString kEntityName = "Calibration";
+    inline static const QString kEntityName = QStringLiteral("Calibration");
 
     explicit Calibration(ManagedObjectContext& context) : ManagedObject(context, kEntityName) {}
 };

@@ -42,8 +42,8 @@ std::optional<quint64> number(const QVariant& value) {
 PersistentStoreCoordinator::PersistentStoreCoordinator(const QString& path) : _path(path) {
     // Qt names every connection; two stores open at once must not share one.
     static int connections = 0;
-    _connectionName = QString("ampra.store.%1").arg(++connections);
-    _database = QSqlDatabase::addDatabase("QSQLITE", _connectionName);
+    _connectionName = QStringLiteral("ampra.store.%1").arg(++connections);
+    _database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), _connectionName);
     _database.setDatabaseName(path);
 }
 
@@ -58,7 +58,8 @@ std::unique_ptr<PersistentStoreCoordinator>
 PersistentStoreCoordinator::openSQLiteStore(const QString& path, StoreError& error) {
     std::unique_ptr<PersistentStoreCoordinator> store(new PersistentStoreCoordinator(path));
     if (!store->_database.open()) {
-        setError(&error, "The data store " + path + " could not be opened.",
+        setError(&error,
+                 QStringLiteral("The data store ") + path + QStringLiteral(" could not be opened."),
                  store->_database.lastError());
         return nullptr;
     }
@@ -68,16 +69,18 @@ PersistentStoreCoordinator::openSQLiteStore(const QString& path, StoreError& err
 }
 
 bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
-    const QString failure = "The data store " + _path + " could not be prepared.";
+    const QString failure =
+        QStringLiteral("The data store ") + _path + QStringLiteral(" could not be prepared.");
     QSqlQuery query(_database);
-    if (!query.exec("PRAGMA user_version") || !query.next()) {
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         setError(&error, failure, query.lastError());
         return false;
     }
     const int version = query.value(0).toInt();
     if (version > kSchemaVersion) {
-        error = {"The data store " + _path + " was written by a newer version of Ampra.",
-                 QString("Its schema version is %1; this version reads up to %2.")
+        error = {QStringLiteral("The data store ") + _path +
+                     QStringLiteral(" was written by a newer version of Ampra."),
+                 QStringLiteral("Its schema version is %1; this version reads up to %2.")
                      .arg(version)
                      .arg(kSchemaVersion)};
         return false;
@@ -85,7 +88,8 @@ bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
     // Records are written a few times a week, so full syncs cost nothing, and a record written
     // just before a power-off must survive it. A rollback journal keeps the store one file that
     // sqlite3 reads as it is and that works on any file system, where WAL needs shared memory.
-    if (!query.exec("PRAGMA journal_mode = DELETE") || !query.exec("PRAGMA synchronous = FULL")) {
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
         setError(&error, failure, query.lastError());
         return false;
     }
@@ -93,8 +97,9 @@ bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
     // open, instead of losing every record saved later.
     QStringList statements;
     for (const QString& entity : entityNames())
-        statements << QString(kCreateTable).arg(entity) << QString(kCreateDateIndex).arg(entity);
-    statements << QString("PRAGMA user_version = %1").arg(kSchemaVersion);
+        statements << QLatin1StringView(kCreateTable).arg(entity)
+                   << QLatin1StringView(kCreateDateIndex).arg(entity);
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
     if (!_database.transaction()) {
         setError(&error, failure, _database.lastError());
         return false;
@@ -119,8 +124,10 @@ PersistentStoreCoordinator::fetchNewest(const QString& entityName, int fetchLimi
                                         StoreError* error) {
     if (!entityNames().contains(entityName)) {
         if (error)
-            *error = {"There is no entity named " + entityName + ".",
-                      "The data store holds " + entityNames().join(" and ") + "."};
+            *error = {QStringLiteral("There is no entity named ") + entityName +
+                          QStringLiteral("."),
+                      QStringLiteral("The data store holds ") +
+                          entityNames().join(QStringLiteral(" and ")) + QStringLiteral(".")};
         return std::nullopt;
     }
     // Walks the date index backwards: the newest rows cost the same in any size of table. The
@@ -129,13 +136,16 @@ PersistentStoreCoordinator::fetchNewest(const QString& entityName, int fetchLimi
     QSqlQuery& query = cached->second;
     if (isNew) {
         query.setForwardOnly(true);
-        query.prepare(QString("SELECT id, date, capacity, cycleCount FROM \"%1\" "
-                              "ORDER BY date DESC, id DESC LIMIT ?")
+        query.prepare(QStringLiteral("SELECT id, date, capacity, cycleCount FROM \"%1\" "
+                                     "ORDER BY date DESC, id DESC LIMIT ?")
                           .arg(entityName));
     }
     query.bindValue(0, fetchLimit > 0 ? fetchLimit : -1);
     if (!query.exec()) {
-        setError(error, "The " + entityName + " records could not be fetched.", query.lastError());
+        setError(error,
+                 QStringLiteral("The ") + entityName +
+                     QStringLiteral(" records could not be fetched."),
+                 query.lastError());
         return std::nullopt;
     }
     std::vector<std::shared_ptr<StoreRow>> rows;
@@ -155,7 +165,7 @@ PersistentStoreCoordinator::fetchNewest(const QString& entityName, int fetchLimi
 
 bool PersistentStoreCoordinator::insert(const std::vector<std::shared_ptr<StoreRow>>& rows,
                                         StoreError* error) {
-    const QString failure = "The changes could not be saved to the data store.";
+    const QString failure = QStringLiteral("The changes could not be saved to the data store.");
     if (!_database.transaction()) {
         setError(error, failure, _database.lastError());
         return false;
@@ -163,8 +173,9 @@ bool PersistentStoreCoordinator::insert(const std::vector<std::shared_ptr<StoreR
     QSqlQuery query(_database);
     std::vector<qint64> rowIds;
     for (const auto& row : rows) {
-        query.prepare(QString("INSERT INTO \"%1\" (date, capacity, cycleCount) VALUES (?, ?, ?)")
-                          .arg(row->entityName));
+        query.prepare(
+            QStringLiteral("INSERT INTO \"%1\" (date, capacity, cycleCount) VALUES (?, ?, ?)")
+                .arg(row->entityName));
         query.addBindValue(row->date ? QVariant(row->date->toMSecsSinceEpoch()) : QVariant());
         query.addBindValue(number(row->capacity));
         query.addBindValue(number(row->cycleCount));

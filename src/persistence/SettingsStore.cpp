@@ -52,17 +52,21 @@ QVariant normalised(const QVariant& value) {
 QJsonObject encode(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::Bool:
-        return {{"type", "bool"}, {"value", value.toBool()}};
+        return {{QStringLiteral("type"), QStringLiteral("bool")},
+                {QStringLiteral("value"), value.toBool()}};
     case QMetaType::LongLong:
         // As text: a JSON number would lose integers above 2^53.
-        return {{"type", "integer"}, {"value", QString::number(value.toLongLong())}};
+        return {{QStringLiteral("type"), QStringLiteral("integer")},
+                {QStringLiteral("value"), QString::number(value.toLongLong())}};
     case QMetaType::Double:
-        return {{"type", "double"}, {"value", value.toDouble()}};
+        return {{QStringLiteral("type"), QStringLiteral("double")},
+                {QStringLiteral("value"), value.toDouble()}};
     case QMetaType::QString:
-        return {{"type", "text"}, {"value", value.toString()}};
+        return {{QStringLiteral("type"), QStringLiteral("text")},
+                {QStringLiteral("value"), value.toString()}};
     default:
-        return {{"type", "date"},
-                {"value", QString::number(value.toDateTime().toMSecsSinceEpoch())}};
+        return {{QStringLiteral("type"), QStringLiteral("date")},
+                {QStringLiteral("value"), QString::number(value.toDateTime().toMSecsSinceEpoch())}};
     }
 }
 
@@ -91,22 +95,22 @@ QVariant decode(const QJsonValue& stored) {
     if (!stored.isObject())
         return decodeBare(stored);
     const QJsonObject entry = stored.toObject();
-    const QString type = entry.value("type").toString();
-    const QJsonValue value = entry.value("value");
+    const QString type = entry.value(QStringLiteral("type")).toString();
+    const QJsonValue value = entry.value(QStringLiteral("value"));
     bool ok = false;
-    if (type == "bool" && value.isBool())
+    if (type == QStringLiteral("bool") && value.isBool())
         return value.toBool();
-    if (type == "integer") {
+    if (type == QStringLiteral("integer")) {
         if (const auto number = wholeNumber(value))
             return *number;
         const qint64 number = value.toString().toLongLong(&ok);
         return ok ? QVariant(number) : QVariant();
     }
-    if (type == "double" && value.isDouble())
+    if (type == QStringLiteral("double") && value.isDouble())
         return value.toDouble();
-    if (type == "text" && value.isString())
+    if (type == QStringLiteral("text") && value.isString())
         return value.toString();
-    if (type == "date") {
+    if (type == QStringLiteral("date")) {
         const qint64 ms = value.toString().toLongLong(&ok);
         return ok ? QVariant(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC)) : QVariant();
     }
@@ -171,7 +175,7 @@ SettingsStore& SettingsStore::standard() {
 
 QString SettingsStore::standardFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/com.vantrel.Ampra/settings.json";
+           QStringLiteral("/com.vantrel.Ampra/settings.json");
 }
 
 void SettingsStore::load() {
@@ -190,12 +194,12 @@ void SettingsStore::load() {
         return;
     }
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value("format").toInt() != kFormatVersion ||
-        !root.value("values").isObject()) {
-        setAside("not a settings file of this version");
+    if (!document.isObject() || root.value(QStringLiteral("format")).toInt() != kFormatVersion ||
+        !root.value(QStringLiteral("values")).isObject()) {
+        setAside(QStringLiteral("not a settings file of this version"));
         return;
     }
-    const QJsonObject values = root.value("values").toObject();
+    const QJsonObject values = root.value(QStringLiteral("values")).toObject();
     for (auto it = values.begin(); it != values.end(); ++it) {
         const QVariant value = decode(it.value());
         if (value.isValid()) {
@@ -213,7 +217,8 @@ void SettingsStore::load() {
 
 void SettingsStore::setAside(const QString& reason) {
     const QString aside =
-        _filePath + ".corrupt-" + QDateTime::currentDateTimeUtc().toString("yyyyMMddThhmmsszzz");
+        _filePath + QStringLiteral(".corrupt-") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
     const bool moved = QFile::rename(_filePath, aside);
     LOG4CPLUS_WARN(_logger, "Settings file " << _filePath.toStdString() << " is unreadable ("
                                              << reason.toStdString() << "); using the defaults. "
@@ -226,7 +231,8 @@ bool SettingsStore::write() {
     QJsonObject values = _unreadable;
     for (auto it = _user.cbegin(); it != _user.cend(); ++it)
         values.insert(it.key(), encode(it.value()));
-    const QJsonObject root{{"format", kFormatVersion}, {"values", values}};
+    const QJsonObject root{{QStringLiteral("format"), kFormatVersion},
+                           {QStringLiteral("values"), values}};
 
     QDir().mkpath(QFileInfo(_filePath).absolutePath());
     QSaveFile file(_filePath);

@@ -10,7 +10,7 @@ QString InstanceGuard::defaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return folder + "/com.vantrel.Ampra.lock";
+    return folder + QStringLiteral("/com.vantrel.Ampra.lock");
 }
 
 InstanceGuard::InstanceGuard(const QString& lockPath) : _lock(lockPath) {

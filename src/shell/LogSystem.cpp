@@ -29,7 +29,7 @@ void reportFailure() {
 void routeQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     const QString category = QString::fromUtf8(context.category ? context.category : "default");
     const auto logger = log4cplus::Logger::getInstance(
-        category == "default" ? std::string("qt") : "qt." + category.toStdString());
+        category == QStringLiteral("default") ? std::string("qt") : "qt." + category.toStdString());
     log4cplus::LogLevel level = log4cplus::INFO_LOG_LEVEL;
     switch (type) {
     case QtDebugMsg:
@@ -93,7 +93,8 @@ bool LogSystem::setup(const QString& applicationFolder) {
     const bool ok = QDir().mkpath(applicationFolder);
     // Without its folder the file would complain on every line; the failure is said once below.
     if (ok) {
-        const std::string logPath = QDir(applicationFolder).filePath(kLogFileName).toStdString();
+        const std::string logPath =
+            QDir(applicationFolder).filePath(QLatin1StringView(kLogFileName)).toStdString();
         log4cplus::SharedAppenderPtr file(
             new log4cplus::RollingFileAppender(logPath, kMaxLogFileSize, kLogBackups, true, true));
         file->setName("fileAppender");

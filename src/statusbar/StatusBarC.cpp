@@ -97,7 +97,7 @@ StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
 
 QString StatusBarC::title(const BatteryData& batteryData, bool showTime, bool showPercentage) {
     QString percentage =
-        showPercentage ? QString::number(batteryData.currentChargePercentage) + '%' : QString();
+        showPercentage ? QString::number(batteryData.currentChargePercentage) + u'%' : QString();
     if (!showTime)
         return percentage;
     QString time;
@@ -109,7 +109,7 @@ QString StatusBarC::title(const BatteryData& batteryData, bool showTime, bool sh
         time = QStringLiteral("...");
     // A charged battery's time, if any, joins the percentage without brackets.
     if (showPercentage && !batteryData.isCharged)
-        time = " (" + time + ")";
+        time = QStringLiteral(" (") + time + QStringLiteral(")");
     return percentage + time;
 }
 

@@ -14,7 +14,8 @@ inline QByteArray ampraOneHistoryFile(int entries) {
     QByteArray calibrations, capacities, dates;
     for (int i = 0; i < entries / 2; ++i) {
         const QByteArray date =
-            english.toString(QDate(2016, 3, 5).addDays(-i), "MMM dd, yyyy").toUtf8();
+            english.toString(QDate(2016, 3, 5).addDays(-i), QStringLiteral("MMM dd, yyyy"))
+                .toUtf8();
         calibrations += "<string>" + date + "</string>";
         capacities += "<string>87% of " + QByteArray::number(4400 - i % 500) + " mAh</string>";
         dates += "<string>" + date + "</string>";

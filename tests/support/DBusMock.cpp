@@ -62,7 +62,7 @@ std::unique_ptr<DBusMock> DBusMock::fromTemplate(Bus bus, const QString& templat
                                                  const QString& busName,
                                                  const QString& objectPath) {
     std::unique_ptr<DBusMock> mock(new DBusMock(bus, busName, objectPath));
-    if (!mock->start({"-t", templateName}))
+    if (!mock->start({QStringLiteral("-t"), templateName}))
         return nullptr;
     return mock;
 }
@@ -79,8 +79,10 @@ bool DBusMock::start(const QStringList& arguments) {
     _process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     _process.setStandardOutputFile(QProcess::nullDevice());
     // Debian's python carries dbusmock; another python3 may come first on PATH.
-    _process.start("/usr/bin/python3",
-                   QStringList{"-m", "dbusmock", _bus == Bus::System ? "--system" : "--session"} +
+    _process.start(QStringLiteral("/usr/bin/python3"),
+                   QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
+                               _bus == Bus::System ? QStringLiteral("--system")
+                                                   : QStringLiteral("--session")} +
                        arguments);
     if (!_process.waitForStarted())
         return false;
@@ -107,20 +109,21 @@ QDBusConnection DBusMock::connection() const {
 }
 
 QDBusMessage DBusMock::mock(const QString& method, const QVariantList& arguments) const {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(_busName, _objectPath, "org.freedesktop.DBus.Mock", method);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        _busName, _objectPath, QStringLiteral("org.freedesktop.DBus.Mock"), method);
     call.setArguments(arguments);
     return connection().call(call);
 }
 
 void DBusMock::emitSignal(const QString& interface, const QString& name, const QString& signature,
                           const QVariantList& arguments) const {
-    mock("EmitSignal", {interface, name, signature, QVariant::fromValue(arguments)});
+    mock(QStringLiteral("EmitSignal"),
+         {interface, name, signature, QVariant::fromValue(arguments)});
 }
 
 QList<QVariantList> DBusMock::methodCalls(const QString& method) const {
     QList<QVariantList> result;
-    const QDBusMessage reply = mock("GetMethodCalls", {method});
+    const QDBusMessage reply = mock(QStringLiteral("GetMethodCalls"), {method});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return result;
     // a(tav): (timestamp, arguments) per call.

@@ -51,27 +51,28 @@ private:
                 _battery._changed = nullptr;
         }
         QStringList copyPowerSourcesList() override {
-            return _battery.present ? QStringList{"BAT0"} : QStringList();
+            return _battery.present ? QStringList{QStringLiteral("BAT0")} : QStringList();
         }
         QVariantMap powerSourceDescription(const QString&) override {
             const FakeBattery& b = _battery;
             return {{"Current Capacity", int(b.charge)},
                     {"Is Charging", b.isCharging},
                     {"Is Charged", b.isCharged},
-                    {"Power Source State", b.onMains ? "AC Power" : "Battery Power"}};
+                    {QStringLiteral("Power Source State"),
+                     b.onMains ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")}};
         }
         Format format() const override { return Format::uevent; }
         std::optional<QString> branchText(const QString& branch) override {
             const FakeBattery& b = _battery;
-            if (branch != "BAT0")
+            if (branch != QStringLiteral("BAT0"))
                 return std::nullopt;
             return QString(
                        "POWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_STATUS=%1\nPOWER_SUPPLY_PRESENT=1\n"
                        "POWER_SUPPLY_CYCLE_COUNT=%2\nPOWER_SUPPLY_CHARGE_FULL_DESIGN=%3\n"
                        "POWER_SUPPLY_CHARGE_FULL=%4\nPOWER_SUPPLY_CAPACITY=%5\n")
-                .arg(b.isCharged    ? "Full"
-                     : b.isCharging ? "Charging"
-                                    : "Discharging")
+                .arg(b.isCharged    ? QStringLiteral("Full")
+                     : b.isCharging ? QStringLiteral("Charging")
+                                    : QStringLiteral("Discharging"))
                 .arg(b.cycleCount)
                 .arg(b.chargeFullDesign)
                 .arg(b.chargeFull)

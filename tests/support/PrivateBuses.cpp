@@ -23,7 +23,7 @@ PrivateBuses::~PrivateBuses() {
 }
 
 void PrivateBuses::start(const char* type, const char* variable) {
-    const QString config = _folder + "/" + type + ".conf";
+    const QString config = _folder + u'/' + QLatin1StringView(type) + QStringLiteral(".conf");
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly))
         return;

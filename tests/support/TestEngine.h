@@ -27,7 +27,7 @@ class TestEngine : public SystemPowerEvents {
 public:
     TestEngine(const QString& folder, FakeBattery& battery, const DateProvider& clock,
                BatteryManagerDelegate* delegate = nullptr)
-        : settings(QDir(folder).filePath("settings.json"))
+        : settings(QDir(folder).filePath(QStringLiteral("settings.json")))
         , configuration(settings)
         , dataStore(&configuration, folder) {
         configuration.setDataStore(&dataStore);

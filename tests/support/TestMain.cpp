@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     // No test reaches the update feed a build names.
     qputenv("AMPRA_APPCAST_URL", "");
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QFile::setPermissions(home.path() + "/xdg_runtime_dir",
+    QFile::setPermissions(home.path() + QStringLiteral("/xdg_runtime_dir"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     PrivateBuses buses(home.path());
