@@ -8,6 +8,7 @@
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
+#include "popover/AMPCalibrationVC.h"
 #include "popover/AMPCapacityVC.h"
 #include "popover/AMPChargeVC.h"
 #include "popover/AMPHealthVC.h"
@@ -302,7 +303,7 @@ TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
     EXPECT_NE(health->ui().capacityText->text(), u"no_data_text"_s);
 
     QTest::mouseClick(summary.ringButton(Tab::calibration), Qt::LeftButton);
-    EXPECT_EQ(summary.controllerOnDisplay(), nullptr);
+    EXPECT_TRUE(dynamic_cast<AMPCalibrationVC*>(summary.controllerOnDisplay()));
 }
 
 } // namespace
