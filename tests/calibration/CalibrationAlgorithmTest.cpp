@@ -252,8 +252,10 @@ TEST_F(CalibrationAlgorithmTest, EachStateIsLeftOnlyOnItsConditions) {
         EXPECT_EQ(log.count("No change make on force state " + name), !prepared.contains(row.from));
         const double minimum = kMinimumTime.contains(row.from) ? kMinimumTime.at(row.from) : 0;
         EXPECT_EQ(machine.timeRemainingIfAny(), minimum);
-        const std::string set = minimum ? "set " + std::to_string(qint64(minimum)) + ", " : "";
-        EXPECT_EQ(delegate.take(), row.from == calibrationOff ? "" : set + "changed " + name);
+        std::string expected = minimum ? "set " + std::to_string(qint64(minimum)) + ", " : "";
+        expected += "changed ";
+        expected += name;
+        EXPECT_EQ(delegate.take(), row.from == calibrationOff ? "" : expected);
 
         machine.delegate = nullptr;
         clock.advance(row.secondsInState);

@@ -421,14 +421,19 @@ TEST_F(EngineSimulationTest, TheNoticesAreExactlyThoseTheRulesCallFor) {
 
     EXPECT_GT(changesWhilePending, 5);
     EXPECT_GT(changesWhileDone, 10);
-    for (const auto& [kind, least] : std::map<std::string, long>{
-             {"charge 20", 50}, {"charge 5", 2}, {"power", 100}, {"connected", 10}, {"guide", 10}})
+    for (const auto& entry : std::map<std::string, long>{{"charge 20", 50},
+                                                         {"charge 5", 2},
+                                                         {"power", 100},
+                                                         {"connected", 10},
+                                                         {"guide", 10}}) {
+        const std::string word = " " + entry.first;
         EXPECT_GE(std::ranges::count_if(sent,
                                         [&](const std::string& line) {
-                                            return line.find(" " + kind) != std::string::npos;
+                                            return line.find(word) != std::string::npos;
                                         }),
-                  least)
-            << kind;
+                  entry.second)
+            << entry.first;
+    }
 }
 
 TEST_F(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecords) {
