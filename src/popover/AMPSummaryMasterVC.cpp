@@ -32,22 +32,6 @@ namespace {
 // The title bar stays visible above the no-battery panel.
 constexpr int kTitleBarHeight = 32;
 
-void applyStyle(QLabel& label, const StyledText& style) {
-    label.setText(style.text);
-    if (!style.hasAttributes)
-        return;
-    if (style.font) {
-        QFont font = *style.font;
-        font.setLetterSpacing(QFont::AbsoluteSpacing, style.kern);
-        label.setFont(font);
-    }
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, style.foregroundColor);
-    label.setPalette(palette);
-    if (style.paragraph)
-        label.setAlignment(style.paragraph->alignment | Qt::AlignVCenter);
-}
-
 } // namespace
 
 AMPSummaryMasterVC::AMPSummaryMasterVC(GlobalConfigurationProvider& configuration,
@@ -69,10 +53,10 @@ AMPSummaryMasterVC::~AMPSummaryMasterVC() = default;
 
 void AMPSummaryMasterVC::viewDidLoad() {
     //: The application's name in the popover's title bar
-    applyStyle(*_ui->ampraTitle, AmpraStyleKit::appTitleAttributedStringWithValue(tr("AMPRA")));
+    AmpraStyleKit::appTitleAttributedStringWithValue(tr("AMPRA")).applyTo(*_ui->ampraTitle);
     for (QLabel* caption : {_ui->batteryChargeRingLabel, _ui->batteryCapacityRingLabel,
                             _ui->batteryHealthRingLabel, _ui->daysTillCalibrationRingLabel})
-        applyStyle(*caption, AmpraStyleKit::ringTitleAttributedStringWithValue(caption->text()));
+        AmpraStyleKit::ringTitleAttributedStringWithValue(caption->text()).applyTo(*caption);
     // The popover is light whatever the desktop's theme: dark text on its light grey.
     QPalette light = palette();
     light.setColor(QPalette::Window, AmpraStyleKit::popOverBackgroundColor());
