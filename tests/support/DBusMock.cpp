@@ -88,7 +88,8 @@ bool DBusMock::start(const QStringList& arguments) {
         return false;
     const QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
-        if (connection().interface()->isServiceRegistered(_busName))
+        // The name may still belong to a mock that is going away: wait for this one's.
+        if (connection().interface()->servicePid(_busName).value() == _process.processId())
             return true;
         if (_process.state() != QProcess::Running)
             return false;
