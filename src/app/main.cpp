@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
 #include "AppDelegate.h"
+#include "CommandLine.h"
 #include "battery/BatteryData.h"
 #include "calibration/SystemDateProvider.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
@@ -13,12 +14,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstring>
 #include <log4cplus/config.hxx>
 #include <log4cplus/consoleappender.h>
 #include <log4cplus/initializer.h>
 #include <log4cplus/layout.h>
 #include <log4cplus/logger.h>
+#include <memory>
 namespace {
 
 // Warnings about the readings go to standard error, so that standard output stays the report.
@@ -58,27 +59,32 @@ int main(int argc, char** argv) {
     // Every appender logs synchronously: the pool's threads would only wait. The library keeps
     // at least one.
     log4cplus::setThreadPoolSize(0);
-    if (argc == 2 && std::strcmp(argv[1], "--print-battery") == 0) {
-        QCoreApplication application(argc, argv);
-        const Translations translations;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool printsOnly = CommandLine::printsOnly(arguments);
+    const std::unique_ptr<QCoreApplication> application =
+        printsOnly ? std::make_unique<QCoreApplication>(argc, argv)
+                   : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ampra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(AMPRA_VERSION));
+    const Translations translations;
+    CommandLine commandLine;
+    commandLine.process(*application);
+    if (printsOnly) {
         logToStandardError();
         return printBattery();
     }
 
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ampra"));
-    QApplication::setApplicationVersion(QStringLiteral(AMPRA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    const Translations translations;
-
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     // Before the start-up work (a first launch migrates the old history): a SIGTERM meanwhile
     // waits for the event loop and then quits in order.
     QuitSignalHandler quitOnSignal;
     AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
     if (!delegate.applicationDidFinishLaunching())
         return 0;
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
+    QObject::connect(application.get(), &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
-    return application.exec();
+    return QCoreApplication::exec();
 }

@@ -10,6 +10,28 @@
 
 namespace {
 
+struct Outcome {
+    int exitCode;
+    QString output;
+    QString errors;
+};
+
+Outcome ampra(const QStringList& arguments, const QString& machine = "desktop") {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("AMPRA_SYSFS_ROOT", AMPRA_FIXTURES "/sysfs/" + machine);
+    environment.insert("LANGUAGE", "en");
+    // Printing needs no display: none is offered.
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(environment);
+    process.start(AMPRA_BUILD_DIR "/src/app/ampra", arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, {}, {}};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
 // "ampra --print-battery" on each fixture machine prints the description its tree gives, then
 // the sample it maps to; or that there is no battery, or that it gives no charge.
 TEST(PrintBatteryTest, PrintsEachMachinesReading) {
@@ -17,24 +39,37 @@ TEST(PrintBatteryTest, PrintsEachMachinesReading) {
          {"charge-discharging", "energy-charging", "full-on-mains", "charge-limit-80",
           "no-cycle-count", "two-batteries-and-peripheral", "desktop", "empty", "garbage",
           "no-charge", "mixed-units", "energy-without-design-voltage"}) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("AMPRA_SYSFS_ROOT", AMPRA_FIXTURES "/sysfs/" + machine);
-        environment.insert("LANGUAGE", "en");
-        process.setProcessEnvironment(environment);
-        process.start(AMPRA_BUILD_DIR "/src/app/ampra", {"--print-battery"});
-        ASSERT_TRUE(process.waitForFinished(30000));
-        EXPECT_TRUE(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0);
+        const Outcome run = ampra({"--print-battery"}, machine);
+        EXPECT_EQ(run.exitCode, 0);
         QFile expected(AMPRA_FIXTURES "/print-battery/" + machine + ".txt");
         ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << machine.toStdString();
-        const QString errors = process.readAllStandardError();
         EXPECT_EQ(
-            QString(process.readAllStandardOutput())
+            QString(run.output)
                 .replace(QRegularExpression("<BatteryData: 0x[0-9a-f]+>"), "<BatteryData: 0x0>"),
             QString(expected.readAll()))
             << machine.toStdString() << '\n'
-            << errors.toStdString();
-        EXPECT_TRUE(machine != "garbage" || errors.contains("ONLINE=banana")); // explains it
+            << run.errors.toStdString();
+        EXPECT_TRUE(machine != "garbage" || run.errors.contains("ONLINE=banana")); // explains it
+    }
+}
+
+// What only prints runs without a display and leaves; a mistyped option says so and fails.
+TEST(PrintBatteryTest, AnswersTheCommandLineWithoutADisplay) {
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString printed;
+    } cases[] = {
+        {{"--version"}, 0, "Ampra " AMPRA_VERSION "\n"},
+        {{"--help"}, 0, "--print-battery"},
+        {{"--print-battery"}, 0, "No battery found.\n"},
+        {{"--print-batery"}, 1, "Unknown option 'print-batery'"},
+    };
+    for (const auto& expected : cases) {
+        const Outcome run = ampra(expected.arguments);
+        EXPECT_EQ(run.exitCode, expected.exitCode) << expected.arguments.join(' ').toStdString();
+        EXPECT_TRUE((run.output + run.errors).contains(expected.printed))
+            << (run.output + run.errors).toStdString();
     }
 }
 

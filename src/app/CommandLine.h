@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+// The options Ampra understands. Those that only print need no display: which application object
+// to make is decided from a first parse, before any application exists, and the options are made
+// again once the translation is installed so that --help speaks the user's language.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    CommandLine();
+
+    // True when the arguments ask for something printed (including an error), not for the tray.
+    static bool printsOnly(const QStringList& arguments);
+
+    // Prints help, the version or an error and leaves, as the parser does.
+    void process(const QCoreApplication& application);
+
+    bool printBattery() const;
+
+private:
+    QCommandLineParser _parser;
+    QCommandLineOption _printBattery;
+};
