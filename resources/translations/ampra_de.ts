@@ -933,6 +933,19 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Print what the power supply files say about the main battery, and leave.</source>
+        <extracomment>Help for &quot;ampra --print-battery&quot;</extracomment>
+        <translation>Gibt aus, was die Dateien der Stromversorgung über den Hauptakku sagen, und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Ampra keeps an eye on your laptop&apos;s battery from the system tray.</source>
+        <extracomment>Shown by &quot;ampra --help&quot; under the usage line</extracomment>
+        <translation>Ampra behält den Akku Ihres Laptops von der Systemleiste aus im Blick.</translation>
+    </message>
+</context>
+<context>
     <name>DetailViewTexts</name>
     <message>
         <source>no_data_text</source>

@@ -933,6 +933,19 @@ Ampra shows its readings once a battery is present.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Print what the power supply files say about the main battery, and leave.</source>
+        <extracomment>Help for &quot;ampra --print-battery&quot;</extracomment>
+        <translation>Print what the power supply files say about the main battery, and leave.</translation>
+    </message>
+    <message>
+        <source>Ampra keeps an eye on your laptop&apos;s battery from the system tray.</source>
+        <extracomment>Shown by &quot;ampra --help&quot; under the usage line</extracomment>
+        <translation>Ampra keeps an eye on your laptop&apos;s battery from the system tray.</translation>
+    </message>
+</context>
+<context>
     <name>DetailViewTexts</name>
     <message>
         <source>no_data_text</source>

@@ -933,6 +933,19 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Print what the power supply files say about the main battery, and leave.</source>
+        <extracomment>Help for &quot;ampra --print-battery&quot;</extracomment>
+        <translation>Muestra lo que dicen los archivos de alimentación sobre la batería principal y termina.</translation>
+    </message>
+    <message>
+        <source>Ampra keeps an eye on your laptop&apos;s battery from the system tray.</source>
+        <extracomment>Shown by &quot;ampra --help&quot; under the usage line</extracomment>
+        <translation>Ampra vigila la batería de tu portátil desde la bandeja del sistema.</translation>
+    </message>
+</context>
+<context>
     <name>DetailViewTexts</name>
     <message>
         <source>no_data_text</source>

@@ -3,6 +3,7 @@
 
 #include "AMPCalibrationTableDataProvider.h"
 
+#include "DetailViewTexts.h"
 #include "persistence/Calibration.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "persistence/ManagedObjectContext.h"
@@ -11,6 +12,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QTableView>
 #include <log4cplus/loggingmacros.h>
 
@@ -73,28 +75,22 @@ void AMPCalibrationTableDataProvider::setDesignCapacity(std::optional<quint64> c
 }
 
 QString AMPCalibrationTableDataProvider::cellText(const ManagedObject& calibration, int column,
-                                                  std::optional<quint64> designCapacity,
-                                                  const QLocale& locale) {
-    const QString missing = u"-"_s;
+                                                  std::optional<quint64> designCapacity) {
+    QString missing = u"-"_s;
     switch (column) {
     case dateColumn: {
         const auto date = calibration.date();
-        return date ? locale.toString(date->toLocalTime().date(), QLocale::ShortFormat) : missing;
+        return date ? QLocale().toString(date->toLocalTime().date(), QLocale::ShortFormat)
+                    : missing;
     }
     case capacityColumn: {
         const auto capacity = calibration.capacity();
-        if (!capacity)
-            return missing;
-        QString text = locale.toString(*capacity);
-        if (designCapacity && *designCapacity != 0)
-            text += " ("_L1 +
-                    locale.toString(qRound64(100.0 * double(*capacity) / double(*designCapacity))) +
-                    locale.percent() + u')';
-        return text;
+        return capacity ? DetailViewTexts::capacityText(*capacity, designCapacity.value_or(0))
+                        : missing;
     }
     case cyclesColumn: {
         const auto cycles = calibration.cycleCount();
-        return cycles ? locale.toString(*cycles) : missing;
+        return cycles ? DetailViewTexts::number(*cycles) : missing;
     }
     default:
         return missing;
@@ -114,10 +110,9 @@ QVariant AMPCalibrationTableDataProvider::data(const QModelIndex& index, int rol
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
-    return roleOf(
-        AmpraStyleKit::tableTextAttributedStringWithValue(cellText(
-            (*calibrations)[size_t(index.row())], index.column(), designCapacity, QLocale())),
-        role);
+    return roleOf(AmpraStyleKit::tableTextAttributedStringWithValue(cellText(
+                      (*calibrations)[size_t(index.row())], index.column(), designCapacity)),
+                  role);
 }
 
 QVariant AMPCalibrationTableDataProvider::headerData(int section, Qt::Orientation orientation,

@@ -32,7 +32,7 @@ public:
 
     // The cell's text: "-" for a missing value.
     static QString cellText(const ManagedObject& calibration, int column,
-                            std::optional<quint64> designCapacity, const QLocale& locale);
+                            std::optional<quint64> designCapacity);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

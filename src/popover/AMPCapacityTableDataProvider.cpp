@@ -56,7 +56,7 @@ void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> desi
 
 QString AMPCapacityTableDataProvider::cellText(const ManagedObject& snapshot, Column column,
                                                std::optional<quint64> designCapacity) {
-    const QString missing = u"-"_s;
+    QString missing = u"-"_s;
     switch (column) {
     case dateColumn: {
         const auto taken = snapshot.date();

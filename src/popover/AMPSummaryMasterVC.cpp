@@ -78,7 +78,7 @@ void AMPSummaryMasterVC::viewDidLoad() {
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
         button->hide();
-        connect(button, &QAbstractButton::clicked, this, [this, tab] { ringButtonAction(tab); });
+        connect(button, &QAbstractButton::clicked, this, [this, tab = tab] { ringButtonAction(tab); });
     }
 
     _settingsMenu->addAction(_ui->preferencesAction);

@@ -28,7 +28,7 @@ const QVariantMap kDischarging{{"Current Capacity", 57},   {"Is Finish Charging"
 // A live record over fake platform services with the one power source "BAT0".
 class BatteryDataTest : public testing::Test {
 protected:
-    void refreshWith(const QVariantMap& description, QStringList sources = {"BAT0"}) {
+    void refreshWith(const QVariantMap& description, const QStringList& sources = {"BAT0"}) {
         service->sources = sources;
         service->descriptions["BAT0"] = description;
         battery.refreshBasicBatteryData();

@@ -51,6 +51,7 @@ protected:
     std::vector<QDateTime> dates(const QString& entity) {
         const auto records = *persistance.managedObjectContext()->fetchNewest(entity, 0);
         std::vector<QDateTime> result;
+        result.reserve(records.size());
         for (const ManagedObject& record : records)
             result.push_back(record.date().value_or(QDateTime()));
         return result;

@@ -73,7 +73,7 @@ QString PanelAppearance::automaticStyle() const {
     static const QStringList darkPanels = {u"GNOME"_s,    u"XFCE"_s,   u"X-Cinnamon"_s,
                                            u"Cinnamon"_s, u"Budgie"_s, u"Pantheon"_s};
     if (_desktopNames.contains(u"KDE"_s)) {
-        const QString style = kdeglobalsStyle();
+        QString style = kdeglobalsStyle();
         if (!style.isEmpty())
             return style;
     } else {
