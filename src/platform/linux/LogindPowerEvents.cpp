@@ -33,7 +33,7 @@ void LogindPowerEvents::subscribe(SystemPowerEventsListener& listener) {
     if (subscribed)
         return;
     if (!_bus.isConnected()) {
-        logindFailed("no system bus, " + _bus.lastError().message());
+        logindFailed(QStringLiteral("no system bus, ") + _bus.lastError().message());
         return;
     }
     connect(_manager, &LogindManagerProxy::PrepareForSleep, this,
@@ -91,7 +91,8 @@ void LogindPowerEvents::takeInhibitor() {
                 const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *finished;
                 if (reply.isError()) {
                     const QDBusError error = reply.error();
-                    logindFailed("no logind, " + error.name() + ": " + error.message());
+                    logindFailed(QStringLiteral("no logind, ") + error.name() +
+                                 QStringLiteral(": ") + error.message());
                     return;
                 }
                 inhibitorTaken(reply.value());

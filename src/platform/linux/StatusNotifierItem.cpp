@@ -48,7 +48,7 @@ QString StatusNotifierItem::XAyatanaLabel() const {
 }
 
 QString StatusNotifierItem::XAyatanaLabelGuide() const {
-    return TrayStatusItemHost::kLabelGuide;
+    return QString::fromLatin1(TrayStatusItemHost::kLabelGuide);
 }
 
 void StatusNotifierItem::Activate(int x, int y) {

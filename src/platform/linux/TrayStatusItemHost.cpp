@@ -58,8 +58,10 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
         showFallback();
         return;
     }
-    _published = _bus.registerObject(kItemPath, _item, QDBusConnection::ExportAdaptors) &&
-                 _bus.registerObject(kMenuPath, _menuExport, QDBusConnection::ExportAdaptors) &&
+    _published = _bus.registerObject(QString::fromLatin1(kItemPath), _item,
+                                     QDBusConnection::ExportAdaptors) &&
+                 _bus.registerObject(QString::fromLatin1(kMenuPath), _menuExport,
+                                     QDBusConnection::ExportAdaptors) &&
                  _bus.registerService(_serviceName);
     if (!_published) {
         LOG4CPLUS_WARN(logger(), "Cannot publish the status item as "
@@ -86,8 +88,8 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
 TrayStatusItemHost::~TrayStatusItemHost() {
     if (_published) {
         _bus.unregisterService(_serviceName);
-        _bus.unregisterObject(kMenuPath);
-        _bus.unregisterObject(kItemPath);
+        _bus.unregisterObject(QString::fromLatin1(kMenuPath));
+        _bus.unregisterObject(QString::fromLatin1(kItemPath));
     }
 }
 
