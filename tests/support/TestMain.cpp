@@ -19,6 +19,10 @@ using TestApplication = QCoreApplication;
 
 // Every test program gets its own home: nothing a test writes can reach the user's files.
 int main(int argc, char** argv) {
+    testing::InitGoogleMock(&argc, argv);
+    // CTest lists the cases before it runs them: no buses for that.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
     QTemporaryDir home;
     if (!home.isValid())
         return 2;
@@ -39,6 +43,5 @@ int main(int argc, char** argv) {
     PrivateBuses buses(home.path());
 
     TestApplication app(argc, argv);
-    testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 
 #include "PortalSettingsProxy.h"
 
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
@@ -35,6 +36,9 @@ DesktopAppearance::DesktopAppearance(const QDBusConnection& bus, QObject* parent
                                       QString::fromLatin1(kPortalPath), bus, this)) {
     if (!bus.isConnected())
         return;
+    // QtDBus learns its own types lazily: in a process that has not yet used one, the hook for a
+    // signal with a QDBusVariant argument is never called. Asking for a signature teaches them.
+    QDBusMetaType::typeToSignature(QMetaType::fromType<QDBusVariant>());
     connect(_portal, &PortalSettingsProxy::SettingChanged, this,
             &DesktopAppearance::settingChanged);
     // The start goes on meanwhile: a missing or slow portal must not hold it up.
