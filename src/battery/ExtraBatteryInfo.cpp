@@ -4,7 +4,9 @@
 #include "ExtraBatteryInfo.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <log4cplus/loggingmacros.h>
@@ -12,7 +14,7 @@
 namespace {
 
 const QString kCapacityMarker = QStringLiteral("DesignCapacity");
-const QString kUeventCapacityMarker = QStringLiteral("_FULL_DESIGN=");
+constexpr std::string_view kUeventCapacityMarker = "_FULL_DESIGN";
 
 // The C library's reading of a decimal int: leading white space, a sign, digits up to the first
 // other character, saturated at the type's bounds.
@@ -42,20 +44,23 @@ qint64 plausibleCapacity(double milliAmpHours) {
 ExtraBatteryInfo::ExtraBatteryInfo(RegistryDump& registry, const QString& powerSource)
     : _format(registry.format())
     , _logger(log4cplus::Logger::getInstance("battery.ExtraBatteryInfo")) {
-    std::optional<QString> output;
-    if (_format == RegistryDump::Format::ioreg) {
-        output = registry.branchText(QStringLiteral("AppleSmartBattery"));
-        if (!output || !output->contains(kCapacityMarker))
-            output = registry.branchText(QStringLiteral("IOPMUPowerSource"));
-    } else {
-        output = registry.branchText(powerSource);
+    if (_format == RegistryDump::Format::uevent) {
+        // The reading parsed the uevent already: its values are taken as they are.
+        _ueventValues = registry.branchValues(powerSource).value_or(RegistryDump::Values());
+        const bool hasDesign =
+            std::any_of(_ueventValues.begin(), _ueventValues.end(), [](const auto& value) {
+                return value.first.ends_with(kUeventCapacityMarker);
+            });
+        // A battery without design values keeps lacking them: on Linux that is said once per run.
+        static std::atomic<bool> reported = false;
+        if (!hasDesign && !reported.exchange(true))
+            LOG4CPLUS_WARN(_logger, "No Power Information found in ioreg.");
+        return;
     }
-    const QString& marker =
-        _format == RegistryDump::Format::ioreg ? kCapacityMarker : kUeventCapacityMarker;
-    // A battery without design values keeps lacking them: on Linux that is said once per run.
-    static std::atomic<bool> reportedForUevent = false;
-    if ((!output || !output->contains(marker)) &&
-        (_format == RegistryDump::Format::ioreg || !reportedForUevent.exchange(true)))
+    std::optional<QString> output = registry.branchText(QStringLiteral("AppleSmartBattery"));
+    if (!output || !output->contains(kCapacityMarker))
+        output = registry.branchText(QStringLiteral("IOPMUPowerSource"));
+    if (!output || !output->contains(kCapacityMarker))
         LOG4CPLUS_WARN(_logger, "No Power Information found in ioreg.");
     if (output)
         ioregOnStrings = output->split(u'\n');
@@ -101,31 +106,29 @@ qint64 ExtraBatteryInfo::ioregProperty(const char* key) const {
     return intValue(match->split(QStringLiteral(" = ")).value(1));
 }
 
-// A whole line "POWER_SUPPLY_<key>=<digits>". A key given twice is ambiguous, not absent: it
-// must not send the capacity on to the energy keys.
-std::optional<qint64> ExtraBatteryInfo::ueventNumber(const char* key) const {
-    const QString prefix = QStringLiteral("POWER_SUPPLY_%1=").arg(QLatin1String(key));
-    const QString* match = nullptr;
-    for (const QString& line : ioregOnStrings) {
-        const QStringView digits = QStringView(line).mid(prefix.size());
-        if (!line.startsWith(prefix) || digits.isEmpty() ||
-            !std::all_of(digits.begin(), digits.end(),
-                         [](QChar c) { return c >= u'0' && c <= u'9'; }))
+// A value of digits only. A key given twice is ambiguous, not absent: it must not send the
+// capacity on to the energy keys.
+std::optional<qint64> ExtraBatteryInfo::ueventNumber(std::string_view key) const {
+    const std::string_view* match = nullptr;
+    for (const auto& [name, value] : _ueventValues) {
+        if (name != key || value.empty() ||
+            !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
             continue;
         if (match)
             return 0;
-        match = &line;
+        match = &value;
     }
     if (!match)
         return std::nullopt;
-    bool ok = false;
-    const qint64 value = QStringView(*match).mid(prefix.size()).toLongLong(&ok);
-    return ok ? value : 0;
+    qint64 value = 0;
+    const auto [end, error] = std::from_chars(match->data(), match->data() + match->size(), value);
+    return error == std::errc() ? value : 0;
 }
 
 // µAh to mAh; batteries that count energy (µWh) are converted with their design voltage (µV),
 // or, without one, the present voltage.
-qint64 ExtraBatteryInfo::ueventCapacity(const char* chargeKey, const char* energyKey) const {
+qint64 ExtraBatteryInfo::ueventCapacity(std::string_view chargeKey,
+                                        std::string_view energyKey) const {
     if (const auto charge = ueventNumber(chargeKey))
         return plausibleCapacity(double(*charge) / 1000.0);
     const auto energy = ueventNumber(energyKey);

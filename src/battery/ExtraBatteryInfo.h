@@ -29,9 +29,10 @@ public:
 private:
     qint64 ioregProperty(const char* key) const;
     // None when no line gives the key, 0 when several do.
-    std::optional<qint64> ueventNumber(const char* key) const;
-    qint64 ueventCapacity(const char* chargeKey, const char* energyKey) const;
+    std::optional<qint64> ueventNumber(std::string_view key) const;
+    qint64 ueventCapacity(std::string_view chargeKey, std::string_view energyKey) const;
 
     RegistryDump::Format _format;
+    RegistryDump::Values _ueventValues;
     log4cplus::Logger _logger;
 };

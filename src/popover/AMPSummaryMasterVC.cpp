@@ -78,7 +78,8 @@ void AMPSummaryMasterVC::viewDidLoad() {
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
         button->hide();
-        connect(button, &QAbstractButton::clicked, this, [this, tab = tab] { ringButtonAction(tab); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, tab = tab] { ringButtonAction(tab); });
     }
 
     _settingsMenu->addAction(_ui->preferencesAction);

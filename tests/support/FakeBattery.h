@@ -7,8 +7,10 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 // A laptop battery whose readings a test sets, served to a real reader the way Linux serves
 // them: the power-source description and the battery's uevent (capacities in µAh).
@@ -62,21 +64,16 @@ private:
                      b.onMains ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")}};
         }
         Format format() const override { return Format::uevent; }
-        std::optional<QString> branchText(const QString& branch) override {
+        // The counters as a uevent gives them.
+        std::optional<Values> branchValues(const QString& branch) override {
             const FakeBattery& b = _battery;
             if (branch != QStringLiteral("BAT0"))
                 return std::nullopt;
-            return QString(
-                       "POWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_STATUS=%1\nPOWER_SUPPLY_PRESENT=1\n"
-                       "POWER_SUPPLY_CYCLE_COUNT=%2\nPOWER_SUPPLY_CHARGE_FULL_DESIGN=%3\n"
-                       "POWER_SUPPLY_CHARGE_FULL=%4\nPOWER_SUPPLY_CAPACITY=%5\n")
-                .arg(b.isCharged    ? QStringLiteral("Full")
-                     : b.isCharging ? QStringLiteral("Charging")
-                                    : QStringLiteral("Discharging"))
-                .arg(b.cycleCount)
-                .arg(b.chargeFullDesign)
-                .arg(b.chargeFull)
-                .arg(b.charge);
+            _numbers = {std::to_string(b.cycleCount), std::to_string(b.chargeFullDesign),
+                        std::to_string(b.chargeFull)};
+            return Values{{"CYCLE_COUNT", _numbers[0]},
+                          {"CHARGE_FULL_DESIGN", _numbers[1]},
+                          {"CHARGE_FULL", _numbers[2]}};
         }
         void attach(std::function<void()> callback) override {
             _attached = true;
@@ -85,6 +82,7 @@ private:
 
     private:
         FakeBattery& _battery;
+        std::array<std::string, 3> _numbers;
         bool _attached = false;
     };
 

@@ -14,6 +14,9 @@
 // "POWER_SUPPLY_<NAME>=value", in a single read.
 class PowerSupplyUevent {
 public:
+    // (name without the prefix, value), pointing into the text.
+    using Values = std::vector<std::pair<std::string_view, std::string_view>>;
+
     explicit PowerSupplyUevent(QByteArray text);
     // The parsed values point into the text, which a move keeps in place.
     PowerSupplyUevent(PowerSupplyUevent&&) noexcept = default;
@@ -26,11 +29,11 @@ public:
     // One attribute file of the entry, trimmed; none when it is absent or cannot be read.
     static std::optional<QByteArray> attribute(const QString& deviceFolder, QLatin1String name);
 
-    const QByteArray& text() const { return _text; }
+    const Values& values() const { return _values; }
     // Without the "POWER_SUPPLY_" prefix; trimmed, and an empty value counts as missing.
     std::optional<std::string_view> value(std::string_view key) const;
 
 private:
     QByteArray _text;
-    std::vector<std::pair<std::string_view, std::string_view>> _values;
+    Values _values;
 };

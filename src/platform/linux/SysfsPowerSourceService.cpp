@@ -185,11 +185,12 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
     return description;
 }
 
-std::optional<QString> SysfsPowerSourceService::ueventText(const QString& source) const {
+std::optional<PowerSupplyUevent::Values>
+SysfsPowerSourceService::ueventValues(const QString& source) const {
     const Supply* supply = find(source);
     if (!supply)
         return std::nullopt;
-    return QString::fromUtf8(supply->uevent.text());
+    return supply->uevent.values();
 }
 
 const SysfsPowerSourceService::Supply* SysfsPowerSourceService::find(const QString& name) const {

@@ -37,8 +37,8 @@ public:
     // Empty for a battery whose uevent cannot be read.
     QVariantMap powerSourceDescription(const QString& source) override;
 
-    // The source's uevent text as the latest snapshot read it.
-    std::optional<QString> ueventText(const QString& source) const;
+    // The source's uevent values as the latest snapshot parsed them; valid until the next one.
+    std::optional<PowerSupplyUevent::Values> ueventValues(const QString& source) const;
 
 private:
     // A battery or a mains supply (type Mains or USB) that is not a peripheral's.

@@ -8,6 +8,6 @@
 UeventRegistryDump::UeventRegistryDump(const SysfsPowerSourceService& powerSources)
     : _powerSources(powerSources) {}
 
-std::optional<QString> UeventRegistryDump::branchText(const QString& branch) {
-    return _powerSources.ueventText(branch);
+std::optional<RegistryDump::Values> UeventRegistryDump::branchValues(const QString& branch) {
+    return _powerSources.ueventValues(branch);
 }

@@ -14,7 +14,7 @@ public:
     explicit UeventRegistryDump(const SysfsPowerSourceService& powerSources);
 
     Format format() const override { return Format::uevent; }
-    std::optional<QString> branchText(const QString& branch) override;
+    std::optional<Values> branchValues(const QString& branch) override;
 
 private:
     const SysfsPowerSourceService& _powerSources;
