@@ -354,20 +354,4 @@ TEST_F(BatteryManagerTest, AnEarlyWakeEndsTheRestStep) {
     EXPECT_EQ(last().algorithmState, AlgorithmState::charging);
 }
 
-TEST(CalibrationDataTest, WholeDaysToTheNextCalibrationAndTimeLeftOnlyWhereMeasured) {
-    BatteryData sample;
-    CalibrationData data(sample, CalibrationState::pendingCalibration,
-                         AlgorithmState::initCalibration);
-    const QDateTime now = local(1, 8, 0);
-    EXPECT_EQ(data.daysUntilNextCalibration(now), std::nullopt);
-    data.nextCalibrationDate = now.addSecs(17 * kDay + 23 * 3600);
-    EXPECT_EQ(data.daysUntilNextCalibration(now), 17u);
-
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), std::nullopt);
-    data.calibrationAlgorithmState = AlgorithmState::discharging;
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), std::nullopt);
-    sample.timeToEmpty = 90;
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), 5400);
-}
-
 } // namespace
