@@ -5,15 +5,12 @@
 #include "support/AmpraOneHistoryFile.h"
 #include "support/DBusMock.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitFor.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
-#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,17 +20,6 @@ const QString kAmpra = QString(AMPRA_BUILD_DIR) + "/src/app/ampra";
 QString settingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            "/com.vantrel.Ampra/settings.json";
-}
-
-// Waits for a running program to reach a state the test can see on disk.
-bool waitFor(const std::function<bool()>& condition) {
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()) {
-        if (condition())
-            return true;
-        QThread::msleep(20);
-    }
-    return false;
 }
 
 void startAmpra(QProcess& process, const QString& language = "en", const QUrl& appcast = {}) {
@@ -47,15 +33,27 @@ void startAmpra(QProcess& process, const QString& language = "en", const QUrl& a
     ASSERT_TRUE(process.waitForStarted());
 }
 
-TEST(AmpraProcessTest, ASecondInstanceExitsAndSigtermQuitsInOrder) {
-    QProcess first;
-    startAmpra(first);
-    // The first update writes the engine state.
-    ASSERT_TRUE(waitFor([] {
+// The first update writes the engine state.
+bool engineStateWritten() {
+    return waitFor([] {
         QFile file(settingsPath());
         return file.open(QIODevice::ReadOnly) &&
                file.readAll().contains("CalibrationAlgorithmState");
-    }));
+    });
+}
+
+// A crashed run leaves its lock behind; the next start takes it over.
+TEST(AmpraProcessTest, OneInstanceRunsAfterACrashAndSigtermQuitsItInOrder) {
+    QProcess crashed;
+    startAmpra(crashed);
+    ASSERT_TRUE(engineStateWritten());
+    crashed.kill();
+    ASSERT_TRUE(crashed.waitForFinished(10000));
+    ASSERT_TRUE(QFile::remove(settingsPath()));
+
+    QProcess first;
+    startAmpra(first);
+    ASSERT_TRUE(engineStateWritten());
 
     QProcess second;
     startAmpra(second);
@@ -66,7 +64,7 @@ TEST(AmpraProcessTest, ASecondInstanceExitsAndSigtermQuitsInOrder) {
 
     // Only an orderly quit clears the first-launch flag.
     EXPECT_FALSE(SettingsStore(settingsPath()).objectForKey("isFirstLaunch").isValid());
-    kill(pid_t(first.processId()), SIGTERM);
+    first.terminate(); // SIGTERM; a process that is gone already is left alone
     ASSERT_TRUE(first.waitForFinished(10000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);
@@ -97,24 +95,12 @@ TEST(AmpraProcessTest, SendsTheGuideNoticeInTheDesktopsLanguage) {
             calls = server->methodCalls("Notify");
             return !calls.isEmpty();
         })) << row.language.toStdString();
-        kill(pid_t(ampra.processId()), SIGTERM);
+        ampra.terminate();
         ASSERT_TRUE(ampra.waitForFinished(10000));
         ASSERT_FALSE(calls.isEmpty());
         EXPECT_EQ(calls.first().at(3).toString(), row.title);
         EXPECT_EQ(calls.first().at(4).toString(), row.body);
     }
-}
-
-// The feed is served by this test's event loop, so it runs while waiting.
-bool serveUntil(const std::function<bool()>& condition) {
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (condition())
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
 }
 
 TEST(AmpraProcessTest, ChecksForUpdatesAtTheFirstStartAndNotAgainWithinTheWeek) {
@@ -139,12 +125,13 @@ TEST(AmpraProcessTest, ChecksForUpdatesAtTheFirstStartAndNotAgainWithinTheWeek) 
         QProcess ampra;
         startAmpra(ampra, "en", server.url("/appcast.xml"));
         QByteArray output;
-        EXPECT_TRUE(serveUntil([&] {
+        // The feed is served by this test's event loop, so it runs while waiting.
+        EXPECT_TRUE(waitFor([&] {
             output += ampra.readAllStandardOutput();
             return output.contains(expected);
         })) << output.toStdString();
-        EXPECT_TRUE(serveUntil([&] { return updateNotices() == 1; }));
-        kill(pid_t(ampra.processId()), SIGTERM);
+        EXPECT_TRUE(waitFor([&] { return updateNotices() == 1; }));
+        ampra.terminate();
         ASSERT_TRUE(ampra.waitForFinished(10000));
     }
     EXPECT_EQ(server.requests().size(), 1);
@@ -167,7 +154,7 @@ TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
     QProcess ampra;
     startAmpra(ampra);
     ASSERT_TRUE(waitFor([&] { return !history.exists(); })); // moved: the import has begun
-    kill(pid_t(ampra.processId()), SIGTERM);
+    ampra.terminate();
     ASSERT_TRUE(ampra.waitForFinished(30000));
     EXPECT_EQ(ampra.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
@@ -189,7 +176,7 @@ TEST(AmpraProcessTest, WithoutASessionBusTheLogDoesNotPromiseNotifications) {
     QByteArray output;
     while (!output.contains("No system tray") && ampra.waitForReadyRead(15000))
         output += ampra.readAllStandardOutput();
-    kill(pid_t(ampra.processId()), SIGTERM);
+    ampra.terminate();
     ASSERT_TRUE(ampra.waitForFinished(10000));
     EXPECT_TRUE(output.contains("no session bus, so no notifications either"))
         << output.toStdString();

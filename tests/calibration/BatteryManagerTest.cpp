@@ -223,7 +223,7 @@ TEST_F(BatteryManagerTest, HugeIntervalsActAsTheLongestAllowed) {
 }
 
 TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates) {
-    restartFrom(12, 7);
+    restartFrom(10, 4); // one past the last state of each
     EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(),
               AlgorithmState::calibrationOff);
     EXPECT_EQ(engine->manager->calibrationControl().calibrationState, CalibrationState::off);
@@ -240,11 +240,12 @@ TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates
                 ElementsAre("Start Calibration Control", "Start Calibration Control",
                             "Stop Calibration Control", "Stop Calibration Control"));
 
-    restartFrom(2, 3);
-    EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(), AlgorithmState::charging);
+    restartFrom(9, 3);
+    EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(),
+              AlgorithmState::calibrationDone);
     EXPECT_EQ(engine->manager->calibrationControl().calibrationState, CalibrationState::postponed);
     EXPECT_EQ(log.lines().front().message,
-              "Restoring Algorithm Persistence to state: 2 with no time Stamp");
+              "Restoring Algorithm Persistence to state: 9 with no time Stamp");
 }
 
 // The wait of a restored step counts from the stored time stamp, which goes with the step.
@@ -351,22 +352,6 @@ TEST_F(BatteryManagerTest, AnEarlyWakeEndsTheRestStep) {
     battery.set(true, 9);
     engine->wake();
     EXPECT_EQ(last().algorithmState, AlgorithmState::charging);
-}
-
-TEST(CalibrationDataTest, WholeDaysToTheNextCalibrationAndTimeLeftOnlyWhereMeasured) {
-    BatteryData sample;
-    CalibrationData data(sample, CalibrationState::pendingCalibration,
-                         AlgorithmState::initCalibration);
-    const QDateTime now = local(1, 8, 0);
-    EXPECT_EQ(data.daysUntilNextCalibration(now), std::nullopt);
-    data.nextCalibrationDate = now.addSecs(17 * kDay + 23 * 3600);
-    EXPECT_EQ(data.daysUntilNextCalibration(now), 17u);
-
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), std::nullopt);
-    data.calibrationAlgorithmState = AlgorithmState::discharging;
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), std::nullopt);
-    sample.timeToEmpty = 90;
-    EXPECT_EQ(data.timeRemainingInCurrentStep(), 5400);
 }
 
 } // namespace

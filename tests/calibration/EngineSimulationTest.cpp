@@ -16,14 +16,11 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <random>
-#include <set>
 
 namespace {
 
 using Record = RecordingBatteryManagerDelegate::Record;
-using Notice = RecordingBatteryManagerDelegate::Notice;
 
 // A stored calibration or snapshot.
 std::string describe(const QDateTime& date, uint64_t capacity, uint64_t cycleCount) {
@@ -60,9 +57,6 @@ public:
                                                      object.cycleCount().value_or(0)));
         return records;
     }
-    bool fromEvent(size_t record) const { return _eventRecords.contains(record); }
-    // The first update of a start after a power-off.
-    bool afterPowerOff(size_t record) const { return _powerOnRecords.contains(record); }
     QString storeFile() const { return _folder.filePath(AppPersistance::kStoreFileName); }
 
     FakeDateProvider clock;
@@ -135,7 +129,6 @@ private:
             _battery.notifyChange();
     }
     void sleepUntil(const QDateTime& wakeAt, bool pluggedInWhileAsleep = false) {
-        _eventRecords.insert(delegate.records.size());
         engine->sleep();
         if (pluggedInWhileAsleep)
             plug(true, false);
@@ -143,19 +136,16 @@ private:
             runMinute(false);
             clock.advance(60);
         }
-        _eventRecords.insert(delegate.records.size());
         engine->wake();
     }
     // Switched off, and on again at `startAt`: the application quits and starts with the system.
     void powerOffUntil(const QDateTime& startAt) {
-        _eventRecords.insert(delegate.records.size());
         engine->powerOff();
         engine.reset();
         while (clock.now() < startAt) {
             runMinute(false);
             clock.advance(60);
         }
-        _powerOnRecords.insert(delegate.records.size());
         start();
         ++powerOffs;
     }
@@ -275,8 +265,6 @@ private:
     std::mt19937 _user{20240301};
     std::optional<std::mt19937> _restarts;
     QDateTime _nextRestart;
-    std::set<size_t> _eventRecords;
-    std::set<size_t> _powerOnRecords;
 };
 
 class EngineSimulationTest : public testing::Test {
@@ -313,127 +301,6 @@ TEST_F(EngineSimulationTest, EveryCompletedCalibrationIsStoredOnceAndNoOther) {
     sqlite.start("sqlite3", {uninterrupted->storeFile(), "SELECT count(*) FROM Calibration"});
     ASSERT_TRUE(sqlite.waitForFinished()) << "sqlite3 is one of the test dependencies";
     EXPECT_EQ(sqlite.readAllStandardOutput().trimmed(), QByteArray::number(completed.size()));
-}
-
-// A snapshot when the battery becomes full, unless the last one is recent: from its local day on,
-// until the local day of the instant four days (345600 s) later has passed.
-TEST_F(EngineSimulationTest, SnapshotsAreTakenWhenTheBatteryBecomesFullAtMostOnceInFourDays) {
-    std::vector<std::string> expected;
-    QDate last;
-    int suppressed = 0;
-    for (size_t i = 1; i < records.size(); ++i) {
-        if (records[i - 1].isCharged || !records[i].isCharged)
-            continue;
-        if (last.isValid() && last > records[i].date.addSecs(-345600).toLocalTime().date()) {
-            ++suppressed;
-            continue;
-        }
-        last = records[i].date.toLocalTime().date();
-        expected.push_back(describe(records[i].date, records[i].capacity, records[i].cycleCount));
-    }
-    EXPECT_EQ(uninterrupted->stored(BatteryStatusSnapshot::kEntityName), expected);
-    EXPECT_GE(expected.size(), 30u);
-    EXPECT_GT(suppressed, 100);
-}
-
-// The notices the manager's rules call for, written out again update by update: none for system
-// events, while the calibration rests or while the battery is out; the power source only once
-// known and not while pending; each charge threshold once per descent; after 30 hours above 80 %,
-// once until 80 % is seen again; the guide's word on each step of a pending calibration, asked
-// again after a wake that does not end the rest; "Calibration Done!!" with each stored
-// calibration. A start after a power-off begins with a fresh manager.
-TEST_F(EngineSimulationTest, TheNoticesAreExactlyThoseTheRulesCallFor) {
-    const std::map<AlgorithmState, std::string> guides = {
-        {AlgorithmState::initCalibration, "Plug your Mac to fully charge it."},
-        {AlgorithmState::fullyCharged, "Keep your Mac Conected for a while."},
-        {AlgorithmState::disconnectAdapter, "You can disconnect your power adapter."},
-        {AlgorithmState::turnItOff, "Allow your Mac to sleep or switch it off."}};
-    std::set<QDateTime> calibrated;
-    for (const ManagedObject& object : uninterrupted->engine->stored(Calibration::kEntityName))
-        calibrated.insert(*object.date());
-    std::vector<std::string> expected;
-    PowerSourceType power = PowerSourceType::unknownPower; // none seen yet
-    std::map<uint64_t, bool> below;
-    QDateTime stretch;
-    bool warned = false;
-    AlgorithmState guided = AlgorithmState::calibrationOff;
-    int changesWhilePending = 0;
-    int changesWhileDone = 0;
-    for (size_t i = 0; i < records.size(); ++i) {
-        const Record& record = records[i];
-        const bool pending = record.calibrationState == CalibrationState::pendingCalibration;
-        const bool done = record.algorithmState == AlgorithmState::calibrationDone;
-        const bool changed = i > 0 && record.powerSource != records[i - 1].powerSource;
-        changesWhilePending += changed && pending;
-        changesWhileDone += changed && done;
-        const auto expect = [&](const std::string& text) {
-            expected.push_back(std::to_string(i) + " " + text);
-        };
-        if (uninterrupted->afterPowerOff(i)) {
-            power = PowerSourceType::unknownPower;
-            below.clear();
-            stretch = QDateTime();
-            warned = false;
-            guided = AlgorithmState::calibrationOff;
-        }
-        if (i > 0 && calibrated.contains(record.date) && records[i - 1].date != record.date) {
-            expect("guide Calibration Done!!");
-            guided = AlgorithmState::calibrationDone;
-        }
-        if (uninterrupted->fromEvent(i)) {
-            if (record.algorithmState == AlgorithmState::computerOff)
-                guided = AlgorithmState::computerOff;
-            continue;
-        }
-        if (record.noBattery)
-            continue;
-        if (!done) {
-            if (power != PowerSourceType::unknownPower && power != record.powerSource && !pending)
-                expect(record.powerSource == PowerSourceType::acPowered ? "power mains"
-                                                                        : "power battery");
-            power = record.powerSource;
-            for (const uint64_t threshold : {20, 5}) {
-                if (record.charge >= threshold)
-                    below[threshold] = false;
-                else if (!std::exchange(below[threshold], true))
-                    expect("charge " + std::to_string(threshold));
-            }
-            if (!stretch.isValid() || record.charge <= 80) {
-                stretch = record.date;
-                warned = false;
-            }
-            if (!warned && stretch.addSecs(108000) < record.date) {
-                expect("connected " + std::to_string(record.date.secsTo(stretch)));
-                warned = true;
-            }
-        }
-        if (pending && std::exchange(guided, record.algorithmState) != record.algorithmState &&
-            !done)
-            expect("guide " + (guides.contains(guided) ? guides.at(guided) : "none"));
-    }
-    std::vector<std::string> sent;
-    for (const Notice& notice : uninterrupted->delegate.notices)
-        sent.push_back(std::to_string(notice.record) + " " + notice.text);
-    const auto [first, other] = std::ranges::mismatch(sent, expected);
-    EXPECT_TRUE(first == sent.end() && other == expected.end())
-        << "sent " << (first == sent.end() ? "nothing" : *first) << ", expected "
-        << (other == expected.end() ? "nothing" : *other);
-
-    EXPECT_GT(changesWhilePending, 5);
-    EXPECT_GT(changesWhileDone, 10);
-    for (const auto& entry : std::map<std::string, long>{{"charge 20", 50},
-                                                         {"charge 5", 2},
-                                                         {"power", 100},
-                                                         {"connected", 10},
-                                                         {"guide", 10}}) {
-        const std::string word = " " + entry.first;
-        EXPECT_GE(std::ranges::count_if(sent,
-                                        [&](const std::string& line) {
-                                            return line.find(word) != std::string::npos;
-                                        }),
-                  entry.second)
-            << entry.first;
-    }
 }
 
 TEST_F(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecords) {

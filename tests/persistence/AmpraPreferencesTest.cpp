@@ -21,22 +21,6 @@ protected:
     AmpraStatePersistence state{store};
 };
 
-TEST_F(AmpraPreferencesTest, AFreshAccountReadsTheDefaults) {
-    EXPECT_EQ(preferences.timeBetweenCalibrations(), 2419200.0);
-    EXPECT_EQ(preferences.workingHoursWarningInterval(), 108000.0);
-    EXPECT_EQ(preferences.notificationCharge(), 20u);
-    for (bool value :
-         {preferences.notifyOnPowerCordChange(), preferences.notifyOnSelectedCharge(),
-          preferences.remindToUnplug(), preferences.useVerticalIcons(), preferences.showIcon(),
-          preferences.showTime(), preferences.showPercentage(),
-          preferences.useColoredStatusBarIcon(), store.boolForKey("AutomaticallyCheckForUpdates")})
-        EXPECT_TRUE(value);
-    EXPECT_FALSE(preferences.startAtLogin());
-    EXPECT_TRUE(state.isFirstLaunch());
-    EXPECT_FALSE(state.calibrationState());
-    EXPECT_FALSE(state.calibrationAlgorithmTimeStamp());
-}
-
 TEST_F(AmpraPreferencesTest, WritesUnderTheirKeysIntervalsInWholeSecondsAndReadsChargesTruncated) {
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1764958381, Qt::UTC);
     preferences.setTimeBetweenCalibrations(1209600.7);

@@ -14,8 +14,6 @@
 #include "support/LogCapture.h"
 #include "support/RecordingStatusItemHost.h"
 
-#include <QDir>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 
@@ -187,45 +185,6 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     EXPECT_EQ(host.contentUpdates, 2);
     EXPECT_TRUE(host.isTemplate);
     EXPECT_NE(host.drawer(22), light);
-}
-
-// Renders the item as a panel would show it, for people to look at.
-TEST_F(StatusBarCTest, WritesTheRenderedItemsForATableOfSituations) {
-    const QString folder = QString(AMPRA_BUILD_DIR) + "/statusbar-items";
-    QDir().mkpath(folder);
-    const struct {
-        const char* name;
-        PowerSourceType source;
-        uint64_t charge, toEmpty, toFull;
-        bool charging, charged;
-        const char* style;
-    } situations[] = {
-        {"battery-85", PowerSourceType::batteryPowered, 85, 125, 0, false, false, "Light"},
-        {"battery-15", PowerSourceType::batteryPowered, 15, 20, 0, false, false, "Light"},
-        {"charging-62", PowerSourceType::acPowered, 62, 0, 48, true, false, "Light"},
-        {"charged-100", PowerSourceType::acPowered, 100, 0, 0, false, true, "Light"},
-        {"battery-97-dark", PowerSourceType::batteryPowered, 97, 0, 0, false, false, "Dark"},
-    };
-    for (const auto& situation : situations) {
-        battery.powerSource = situation.source;
-        sample(situation.charge, situation.toEmpty, situation.toFull, situation.charged);
-        battery.isCharging = situation.charging;
-        appearance.style = situation.style;
-        controller.refreshContentWithData(data);
-        ASSERT_TRUE(host.drawer);
-
-        QImage panel(140, 22, QImage::Format_ARGB32_Premultiplied);
-        panel.fill(appearance.style == "Light" ? QColor(236, 236, 236) : QColor(40, 40, 40));
-        QPainter painter(&panel);
-        const QImage icon = host.drawer(22);
-        painter.drawImage(QPoint(2, 0), icon);
-        painter.setPen(appearance.style == "Light" ? Qt::black : Qt::white);
-        painter.setFont(QFont("DejaVu Sans", 9));
-        painter.drawText(QRect(icon.width() + 6, 0, 130, 22), Qt::AlignVCenter, host.title);
-        painter.end();
-        EXPECT_TRUE(panel.save(folder + "/" + situation.name + ".png"));
-        EXPECT_EQ(icon.height(), 22);
-    }
 }
 
 } // namespace

@@ -25,8 +25,6 @@ public:
     ~DBusMock();
 
     QDBusConnection connection() const;
-    QString busName() const { return _busName; }
-    QString objectPath() const { return _objectPath; }
 
     // Calls a method of org.freedesktop.DBus.Mock on the main object.
     QDBusMessage mock(const QString& method, const QVariantList& arguments = {}) const;

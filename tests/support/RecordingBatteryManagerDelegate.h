@@ -9,6 +9,7 @@
 #include "calibration/DateProvider.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Keeps every record and notice the battery manager hands out, stamped with the clock.
@@ -29,13 +30,6 @@ public:
         bool noBattery;
         bool operator==(const Record&) const = default;
     };
-    // `text` as "power battery", "charge 20", "connected -108060", "guide none"; `record` is
-    // the index of the update that sent it.
-    struct Notice {
-        std::string text;
-        size_t record;
-    };
-
     explicit RecordingBatteryManagerDelegate(const DateProvider& clock) : _clock(clock) {}
 
     void batteryManagerDidFinishRunningCalibrationAlgorithWithData(
@@ -63,20 +57,15 @@ public:
         add("guide " + message.value_or("none").toStdString());
     }
 
-    // The notices' texts since the last call.
-    std::vector<std::string> takeNotices() {
-        std::vector<std::string> texts;
-        for (const Notice& notice : notices)
-            texts.push_back(notice.text);
-        notices.clear();
-        return texts;
-    }
+    // The notices since the last call: "power battery", "charge 20", "connected -108060",
+    // "guide none".
+    std::vector<std::string> takeNotices() { return std::exchange(_notices, {}); }
 
     std::vector<Record> records;
-    std::vector<Notice> notices;
 
 private:
-    void add(const std::string& text) { notices.push_back({text, records.size() - 1}); }
+    void add(const std::string& text) { _notices.push_back(text); }
 
+    std::vector<std::string> _notices;
     const DateProvider& _clock;
 };

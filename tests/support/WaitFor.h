@@ -12,7 +12,7 @@
 // Runs the event loop until `condition` holds: D-Bus replies and signals arrive as events. The
 // deadline only stops a broken test from hanging.
 inline bool waitFor(const std::function<bool()>& condition) {
-    const QDeadlineTimer deadline(10000);
+    const QDeadlineTimer deadline(15000); // programs start slowly under the sanitizers
     while (!condition()) {
         if (deadline.hasExpired())
             return false;
