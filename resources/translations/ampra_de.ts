@@ -278,6 +278,16 @@
         <extracomment>The button that shows the calibration history table</extracomment>
         <translation>Verlauf anzeigen</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <extracomment>Button that saves the capacity history and the calibrations as a CSV file</extracomment>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the capacity history and the calibrations as a CSV file</source>
+        <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
+        <translation>Den Kapazitätsverlauf und die Kalibrierungen als CSV-Datei speichern</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -363,6 +373,16 @@
         <source>Ampra records the full charge capacity and the cycle count each time the battery is fully charged. The newest 100 records are listed.</source>
         <extracomment>Text under the capacity history table</extracomment>
         <translation>Ampra hält die Kapazität bei voller Ladung und die Zahl der Zyklen fest, jedes Mal wenn der Akku voll geladen ist. Die neuesten 100 Einträge stehen in der Liste.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <extracomment>Button that saves the capacity history and the calibrations as a CSV file</extracomment>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the capacity history and the calibrations as a CSV file</source>
+        <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
+        <translation>Den Kapazitätsverlauf und die Kalibrierungen als CSV-Datei speichern</translation>
     </message>
 </context>
 <context>
@@ -933,6 +953,53 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
     </message>
 </context>
 <context>
+    <name>CapacityChart</name>
+    <message>
+        <source>Capacity over time</source>
+        <extracomment>Accessible name of the chart of the full charge capacity over time</extracomment>
+        <translation>Kapazität im Zeitverlauf</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 the full charge capacity went from %3 to %4 mAh; %n calibration(s) marked.</source>
+        <extracomment>Accessible description of the capacity chart: first and last date, first and last capacity in mAh, and how many calibrations it marks</extracomment>
+        <translation>
+            <numerusform>Vom %1 bis zum %2 ging die Kapazität bei voller Ladung von %3 auf %4 mAh; %n Kalibrierung markiert.</numerusform>
+            <numerusform>Vom %1 bis zum %2 ging die Kapazität bei voller Ladung von %3 auf %4 mAh; %n Kalibrierungen markiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+Capacity: %2 mAh</source>
+        <extracomment>Tooltip of a point of the capacity chart without a cycle count: its date and capacity</extracomment>
+        <translation>%1
+Kapazität: %2 mAh</translation>
+    </message>
+    <message>
+        <source>%1
+Capacity: %2 mAh
+Cycles: %3</source>
+        <extracomment>Tooltip of a point of the capacity chart: its date, capacity and cycle count</extracomment>
+        <translation>%1
+Kapazität: %2 mAh
+Ladezyklen: %3</translation>
+    </message>
+    <message>
+        <source>Full charge</source>
+        <extracomment>Legend of the capacity chart&apos;s line of full charge capacities</extracomment>
+        <translation>Volle Ladung</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <extracomment>Legend of the capacity chart&apos;s line at the design capacity</extracomment>
+        <translation>Nennkapazität</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <extracomment>Legend of the capacity chart&apos;s marks of completed calibrations</extracomment>
+        <translation>Kalibrierung</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Print what the power supply files say about the main battery, and leave.</source>
@@ -944,6 +1011,16 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <extracomment>Shown by &quot;ampra --help&quot; under the usage line</extracomment>
         <translation>Ampra behält den Akku Ihres Laptops von der Systemleiste aus im Blick.</translation>
     </message>
+    <message>
+        <source>Write the capacity history and the calibrations to FILE as CSV, or to the standard output when FILE is -, and leave.</source>
+        <extracomment>Help for &quot;ampra --export-history FILE&quot;</extracomment>
+        <translation>Den Kapazitätsverlauf und die Kalibrierungen als CSV in DATEI schreiben, bei - in die Standardausgabe, und beenden.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>Placeholder for the file name in &quot;ampra --help&quot;</extracomment>
+        <translation>DATEI</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -951,6 +1028,43 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <source>no_data_text</source>
         <extracomment>Text to show when there is no data yet from the battery</extracomment>
         <translation>Warte auf den Akku …</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExportDialog</name>
+    <message>
+        <source>Export Failed</source>
+        <extracomment>Title of the message box when the history could not be exported</extracomment>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The battery history could not be read.</source>
+        <extracomment>Shown when the history is to be exported but the data store did not open</extracomment>
+        <translation>Der Akkuverlauf konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Export Battery History</source>
+        <extracomment>Title of the file dialog that saves the battery history</extracomment>
+        <translation>Akkuverlauf exportieren</translation>
+    </message>
+    <message>
+        <source>ampra-history.csv</source>
+        <extracomment>Suggested file name of the exported battery history</extracomment>
+        <translation>ampra-verlauf.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>File type filter of the file dialog that saves the battery history</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The battery history could not be exported.
+
+%1</source>
+        <extracomment>Shown when the history could not be exported; %1 is the reason, in English</extracomment>
+        <translation>Der Akkuverlauf konnte nicht exportiert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1277,11 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
         <source>No battery found.</source>
         <extracomment>Printed by &quot;ampra --print-battery&quot; on a computer without a battery</extracomment>
         <translation>Kein Akku gefunden.</translation>
+    </message>
+    <message>
+        <source>The history was not exported: %1</source>
+        <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
+        <translation>Der Verlauf wurde nicht exportiert: %1</translation>
     </message>
 </context>
 </TS>

@@ -7,13 +7,20 @@ CommandLine::CommandLine()
     : _printBattery(QStringLiteral("print-battery"),
                     //: Help for "ampra --print-battery"
                     tr("Print what the power supply files say about the main battery, and "
-                       "leave.")) {
+                       "leave."))
+    , _exportHistory(QStringLiteral("export-history"),
+                     //: Help for "ampra --export-history FILE"
+                     tr("Write the capacity history and the calibrations to FILE as CSV, or to "
+                        "the standard output when FILE is -, and leave."),
+                     //: Placeholder for the file name in "ampra --help"
+                     tr("FILE")) {
     //: Shown by "ampra --help" under the usage line
     _parser.setApplicationDescription(tr("Ampra keeps an eye on your laptop's battery from the "
                                          "system tray."));
     _parser.addHelpOption();
     _parser.addVersionOption();
     _parser.addOption(_printBattery);
+    _parser.addOption(_exportHistory);
 }
 
 bool CommandLine::printsOnly(const QStringList& arguments) {
@@ -21,7 +28,7 @@ bool CommandLine::printsOnly(const QStringList& arguments) {
     QCommandLineParser& parser = commandLine._parser;
     return !parser.parse(arguments) || parser.isSet(QStringLiteral("help")) ||
            parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")) ||
-           parser.isSet(commandLine._printBattery);
+           parser.isSet(commandLine._printBattery) || parser.isSet(commandLine._exportHistory);
 }
 
 void CommandLine::process(const QCoreApplication& application) {
@@ -30,4 +37,9 @@ void CommandLine::process(const QCoreApplication& application) {
 
 bool CommandLine::printBattery() const {
     return _parser.isSet(_printBattery);
+}
+
+std::optional<QString> CommandLine::exportHistory() const {
+    return _parser.isSet(_exportHistory) ? std::optional(_parser.value(_exportHistory))
+                                         : std::nullopt;
 }

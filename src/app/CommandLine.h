@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <optional>
 
 // The options Ampra understands. Those that only print need no display: which application object
 // to make is decided from a first parse, before any application exists, and the options are made
@@ -24,8 +25,11 @@ public:
     void process(const QCoreApplication& application);
 
     bool printBattery() const;
+    // The file to export the history to ("-": standard output), when asked for.
+    std::optional<QString> exportHistory() const;
 
 private:
     QCommandLineParser _parser;
     QCommandLineOption _printBattery;
+    QCommandLineOption _exportHistory;
 };

@@ -5,6 +5,10 @@
 #include "CommandLine.h"
 #include "battery/BatteryData.h"
 #include "calibration/SystemDateProvider.h"
+#include "persistence/AppPersistance.h"
+#include "persistence/ApplicationFolder.h"
+#include "persistence/HistoryExport.h"
+#include "persistence/StoreError.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxPlatformServices.h"
 #include "shell/LogSystem.h"
@@ -13,6 +17,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 #include <log4cplus/config.hxx>
 #include <log4cplus/consoleappender.h>
@@ -52,6 +57,19 @@ int printBattery() {
     return 0;
 }
 
+// Reads the store without taking the instance lock: a running Ampra goes on undisturbed.
+int exportHistory(const QString& fileName) {
+    StoreError error;
+    const QString store = QDir(ApplicationFolder::path()).filePath(AppPersistance::kStoreFileName);
+    if (HistoryExport::exportStore(store, fileName, &error))
+        return 0;
+    //: Printed by "ampra --export-history FILE" when it fails; %1 is the reason, in English
+    QTextStream(stderr) << QCoreApplication::translate("main", "The history was not exported: %1")
+                               .arg(error.description + u' ' + error.failureReason)
+                        << '\n';
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +91,8 @@ int main(int argc, char** argv) {
     commandLine.process(*application);
     if (printsOnly) {
         logToStandardError();
+        if (const std::optional<QString> file = commandLine.exportHistory())
+            return exportHistory(*file);
         return printBattery();
     }
 

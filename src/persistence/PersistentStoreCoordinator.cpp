@@ -57,24 +57,45 @@ PersistentStoreCoordinator::~PersistentStoreCoordinator() {
 std::unique_ptr<PersistentStoreCoordinator>
 PersistentStoreCoordinator::openSQLiteStore(const QString& path, StoreError& error) {
     std::unique_ptr<PersistentStoreCoordinator> store(new PersistentStoreCoordinator(path));
-    if (!store->_database.open()) {
-        setError(&error,
-                 QStringLiteral("The data store ") + path + QStringLiteral(" could not be opened."),
-                 store->_database.lastError());
-        return nullptr;
-    }
-    if (!store->prepareSchema(error))
+    if (!store->open(error) || !store->prepareSchema(error))
         return nullptr;
     return store;
 }
 
-bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
-    const QString failure =
-        QStringLiteral("The data store ") + _path + QStringLiteral(" could not be prepared.");
+std::unique_ptr<PersistentStoreCoordinator>
+PersistentStoreCoordinator::openSQLiteStoreForReading(const QString& path, StoreError& error) {
+    std::unique_ptr<PersistentStoreCoordinator> store(new PersistentStoreCoordinator(path));
+    // Read-only never creates the file: a missing store fails here.
+    store->_database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!store->open(error))
+        return nullptr;
+    const std::optional<int> version = store->readableSchemaVersion(error);
+    if (!version)
+        return nullptr;
+    if (*version == 0) {
+        error = {QStringLiteral("The data store ") + path + QStringLiteral(" holds no records."),
+                 QStringLiteral("It is not a store Ampra has written.")};
+        return nullptr;
+    }
+    return store;
+}
+
+bool PersistentStoreCoordinator::open(StoreError& error) {
+    if (_database.open())
+        return true;
+    setError(&error,
+             QStringLiteral("The data store ") + _path + QStringLiteral(" could not be opened."),
+             _database.lastError());
+    return false;
+}
+
+std::optional<int> PersistentStoreCoordinator::readableSchemaVersion(StoreError& error) {
     QSqlQuery query(_database);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        setError(&error, failure, query.lastError());
-        return false;
+        setError(&error,
+                 QStringLiteral("The data store ") + _path + QStringLiteral(" could not be read."),
+                 query.lastError());
+        return std::nullopt;
     }
     const int version = query.value(0).toInt();
     if (version > kSchemaVersion) {
@@ -83,8 +104,17 @@ bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
                  QStringLiteral("Its schema version is %1; this version reads up to %2.")
                      .arg(version)
                      .arg(kSchemaVersion)};
-        return false;
+        return std::nullopt;
     }
+    return version;
+}
+
+bool PersistentStoreCoordinator::prepareSchema(StoreError& error) {
+    if (!readableSchemaVersion(error))
+        return false;
+    const QString failure =
+        QStringLiteral("The data store ") + _path + QStringLiteral(" could not be prepared.");
+    QSqlQuery query(_database);
     // Records are written a few times a week, so full syncs cost nothing, and a record written
     // just before a power-off must survive it. A rollback journal keeps the store one file that
     // sqlite3 reads as it is and that works on any file system, where WAL needs shared memory.

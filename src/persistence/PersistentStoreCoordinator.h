@@ -25,6 +25,9 @@ public:
     // with the reason in error.
     static std::unique_ptr<PersistentStoreCoordinator> openSQLiteStore(const QString& path,
                                                                        StoreError& error);
+    // Opens an existing store for reading only, as another program may while Ampra writes it.
+    static std::unique_ptr<PersistentStoreCoordinator>
+    openSQLiteStoreForReading(const QString& path, StoreError& error);
     ~PersistentStoreCoordinator();
     PersistentStoreCoordinator(const PersistentStoreCoordinator&) = delete;
     PersistentStoreCoordinator& operator=(const PersistentStoreCoordinator&) = delete;
@@ -36,6 +39,10 @@ public:
 
 private:
     explicit PersistentStoreCoordinator(const QString& path);
+    bool open(StoreError& error);
+    // The file's schema version, or none with the reason in error when it is one this version
+    // cannot read.
+    std::optional<int> readableSchemaVersion(StoreError& error);
     bool prepareSchema(StoreError& error);
 
     QString _path;

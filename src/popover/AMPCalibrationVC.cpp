@@ -7,6 +7,7 @@
 #include "AMPStepInfoVC.h"
 #include "AMPStepsVC.h"
 #include "AMPSumarySubviewVCDelegate.h"
+#include "HistoryExportDialog.h"
 #include "PagedContainer.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
@@ -132,6 +133,8 @@ void AMPCalibrationVC::viewDidLoad() {
     connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::PostponeAction);
     connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
             &AMPCalibrationVC::showCalibrationHistoryAction);
+    connect(_ui->exportButton, &QPushButton::clicked, this,
+            [this] { HistoryExportDialog::open(*this, configuration.context()); });
     connect(_ui->expandCalibDateButton, &QAbstractButton::clicked, this,
             &AMPCalibrationVC::nextCalibrationHelpAction);
     connect(_ui->expandCalibInfoButton, &QAbstractButton::clicked, this,

@@ -4,8 +4,11 @@
 #include "AMPCapacityVC.h"
 
 #include "DetailViewTexts.h"
+#include "HistoryExportDialog.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
+#include "persistence/BatteryHistory.h"
+#include "persistence/GlobalConfigurationProvider.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "ui_AMPCapacityVC.h"
 
@@ -25,6 +28,10 @@ void AMPCapacityVC::viewDidLoad() {
     _tableDataProvider.awakeFromNib(*_ui->historyTable);
     _tableDataProvider.setConfiguration(&configuration);
     _tableDataProvider.loadSnapshots();
+    if (ManagedObjectContext* context = configuration.context()) {
+        if (auto history = BatteryHistory::fetch(*context))
+            _ui->capacityChart->setHistory(std::move(*history));
+    }
     for (QLabel* caption :
          {_ui->cyclesDoneLabel, _ui->cyclesByDesignLabel, _ui->originalCapacityLabel,
           _ui->currentCapacityLabel, _ui->historyLabel})
@@ -47,6 +54,8 @@ void AMPCapacityVC::viewDidLoad() {
             &AMPCapacityVC::cyclesHelpAction);
     connect(_ui->expandCapacityButton, &QAbstractButton::clicked, this,
             &AMPCapacityVC::capacityHelpAction);
+    connect(_ui->exportButton, &QPushButton::clicked, this,
+            [this] { HistoryExportDialog::open(*this, configuration.context()); });
 }
 
 void AMPCapacityVC::refreshContentWithData(const CalibrationData& data) {
@@ -62,8 +71,10 @@ void AMPCapacityVC::refreshContentWithData(const CalibrationData& data) {
     if (content.currentCapacity)
         DetailViewTexts::apply(*_ui->currentCapacityValue,
                                basicValueAttributedStringWithValue(*content.currentCapacity));
-    if (!_tableDataProvider.designCapacity())
+    if (!_tableDataProvider.designCapacity()) {
         _tableDataProvider.setDesignCapacity(battery.designCapacity);
+        _ui->capacityChart->setDesignCapacity(battery.designCapacity);
+    }
 }
 
 AMPCapacityVC::Content AMPCapacityVC::contentForData(const BatteryData& battery) {

@@ -65,4 +65,12 @@ QFont StepsInformationFont() {
     return namedFont(QStringLiteral("AvenirNext-Regular"), 10);
 }
 
+QFont chartLabelFont() {
+    if (auto font = installedFont(QStringLiteral("AvenirNext-Regular"), 9))
+        return *font;
+    QFont fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    fallback.setPointSizeF(8);
+    return fallback;
+}
+
 } // namespace AmpraStyleKit

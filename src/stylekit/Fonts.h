@@ -16,6 +16,8 @@ QFont basicValueFont();
 QFont HelpTitleFont();
 QFont HelpTextFont();
 QFont StepsInformationFont();
+// The capacity chart's axis labels and legend: small enough for five dates under the plot.
+QFont chartLabelFont();
 
 // The font a PostScript name ("AvenirNext-DemiBold") stands for, when it is installed.
 std::optional<QFont> installedFont(const QString& postScriptName, qreal size);

@@ -9,6 +9,7 @@
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
 #include "popover/AMPCapacityVC.h"
@@ -77,12 +78,17 @@ TEST_P(DetailPicturesTest, DrawsTheSituation) {
     AppPersistance persistance{&configuration, dir.filePath(u"com.vantrel.Ampra"_s)};
     configuration.setDataStore(&persistance);
     ManagedObjectContext& context = *persistance.managedObjectContext();
-    const QDateTime first(QDate(2025, 2, 1), QTime(12, 0), Qt::LocalTime);
-    for (int i = 0; i < 12; ++i) {
+    // Two years of snapshots, the capacity wavering as it falls, and three calibrations.
+    const QDateTime first(QDate(2023, 2, 1), QTime(12, 0), Qt::LocalTime);
+    for (int i = 0; i < 82; ++i) {
         BatteryStatusSnapshot snapshot(context);
         snapshot.setDate(first.addDays(9 * i));
-        snapshot.setCapacity(4700 - quint64(9 * i));
-        snapshot.setCycleCount(quint64(280 + 3 * i));
+        snapshot.setCapacity(4950 - quint64(4 * i) - quint64((i * 37) % 23));
+        snapshot.setCycleCount(quint64(40 + 3 * i));
+    }
+    for (int day : {150, 390, 640}) {
+        Calibration calibration(context);
+        calibration.setDate(first.addDays(day));
     }
     ASSERT_TRUE(context.save());
 

@@ -13,6 +13,7 @@
 #include "popover/AMPChargeVC.h"
 #include "popover/AMPHealthVC.h"
 #include "popover/AMPSummaryMasterVC.h"
+#include "popover/CapacityChart.h"
 #include "popover/DetailViewFactory.h"
 #include "popover/ExpandCollapseButton.h"
 #include "popover/RingButton.h"
@@ -22,8 +23,11 @@
 #include "ui_AMPChargeVC.h"
 #include "ui_AMPHealthVC.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -177,6 +181,28 @@ TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
     EXPECT_EQ(cell(0, 1), u"4851 (97%)"_s);
     EXPECT_EQ(cell(0, 2), u"149"_s);
     EXPECT_EQ(cell(99, 2), u"50"_s);
+    // The chart draws them all.
+    EXPECT_EQ(view.ui().capacityChart->content().points.size(), 150u);
+}
+
+// "Export…" saves the history where the file dialog says.
+TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
+    storeSnapshots(3, QDateTime(QDate(2025, 1, 1), QTime(12, 0), Qt::UTC));
+    const QString file = dir.filePath(u"saved.csv"_s);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&file] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
+        }
+    });
+    answer.start(10);
+    AMPCapacityVC view(configuration);
+    view.ui().exportButton->click();
+    ASSERT_TRUE(QTest::qWaitFor([&file] { return QFile::exists(file); }));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().count("\r\nsnapshot,2025-01-0"), 3);
 }
 
 TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValues) {
@@ -199,6 +225,7 @@ TEST_F(DetailViewTest, HistoryIsEmptyWithoutAStore) {
     AmpraConfiguration storeless{settings};
     AMPCapacityVC view(storeless);
     EXPECT_EQ(view.ui().historyTable->model()->rowCount(), 0);
+    EXPECT_TRUE(view.ui().capacityChart->isHidden());
 }
 
 TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class ManagedObjectContext;
+struct BatteryHistory;
+struct StoreError;
+
+// The battery history as CSV (RFC 4180): a header row, then one row per record, snapshots and
+// calibrations together, oldest first and undated records last. Columns: kind ("snapshot" or
+// "calibration"), date (ISO 8601 in UTC), capacity in mAh, cycle count; a value the record lacks
+// is an empty field. No field can hold a comma, a quote or a line break, so none is quoted.
+class HistoryExport {
+public:
+    // "-" as a file name writes to standard output.
+    inline static const QString kStandardOutput = QStringLiteral("-");
+
+    static QByteArray csv(const BatteryHistory& history);
+    // Writes the records of `context` to fileName, replacing the file only once all is written.
+    static bool exportContext(const ManagedObjectContext& context, const QString& fileName,
+                              StoreError* error);
+    // The same from the store file at storePath, opened for reading only: Ampra may be running
+    // and writing it meanwhile.
+    static bool exportStore(const QString& storePath, const QString& fileName, StoreError* error);
+
+private:
+    static bool write(const QByteArray& csv, const QString& fileName, StoreError* error);
+};

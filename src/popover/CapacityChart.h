@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include "CapacityChartContent.h"
+#include "persistence/BatteryHistory.h"
+
+#include <QWidget>
+#include <optional>
+
+// The full-charge capacity over time above the capacity view's table: the snapshots as a line,
+// the design capacity as a dashed line, the calibrations as marks on their dates. The point
+// under the pointer tells its date, capacity and cycles.
+class CapacityChart : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CapacityChart(QWidget* parent = nullptr);
+
+    // Hidden while the history holds no capacity.
+    void setHistory(BatteryHistory history);
+    void setDesignCapacity(std::optional<quint64> designCapacity);
+
+    const CapacityChartContent& content() const { return _content; }
+    static QString pointText(const CapacityChartContent::Point& point);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void refresh();
+    QRectF plotArea() const;
+    QPointF position(QPointF fraction) const;
+    void drawAxes(QPainter& painter) const;
+    void drawLegend(QPainter& painter) const;
+    void drawRecords(QPainter& painter) const;
+
+    BatteryHistory _history;
+    std::optional<quint64> _designCapacity;
+    CapacityChartContent _content;
+    std::optional<size_t> _hovered;
+};

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+// "ampra --export-history" on a store the test writes and keeps open, as a running Ampra does.
+
+#include "persistence/AppPersistance.h"
+#include "persistence/ApplicationFolder.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "persistence/ManagedObjectContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QByteArray output;
+    QString errors;
+};
+
+Outcome exportHistory(const QString& fileName) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LANGUAGE"_s, u"en"_s);
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(AMPRA_BUILD_DIR "/src/app/ampra"),
+                  {u"--export-history"_s, fileName});
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, {}, {}};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// 150 snapshots a week apart, the last without a cycle count, and 3 calibrations.
+void fillStore(ManagedObjectContext& context, const QDateTime& start) {
+    for (int i = 0; i < 150; ++i) {
+        BatteryStatusSnapshot snapshot(context);
+        snapshot.setDate(start.addDays(7 * i));
+        snapshot.setCapacity(5000 - quint64(i));
+        if (i < 149)
+            snapshot.setCycleCount(quint64(i));
+    }
+    for (int day : {100, 400, 1000}) {
+        Calibration calibration(context);
+        calibration.setDate(start.addDays(day).addSecs(3600));
+        calibration.setCapacity(4900);
+        calibration.setCycleCount(quint64(day / 7));
+    }
+    ASSERT_TRUE(context.save());
+}
+
+TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
+    const Outcome missing = exportHistory(u"-"_s);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.errors.contains(u"The history was not exported"_s))
+        << missing.errors.toStdString();
+
+    AppPersistance persistance;
+    ManagedObjectContext& context = *persistance.managedObjectContext();
+    const QDateTime start(QDate(2024, 1, 1), QTime(9, 30), Qt::UTC);
+    fillStore(context, start);
+
+    const Outcome printed = exportHistory(u"-"_s);
+    ASSERT_EQ(printed.exitCode, 0) << printed.errors.toStdString();
+    QList<QByteArray> lines = printed.output.split('\n');
+    ASSERT_EQ(lines.takeLast(), QByteArray()); // the last line ends too
+    ASSERT_EQ(lines.size(), 154);
+    for (const QByteArray& line : lines)
+        ASSERT_TRUE(line.endsWith('\r')) << "RFC 4180 ends lines with CRLF";
+    EXPECT_EQ(lines.takeFirst(), "kind,date,capacity_mah,cycle_count\r");
+
+    QMap<QByteArray, int> kinds;
+    QDateTime previous;
+    for (const QByteArray& line : std::as_const(lines)) {
+        const QList<QByteArray> fields = line.chopped(1).split(',');
+        ASSERT_EQ(fields.size(), 4) << line.toStdString();
+        ++kinds[fields[0]];
+        const QDateTime date = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODate);
+        ASSERT_TRUE(date.isValid()) << line.toStdString();
+        EXPECT_EQ(date.timeSpec(), Qt::UTC);
+        EXPECT_LE(previous, date) << "oldest first";
+        previous = date;
+    }
+    EXPECT_EQ(kinds, (QMap<QByteArray, int>{{"snapshot", 150}, {"calibration", 3}}));
+    EXPECT_EQ(lines.first(), "snapshot,2024-01-01T09:30:00Z,5000,0\r");
+    EXPECT_TRUE(lines.contains("calibration,2024-04-10T10:30:00Z,4900,14\r"));
+    EXPECT_EQ(lines.last(), "snapshot,2026-11-09T09:30:00Z,4851,\r"); // no cycle count
+
+    // Into a file: the same text; a file that cannot be written fails with the reason.
+    QTemporaryDir dir;
+    const Outcome saved = exportHistory(dir.filePath(u"history.csv"_s));
+    EXPECT_EQ(saved.exitCode, 0);
+    QFile file(dir.filePath(u"history.csv"_s));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), printed.output);
+    const Outcome unwritable = exportHistory(dir.filePath(u"no-such-folder/history.csv"_s));
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.errors.contains(u"no-such-folder/history.csv"_s))
+        << unwritable.errors.toStdString();
+
+    // The store was only read: Ampra goes on saving into it.
+    BatteryStatusSnapshot later(context);
+    later.setDate(start.addYears(3));
+    EXPECT_TRUE(context.save());
+}
+
+} // namespace
