@@ -278,6 +278,11 @@
         <extracomment>The button that shows the calibration history table</extracomment>
         <translation>Verlauf anzeigen</translation>
     </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>Dieser Laptop hört bei %1 auf zu laden, daher wird der Akku nie voll und die Kalibrierung kann nicht weitergehen. Heben Sie die Grenze auf, bis die Kalibrierung abgeschlossen ist: in den Energieeinstellungen Ihrer Arbeitsumgebung oder im Programm des Herstellers, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf) oder als root, indem Sie 100 in die Datei charge_control_end_threshold im Ordner des Akkus unter /sys/class/power_supply schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -411,6 +416,11 @@
         <source>chargevc_discharging_message</source>
         <extracomment>Message to display when battery is discharging</extracomment>
         <translation>Wird entladen</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>Laden endet bei %1</translation>
     </message>
 </context>
 <context>

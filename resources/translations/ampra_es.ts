@@ -278,6 +278,11 @@
         <extracomment>The button that shows the calibration history table</extracomment>
         <translation>Mostrar historial</translation>
     </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>Este portátil deja de cargar al %1, así que la batería nunca se llena y la calibración no puede continuar. Quite el límite hasta que termine la calibración: en la configuración de energía del escritorio o en la herramienta del fabricante, en TLP (STOP_CHARGE_THRESH_BAT0 en /etc/tlp.conf) o, como root, escribiendo 100 en charge_control_end_threshold en la carpeta de la batería dentro de /sys/class/power_supply.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -411,6 +416,11 @@
         <source>chargevc_discharging_message</source>
         <extracomment>Message to display when battery is discharging</extracomment>
         <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>La carga se detiene al %1</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,15 @@ TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
         EXPECT_EQ(controller.contentForData(data).title, QString(row.title)) << row.title;
     }
 
+    // Held at a charge limit on mains, the battery waits for nothing; charging up to it, it does.
+    texts(true, true);
+    sample(80, 0, 0, false);
+    battery.chargeLimit = 80;
+    EXPECT_EQ(controller.contentForData(data).title, QString("80%"));
+    battery.isCharging = true;
+    battery.currentChargePercentage = 60;
+    EXPECT_EQ(controller.contentForData(data).title, QString("60% (...)"));
+
     texts(false, false, true);
     EXPECT_FALSE(controller.contentForData(data).title); // image alone
     texts(false, false, false);
