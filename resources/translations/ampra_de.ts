@@ -510,6 +510,24 @@
     </message>
 </context>
 <context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
     <name>AMPPreferencesGeneralVC</name>
     <message numerus="yes">
         <source>%Ln week(s)</source>
@@ -695,6 +713,26 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Danksagungen</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Prozentwert im Symbol anzeigen</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Leiste:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Farbe der Leiste</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra zeichnet das Symbol passend zur Leiste. Wählen Sie Hell oder Dunkel, wenn es falsch liegt.</translation>
     </message>
 </context>
 <context>

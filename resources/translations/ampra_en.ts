@@ -510,6 +510,24 @@
     </message>
 </context>
 <context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Dark</translation>
+    </message>
+</context>
+<context>
     <name>AMPPreferencesGeneralVC</name>
     <message numerus="yes">
         <source>%Ln week(s)</source>
@@ -695,6 +713,26 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Acknowledgements</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Show the percentage inside the icon</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel colour</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,8 @@ StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
         else
             LOG4CPLUS_ERROR(logger, "Unknown charge value to set in the status bar");
     }
+    if (preferences.showPercentageInIcon())
+        return {StatusBarIcon::Kind::percentage, strokeColor, fillColor, charge};
     const bool vertical = preferences.useVerticalIcons();
     if (batteryData.powerSource == PowerSourceType::acPowered)
         return {vertical ? StatusBarIcon::Kind::charging : StatusBarIcon::Kind::chargingH,

@@ -6,6 +6,7 @@
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
 #include "persistence/AmpraConfiguration.h"
+#include "persistence/AmpraPreferences.h"
 #include "persistence/PreferenceProvider.h"
 #include "persistence/SettingsStore.h"
 #include "statusbar/StatusBarCDelegate.h"
@@ -159,6 +160,9 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
         {"the appearance", [&] { appearance.style = "Dark"; }, true},
         {"the power source", [&] { battery.powerSource = PowerSourceType::acPowered; }, true},
         {"the charge beside the bolt", [&] { battery.currentChargePercentage = 48; }, false},
+        {"the figure inside", [&] { store.setBool(true, AmpraPreferences::kShowPercentageInIcon); },
+         true},
+        {"the charge inside, on mains", [&] { battery.currentChargePercentage = 47; }, true},
     };
     controller.refreshContentWithData(data);
     for (const auto& step : steps) {
@@ -235,6 +239,60 @@ TEST_F(StatusBarCTest, WritesTheRenderedItemsForATableOfSituations) {
         EXPECT_TRUE(panel.save(folder + "/" + situation.name + ".png"));
         EXPECT_EQ(icon.height(), 22);
     }
+}
+
+// The figure inside the icon at the tray's sizes on both panels, magnified three times so that
+// the pixels show.
+TEST_F(StatusBarCTest, WritesThePercentageInsideTheIconAtEachTraySize) {
+    store.setBool(true, AmpraPreferences::kShowPercentageInIcon);
+    const struct {
+        PowerSourceType source;
+        uint64_t charge;
+        bool charging;
+    } samples[] = {{PowerSourceType::batteryPowered, 57, false},
+                   {PowerSourceType::batteryPowered, 8, false},
+                   {PowerSourceType::acPowered, 100, false},
+                   {PowerSourceType::acPowered, 80, true}};
+    const int sizes[] = {16, 22, 32};
+    QImage sheet(4 * (16 + 22 + 32 + 24) + 8, 2 * 40, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&sheet);
+    for (int row = 0; row < 2; ++row) {
+        appearance.style = row == 0 ? "Light" : "Dark";
+        painter.fillRect(0, row * 40, sheet.width(), 40,
+                         row == 0 ? QColor(236, 236, 236) : QColor(40, 40, 40));
+        int x = 8;
+        for (const auto& sample : samples) {
+            battery.powerSource = sample.source;
+            battery.currentChargePercentage = sample.charge;
+            battery.isCharging = sample.charging;
+            controller.refreshContentWithData(data);
+            for (const int size : sizes) {
+                const QImage icon = host.drawer(size);
+                EXPECT_EQ(icon.size(), QSize(size, size));
+                painter.drawImage(QPoint(x, row * 40 + (40 - size) / 2), icon);
+                x += size + 6;
+            }
+        }
+    }
+    painter.end();
+    // Opaque pixels in the middle of the body at 16 px: the figure is ink on an empty battery
+    // and a hole in a full one.
+    const auto opaqueInMiddle = [&](uint64_t charge) {
+        battery.currentChargePercentage = charge;
+        controller.refreshContentWithData(data);
+        const QImage icon = host.drawer(16);
+        int count = 0;
+        for (int y = 5; y <= 10; ++y)
+            for (int x = 3; x <= 11; ++x)
+                count += qAlpha(icon.pixel(x, y)) > 128;
+        return count;
+    };
+    EXPECT_GT(opaqueInMiddle(0), 8);
+    EXPECT_LT(opaqueInMiddle(100), 9 * 6 - 8);
+    const QString folder = QString(AMPRA_BUILD_DIR) + "/statusbar-items";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(sheet.scaled(sheet.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                    .save(folder + "/percentage-in-icon.png"));
 }
 
 } // namespace
