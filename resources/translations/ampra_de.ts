@@ -288,6 +288,11 @@
         <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
         <translation>Den Kapazitätsverlauf und die Kalibrierungen als CSV-Datei speichern</translation>
     </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>Dieser Laptop hört bei %1 auf zu laden, daher wird der Akku nie voll und die Kalibrierung kann nicht weitergehen. Heben Sie die Grenze auf, bis die Kalibrierung abgeschlossen ist: in den Energieeinstellungen Ihrer Arbeitsumgebung oder im Programm des Herstellers, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf) oder als root, indem Sie 100 in die Datei charge_control_end_threshold im Ordner des Akkus unter /sys/class/power_supply schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -432,6 +437,11 @@
         <extracomment>Message to display when battery is discharging</extracomment>
         <translation>Wird entladen</translation>
     </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>Laden endet bei %1</translation>
+    </message>
 </context>
 <context>
     <name>AMPHealthVC</name>
@@ -517,6 +527,24 @@
         <source>Libraries and licences</source>
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Bibliotheken und Lizenzen</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Dunkel</translation>
     </message>
 </context>
 <context>
@@ -705,6 +733,26 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Danksagungen</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Prozentwert im Symbol anzeigen</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Leiste:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Farbe der Leiste</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra zeichnet das Symbol passend zur Leiste. Wählen Sie Hell oder Dunkel, wenn es falsch liegt.</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,11 @@
         <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
         <translation>Save the capacity history and the calibrations as a CSV file</translation>
     </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -432,6 +437,11 @@
         <extracomment>Message to display when battery is discharging</extracomment>
         <translation>Discharging</translation>
     </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>Charging stops at %1</translation>
+    </message>
 </context>
 <context>
     <name>AMPHealthVC</name>
@@ -517,6 +527,24 @@
         <source>Libraries and licences</source>
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Libraries and licences</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Dark</translation>
     </message>
 </context>
 <context>
@@ -705,6 +733,26 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Acknowledgements</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Show the percentage inside the icon</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel colour</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</translation>
     </message>
 </context>
 <context>

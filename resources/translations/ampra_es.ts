@@ -288,6 +288,11 @@
         <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
         <translation>Guardar el historial de capacidad y las calibraciones en un archivo CSV</translation>
     </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>Este portátil deja de cargar al %1, así que la batería nunca se llena y la calibración no puede continuar. Quite el límite hasta que termine la calibración: en la configuración de energía del escritorio o en la herramienta del fabricante, en TLP (STOP_CHARGE_THRESH_BAT0 en /etc/tlp.conf) o, como root, escribiendo 100 en charge_control_end_threshold en la carpeta de la batería dentro de /sys/class/power_supply.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -432,6 +437,11 @@
         <extracomment>Message to display when battery is discharging</extracomment>
         <translation>Descargando</translation>
     </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>La carga se detiene al %1</translation>
+    </message>
 </context>
 <context>
     <name>AMPHealthVC</name>
@@ -517,6 +527,24 @@
         <source>Libraries and licences</source>
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Bibliotecas y licencias</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Oscuro</translation>
     </message>
 </context>
 <context>
@@ -705,6 +733,26 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Mostrar el porcentaje dentro del icono</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Color del panel</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra dibuja el icono según el panel. Elija Claro u Oscuro si no acierta.</translation>
     </message>
 </context>
 <context>

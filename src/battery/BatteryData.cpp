@@ -119,6 +119,13 @@ void BatteryData::update(const QVariantMap& dictionary) {
     keepIfPresent(dictionary, QStringLiteral("MaxCapacity"), currectCapacity);
     keepTimeIfPresent(dictionary, QStringLiteral("Time to Empty"), timeToEmpty);
     keepTimeIfPresent(dictionary, QStringLiteral("Time to Full Charge"), timeToFull);
+    const uint64_t limit = unsignedValue(dictionary, QStringLiteral("Charge Limit")).value_or(100);
+    chargeLimit = limit == 0 || limit > 100 ? 100 : limit;
+}
+
+bool BatteryData::isHeldAtChargeLimit() const {
+    return chargeLimit < 100 && powerSource == PowerSourceType::acPowered && !isCharged &&
+           (!isCharging || currentChargePercentage >= chargeLimit);
 }
 
 void BatteryData::batteryDataProviderDidNoticeUpdateOnBatteryData() {

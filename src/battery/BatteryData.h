@@ -34,6 +34,9 @@ public:
     // Passes the reader's change notice on to updateCallback; does not refresh.
     void batteryDataProviderDidNoticeUpdateOnBatteryData() override;
     QString description() const;
+    // On mains, short of full, and not charging, or charging at the limit: the firmware holds
+    // the charge where it is, so no time to full applies.
+    bool isHeldAtChargeLimit() const;
 
     // The latest reading listed no power source.
     bool noBattery = false;
@@ -50,6 +53,8 @@ public:
     uint64_t currectCapacity = 0;
     uint64_t timeToEmpty = 0;
     uint64_t timeToFull = 0;
+    // Where the firmware stops charging; 100 when it charges to full.
+    uint64_t chargeLimit = 100;
     std::function<void()> updateCallback;
     // The developer override; nothing installs one until the override window exists.
     std::unique_ptr<BatteryDataHijackSource> hijackWC;

@@ -53,6 +53,7 @@ void AmpraPreferences::registerDefaults() {
         {kShowTime, true},
         {kShowPercentage, true},
         {kUseColoredStatusBarIcon, true},
+        {kShowPercentageInIcon, false},
         {kPanelAppearance, QStringLiteral("automatic")},
     });
     _store.synchronize();
@@ -134,6 +135,10 @@ bool AmpraPreferences::useColoredStatusBarIcon() const {
 
 void AmpraPreferences::setUseColoredStatusBarIcon(bool value) {
     _store.setBool(value, kUseColoredStatusBarIcon);
+}
+
+bool AmpraPreferences::showPercentageInIcon() const {
+    return _store.boolForKey(kShowPercentageInIcon);
 }
 
 bool AmpraPreferences::startAtLogin() const {

@@ -30,6 +30,8 @@ public:
     inline static const QString kShowPercentage = QStringLiteral("ShowPercentage");
     inline static const QString kUseColoredStatusBarIcon =
         QStringLiteral("UseColoredStatusBarIcon");
+    // The charge drawn inside the icon, for panels that show no label beside it.
+    inline static const QString kShowPercentageInIcon = QStringLiteral("ShowPercentageInIcon");
     // "automatic", or "light" or "dark" for a panel whose colour Ampra cannot tell.
     inline static const QString kPanelAppearance = QStringLiteral("PanelAppearance");
 
@@ -56,6 +58,7 @@ public:
     void setShowPercentage(bool value) override;
     bool useColoredStatusBarIcon() const override;
     void setUseColoredStatusBarIcon(bool value) override;
+    bool showPercentageInIcon() const override;
     bool startAtLogin() const;
 
     uint64_t chargePercentageForComputerOff() const override { return 10; }

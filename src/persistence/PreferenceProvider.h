@@ -29,6 +29,7 @@ public:
     virtual void setShowPercentage(bool value) = 0;
     virtual bool useColoredStatusBarIcon() const = 0;
     virtual void setUseColoredStatusBarIcon(bool value) = 0;
+    virtual bool showPercentageInIcon() const = 0;
 
     virtual uint64_t chargePercentageForComputerOff() const = 0;
     virtual uint64_t chargePercentageAfterComputerOff() const = 0;

@@ -287,6 +287,7 @@ void AMPCalibrationVC::refreshContentWithData(const CalibrationData& data) {
         .applyTo(*_ui->calibrationText);
     _ui->stepsController->setCurrentStep(stepForState(data.calibrationAlgorithmState));
     showRemainingTime(data.timeRemainingInCurrentStep());
+    showChargeLimit(data.batteryData().chargeLimit);
     _ui->postponeButton->setVisible(isPostponeVisible(data.calibrationState));
     update();
     if (QWidget* top = window())
@@ -303,6 +304,28 @@ void AMPCalibrationVC::showRemainingTime(std::optional<double> seconds) {
                 .applyTo(*page->watchInfoText());
         page->watchView()->setVisible(shown);
     }
+}
+
+// The first step would wait for a full charge that never comes.
+void AMPCalibrationVC::showChargeLimit(uint64_t limit) {
+    QLabel& message = *_pages[int(CalibrationStep::step1)]->errorMessage();
+    message.setVisible(limit < 100);
+    if (limit < 100)
+        AmpraStyleKit::StepsInformationAttributedStringWithValue(chargeLimitText(limit))
+            .applyTo(message);
+}
+
+QString AMPCalibrationVC::chargeLimitText(uint64_t limit) {
+    //: Calibration step 1 when the laptop stops charging early (%1: a charge level such as
+    //: 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf,
+    //: charge_control_end_threshold and /sys/class/power_supply as they are.
+    return tr("This laptop stops charging at %1, so the battery never gets full and the "
+              "calibration cannot go on. Lift the limit until the calibration is done: in your "
+              "desktop's power settings or the laptop maker's tool, in TLP "
+              "(STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to "
+              "charge_control_end_threshold in the battery's folder under "
+              "/sys/class/power_supply.")
+        .arg(percentText(limit));
 }
 
 void AMPCalibrationVC::PostponeAction() {

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -50,6 +51,8 @@ public:
                                            const QDateTime& now);
     static QString stateText(CalibrationState state);
     static bool isPostponeVisible(CalibrationState state);
+    // How to lift a charge limit below 100 % for a calibration.
+    static QString chargeLimitText(uint64_t limit);
 
     void refreshContentWithData(const CalibrationData& data) override;
     void PostponeAction();
@@ -80,6 +83,7 @@ private:
     void makePages();
     void choosePage(CalibrationStep step, bool force);
     void showRemainingTime(std::optional<double> seconds);
+    void showChargeLimit(uint64_t limit);
     BlockParts parts(Block block);
     void toggleBlock(Block block);
     void openBlock(Block block);

@@ -63,6 +63,12 @@ AMPChargeVC::Content AMPChargeVC::contentForData(const BatteryData& battery) {
         if (battery.isCharged)
             //: Message to display when battery is charged
             content.batteryStatus = tr("chargevc_charged_message");
+        else if (battery.chargeLimit < 100)
+            //: Battery status on mains when the laptop stops charging early (%1: a charge
+            //: level such as 80%)
+            content.batteryStatus =
+                tr("Charging stops at %1")
+                    .arg(DetailViewTexts::percent(double(battery.chargeLimit) / 100));
         else
             //: Message to display when battery is charging
             content.batteryStatus = tr("chargevc_charging_message");

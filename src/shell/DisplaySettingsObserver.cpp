@@ -10,9 +10,12 @@
 DisplaySettingsObserver::DisplaySettingsObserver(SettingsStore& settings,
                                                  BatteryManager& batteryManager, QObject* parent)
     : QObject(parent)
-    , keys{AmpraPreferences::kShowIcon, AmpraPreferences::kShowTime,
-           AmpraPreferences::kShowPercentage, AmpraPreferences::kUseVerticalIcon,
-           AmpraPreferences::kUseColoredStatusBarIcon}
+    , keys{AmpraPreferences::kShowIcon,
+           AmpraPreferences::kShowTime,
+           AmpraPreferences::kShowPercentage,
+           AmpraPreferences::kUseVerticalIcon,
+           AmpraPreferences::kUseColoredStatusBarIcon,
+           AmpraPreferences::kShowPercentageInIcon}
     , _batteryManager(batteryManager) {
     connect(&settings, &SettingsStore::valueChanged, this,
             &DisplaySettingsObserver::observeValueForKeyPath);

@@ -100,15 +100,17 @@ QString StatusBarC::title(const BatteryData& batteryData, bool showTime, bool sh
         showPercentage ? QString::number(batteryData.currentChargePercentage) + u'%' : QString();
     if (!showTime)
         return percentage;
+    // A battery held at its charge limit waits for nothing, as a charged one.
+    const bool settled = batteryData.isCharged || batteryData.isHeldAtChargeLimit();
     QString time;
     if (batteryData.timeToEmpty != 0)
         time = durationText(batteryData.timeToEmpty);
     else if (batteryData.timeToFull != 0)
         time = durationText(batteryData.timeToFull);
-    else if (!batteryData.isCharged)
+    else if (!settled)
         time = QStringLiteral("...");
     // A charged battery's time, if any, joins the percentage without brackets.
-    if (showPercentage && !batteryData.isCharged)
+    if (showPercentage && !settled)
         time = QStringLiteral(" (") + time + QStringLiteral(")");
     return percentage + time;
 }
@@ -136,6 +138,8 @@ StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
         else
             LOG4CPLUS_ERROR(logger, "Unknown charge value to set in the status bar");
     }
+    if (preferences.showPercentageInIcon())
+        return {StatusBarIcon::Kind::percentage, strokeColor, fillColor, charge};
     const bool vertical = preferences.useVerticalIcons();
     if (batteryData.powerSource == PowerSourceType::acPowered)
         return {vertical ? StatusBarIcon::Kind::charging : StatusBarIcon::Kind::chargingH,

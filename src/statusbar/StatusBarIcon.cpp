@@ -20,7 +20,7 @@ QByteArray StatusBarIcon::drawnFrom() const {
     QByteArray text =
         QByteArray::number(int(kind)) + ' ' + QByteArray::number(quint64(strokeColor.rgba64()), 16);
     // The bolt shows neither a fill nor the charge.
-    if (kind == Kind::verticalBattery || kind == Kind::horizontalBattery)
+    if (kind != Kind::charging && kind != Kind::chargingH)
         text += ' ' + QByteArray::number(quint64(fillColor.rgba64()), 16) + ' ' +
                 QByteArray::number(chargePercentage);
     return text;
@@ -39,6 +39,9 @@ QImage StatusBarIcon::draw(int pixels) const {
         return AmpraStyleKit::imageOfBatteryCharging(frame, strokeColor);
     case Kind::chargingH:
         return AmpraStyleKit::imageOfBatteryChargingH(frame, strokeColor);
+    case Kind::percentage:
+        return AmpraStyleKit::imageOfBatteryWithPercentage(strokeColor, fillColor, frame,
+                                                           chargePercentage);
     }
     return {};
 }

@@ -10,7 +10,8 @@
 
 // Which battery image the status item shows, in which colours, at which charge.
 struct StatusBarIcon {
-    enum class Kind { verticalBattery, horizontalBattery, charging, chargingH };
+    // `percentage`: a wide battery with the charge written inside, on mains as on battery.
+    enum class Kind { verticalBattery, horizontalBattery, charging, chargingH, percentage };
 
     Kind kind;
     QColor strokeColor;

@@ -3,10 +3,12 @@
 
 #include "BatteryIcons.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -38,6 +40,8 @@ const BatteryShape kLying{
     true,
     QPolygonF(
         {{0.74, 0.435}, {0.42, 0.668}, {0.42, 0.537}, {0.17, 0.61}, {0.49, 0.377}, {0.49, 0.508}})};
+// A lying battery as wide and tall as a square slot allows, so that two digits fit inside it.
+const BatteryShape kWide{{0.0, 0.86, 0.14, 0.86}, {0.89, 0.98, 0.36, 0.64}, true, {}};
 
 // An edge at a fraction of the frame, rounded to a whole point and moved by half a point, so that
 // a one-point line covers whole pixels.
@@ -67,15 +71,18 @@ QPainterPath domedCap(const QRectF& cap) {
     return path;
 }
 
+QRectF bodyRect(const QRectF& frame, const BatteryShape& shape) {
+    return between(alignedEdge(frame.x(), frame.width(), shape.body.left),
+                   alignedEdge(frame.x(), frame.width(), shape.body.right),
+                   alignedEdge(frame.y(), frame.height(), shape.body.bottom),
+                   alignedEdge(frame.y(), frame.height(), shape.body.top));
+}
+
 void drawBody(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
               const QColor& strokeColor) {
-    const QRectF body = between(alignedEdge(frame.x(), frame.width(), shape.body.left),
-                                alignedEdge(frame.x(), frame.width(), shape.body.right),
-                                alignedEdge(frame.y(), frame.height(), shape.body.bottom),
-                                alignedEdge(frame.y(), frame.height(), shape.body.top));
     painter.setPen(QPen(strokeColor, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(body, 1, 1);
+    painter.drawRoundedRect(bodyRect(frame, shape), 1, 1);
 }
 
 void drawCap(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
@@ -104,6 +111,27 @@ void drawCharging(QPainter& painter, const QRectF& frame, const BatteryShape& sh
     path.addPolygon(bolt);
     path.closeSubpath();
     painter.fillPath(path, strokeColor);
+}
+
+// The figure as an outline filling `box` upright in the unflipped space: bold, as tall as the box
+// allows, narrowed rather than shrunk when it is too wide, so that it stays legible at 16 pixels.
+QPainterPath figurePath(const QString& figure, const QRectF& box) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStretch(QFont::Condensed);
+    font.setBold(true);
+    font.setPixelSize(100);
+    QPainterPath glyphs;
+    glyphs.addText(0, 0, font, figure);
+    const QRectF bounds = glyphs.boundingRect();
+    if (bounds.isEmpty())
+        return {};
+    const qreal yScale = box.height() / bounds.height();
+    const qreal xScale = std::min(yScale, box.width() / bounds.width());
+    QTransform transform;
+    transform.translate(box.center().x(), box.center().y());
+    transform.scale(xScale, -yScale); // glyphs grow downward, this space upward
+    transform.translate(-bounds.center().x(), -bounds.center().y());
+    return transform.map(glyphs);
 }
 
 // An image of the frame's size in a space with the origin at the frame's bottom left, y up.
@@ -148,6 +176,26 @@ void drawHorizontalBatteryBlack(QPainter& painter, const QColor& strokeColor,
     drawCap(painter, frame, kLying, strokeColor);
 }
 
+void drawBatteryWithPercentage(QPainter& painter, const QColor& strokeColor,
+                               const QColor& fillColor, double chargePercentage,
+                               const QRectF& frame) {
+    drawBody(painter, frame, kWide, strokeColor);
+    drawCap(painter, frame, kWide, strokeColor);
+    // The inside starts where the one-point line ends.
+    const QRectF inside = bodyRect(frame, kWide).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath bar;
+    bar.addRect(QRectF(
+        inside.topLeft(),
+        QSizeF(inside.width() * std::clamp(chargePercentage, 0.0, 100.0) / 100, inside.height())));
+    // A point of air around the figure keeps it apart from the outline.
+    const QPainterPath figure =
+        figurePath(QString::number(qint64(chargePercentage)), inside.adjusted(1, 1, -1, -1));
+    // The figure is cut out of the bar and drawn in the outline's colour beyond it, so that each
+    // part of it stands against the panel or the bar at full contrast.
+    painter.fillPath(bar.subtracted(figure), fillColor);
+    painter.fillPath(figure.subtracted(bar), strokeColor);
+}
+
 void drawBatteryCharging(QPainter& painter, const QRectF& frame, const QColor& strokeColor) {
     drawCharging(painter, frame, kUpright, strokeColor);
 }
@@ -169,6 +217,13 @@ QImage imageOfHorizontalBatteryBlack(const QColor& strokeColor, const QColor& fi
                                      int pixelRatio) {
     return drawnImage(batteryFrameH, pixelRatio, [&](QPainter& painter, const QRectF& frame) {
         drawHorizontalBatteryBlack(painter, strokeColor, fillColor, chargePercentage, frame);
+    });
+}
+
+QImage imageOfBatteryWithPercentage(const QColor& strokeColor, const QColor& fillColor,
+                                    const QRectF& frame, double chargePercentage, int pixelRatio) {
+    return drawnImage(frame, pixelRatio, [&](QPainter& painter, const QRectF& target) {
+        drawBatteryWithPercentage(painter, strokeColor, fillColor, chargePercentage, target);
     });
 }
 

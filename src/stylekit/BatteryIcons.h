@@ -22,6 +22,11 @@ void drawVerticalBatteryBlack(QPainter& painter, const QColor& strokeColor, cons
 void drawHorizontalBatteryBlack(QPainter& painter, const QColor& strokeColor,
                                 const QColor& fillColor, double chargePercentage,
                                 const QRectF& batteryFrameH);
+// A wide battery in a square frame with the charge written across it; the bar behind the figure
+// shows the charge too.
+void drawBatteryWithPercentage(QPainter& painter, const QColor& strokeColor,
+                               const QColor& fillColor, double chargePercentage,
+                               const QRectF& frame);
 void drawBatteryCharging(QPainter& painter, const QRectF& frame, const QColor& strokeColor);
 void drawBatteryChargingH(QPainter& painter, const QRectF& frame, const QColor& strokeColor);
 
@@ -31,6 +36,9 @@ QImage imageOfVerticalBatteryBlack(const QColor& strokeColor, const QColor& fill
 QImage imageOfHorizontalBatteryBlack(const QColor& strokeColor, const QColor& fillColor,
                                      const QRectF& batteryFrameH, double chargePercentage,
                                      int pixelRatio = 1);
+QImage imageOfBatteryWithPercentage(const QColor& strokeColor, const QColor& fillColor,
+                                    const QRectF& frame, double chargePercentage,
+                                    int pixelRatio = 1);
 QImage imageOfBatteryCharging(const QRectF& frame, const QColor& strokeColor, int pixelRatio = 1);
 QImage imageOfBatteryChargingH(const QRectF& frame, const QColor& strokeColor, int pixelRatio = 1);
 

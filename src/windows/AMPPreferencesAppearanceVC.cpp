@@ -16,4 +16,13 @@ AMPPreferencesAppearanceVC::AMPPreferencesAppearanceVC(Ui::AMPPreferencesWindow&
     bindCheckBox(*ui.useVerticalIconCheckBox, store, AmpraPreferences::kUseVerticalIcon);
     bindCheckBox(*ui.useColoredStatusBarIconCheckBox, store,
                  AmpraPreferences::kUseColoredStatusBarIcon);
+    bindCheckBox(*ui.showPercentageInIconCheckBox, store, AmpraPreferences::kShowPercentageInIcon);
+    QComboBox& panel = *ui.panelAppearancePopUpButton;
+    //: Panel colour: Ampra tells the panel's colour from the desktop
+    panel.addItem(tr("Automatic"), QStringLiteral("automatic"));
+    //: Panel colour: the desktop panel is light, the icon is drawn dark
+    panel.addItem(tr("Light"), QStringLiteral("light"));
+    //: Panel colour: the desktop panel is dark, the icon is drawn light
+    panel.addItem(tr("Dark"), QStringLiteral("dark"));
+    SettingsBinding::bindComboBox(panel, store, AmpraPreferences::kPanelAppearance);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QCoreApplication>
+
 class SettingsStore;
 namespace Ui {
 class AMPPreferencesWindow;
@@ -11,6 +13,8 @@ class AMPPreferencesWindow;
 // The Appearance page: what the tray item shows. The application redraws the item when one of
 // these settings changes.
 class AMPPreferencesAppearanceVC {
+    Q_DECLARE_TR_FUNCTIONS(AMPPreferencesAppearanceVC)
+
 public:
     AMPPreferencesAppearanceVC(Ui::AMPPreferencesWindow& ui, SettingsStore& store);
 };

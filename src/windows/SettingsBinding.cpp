@@ -8,8 +8,10 @@
 #include "persistence/SettingsStore.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace SettingsBinding {
 
@@ -48,6 +50,15 @@ void bindSpinBox(QSpinBox& spinBox, SettingsStore& store, const QString& key) {
     });
     QObject::connect(&spinBox, &QSpinBox::valueChanged, &store,
                      [&store, key](int value) { store.setInteger(value, key); });
+}
+
+void bindComboBox(QComboBox& comboBox, SettingsStore& store, const QString& key) {
+    follow(comboBox, store, key, [key](QComboBox& box, const SettingsStore& settings) {
+        box.setCurrentIndex(std::max(0, box.findData(settings.objectForKey(key).toString())));
+    });
+    QObject::connect(&comboBox, &QComboBox::activated, &store, [&comboBox, &store, key](int index) {
+        store.setObject(comboBox.itemData(index).toString(), key);
+    });
 }
 
 void bindStartAtLogin(QAbstractButton& checkBox, SettingsStore& store, WindowActions& actions) {

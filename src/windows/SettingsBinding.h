@@ -6,6 +6,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QComboBox;
 class QSpinBox;
 class SettingsStore;
 class WindowActions;
@@ -16,6 +17,9 @@ namespace SettingsBinding {
 
 void bindCheckBox(QAbstractButton& checkBox, SettingsStore& store, const QString& key);
 void bindSpinBox(QSpinBox& spinBox, SettingsStore& store, const QString& key);
+// A list whose entries carry the texts stored under `key` as their data; a stored text no entry
+// carries shows the first entry.
+void bindComboBox(QComboBox& comboBox, SettingsStore& store, const QString& key);
 // The start-at-login box: a click by the user also turns the desktop's login item on or off.
 void bindStartAtLogin(QAbstractButton& checkBox, SettingsStore& store, WindowActions& actions);
 

@@ -19,13 +19,18 @@
 namespace {
 
 // Power-supply folders written by the test; properties are given without "POWER_SUPPLY_". As in
-// the kernel, the type and the scope are files of their own too.
+// the kernel, the type and the scope are files of their own too; a property in lower case is an
+// attribute file only, as the vendor drivers add them.
 struct SysfsTree {
     void add(const QString& name, const QString& type, const QStringList& properties) {
         QDir(dir.path()).mkpath(name);
         write(name + "/type", type + '\n');
         QString uevent = "POWER_SUPPLY_TYPE=" + type;
         for (const QString& property : properties) {
+            if (property.front().isLower()) {
+                write(name + '/' + property.section('=', 0, 0), property.section('=', 1) + '\n');
+                continue;
+            }
             uevent += "\nPOWER_SUPPLY_" + property;
             if (property.startsWith("SCOPE="))
                 write(name + "/scope", property.section('=', 1) + '\n');
@@ -136,6 +141,21 @@ TEST(SysfsPowerSourceServiceTest, DerivesEachKeyFromTheUevent) {
         {{"HEALTH=Cold"}, {}, "BatteryHealth", {}},
         {{"HEALTH=Good"}, {}, "BatteryHealth", "Good"},
         {{"HEALTH=Unknown", "CHARGE_FULL=9", "CHARGE_FULL_DESIGN=0"}, {}, "BatteryHealth", {}},
+        {{"CHARGE_CONTROL_END_THRESHOLD=80"}, {}, "Charge Limit", qint64(80)},
+        {{"charge_control_end_threshold=60"}, {}, "Charge Limit", qint64(60)},
+        // 100 is no limit, nor is a ThinkPad's 0; garbage is none either.
+        {{"charge_control_end_threshold=100"}, {}, "Charge Limit", {}},
+        {{"charge_control_end_threshold=0"}, {}, "Charge Limit", {}},
+        {{"charge_control_end_threshold=eighty"}, {}, "Charge Limit", {}},
+        // Charging at the limit, as some firmware says: no time to wait for.
+        {{"STATUS=Charging", "CAPACITY=80", "charge_control_end_threshold=80"},
+         {},
+         "Time to Full Charge",
+         qint64(0)},
+        {{"STATUS=Charging", "CAPACITY=79", "charge_control_end_threshold=80"},
+         {},
+         "Time to Full Charge",
+         qint64(-1)},
     };
     for (const Case& test : cases) {
         SysfsTree tree;
@@ -149,6 +169,21 @@ TEST(SysfsPowerSourceServiceTest, DerivesEachKeyFromTheUevent) {
             << test.key << " of " << test.battery.join(' ').toStdString() << " with "
             << test.mains.join(", ").toStdString();
     }
+}
+
+// Charging towards a limit of 80 % of 50 Wh, full is 40 Wh: 11 Wh to go at 12 W take 55 minutes.
+TEST(SysfsPowerSourceServiceTest, TimeToFullEndsAtTheChargeLimit) {
+    SysfsTree tree;
+    QVariant minutes;
+    for (const QString energy : {"28000000", "29000000"}) {
+        tree.add("BAT0", "Battery",
+                 {"STATUS=Charging", "ENERGY_FULL=50000000", "ENERGY_NOW=" + energy,
+                  "charge_control_end_threshold=80"});
+        tree.service.copyPowerSourcesList();
+        minutes = tree.service.powerSourceDescription("BAT0").value("Time to Full Charge");
+        tree.clock.advance(300);
+    }
+    EXPECT_EQ(minutes, qint64(55));
 }
 
 // However broken the firmware, the reader neither crashes nor reports a charge outside 0–100.

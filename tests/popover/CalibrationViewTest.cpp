@@ -8,6 +8,7 @@
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
+#include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "popover/AMPCalibrationStepsV.h"
 #include "popover/AMPCalibrationTableDataProvider.h"
 #include "popover/AMPCalibrationVC.h"
@@ -287,6 +288,25 @@ TEST(CalibrationHistoryTest, AFailedFetchIsLoggedAndLeavesTheHistoryEmpty) {
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_THAT(log.lines()[0].message,
                 testing::StartsWith("Error fetching for list of calibrations: "));
+}
+
+// A laptop held at its 80 % limit, as its power-supply folder shows it: the first step would wait
+// for ever, so it says why and how to lift the limit; without a limit it says nothing of it.
+TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimit) {
+    BatteryData limited(LinuxBatteryDataProviderFactory::create(
+        false, clock, QStringLiteral(AMPRA_FIXTURES "/sysfs/charge-limit-80")));
+    limited.refreshBasicBatteryData();
+    ASSERT_EQ(limited.currentChargePercentage, 80u);
+    const QLabel& message = *view->page(1)->errorMessage();
+    for (const BatteryData* sample : {&limited, &battery}) {
+        view->refreshContentWithData(CalibrationData(*sample, CalibrationState::pendingCalibration,
+                                                     AlgorithmState::initCalibration));
+        const bool explained = !message.isHidden() &&
+                               message.text().contains(u"stops charging at 80%"_s) &&
+                               message.text().contains(u"charge_control_end_threshold"_s) &&
+                               message.text().contains(u"TLP"_s);
+        EXPECT_EQ(explained, sample == &limited);
+    }
 }
 
 } // namespace

@@ -75,6 +75,13 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
             EXPECT_EQ(*content.timeRemaining, QLatin1StringView(*row.time));
         }
     }
+
+    // A charge limit on mains is told until the battery is charged.
+    BatteryData limited;
+    limited.chargeLimit = 80;
+    EXPECT_EQ(AMPChargeVC::contentForData(limited).batteryStatus, u"Charging stops at 80%"_s);
+    limited.isCharged = true;
+    EXPECT_EQ(AMPChargeVC::contentForData(limited).batteryStatus, u"chargevc_charged_message"_s);
 }
 
 class DetailViewTest : public testing::Test {

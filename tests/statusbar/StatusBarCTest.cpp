@@ -6,6 +6,7 @@
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
 #include "persistence/AmpraConfiguration.h"
+#include "persistence/AmpraPreferences.h"
 #include "persistence/PreferenceProvider.h"
 #include "persistence/SettingsStore.h"
 #include "statusbar/StatusBarCDelegate.h"
@@ -75,6 +76,15 @@ TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
         sample(row.charge, row.toEmpty, row.toFull, row.charged);
         EXPECT_EQ(controller.contentForData(data).title, QString(row.title)) << row.title;
     }
+
+    // Held at a charge limit on mains, the battery waits for nothing; charging up to it, it does.
+    texts(true, true);
+    sample(80, 0, 0, false);
+    battery.chargeLimit = 80;
+    EXPECT_EQ(controller.contentForData(data).title, QString("80%"));
+    battery.isCharging = true;
+    battery.currentChargePercentage = 60;
+    EXPECT_EQ(controller.contentForData(data).title, QString("60% (...)"));
 
     texts(false, false, true);
     EXPECT_FALSE(controller.contentForData(data).title); // image alone
@@ -148,6 +158,9 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
         {"the appearance", [&] { appearance.style = "Dark"; }, true},
         {"the power source", [&] { battery.powerSource = PowerSourceType::acPowered; }, true},
         {"the charge beside the bolt", [&] { battery.currentChargePercentage = 48; }, false},
+        {"the figure inside", [&] { store.setBool(true, AmpraPreferences::kShowPercentageInIcon); },
+         true},
+        {"the charge inside, on mains", [&] { battery.currentChargePercentage = 47; }, true},
     };
     controller.refreshContentWithData(data);
     for (const auto& step : steps) {
@@ -185,6 +198,29 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     EXPECT_EQ(host.contentUpdates, 2);
     EXPECT_TRUE(host.isTemplate);
     EXPECT_NE(host.drawer(22), light);
+}
+
+// The figure inside the icon is drawn at every tray size and reads at the smallest: ink on an
+// empty battery, a hole in a full one.
+TEST_F(StatusBarCTest, DrawsThePercentageInsideTheIconAtEachTraySize) {
+    store.setBool(true, AmpraPreferences::kShowPercentageInIcon);
+    const auto opaqueInMiddle = [&](uint64_t charge) {
+        battery.currentChargePercentage = charge;
+        controller.refreshContentWithData(data);
+        for (const int size : {16, 22, 32})
+            EXPECT_EQ(host.drawer(size).size(), QSize(size, size));
+        const QImage icon = host.drawer(16);
+        int count = 0;
+        for (int y = 5; y <= 10; ++y)
+            for (int x = 3; x <= 11; ++x)
+                count += qAlpha(icon.pixel(x, y)) > 128;
+        return count;
+    };
+    for (const char* style : {"Light", "Dark"}) {
+        appearance.style = style;
+        EXPECT_GT(opaqueInMiddle(0), 8) << style;
+        EXPECT_LT(opaqueInMiddle(100), 9 * 6 - 8) << style;
+    }
 }
 
 } // namespace

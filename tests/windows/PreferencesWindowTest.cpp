@@ -116,6 +116,19 @@ TEST_F(PreferencesWindowTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAt
     EXPECT_EQ(configuration.preferences().notificationCharge(), 40u);
     ui.notifyOnSelectedChargeCheckBox->click();
     EXPECT_FALSE(ui.notificationChargeSpinBox->isEnabled());
+    EXPECT_FALSE(ui.showPercentageInIconCheckBox->isChecked()); // off by default
+    ui.showPercentageInIconCheckBox->click();
+    EXPECT_TRUE(store.boolForKey(AmpraPreferences::kShowPercentageInIcon));
+
+    // The panel list shows the stored choice; a text no entry has shows the automatic one.
+    QComboBox& panel = *ui.panelAppearancePopUpButton;
+    for (const auto& [stored, shown] : {std::pair{"dark", 2}, {"sepia", 0}, {"light", 1}}) {
+        store.setObject(QString::fromLatin1(stored), AmpraPreferences::kPanelAppearance);
+        EXPECT_EQ(panel.currentIndex(), shown) << stored;
+    }
+    emit panel.activated(2);
+    EXPECT_EQ(store.objectForKey(AmpraPreferences::kPanelAppearance),
+              QVariant(QStringLiteral("dark")));
 
     // Only the user's click reaches the desktop's login item.
     store.setBool(true, AmpraPreferences::kStartAtLogin);

@@ -167,11 +167,17 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
     description.insert(QStringLiteral("Is Charged"), status == QLatin1String("Full") ||
                                                          (idleOnMains && charge.value_or(0) >= 95));
     description.insert(QStringLiteral("Power Source State"), state);
+    const auto limit = chargeLimit(*battery);
+    if (limit)
+        description.insert(QStringLiteral("Charge Limit"), *limit);
     if (const auto batteryHealth = health(*battery))
         description.insert(QStringLiteral("BatteryHealth"), *batteryHealth);
 
     auto estimator = _estimators.try_emplace(source, _dateProvider).first;
-    const auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
+    auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
+    // Some firmware goes on saying Charging at its limit; there is nothing left to wait for.
+    if (limit && charge.value_or(0) >= *limit)
+        times.timeToFull = 0;
     if (_sampler && status == QLatin1String("Discharging")) {
         _sampledBattery = source;
         _sampledOnMains = onMains;
@@ -200,18 +206,21 @@ const SysfsPowerSourceService::Supply* SysfsPowerSourceService::find(const QStri
     return it == _snapshot.end() ? nullptr : &*it;
 }
 
-// A decimal value; anything else is reported once and read as missing.
 std::optional<qint64> SysfsPowerSourceService::number(const Supply& supply, std::string_view key) {
     const auto value = supply.uevent.value(key);
-    if (!value)
-        return std::nullopt;
+    return value ? parsed(supply, key, *value) : std::nullopt;
+}
+
+// A decimal value; anything else is reported once and read as missing.
+std::optional<qint64> SysfsPowerSourceService::parsed(const Supply& supply, std::string_view key,
+                                                      std::string_view value) {
     qint64 result = 0;
-    const auto [end, error] = std::from_chars(value->data(), value->data() + value->size(), result);
-    if (error == std::errc() && end == value->data() + value->size())
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+    if (!value.empty() && error == std::errc() && end == value.data() + value.size())
         return result;
     const QByteArray report = supply.name.toUtf8() + ' ' +
                               QByteArray(key.data(), qsizetype(key.size())) + '=' +
-                              QByteArray(value->data(), qsizetype(value->size()));
+                              QByteArray(value.data(), qsizetype(value.size()));
     if (!_reportedValues.contains(report)) {
         _reportedValues.insert(report);
         LOG4CPLUS_WARN(_logger, "Ignoring a value that is not a number: " << escaped(report));
@@ -274,6 +283,23 @@ QString SysfsPowerSourceService::powerSourceState(const QString& status) {
     return status == QLatin1String("Discharging") ? kBatteryPower : kAcPower;
 }
 
+// The firmware's end-of-charge threshold where it is below full (0 is the ThinkPads' "full").
+// Drivers registered as power-supply extensions list it in the uevent; the older vendor hooks
+// (thinkpad_acpi, asus-wmi, huawei-wmi, lg-laptop, system76, toshiba_acpi, ...) add only the
+// attribute file.
+std::optional<qint64> SysfsPowerSourceService::chargeLimit(const Supply& battery) {
+    constexpr std::string_view key = "CHARGE_CONTROL_END_THRESHOLD";
+    std::optional<qint64> limit = number(battery, key);
+    if (!limit && !battery.uevent.value(key))
+        if (const auto file = PowerSupplyUevent::attribute(
+                _folder + u'/' + battery.name, QLatin1String("charge_control_end_threshold")))
+            limit = parsed(battery, "charge_control_end_threshold",
+                           std::string_view(file->constData(), size_t(file->size())));
+    if (limit && *limit > 0 && *limit < 100)
+        return limit;
+    return std::nullopt;
+}
+
 std::optional<QString> SysfsPowerSourceService::health(const Supply& battery) {
     const QString reported = text(battery.uevent, "HEALTH");
     if (isFailure(reported))
@@ -313,6 +339,9 @@ BatteryTimeEstimator::Reading SysfsPowerSourceService::timeReading(const Supply&
     reading.energyNowWh = energy("ENERGY_NOW", "CHARGE_NOW");
     if (!reading.energyNowWh && charge && reading.energyFullWh)
         reading.energyNowWh = *reading.energyFullWh * double(*charge) / 100.0;
+    // Full is where the firmware stops charging.
+    if (const auto limit = chargeLimit(battery); limit && reading.energyFullWh)
+        *reading.energyFullWh *= double(*limit) / 100.0;
     // The sign of the current is not to be trusted (ACPI reports a magnitude); the status gives
     // the direction.
     if (const auto microWatts = number(battery, "POWER_NOW"))

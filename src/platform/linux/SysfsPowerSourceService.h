@@ -59,12 +59,15 @@ private:
     std::optional<QStringList> readSupplies(bool freshList);
     const Supply* find(const QString& name) const;
     std::optional<qint64> number(const Supply& supply, std::string_view key);
+    std::optional<qint64> parsed(const Supply& supply, std::string_view key,
+                                 std::string_view value);
     std::optional<qint64> amount(const Supply& supply, std::string_view key);
     double voltage(const Supply& battery);
     std::optional<double> fraction(const Supply& supply, std::string_view part,
                                    std::string_view whole);
     std::optional<qint64> chargePercentage(const Supply& battery);
     QString powerSourceState(const QString& status);
+    std::optional<qint64> chargeLimit(const Supply& battery);
     std::optional<QString> health(const Supply& battery);
     BatteryTimeEstimator::Reading timeReading(const Supply& battery, const QString& status,
                                               bool onMains, std::optional<qint64> charge);
