@@ -96,11 +96,6 @@
         <extracomment>Accessible name of the calibration history table</extracomment>
         <translation>Historial de calibraciones</translation>
     </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A charge level (%1: a number from 1 to 100); write the percent sign as your language does</extracomment>
-        <translation>%1 %</translation>
-    </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
         <extracomment>A duration in whole hours</extracomment>
@@ -1076,6 +1071,11 @@ Ciclos: %3</translation>
         <source>no_data_text</source>
         <extracomment>Text to show when there is no data yet from the battery</extracomment>
         <translation>Esperando a la batería…</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "AMPStepInfoVC.h"
 #include "AMPStepsVC.h"
 #include "AMPSumarySubviewVCDelegate.h"
+#include "DetailViewTexts.h"
 #include "HistoryExportDialog.h"
 #include "PagedContainer.h"
 #include "battery/BatteryData.h"
@@ -47,8 +48,7 @@ int wholeUnits(double seconds, double unit) {
 }
 
 QString percentText(uint64_t percentage) {
-    //: A charge level (%1: a number from 1 to 100); write the percent sign as your language does
-    return AMPCalibrationVC::tr("%1%").arg(QLocale().toString(qulonglong(percentage)));
+    return DetailViewTexts::percent(double(percentage) / 100);
 }
 
 QString hoursText(double seconds) {

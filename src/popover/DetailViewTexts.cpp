@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -21,10 +22,11 @@ QString DetailViewTexts::number(quint64 value) {
     return locale.toString(value);
 }
 
+// Languages differ in where the sign goes and whether a space comes before it.
 QString DetailViewTexts::percent(double fraction) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(qRound64(fraction * 100)) + locale.percent();
+    //: A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your
+    //: language does, with a no-break space before it if it takes a space
+    return tr("%1%").arg(number(quint64(std::max<qint64>(0, qRound64(fraction * 100)))));
 }
 
 QString DetailViewTexts::capacityText(quint64 capacity, quint64 designCapacity) {

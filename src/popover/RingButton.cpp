@@ -3,9 +3,9 @@
 
 #include "RingButton.h"
 
+#include "DetailViewTexts.h"
 #include "stylekit/AmpraStyleKit.h"
 
-#include <QLocale>
 #include <QPainter>
 
 RingButton::RingButton(QWidget* parent) : QAbstractButton(parent) {
@@ -38,7 +38,7 @@ QString RingButton::ringText() const {
 }
 
 QString RingButton::percentText(double fraction) {
-    return QLocale().toString(qRound(fraction * 100)) + QLocale().percent();
+    return DetailViewTexts::percent(fraction);
 }
 
 void RingButton::paintEvent(QPaintEvent*) {
