@@ -968,6 +968,139 @@ Ampra zeigt seine Werte, sobald ein Akku vorhanden ist.</translation>
     </message>
 </context>
 <context>
+    <name>BatteryDataHijackWC</name>
+    <message>
+        <source>&amp;Override the battery readings</source>
+        <extracomment>Check box of the developer window: while on, Ampra takes the values below instead of the battery&apos;s readings</extracomment>
+        <translation>Akkuwerte &amp;ersetzen</translation>
+    </message>
+    <message>
+        <source>While this is on, Ampra takes the values below instead of what the battery reports; the cycle count and the capacities keep their last real readings.</source>
+        <extracomment>Explanation under the check box of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Solange dies eingeschaltet ist, nimmt Ampra die Werte unten statt der Angaben des Akkus; Zyklenzahl und Kapazitäten behalten ihre letzten echten Werte.</translation>
+    </message>
+    <message>
+        <source>&amp;Charge:</source>
+        <extracomment>Label of the charge slider in the developer window</extracomment>
+        <translation>&amp;Ladung:</translation>
+    </message>
+    <message>
+        <source>Charge in percent</source>
+        <extracomment>Accessible name of the charge slider in the developer window</extracomment>
+        <translation>Ladung in Prozent</translation>
+    </message>
+    <message>
+        <source>&amp;Phase:</source>
+        <extracomment>Label of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>&amp;Phase:</translation>
+    </message>
+    <message>
+        <source>Charge-cycle phase</source>
+        <extracomment>Accessible name of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>Phase des Ladezyklus</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer source:</source>
+        <extracomment>Label of the power-source list in the developer window</extracomment>
+        <translation>&amp;Stromquelle:</translation>
+    </message>
+    <message>
+        <source>Power source</source>
+        <extracomment>Accessible name of the power-source list in the developer window</extracomment>
+        <translation>Stromquelle</translation>
+    </message>
+    <message>
+        <source>&amp;Health:</source>
+        <extracomment>Label of the battery health list in the developer window</extracomment>
+        <translation>&amp;Zustand:</translation>
+    </message>
+    <message>
+        <source>Battery health</source>
+        <extracomment>Accessible name of the battery health list in the developer window</extracomment>
+        <translation>Akkuzustand</translation>
+    </message>
+    <message>
+        <source>Phase 0: Starting to charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 0: Laden beginnt</translation>
+    </message>
+    <message>
+        <source>Phase 1: Charging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 1: Lädt</translation>
+    </message>
+    <message>
+        <source>Phase 2: Finishing Charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 2: Laden endet</translation>
+    </message>
+    <message>
+        <source>Phase 3: Charged</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is full</extracomment>
+        <translation>Phase 3: Geladen</translation>
+    </message>
+    <message>
+        <source>Phase 4: Starting discharge</source>
+        <extracomment>Item of the phase list in the battery override window: just unplugged</extracomment>
+        <translation>Phase 4: Entladen beginnt</translation>
+    </message>
+    <message>
+        <source>Phase 5: Discharging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 5: Entlädt</translation>
+    </message>
+    <message>
+        <source>Phase 6: Finishing discharge</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is nearly empty</extracomment>
+        <translation>Phase 6: Entladen endet</translation>
+    </message>
+    <message>
+        <source>AC Power</source>
+        <extracomment>Item of the power-source list in the battery override window: on mains power</extracomment>
+        <translation>Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Battery Power</source>
+        <extracomment>Item of the power-source list in the battery override window</extracomment>
+        <translation>Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>Check Battery</source>
+        <extracomment>Item of the health list in the battery override window: the system asks for a service</extracomment>
+        <translation>Akku prüfen</translation>
+    </message>
+    <message>
+        <source>Wrong Value</source>
+        <extracomment>Item of the health list in the battery override window: a health the system never gives</extracomment>
+        <translation>Ungültiger Wert</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Battery Override</source>
+        <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Akkuwerte ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>BatteryManager</name>
     <message>
         <source>Plug your Mac to fully charge it.</source>
@@ -1063,6 +1196,11 @@ Ladezyklen: %3</translation>
         <source>FILE</source>
         <extracomment>Placeholder for the file name in &quot;ampra --help&quot;</extracomment>
         <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</source>
+        <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
+        <translation>Mit einem Fenster starten, das die Werte des Akkus durch von Hand gesetzte ersetzt, auch auf einem Computer ohne Akku.</translation>
     </message>
 </context>
 <context>

@@ -968,6 +968,139 @@ Ampra shows its readings once a battery is present.</translation>
     </message>
 </context>
 <context>
+    <name>BatteryDataHijackWC</name>
+    <message>
+        <source>&amp;Override the battery readings</source>
+        <extracomment>Check box of the developer window: while on, Ampra takes the values below instead of the battery&apos;s readings</extracomment>
+        <translation>&amp;Override the battery readings</translation>
+    </message>
+    <message>
+        <source>While this is on, Ampra takes the values below instead of what the battery reports; the cycle count and the capacities keep their last real readings.</source>
+        <extracomment>Explanation under the check box of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>While this is on, Ampra takes the values below instead of what the battery reports; the cycle count and the capacities keep their last real readings.</translation>
+    </message>
+    <message>
+        <source>&amp;Charge:</source>
+        <extracomment>Label of the charge slider in the developer window</extracomment>
+        <translation>&amp;Charge:</translation>
+    </message>
+    <message>
+        <source>Charge in percent</source>
+        <extracomment>Accessible name of the charge slider in the developer window</extracomment>
+        <translation>Charge in percent</translation>
+    </message>
+    <message>
+        <source>&amp;Phase:</source>
+        <extracomment>Label of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>&amp;Phase:</translation>
+    </message>
+    <message>
+        <source>Charge-cycle phase</source>
+        <extracomment>Accessible name of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>Charge-cycle phase</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer source:</source>
+        <extracomment>Label of the power-source list in the developer window</extracomment>
+        <translation>Po&amp;wer source:</translation>
+    </message>
+    <message>
+        <source>Power source</source>
+        <extracomment>Accessible name of the power-source list in the developer window</extracomment>
+        <translation>Power source</translation>
+    </message>
+    <message>
+        <source>&amp;Health:</source>
+        <extracomment>Label of the battery health list in the developer window</extracomment>
+        <translation>&amp;Health:</translation>
+    </message>
+    <message>
+        <source>Battery health</source>
+        <extracomment>Accessible name of the battery health list in the developer window</extracomment>
+        <translation>Battery health</translation>
+    </message>
+    <message>
+        <source>Phase 0: Starting to charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 0: Starting to charge</translation>
+    </message>
+    <message>
+        <source>Phase 1: Charging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 1: Charging</translation>
+    </message>
+    <message>
+        <source>Phase 2: Finishing Charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 2: Finishing charge</translation>
+    </message>
+    <message>
+        <source>Phase 3: Charged</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is full</extracomment>
+        <translation>Phase 3: Charged</translation>
+    </message>
+    <message>
+        <source>Phase 4: Starting discharge</source>
+        <extracomment>Item of the phase list in the battery override window: just unplugged</extracomment>
+        <translation>Phase 4: Starting discharge</translation>
+    </message>
+    <message>
+        <source>Phase 5: Discharging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Phase 5: Discharging</translation>
+    </message>
+    <message>
+        <source>Phase 6: Finishing discharge</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is nearly empty</extracomment>
+        <translation>Phase 6: Finishing discharge</translation>
+    </message>
+    <message>
+        <source>AC Power</source>
+        <extracomment>Item of the power-source list in the battery override window: on mains power</extracomment>
+        <translation>AC power</translation>
+    </message>
+    <message>
+        <source>Battery Power</source>
+        <extracomment>Item of the power-source list in the battery override window</extracomment>
+        <translation>Battery power</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Fair</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Poor</translation>
+    </message>
+    <message>
+        <source>Check Battery</source>
+        <extracomment>Item of the health list in the battery override window: the system asks for a service</extracomment>
+        <translation>Check battery</translation>
+    </message>
+    <message>
+        <source>Wrong Value</source>
+        <extracomment>Item of the health list in the battery override window: a health the system never gives</extracomment>
+        <translation>Wrong value</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Battery Override</source>
+        <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Battery Override</translation>
+    </message>
+</context>
+<context>
     <name>BatteryManager</name>
     <message>
         <source>Plug your Mac to fully charge it.</source>
@@ -1063,6 +1196,11 @@ Cycles: %3</translation>
         <source>FILE</source>
         <extracomment>Placeholder for the file name in &quot;ampra --help&quot;</extracomment>
         <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</source>
+        <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
+        <translation>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</translation>
     </message>
 </context>
 <context>

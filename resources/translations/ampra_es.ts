@@ -968,6 +968,139 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
     </message>
 </context>
 <context>
+    <name>BatteryDataHijackWC</name>
+    <message>
+        <source>&amp;Override the battery readings</source>
+        <extracomment>Check box of the developer window: while on, Ampra takes the values below instead of the battery&apos;s readings</extracomment>
+        <translation>&amp;Sustituir las lecturas de la batería</translation>
+    </message>
+    <message>
+        <source>While this is on, Ampra takes the values below instead of what the battery reports; the cycle count and the capacities keep their last real readings.</source>
+        <extracomment>Explanation under the check box of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Mientras esté activado, Ampra usa los valores de abajo en lugar de lo que informa la batería; el número de ciclos y las capacidades conservan sus últimas lecturas reales.</translation>
+    </message>
+    <message>
+        <source>&amp;Charge:</source>
+        <extracomment>Label of the charge slider in the developer window</extracomment>
+        <translation>&amp;Carga:</translation>
+    </message>
+    <message>
+        <source>Charge in percent</source>
+        <extracomment>Accessible name of the charge slider in the developer window</extracomment>
+        <translation>Carga en porcentaje</translation>
+    </message>
+    <message>
+        <source>&amp;Phase:</source>
+        <extracomment>Label of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>&amp;Fase:</translation>
+    </message>
+    <message>
+        <source>Charge-cycle phase</source>
+        <extracomment>Accessible name of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>Fase del ciclo de carga</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer source:</source>
+        <extracomment>Label of the power-source list in the developer window</extracomment>
+        <translation>Fuente de a&amp;limentación:</translation>
+    </message>
+    <message>
+        <source>Power source</source>
+        <extracomment>Accessible name of the power-source list in the developer window</extracomment>
+        <translation>Fuente de alimentación</translation>
+    </message>
+    <message>
+        <source>&amp;Health:</source>
+        <extracomment>Label of the battery health list in the developer window</extracomment>
+        <translation>&amp;Salud:</translation>
+    </message>
+    <message>
+        <source>Battery health</source>
+        <extracomment>Accessible name of the battery health list in the developer window</extracomment>
+        <translation>Salud de la batería</translation>
+    </message>
+    <message>
+        <source>Phase 0: Starting to charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Fase 0: Empieza la carga</translation>
+    </message>
+    <message>
+        <source>Phase 1: Charging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Fase 1: Cargando</translation>
+    </message>
+    <message>
+        <source>Phase 2: Finishing Charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Fase 2: Termina la carga</translation>
+    </message>
+    <message>
+        <source>Phase 3: Charged</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is full</extracomment>
+        <translation>Fase 3: Cargada</translation>
+    </message>
+    <message>
+        <source>Phase 4: Starting discharge</source>
+        <extracomment>Item of the phase list in the battery override window: just unplugged</extracomment>
+        <translation>Fase 4: Empieza la descarga</translation>
+    </message>
+    <message>
+        <source>Phase 5: Discharging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Fase 5: Descargando</translation>
+    </message>
+    <message>
+        <source>Phase 6: Finishing discharge</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is nearly empty</extracomment>
+        <translation>Fase 6: Termina la descarga</translation>
+    </message>
+    <message>
+        <source>AC Power</source>
+        <extracomment>Item of the power-source list in the battery override window: on mains power</extracomment>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>Battery Power</source>
+        <extracomment>Item of the power-source list in the battery override window</extracomment>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Buena</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Aceptable</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Mala</translation>
+    </message>
+    <message>
+        <source>Check Battery</source>
+        <extracomment>Item of the health list in the battery override window: the system asks for a service</extracomment>
+        <translation>Revisar la batería</translation>
+    </message>
+    <message>
+        <source>Wrong Value</source>
+        <extracomment>Item of the health list in the battery override window: a health the system never gives</extracomment>
+        <translation>Valor no válido</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Battery Override</source>
+        <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Sustituir las lecturas de la batería</translation>
+    </message>
+</context>
+<context>
     <name>BatteryManager</name>
     <message>
         <source>Plug your Mac to fully charge it.</source>
@@ -1063,6 +1196,11 @@ Ciclos: %3</translation>
         <source>FILE</source>
         <extracomment>Placeholder for the file name in &quot;ampra --help&quot;</extracomment>
         <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</source>
+        <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
+        <translation>Iniciar con una ventana que sustituye las lecturas de la batería por valores puestos a mano, también en un equipo sin batería.</translation>
     </message>
 </context>
 <context>

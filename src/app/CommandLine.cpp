@@ -13,7 +13,11 @@ CommandLine::CommandLine()
                      tr("Write the capacity history and the calibrations to FILE as CSV, or to "
                         "the standard output when FILE is -, and leave."),
                      //: Placeholder for the file name in "ampra --help"
-                     tr("FILE")) {
+                     tr("FILE"))
+    , _overrideBattery(QStringLiteral("override-battery"),
+                       //: Help for "ampra --override-battery", a facility for developers
+                       tr("Start with a window that replaces the battery's readings with values "
+                          "set by hand, also on a computer without a battery.")) {
     //: Shown by "ampra --help" under the usage line
     _parser.setApplicationDescription(tr("Ampra keeps an eye on your laptop's battery from the "
                                          "system tray."));
@@ -21,6 +25,7 @@ CommandLine::CommandLine()
     _parser.addVersionOption();
     _parser.addOption(_printBattery);
     _parser.addOption(_exportHistory);
+    _parser.addOption(_overrideBattery);
 }
 
 bool CommandLine::printsOnly(const QStringList& arguments) {
@@ -42,4 +47,8 @@ bool CommandLine::printBattery() const {
 std::optional<QString> CommandLine::exportHistory() const {
     return _parser.isSet(_exportHistory) ? std::optional(_parser.value(_exportHistory))
                                          : std::nullopt;
+}
+
+bool CommandLine::overrideBattery() const {
+    return _parser.isSet(_overrideBattery);
 }

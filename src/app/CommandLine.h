@@ -27,9 +27,11 @@ public:
     bool printBattery() const;
     // The file to export the history to ("-": standard output), when asked for.
     std::optional<QString> exportHistory() const;
+    bool overrideBattery() const;
 
 private:
     QCommandLineParser _parser;
     QCommandLineOption _printBattery;
     QCommandLineOption _exportHistory;
+    QCommandLineOption _overrideBattery;
 };

@@ -11,6 +11,7 @@
 #include "persistence/StoreError.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxPlatformServices.h"
+#include "shell/AppManager.h"
 #include "shell/LogSystem.h"
 #include "shell/QuitSignalHandler.h"
 #include "shell/Translations.h"
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
     AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
     if (!delegate.applicationDidFinishLaunching())
         return 0;
+    if (commandLine.overrideBattery())
+        delegate.applicationManager()->showBatteryDataHijackWindow();
     QObject::connect(application.get(), &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     return QCoreApplication::exec();

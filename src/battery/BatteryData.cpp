@@ -95,8 +95,11 @@ void BatteryData::refreshBasicBatteryData() {
         return;
     // Only the latest reading counts: a removable battery may be taken out and put back.
     noBattery = dictionary->isEmpty();
-    if (hijackWC && hijackWC->enableHijaking())
+    if (hijackWC && hijackWC->enableHijaking()) {
         dictionary = hijackWC->loadMainBatteryData();
+        // The override stands in for a battery, so that a desktop can show every view.
+        noBattery = false;
+    }
     if (!dictionary->isEmpty())
         update(*dictionary);
 }

@@ -38,7 +38,7 @@ public:
     // the charge where it is, so no time to full applies.
     bool isHeldAtChargeLimit() const;
 
-    // The latest reading listed no power source.
+    // The latest reading listed no power source, and no override stood in for one.
     bool noBattery = false;
     std::unique_ptr<BatteryDataProvider> dataSource;
     bool isCharging = false;
@@ -56,7 +56,8 @@ public:
     // Where the firmware stops charging; 100 when it charges to full.
     uint64_t chargeLimit = 100;
     std::function<void()> updateCallback;
-    // The developer override; nothing installs one until the override window exists.
+    // The developer override; nothing installs one until the override window exists. While its
+    // switch is on, the record has a battery whatever the reader says.
     std::unique_ptr<BatteryDataHijackSource> hijackWC;
 
 private:

@@ -59,6 +59,8 @@ public:
     void calibrationAlgoritmUnsetTimeStamp(CalibrationAlgorithm& algorithm) override;
 
     const BatteryData& batteryData() const { return *_batteryData; }
+    // Where the developer override is installed.
+    BatteryData& batteryData() { return *_batteryData; }
     const CalibrationAlgorithm& calibrationAlgorithm() const { return *_calibrationAlgorith; }
     const CalibrationControl& calibrationControl() const { return *_calibrationControl; }
 

@@ -81,6 +81,11 @@ void AppManager::popOverToggleRequest(const StatusItemClick& click) {
     _popover->toggle(click, lastReceivedData());
 }
 
+void AppManager::showBatteryDataHijackWindow() {
+    _windows->showBatteryDataHijackWindow(_batteryManager->batteryData(),
+                                          [this] { _batteryManager->refresh(); });
+}
+
 void AppManager::statusBarControllerRequest(StatusBarC&, const StatusItemClick& click) {
     popOverToggleRequest(click);
 }

@@ -40,6 +40,8 @@ public:
     void startCalibrationControl();
     void stopCalibrationControl();
     void popOverToggleRequest(const StatusItemClick& click);
+    // The developer window that replaces the battery's readings; not in any menu.
+    void showBatteryDataHijackWindow();
 
     AppPersistance* applicationPersistance() const { return _applicationPersistance.get(); }
     AmpraConfiguration* configuration() const { return _configuration.get(); }

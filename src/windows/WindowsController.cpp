@@ -5,11 +5,15 @@
 
 #include "AMPPreferencesTabVC.h"
 #include "AMPTutorialPageController.h"
+#include "BatteryDataHijackWC.h"
+#include "battery/BatteryData.h"
+#include "battery/BatteryDataHijackModel.h"
 
 namespace {
 
-void present(QWidget& window) {
-    window.setAttribute(Qt::WA_DeleteOnClose);
+// The override window is kept when closed: it holds what the developer set.
+void present(QWidget& window, bool dropOnClose = true) {
+    window.setAttribute(Qt::WA_DeleteOnClose, dropOnClose);
     window.show();
     window.raise();
     window.activateWindow();
@@ -27,6 +31,7 @@ WindowsController::WindowsController(SettingsStore& store,
 WindowsController::~WindowsController() {
     delete _preferencesWindow;
     delete _tutorialWindow;
+    delete _batteryDataHijackWindow;
 }
 
 AMPPreferencesTabVC* WindowsController::preferencesWindow() const {
@@ -35,6 +40,10 @@ AMPPreferencesTabVC* WindowsController::preferencesWindow() const {
 
 AMPTutorialPageController* WindowsController::tutorialWindow() const {
     return _tutorialWindow;
+}
+
+BatteryDataHijackWC* WindowsController::batteryDataHijackWindow() const {
+    return _batteryDataHijackWindow;
 }
 
 void WindowsController::showPreferencesWindow() {
@@ -47,4 +56,14 @@ void WindowsController::showTutorialWindow() {
     if (!_tutorialWindow)
         _tutorialWindow = new AMPTutorialPageController(_store, _actions);
     present(*_tutorialWindow);
+}
+
+void WindowsController::showBatteryDataHijackWindow(BatteryData& battery,
+                                                    std::function<void()> refresh) {
+    if (!_batteryDataHijackWindow) {
+        auto model = std::make_unique<BatteryDataHijackModel>();
+        _batteryDataHijackWindow = new BatteryDataHijackWC(*model, std::move(refresh));
+        battery.hijackWC = std::move(model);
+    }
+    present(*_batteryDataHijackWindow, false);
 }

@@ -93,6 +93,7 @@ TEST_F(BatteryDataTest, ABatteryIsMissingOnlyWhileTheLatestReadingListsNone) {
 
     override.on = true;
     refreshWith(kDischarging, {});
+    EXPECT_FALSE(battery.noBattery); // the override stands in for a battery
     EXPECT_EQ(battery.currentChargePercentage, 12u);
     EXPECT_EQ(battery.powerSource, PowerSourceType::acPowered);
     EXPECT_EQ(battery.designCycleCount, 1000u);

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// Renders each preferences page and each tutorial page at scale 1 and 2 into
-// <build>/windows-pictures, and checks the backgrounds the windows set themselves.
+// Renders each preferences page, each tutorial page and the battery override window at scale 1
+// and 2 into <build>/windows-pictures, and checks the backgrounds the windows set themselves.
 
+#include "battery/BatteryData.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/SettingsStore.h"
 #include "shell/Translations.h"
 #include "stylekit/Palette.h"
 #include "support/RecordingWindowActions.h"
 #include "ui_AMPPreferencesWindow.h"
+#include "ui_BatteryDataHijackWC.h"
 #include "windows/AMPPreferencesTabVC.h"
 #include "windows/AMPTutorialPageController.h"
+#include "windows/BatteryDataHijackWC.h"
 #include "windows/WindowsController.h"
 
 #include <QDir>
@@ -78,6 +81,16 @@ TEST_F(WindowsPicturesTest, TutorialPages) {
         for (const QColor& colour : render(tutorial, u"tutorial-%1"_s.arg(page + 1), QPoint(2, 2)))
             EXPECT_EQ(colour.rgb(), AmpraStyleKit::ringHoveredBackgroundColor().rgb()) << page;
     }
+}
+
+TEST_F(WindowsPicturesTest, BatteryOverride) {
+    BatteryData battery;
+    windows.showBatteryDataHijackWindow(battery, [] {});
+    BatteryDataHijackWC& window = *windows.batteryDataHijackWindow();
+    window.ui().enableHijakingCheckBox->setChecked(true);
+    window.ui().workCycleStatusCombo->setCurrentIndex(6);
+    window.workCycleStatusCombo(6);
+    render(window, u"battery-override"_s, QPoint(2, 2));
 }
 
 } // namespace
