@@ -1090,14 +1090,14 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
         <translation>Valor no válido</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings</extracomment>
-        <translation>%1 %</translation>
-    </message>
-    <message>
         <source>Battery Override</source>
         <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
         <translation>Sustituir las lecturas de la batería</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings; write the percent sign as your language does, with a no-break space if it takes a space</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -19,8 +19,9 @@ void fill(QComboBox& list, const QStringList& items) {
 }
 
 QString chargeText(int percentage) {
-    //: Charge beside the slider of the developer window that replaces the battery's readings
-    return BatteryDataHijackWC::tr("%1 %").arg(percentage);
+    //: Charge beside the slider of the developer window that replaces the battery's readings;
+    //: write the percent sign as your language does, with a no-break space if it takes a space
+    return BatteryDataHijackWC::tr("%1%").arg(percentage);
 }
 
 } // namespace
