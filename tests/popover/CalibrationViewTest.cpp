@@ -19,6 +19,7 @@
 #include "support/FakeDateProvider.h"
 #include "support/LogCapture.h"
 #include "support/ManualTimerProvider.h"
+#include "support/PaintedAt.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -122,6 +123,7 @@ TEST_F(CalibrationViewTest, EachStateShowsItsStepTabsPageAndRemainingTime) {
         EXPECT_EQ(strip().selectedTabShift(), marker) << trace.toStdString();
         EXPECT_EQ(strip().hoveredTabShift(), marker) << trace.toStdString();
         EXPECT_EQ(shownTimes(), row.times) << trace.toStdString();
+        paintedAt(*view, 2); // on a screen of two pixels per point
     }
 }
 
@@ -190,6 +192,7 @@ TEST_F(CalibrationViewTest, OneBlockOpensAtATimeAndTheHelpTakesTheStripsPlace) {
     EXPECT_EQ(position("stepsView"), position("calibrationView") + 1);
     EXPECT_EQ(position("calibrationHistoryView"), position("showCalibrationHistoryView") + 1);
     EXPECT_EQ(history->text(), u"hide_calibration_history_table"_s);
+    paintedAt(*view, 2);
 
     view->nextCalibrationHelpAction();
     EXPECT_EQ(position("calibrationHistoryView"), -1);

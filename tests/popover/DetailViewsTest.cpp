@@ -19,6 +19,7 @@
 #include "popover/RingButton.h"
 #include "shell/Translations.h"
 #include "support/FakeDateProvider.h"
+#include "support/PaintedAt.h"
 #include "ui_AMPCapacityVC.h"
 #include "ui_AMPChargeVC.h"
 #include "ui_AMPHealthVC.h"
@@ -308,8 +309,10 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
     EXPECT_TRUE(AMPHealthVC::ringExplanation(BatteryHealthType::check).startsWith(u"\"CHECK\""_s));
 }
 
-// A ring clicked after a record has arrived opens its view filled from that record.
+// A ring clicked after a record has arrived opens its view filled from that record; each view
+// paints on a screen of two pixels per point.
 TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
+    storeSnapshots(40, QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
     FakeDateProvider clock;
     DetailViewFactory factory(clock);
     AMPSummaryMasterVC summary(configuration, clock, &factory);
@@ -323,21 +326,26 @@ TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
     QTest::mouseClick(summary.ringButton(Tab::charge), Qt::LeftButton);
     auto* charge = dynamic_cast<AMPChargeVC*>(summary.controllerOnDisplay());
     ASSERT_TRUE(charge);
+    paintedAt(*charge, 2);
     EXPECT_EQ(charge->ui().chargeValue->text(), u"57%"_s);
 
     QTest::mouseClick(summary.ringButton(Tab::capacity), Qt::LeftButton);
     auto* capacity = dynamic_cast<AMPCapacityVC*>(summary.controllerOnDisplay());
     ASSERT_TRUE(capacity);
+    paintedAt(*capacity, 2);
     EXPECT_EQ(capacity->ui().cyclesDoneValue->text(), u"312"_s);
     EXPECT_EQ(capacity->ui().currentCapacityValue->text(), u"4600 (92%)"_s);
 
     QTest::mouseClick(summary.ringButton(Tab::health), Qt::LeftButton);
     auto* health = dynamic_cast<AMPHealthVC*>(summary.controllerOnDisplay());
     ASSERT_TRUE(health);
+    paintedAt(*health, 2);
     EXPECT_NE(health->ui().capacityText->text(), u"no_data_text"_s);
 
     QTest::mouseClick(summary.ringButton(Tab::calibration), Qt::LeftButton);
-    EXPECT_TRUE(dynamic_cast<AMPCalibrationVC*>(summary.controllerOnDisplay()));
+    auto* calibration = dynamic_cast<AMPCalibrationVC*>(summary.controllerOnDisplay());
+    ASSERT_TRUE(calibration);
+    paintedAt(*calibration, 2);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "battery/BatteryDataHijackModel.h"
 #include "support/FakeBattery.h"
 #include "support/FakeDateProvider.h"
+#include "support/PaintedAt.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/RecordingWindowActions.h"
@@ -146,6 +147,7 @@ TEST_F(BatteryOverrideTest, TheSwitchMakesADesktopReportTheChosenPhase) {
     EXPECT_EQ(sample().powerSource, PowerSourceType::batteryPowered);
     EXPECT_FALSE(sample().isCharging);
     EXPECT_EQ(sample().batteryHealth, BatteryHealthType::good);
+    paintedAt(window, 2); // on a screen of two pixels per point
 
     // Closed, the window keeps what it set; asked again, the same one comes back.
     window.close();

@@ -5,6 +5,8 @@
 #include "persistence/AmpraPreferences.h"
 #include "persistence/PreferenceProvider.h"
 #include "persistence/SettingsStore.h"
+#include "stylekit/Palette.h"
+#include "support/PaintedAt.h"
 #include "support/RecordingWindowActions.h"
 #include "ui_AMPPreferencesWindow.h"
 #include "windows/AMPPreferencesGeneralVC.h"
@@ -182,6 +184,21 @@ TEST_F(PreferencesWindowTest, AboutPageButtonsReachTheApplication) {
     const QRegularExpression version(QStringLiteral(R"(^\S+ \d+\.\d+\.\d+ \(\w+\)$)"));
     EXPECT_TRUE(version.match(ui.appVersionLabel->text()).hasMatch())
         << ui.appVersionLabel->text().toStdString();
+}
+
+// Every page paints on a screen of two pixels per point; the About page on a colour of its own.
+TEST_F(PreferencesWindowTest, PagesPaintAtTwoPixelsPerPoint) {
+    AMPPreferencesTabVC& window = open();
+    QTabWidget& tabs = *window.ui().tabView;
+    for (int index = 0; index < tabs.count(); ++index) {
+        tabs.setCurrentIndex(index);
+        QWidget& page = *tabs.currentWidget();
+        const QPoint below = page.mapTo(&window, QPoint(4, page.height() - 4)) * 2;
+        const QColor colour = paintedAt(window, 2).pixelColor(below);
+        if (page.objectName() == u"AMPPreferencesAboutVC"_s) {
+            EXPECT_EQ(colour.rgb(), AmpraStyleKit::popOverBackgroundColor().rgb());
+        }
+    }
 }
 
 } // namespace

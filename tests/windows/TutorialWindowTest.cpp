@@ -4,6 +4,8 @@
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AmpraPreferences.h"
 #include "persistence/SettingsStore.h"
+#include "stylekit/Palette.h"
+#include "support/PaintedAt.h"
 #include "support/RecordingWindowActions.h"
 #include "windows/AMPTutoriaThanksPageVC.h"
 #include "windows/AMPTutorialPageController.h"
@@ -112,6 +114,17 @@ TEST_F(TutorialWindowTest, StartAtLoginBoxWorksAsInThePreferences) {
     box->click();
     EXPECT_TRUE(store.boolForKey(AmpraPreferences::kStartAtLogin));
     EXPECT_EQ(actions.loginItem, QList<bool>{true});
+}
+
+// Every page paints on a screen of two pixels per point, on the tutorial's own background.
+TEST_F(TutorialWindowTest, PagesPaintAtTwoPixelsPerPoint) {
+    AMPTutorialPageController& tutorial = open();
+    for (int page = 0; page < 3; ++page) {
+        tutorial.setSelectedIndex(page);
+        EXPECT_EQ(paintedAt(tutorial, 2).pixelColor(4, 4).rgb(),
+                  AmpraStyleKit::ringHoveredBackgroundColor().rgb())
+            << page;
+    }
 }
 
 } // namespace

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+// Draws the detail views, every state of the calibration view, the preferences pages, the
+// tutorial pages and the battery override window, in English, at one and two pixels per point, into
+// the folder it is given.
+
+#include "battery/BatteryData.h"
+#include "calibration/CalibrationData.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/AppPersistance.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/SettingsStore.h"
+#include "popover/AMPCalibrationVC.h"
+#include "popover/AMPCapacityVC.h"
+#include "popover/AMPChargeVC.h"
+#include "popover/AMPHealthVC.h"
+#include "shell/Translations.h"
+#include "stylekit/AmpraStyleKit.h"
+#include "support/FakeDateProvider.h"
+#include "support/PaintedAt.h"
+#include "support/RecordingWindowActions.h"
+#include "ui_AMPPreferencesWindow.h"
+#include "ui_BatteryDataHijackWC.h"
+#include "windows/AMPPreferencesTabVC.h"
+#include "windows/AMPTutorialPageController.h"
+#include "windows/BatteryDataHijackWC.h"
+#include "windows/WindowsController.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLayout>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Writes <folder>/<name>@1x.png and @2x.png, on `background` when given.
+void save(QWidget& widget, const QString& folder, const QString& name,
+          std::optional<QColor> background = {}) {
+    for (int scale : {1, 2}) {
+        const QString file = u"%1/%2@%3x.png"_s.arg(folder, name).arg(scale);
+        if (!paintedAt(widget, scale, background).save(file))
+            throw std::runtime_error("cannot write " + file.toStdString());
+    }
+}
+
+// A popover view laid out at the popover's width.
+void layOut(QWidget& view, int width) {
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
+    view.layout()->activate();
+    width = qMax(width, view.minimumSizeHint().width());
+    view.resize(width, view.sizeHint().height());
+}
+
+// Settings and a history in a temporary folder of their own.
+struct Store {
+    Store() { configuration.setDataStore(&persistance); }
+    ManagedObjectContext& context() { return *persistance.managedObjectContext(); }
+    void save() {
+        if (!context().save())
+            throw std::runtime_error("cannot store the history");
+    }
+
+    QTemporaryDir folder;
+    SettingsStore settings{folder.filePath(u"settings.json"_s)};
+    AmpraConfiguration configuration{settings};
+    AppPersistance persistance{&configuration, folder.path()};
+};
+
+struct DetailSituation {
+    const char* name;
+    std::function<void(BatteryData&)> reading; // none: no data yet
+    std::function<QWidget*(GlobalConfigurationProvider&)> view;
+    std::function<void(QWidget&)> action = nullptr;
+};
+
+template <class View> QWidget* make(GlobalConfigurationProvider& configuration) {
+    return new View(configuration);
+}
+
+const DetailSituation detailSituations[] = {
+    {"charge-no-data", nullptr, make<AMPChargeVC>},
+    {"charge-on-battery",
+     [](BatteryData& battery) {
+         battery.powerSource = PowerSourceType::batteryPowered;
+         battery.timeToEmpty = 125;
+     },
+     make<AMPChargeVC>},
+    {"charge-full", [](BatteryData& battery) { battery.isCharged = true; }, make<AMPChargeVC>},
+    {"capacity-history", [](BatteryData&) {}, make<AMPCapacityVC>},
+    {"capacity-cycles-help", [](BatteryData&) {}, make<AMPCapacityVC>,
+     [](QWidget& view) {
+         static_cast<AMPCapacityVC&>(view).cyclesHelpAction();
+     }},
+    {"health-good", [](BatteryData&) {}, make<AMPHealthVC>},
+    {"health-check-help",
+     [](BatteryData& battery) { battery.batteryHealth = BatteryHealthType::check; },
+     make<AMPHealthVC>,
+     [](QWidget& view) {
+         static_cast<AMPHealthVC&>(view).healthHelpAction();
+     }},
+};
+
+void renderDetailViews(const QString& folder, Store& store) {
+    // Two years of snapshots, the capacity wavering as it falls, and three calibrations.
+    const QDateTime first(QDate(2023, 2, 1), QTime(12, 0), Qt::LocalTime);
+    for (int i = 0; i < 82; ++i) {
+        BatteryStatusSnapshot snapshot(store.context());
+        snapshot.setDate(first.addDays(9 * i));
+        snapshot.setCapacity(4950 - quint64(4 * i) - quint64((i * 37) % 23));
+        snapshot.setCycleCount(quint64(40 + 3 * i));
+    }
+    for (int day : {150, 390, 640}) {
+        Calibration calibration(store.context());
+        calibration.setDate(first.addDays(day));
+    }
+    store.save();
+
+    for (const DetailSituation& situation : detailSituations) {
+        BatteryData battery;
+        battery.currentChargePercentage = 73;
+        battery.cycleCount = 312;
+        battery.designCycleCount = 1000;
+        battery.designCapacity = 5000;
+        battery.currectCapacity = 4600;
+        battery.batteryHealth = BatteryHealthType::good;
+        std::unique_ptr<QWidget> view(situation.view(store.configuration));
+        // On the popover's colour, which their help blocks and buttons take up.
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Window, AmpraStyleKit::popOverBackgroundColor());
+        view->setPalette(palette);
+        view->setAutoFillBackground(true);
+        if (situation.reading) {
+            situation.reading(battery);
+            dynamic_cast<AMPBatteryDataAwareInterface&>(*view).refreshContentWithData(
+                CalibrationData{battery, CalibrationState::calibrated,
+                                AlgorithmState::initCalibration});
+        }
+        if (situation.action)
+            situation.action(*view);
+        layOut(*view, 440);
+        // Their texts wrap: as tall as the width asks.
+        if (const int height = view->heightForWidth(view->width()); height > 0)
+            view->resize(view->width(), height);
+        save(*view, folder, u"detail-"_s + QLatin1StringView(situation.name));
+    }
+}
+
+struct CalibrationSituation {
+    const char* name;
+    AlgorithmState state;
+    CalibrationState schedule;
+    uint64_t toFull, toEmpty;
+    double timer;
+    void (AMPCalibrationVC::*open)() = nullptr; // the block opened
+};
+
+const CalibrationSituation calibrationSituations[] = {
+    {"off", AlgorithmState::calibrationOff, CalibrationState::calibrated, 0, 0, 0},
+    {"step1-charging", AlgorithmState::charging, CalibrationState::pendingCalibration, 48, 0, 0},
+    {"step2-fully-charged", AlgorithmState::fullyCharged, CalibrationState::pendingCalibration, 0,
+     0, 5400},
+    {"step3-disconnect", AlgorithmState::disconnectAdapter, CalibrationState::postponed, 0, 0, 0},
+    {"step4-discharging", AlgorithmState::discharging, CalibrationState::calibrated, 0, 95, 0},
+    {"step5-turn-it-off", AlgorithmState::turnItOff, CalibrationState::pendingCalibration, 0, 0, 0},
+    {"computer-off", AlgorithmState::computerOff, CalibrationState::pendingCalibration, 0, 0, 0},
+    {"step6-done", AlgorithmState::calibrationDone, CalibrationState::calibrated, 30, 0, 0},
+    {"help-next-date", AlgorithmState::discharging, CalibrationState::calibrated, 0, 0, 0,
+     &AMPCalibrationVC::nextCalibrationHelpAction},
+    {"help-calibration", AlgorithmState::discharging, CalibrationState::calibrated, 0, 0, 0,
+     &AMPCalibrationVC::calibrationHelpAction},
+    {"history", AlgorithmState::discharging, CalibrationState::calibrated, 0, 0, 0,
+     &AMPCalibrationVC::showCalibrationHistoryAction},
+};
+
+void renderCalibrationView(const QString& folder, Store& store) {
+    const FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(9, 0))};
+    for (int month = 1; month <= 3; ++month) {
+        Calibration calibration(store.context());
+        calibration.setDate(clock.now().addMonths(-month));
+        calibration.setCapacity(4700 - 40 * month);
+        calibration.setCycleCount(300 - 25 * month);
+    }
+    store.save();
+
+    for (const CalibrationSituation& situation : calibrationSituations) {
+        BatteryData battery;
+        battery.designCapacity = 5000;
+        battery.timeToFull = situation.toFull;
+        battery.timeToEmpty = situation.toEmpty;
+        CalibrationData data(battery, situation.schedule, situation.state);
+        data.timeRemainingInRunningTimer = situation.timer;
+        data.nextCalibrationDate = situation.schedule == CalibrationState::pendingCalibration
+                                       ? clock.now()
+                                       : clock.now().addDays(situation.open ? 20 : 12);
+        AMPCalibrationVC view(store.configuration, clock);
+        view.refreshContentWithData(data);
+        if (situation.open)
+            (view.*situation.open)();
+        layOut(view, 360);
+        save(view, folder, u"calibration-"_s + QLatin1StringView(situation.name),
+             AmpraStyleKit::popOverBackgroundColor());
+    }
+}
+
+void renderWindows(const QString& folder, Store& store) {
+    RecordingWindowActions actions;
+    WindowsController windows{store.settings, store.configuration, actions};
+    windows.showPreferencesWindow();
+    AMPPreferencesTabVC& preferences = *windows.preferencesWindow();
+    QTabWidget& tabs = *preferences.ui().tabView;
+    for (int index = 0; index < tabs.count(); ++index) {
+        tabs.setCurrentIndex(index);
+        const QString name =
+            tabs.currentWidget()->objectName().remove(u"AMPPreferences"_s).remove(u"VC"_s);
+        save(preferences, folder, u"preferences-"_s + name.toLower());
+    }
+    windows.showTutorialWindow();
+    AMPTutorialPageController& tutorial = *windows.tutorialWindow();
+    for (int page = 0; page < 3; ++page) {
+        tutorial.setSelectedIndex(page);
+        save(tutorial, folder, u"tutorial-%1"_s.arg(page + 1));
+    }
+    const BatteryData battery;
+    windows.showBatteryDataHijackWindow(battery, [] {});
+    BatteryDataHijackWC& override = *windows.batteryDataHijackWindow();
+    override.ui().enableHijakingCheckBox->setChecked(true);
+    override.ui().workCycleStatusCombo->setCurrentIndex(6);
+    override.workCycleStatusCombo(6);
+    save(override, folder, u"battery-override"_s);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: ampra-render-pictures <folder>\n", stderr);
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot write in %s\n", argv[1]);
+        return 1;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Translations english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    try {
+        Store details;
+        renderDetailViews(folder, details);
+        renderWindows(folder, details);
+        Store calibrations;
+        renderCalibrationView(folder, calibrations);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    std::printf("saved in %s\n", qPrintable(folder));
+    return 0;
+}
