@@ -231,7 +231,7 @@ void renderWindows(const QString& folder, Store& store) {
         tutorial.setSelectedIndex(page);
         save(tutorial, folder, u"tutorial-%1"_s.arg(page + 1));
     }
-    const BatteryData battery;
+    BatteryData battery;
     windows.showBatteryDataHijackWindow(battery, [] {});
     BatteryDataHijackWC& override = *windows.batteryDataHijackWindow();
     override.ui().enableHijakingCheckBox->setChecked(true);
