@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// Six months of a laptop and its user, minute by minute on a fake clock, through the whole
-// engine: the real reader, the battery manager, the state machine, the schedule and the files.
+// Six months of a laptop and its user, minute by minute on a fake clock, through the whole engine:
+// the real reader, the battery manager, the state machine, the schedule and the files.
 
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
@@ -11,7 +11,6 @@
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/TestEngine.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
@@ -22,7 +21,6 @@ namespace {
 
 using Record = RecordingBatteryManagerDelegate::Record;
 
-// A stored calibration or snapshot.
 std::string describe(const QDateTime& date, uint64_t capacity, uint64_t cycleCount) {
     return date.toString(Qt::ISODate).toStdString() + ", " + std::to_string(capacity) + " mAh, " +
            std::to_string(cycleCount) + " cycles";
@@ -40,7 +38,7 @@ public:
         start();
         scheduleRestart();
     }
-    ~Simulation() { engine.reset(); } // it reads the battery and keeps its files in the folder
+    ~Simulation() { engine.reset(); } // before the folder and battery it uses
 
     void run() {
         const QDateTime end = clock.now().addDays(183);
@@ -57,17 +55,11 @@ public:
                                                      object.cycleCount().value_or(0)));
         return records;
     }
-    QString storeFile() const { return _folder.filePath(AppPersistance::kStoreFileName); }
 
     FakeDateProvider clock;
     RecordingBatteryManagerDelegate delegate{clock};
-    // The calibrations the user went through to the end, as the store should hold them.
-    std::vector<std::string> completed;
-    int postponements = 0;
-    int abandoned = 0;
-    int restarts = 0;
-    int powerOffs = 0;
-    int earlyWakes = 0;
+    std::vector<std::string> completed; // as the store should hold them
+    int postponements = 0, abandoned = 0, restarts = 0, powerOffs = 0, earlyWakes = 0;
     int batteryRemovals = 0;
     std::unique_ptr<TestEngine> engine;
 
@@ -97,8 +89,8 @@ private:
         if (_restarts)
             _nextRestart = inMinutes(pick(60, 8 * 24 * 60, &*_restarts));
     }
-    // Not while the battery becomes full: the first update after a start rightly takes no
-    // snapshot, having nothing to compare with.
+    // Not while the battery becomes full: the first update after a start rightly takes no snapshot,
+    // having nothing to compare with.
     void tick() {
         runMinute(true);
         clock.advance(60);
@@ -119,8 +111,8 @@ private:
     void tickUntilCharge(unsigned charge) {
         tickUntil(inMinutes(24 * 60), [&] { return _battery.charge <= charge; });
     }
-    // Asleep, the system reports nothing.
-    void plug(bool mains, bool reported = true) {
+    void plug(bool mains,
+              bool reported = true) { // asleep, the system reports nothing
         if (_onMains == mains)
             return;
         _onMains = mains;
@@ -128,33 +120,26 @@ private:
         if (reported)
             _battery.notifyChange();
     }
+    void restUntil(const QDateTime& end) {
+        while (clock.now() < end) {
+            runMinute(false);
+            clock.advance(60);
+        }
+    }
     void sleepUntil(const QDateTime& wakeAt, bool pluggedInWhileAsleep = false) {
         engine->sleep();
         if (pluggedInWhileAsleep)
             plug(true, false);
-        while (clock.now() < wakeAt) {
-            runMinute(false);
-            clock.advance(60);
-        }
+        restUntil(wakeAt);
         engine->wake();
     }
-    // Switched off, and on again at `startAt`: the application quits and starts with the system.
+    // The application quits and starts with the system.
     void powerOffUntil(const QDateTime& startAt) {
         engine->powerOff();
         engine.reset();
-        while (clock.now() < startAt) {
-            runMinute(false);
-            clock.advance(60);
-        }
+        restUntil(startAt);
         start();
         ++powerOffs;
-    }
-    // A removable battery taken out on mains for a while and put back.
-    void removeBattery() {
-        _battery.present = false;
-        tickUntil(inMinutes(pick(5, 40)));
-        _battery.present = true;
-        ++batteryRemovals;
     }
 
     int pick(int low, int high, std::mt19937* random = nullptr) {
@@ -166,9 +151,9 @@ private:
     }
     QDateTime inMinutes(int minutes) const { return clock.now().addSecs(60 * minutes); }
 
-    // A pending calibration is postponed, given up or done; otherwise now and then the laptop
-    // stays on mains for days. Then work on battery down to a level and on mains for a while,
-    // until bedtime.
+    // A pending calibration is postponed, given up or done; otherwise now and then the laptop stays
+    // on mains for days. Then work on battery down to a level and on mains for a while, until
+    // bedtime.
     void day() {
         const QDateTime bedtime = localTime(pick(22 * 60, 24 * 60 + 30));
         if (delegate.records.back().calibrationState == CalibrationState::pendingCalibration) {
@@ -185,7 +170,10 @@ private:
         } else if (pick(0, 9) == 0) {
             plug(true);
             tickUntil(inMinutes(pick(10, 60)));
-            removeBattery();
+            _battery.present = false;
+            tickUntil(inMinutes(pick(5, 40)));
+            _battery.present = true;
+            ++batteryRemovals;
         }
         while (clock.now() < bedtime) {
             if (_onMains) {
@@ -202,8 +190,8 @@ private:
         }
     }
 
-    // Charged to full and kept on mains past two hours, run down under 10 % on battery, asleep
-    // more than five hours and woken under 15 %; or given up at step `giveUpAt` (0 to 3).
+    // Charged to full and kept on mains past two hours, run down under 10 % on battery, asleep more
+    // than five hours and woken under 15 %; or given up at step `giveUpAt` (0 to 3).
     void calibration(int giveUpAt) {
         plug(true);
         tickUntil(inMinutes(24 * 60), [&] { return _battery.isCharged; });
@@ -226,8 +214,7 @@ private:
             plug(true);
             return;
         }
-        // Given up, it is plugged in while asleep.
-        if (giveUpAt == 3) {
+        if (giveUpAt == 3) { // plugged in while asleep
             sleepUntil(inMinutes(pick(120, 420)), true);
             return;
         }
@@ -290,17 +277,7 @@ TEST_F(EngineSimulationTest, EveryCompletedCalibrationIsStoredOnceAndNoOther) {
     EXPECT_GE(uninterrupted->powerOffs, 1);
     EXPECT_GE(uninterrupted->earlyWakes, 1);
     EXPECT_GE(uninterrupted->batteryRemovals, 3);
-    EXPECT_TRUE(std::ranges::any_of(records, [](const Record& record) {
-        return record.calibrationState == CalibrationState::postponed;
-    }));
     EXPECT_EQ(uninterrupted->stored(Calibration::kEntityName), completed);
-    EXPECT_LT(records.back().capacity, records.front().capacity); // faded with the cycles
-    EXPECT_GT(records.back().cycleCount, records.front().cycleCount);
-
-    QProcess sqlite; // as another program reads the file
-    sqlite.start("sqlite3", {uninterrupted->storeFile(), "SELECT count(*) FROM Calibration"});
-    ASSERT_TRUE(sqlite.waitForFinished()) << "sqlite3 is one of the test dependencies";
-    EXPECT_EQ(sqlite.readAllStandardOutput().trimmed(), QByteArray::number(completed.size()));
 }
 
 TEST_F(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecords) {
