@@ -76,6 +76,13 @@ protected:
         battery.currectCapacity = 4000;
     }
     void click(Tab tab) { summary.ringButtonAction(tab); }
+    void expectRing(Tab tab, const QString& title, const QColor& color, double percentage) {
+        const RingButton& button = *summary.ringButton(tab);
+        EXPECT_EQ(button.ringText(), title);
+        EXPECT_EQ(button.drawingColor(), color) << title.toStdString();
+        EXPECT_NEAR(button.drawingPercentage().value_or(100), percentage, 1e-9)
+            << title.toStdString();
+    }
     std::vector<bool> selection() const {
         std::vector<bool> result;
         for (Tab tab : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration})
@@ -89,10 +96,6 @@ struct Ring {
     QColor color;
     double percentage;
 };
-
-Ring ring(const RingButton& button) {
-    return {button.ringText(), button.drawingColor(), button.drawingPercentage().value_or(100)};
-}
 
 const QColor& red = AmpraStyleKit::ringBadStateColor();
 const QColor& orange = AmpraStyleKit::ringMediumStateColor();
@@ -114,62 +117,50 @@ TEST_F(SummaryTest, ChargeAndCapacityRingsColourByThreshold) {
         battery.currentChargePercentage = row.charge;
         battery.currectCapacity = row.current;
         summary.refreshContentWithData(data);
-        for (const auto& [button, expected] :
-             {std::pair{summary.ringButton(Tab::charge), row.chargeRing},
-              std::pair{summary.ringButton(Tab::capacity), row.capacityRing}}) {
-            const Ring shown = ring(*button);
-            EXPECT_EQ(shown.title, expected.title) << row.charge;
-            EXPECT_EQ(shown.color, expected.color) << row.charge;
-            EXPECT_NEAR(shown.percentage, expected.percentage, 1e-9) << row.charge;
-        }
+        for (const auto& [tab, ring] :
+             {std::pair{Tab::charge, row.chargeRing}, std::pair{Tab::capacity, row.capacityRing}})
+            expectRing(tab, ring.title, ring.color, ring.percentage);
     }
     EXPECT_EQ(summary.ringButton(Tab::charge)->accessibleName(), "Charge 0%");
 }
 
 TEST_F(SummaryTest, HealthRingIsAlwaysFull) {
-    const std::pair<std::optional<BatteryHealthType>, Ring> rows[] = {
-        {std::nullopt, {"-", green, 100}},
-        {BatteryHealthType::unknown, {"-", green, 100}},
-        {BatteryHealthType::poor, {"POOR", red, 100}},
-        {BatteryHealthType::fair, {"FAIR", orange, 100}},
-        {BatteryHealthType::good, {"GOOD", green, 100}},
-        {BatteryHealthType::check, {"CHECK", red, 100}},
-    };
-    for (const auto& [health, expected] : rows) {
+    const std::tuple<std::optional<BatteryHealthType>, QString, QColor> rows[] = {
+        {std::nullopt, "-", green},
+        {BatteryHealthType::unknown, "-", green},
+        {BatteryHealthType::poor, "POOR", red},
+        {BatteryHealthType::fair, "FAIR", orange},
+        {BatteryHealthType::good, "GOOD", green},
+        {BatteryHealthType::check, "CHECK", red}};
+    for (const auto& [health, title, color] : rows) {
         battery.batteryHealth = health;
         summary.refreshContentWithData(data);
-        const Ring shown = ring(*summary.ringButton(Tab::health));
-        EXPECT_EQ(shown.title, expected.title);
-        EXPECT_EQ(shown.color, expected.color) << expected.title.toStdString();
+        expectRing(Tab::health, title, color, 100);
         EXPECT_FALSE(summary.ringButton(Tab::health)->drawingPercentage());
     }
 }
 
+// Longer than the period, the ring grows with the next record.
 TEST_F(SummaryTest, DaysRingCountsDownTheCalibrationPeriod) {
     configuration.preferences().setTimeBetweenCalibrations(28 * 86400.0);
     struct Row {
         std::optional<double> daysAhead;
         Ring expected;
     };
-    const Row rows[] = {
-        {6.5, {"6", red, 6 / 28.0 * 100}},
-        {7, {"7", orange, 25}},
-        {20, {"20", orange, 20 / 28.0 * 100}},
-        {21, {"21", green, 75}},
-        {std::nullopt, {"0", red, 0}},
-        {35, {"35", green, 125}}, // longer than the period: the ring grows with the next record
-        {14, {"14", orange, 40}},
-    };
+    const Row rows[] = {{6.5, {"6", red, 6 / 28.0 * 100}},
+                        {7, {"7", orange, 25}},
+                        {20, {"20", orange, 20 / 28.0 * 100}},
+                        {21, {"21", green, 75}},
+                        {std::nullopt, {"0", red, 0}},
+                        {35, {"35", green, 125}},
+                        {14, {"14", orange, 40}}};
     for (const Row& row : rows) {
         data.nextCalibrationDate.reset();
         if (row.daysAhead)
             data.nextCalibrationDate = clock.now().addSecs(qint64(*row.daysAhead * 86400));
         summary.refreshContentWithData(data);
-        const Ring shown = ring(*summary.ringButton(Tab::calibration));
-        EXPECT_EQ(shown.title, row.expected.title);
-        EXPECT_EQ(shown.color, row.expected.color) << row.expected.title.toStdString();
-        EXPECT_NEAR(shown.percentage, row.expected.percentage, 1e-9)
-            << row.expected.title.toStdString();
+        expectRing(Tab::calibration, row.expected.title, row.expected.color,
+                   row.expected.percentage);
     }
 }
 

@@ -8,7 +8,6 @@
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
-#include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "popover/AMPCalibrationStepsV.h"
 #include "popover/AMPCalibrationTableDataProvider.h"
 #include "popover/AMPCalibrationVC.h"
@@ -293,22 +292,18 @@ TEST(CalibrationHistoryTest, AFailedFetchIsLoggedAndLeavesTheHistoryEmpty) {
                 testing::StartsWith("Error fetching for list of calibrations: "));
 }
 
-// A laptop held at its 80 % limit, as its power-supply folder shows it: the first step would wait
-// for ever, so it says why and how to lift the limit; without a limit it says nothing of it.
+// A laptop held at its 80 % limit: the first step would wait for ever, so it says why and how to
+// lift the limit; without a limit it says nothing of it.
 TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimit) {
-    BatteryData limited(LinuxBatteryDataProviderFactory::create(
-        false, clock, QStringLiteral(AMPRA_FIXTURES "/sysfs/charge-limit-80")));
-    limited.refreshBasicBatteryData();
-    ASSERT_EQ(limited.currentChargePercentage, 80u);
     const QLabel& message = *view->page(1)->errorMessage();
-    for (const BatteryData* sample : {&limited, &battery}) {
-        view->refreshContentWithData(CalibrationData(*sample, CalibrationState::pendingCalibration,
-                                                     AlgorithmState::initCalibration));
+    for (const uint64_t limit : {80, 100}) {
+        battery.chargeLimit = limit;
+        show(AlgorithmState::initCalibration);
         const bool explained = !message.isHidden() &&
                                message.text().contains(u"stops charging at 80%"_s) &&
                                message.text().contains(u"charge_control_end_threshold"_s) &&
                                message.text().contains(u"TLP"_s);
-        EXPECT_EQ(explained, sample == &limited);
+        EXPECT_EQ(explained, limit == 80);
     }
 }
 

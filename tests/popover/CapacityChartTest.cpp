@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// The chart's content from the records, and the chart of two years drawn at scale 1 and 2 into
-// <build>/detail-pictures.
-
 #include "popover/CapacityChart.h"
 
 #include "persistence/AppPersistance.h"
@@ -12,9 +9,8 @@
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "support/PaintedAt.h"
 
-#include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -55,48 +51,33 @@ BatteryHistory history(const Records& records) {
 
 TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
     const struct {
-        Records records;
+        int snapshots, days;
+        quint64 fall;
+        bool calibrated; // before the first snapshot, within and after the last
         std::optional<quint64> design;
         quint64 lowest, highest;
-        QStringList capacityTicks;
-        QStringList dateTicks;
-        std::vector<qreal> calibrations;
+        const char* capacityTicks;
+        const char* dateTicks;
         std::optional<qreal> designHeight;
     } rows[] = {
         // Two years, monthly: six-monthly dates; the calibration before the first snapshot is
         // left out, the one after the last stretches the axis.
-        {{25, 30, 20, {-10, 375, 760}},
-         5000,
-         4200,
-         5000,
-         {"4,200", "4,400", "4,600", "4,800", "5,000"},
-         {"Jan 2025", "Jul 2025", "Jan 2026", "Jul 2026", "Jan 2027"},
-         {375.0 / 760, 1.0},
-         1.0},
+        {25, 30, 20, true, 5000, 4200, 5000, "4,200|4,400|4,600|4,800|5,000",
+         "Jan 2025|Jul 2025|Jan 2026|Jul 2026|Jan 2027", 1.0},
         // Three weeks: weekly dates on Mondays; no design capacity, no reference line.
-        {{4, 7, 10, {}},
-         std::nullopt,
-         4770,
-         4800,
-         {"4,770", "4,780", "4,790", "4,800"},
-         {"12/9/24", "12/16/24", "12/23/24"},
-         {},
-         std::nullopt},
+        {4, 7, 10, false, std::nullopt, 4770, 4800, "4,770|4,780|4,790|4,800",
+         "12/9/24|12/16/24|12/23/24", std::nullopt},
         // One snapshot: a day either side and 5 % above and below; a design capacity of 0 is none.
-        {{1, 1, 0, {}},
-         0,
-         4400,
-         5200,
-         {"4,400", "4,600", "4,800", "5,000", "5,200"},
-         {"12/6/24", "12/7/24"},
-         {},
+        {1, 1, 0, false, 0, 4400, 5200, "4,400|4,600|4,800|5,000|5,200", "12/6/24|12/7/24",
          std::nullopt},
     };
     for (const auto& row : rows) {
+        const Records records{row.snapshots, row.days, row.fall,
+                              row.calibrated ? std::vector{-10, 375, 760} : std::vector<int>{}};
         const CapacityChartContent content = CapacityChartContent::forHistory(
-            history(row.records), row.design, QLocale(QLocale::English, QLocale::UnitedStates));
-        SCOPED_TRACE(row.records.snapshots);
-        EXPECT_EQ(content.points.size(), size_t(row.records.snapshots));
+            history(records), row.design, QLocale(QLocale::English, QLocale::UnitedStates));
+        SCOPED_TRACE(row.snapshots);
+        EXPECT_EQ(content.points.size(), size_t(row.snapshots));
         EXPECT_EQ(content.lowestCapacity, row.lowest);
         EXPECT_EQ(content.highestCapacity, row.highest);
         QStringList capacityTicks, dateTicks;
@@ -104,13 +85,15 @@ TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
             capacityTicks << tick.label;
         for (const auto& tick : content.dateTicks)
             dateTicks << tick.label;
-        EXPECT_EQ(capacityTicks, row.capacityTicks);
-        EXPECT_EQ(dateTicks, row.dateTicks);
-        ASSERT_EQ(content.calibrations.size(), row.calibrations.size());
-        for (size_t i = 0; i < row.calibrations.size(); ++i)
-            EXPECT_NEAR(content.calibrations[i], row.calibrations[i], 1e-9);
+        EXPECT_EQ(capacityTicks.join(u'|'), QLatin1StringView(row.capacityTicks));
+        EXPECT_EQ(dateTicks.join(u'|'), QLatin1StringView(row.dateTicks));
+        const std::vector<qreal> calibrations =
+            row.calibrated ? std::vector{375.0 / 760, 1.0} : std::vector<qreal>{};
+        ASSERT_EQ(content.calibrations.size(), calibrations.size());
+        for (size_t i = 0; i < calibrations.size(); ++i)
+            EXPECT_NEAR(content.calibrations[i], calibrations[i], 1e-9);
         EXPECT_EQ(content.designCapacity, row.designHeight);
-        EXPECT_EQ(content.points.front().position.x(), row.records.snapshots > 1 ? 0 : 0.5);
+        EXPECT_EQ(content.points.front().position.x(), row.snapshots > 1 ? 0 : 0.5);
     }
 }
 
@@ -131,6 +114,7 @@ TEST(CapacityChartTest, FindsThePointUnderThePointer) {
               u"12/16/24\nCapacity: 4,795 mAh\nCycles: 101"_s);
 }
 
+// The line, the marks and the reference line are there, in the kit's colours.
 TEST(CapacityChartTest, DrawsTwoYearsCrisplyAtBothScales) {
     CapacityChart chart;
     chart.setHistory(history({730 / 3, 3, 2, {120, 400, 700}}));
@@ -138,16 +122,8 @@ TEST(CapacityChartTest, DrawsTwoYearsCrisplyAtBothScales) {
     ASSERT_FALSE(chart.isHidden());
     EXPECT_TRUE(chart.accessibleDescription().contains(u"3 calibration"_s));
     chart.resize(408, chart.sizeHint().height());
-    const QString folder = QStringLiteral(AMPRA_BUILD_DIR "/detail-pictures");
-    QDir().mkpath(folder);
     for (int scale : {1, 2}) {
-        QImage image(chart.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(AmpraStyleKit::popOverBackgroundColor());
-        chart.render(&image);
-        ASSERT_TRUE(image.save(folder + u"/capacity-chart"_s + (scale == 1 ? u""_s : u"@2x"_s) +
-                               u".png"_s));
-        // The line, the marks and the reference line are there, in the kit's colours.
+        const QImage image = paintedAt(chart, scale, AmpraStyleKit::popOverBackgroundColor());
         int line = 0, marks = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {

@@ -100,14 +100,12 @@ TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
         uint64_t charge;
         bool charging;
         QColor fill;
-    } bands[] = {
-        {19, false, AmpraStyleKit::almostEmptyFillColor()},
-        {20, true, AmpraStyleKit::chargingFillColor()},
-        {20, false, AmpraStyleKit::dischargingFillColor()},
-        {98, false, AmpraStyleKit::dischargingFillColor()},
-        {99, false, AmpraStyleKit::fullBatteryFillColor()},
-        {100, true, AmpraStyleKit::fullBatteryFillColor()},
-    };
+    } bands[] = {{19, false, AmpraStyleKit::almostEmptyFillColor()},
+                 {20, true, AmpraStyleKit::chargingFillColor()},
+                 {20, false, AmpraStyleKit::dischargingFillColor()},
+                 {98, false, AmpraStyleKit::dischargingFillColor()},
+                 {99, false, AmpraStyleKit::fullBatteryFillColor()},
+                 {100, true, AmpraStyleKit::fullBatteryFillColor()}};
     for (const auto& band : bands) {
         battery.currentChargePercentage = band.charge;
         battery.isCharging = band.charging;

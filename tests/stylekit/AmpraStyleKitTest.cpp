@@ -70,14 +70,9 @@ TEST(AmpraStyleKitTest, OnePointLinesCoverWholePixelsAtStatusBarSize) {
     // and leave their neighbours untouched, at one and at two pixels a point.
     const QImage single = upright(0, 1), twice = upright(0, 2);
     ASSERT_EQ(twice.size(), QSize(22, 44));
-    for (const auto& [x, y, alpha] : {std::tuple{1, 10, 255},
-                                      {10, 10, 255},
-                                      {5, 2, 255},
-                                      {5, 18, 255},
-                                      {0, 10, 0},
-                                      {2, 10, 0},
-                                      {5, 1, 0},
-                                      {5, 3, 0}}) {
+    const int points[][3] = {{1, 10, 255}, {10, 10, 255}, {5, 2, 255}, {5, 18, 255},
+                             {0, 10, 0},   {2, 10, 0},    {5, 1, 0},   {5, 3, 0}};
+    for (const auto& [x, y, alpha] : points) {
         EXPECT_EQ(alphaAt(single, x, y), alpha) << x << "," << y;
         EXPECT_EQ(alphaAt(twice, 2 * x, 2 * y), alpha) << x << "," << y;
         EXPECT_EQ(alphaAt(twice, 2 * x + 1, 2 * y + 1), alpha) << x << "," << y;
