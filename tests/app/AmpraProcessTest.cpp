@@ -22,11 +22,13 @@ QString settingsPath() {
            "/com.vantrel.Ampra/settings.json";
 }
 
-void startAmpra(QProcess& process, const QString& language = "en", const QUrl& appcast = {}) {
+void startAmpra(QProcess& process, const QString& language = "en", const QUrl& appcast = {},
+                const QString& sessionBus = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LANGUAGE", language);
     environment.insert("AMPRA_SYSFS_ROOT", QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging");
     environment.insert("AMPRA_APPCAST_URL", appcast.toString());
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", sessionBus);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(kAmpra, {});
@@ -167,12 +169,7 @@ TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
 // Without a session bus there is neither a tray nor a notification server, and the log says so.
 TEST(AmpraProcessTest, WithoutASessionBusTheLogDoesNotPromiseNotifications) {
     QProcess ampra;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("AMPRA_SYSFS_ROOT", QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging");
-    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    ampra.setProcessEnvironment(environment);
-    ampra.start(kAmpra, {});
-    ASSERT_TRUE(ampra.waitForStarted());
+    startAmpra(ampra, "en", {}, "unix:path=/nonexistent/bus");
     QByteArray output;
     while (!output.contains("No system tray") && ampra.waitForReadyRead(15000))
         output += ampra.readAllStandardOutput();

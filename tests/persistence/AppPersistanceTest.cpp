@@ -126,13 +126,6 @@ TEST_F(AppPersistanceTest, AReadOnlyFolderIsPresentedWithOrWithoutAStoreInIt) {
         QFile::setPermissions(path, readOnly | QFile::WriteOwner);
 }
 
-TEST_F(AppPersistanceTest, WithoutAStatusFileTheMigrationOnlyWarns) {
-    persistance.importDataFormAmpraOne();
-    EXPECT_EQ(log.messages(), Messages{"Web version: no ampra 1 migration data found"});
-    EXPECT_EQ(log.lines()[0].level, log4cplus::WARN_LOG_LEVEL);
-    EXPECT_FALSE(QFileInfo::exists(folder)); // the store was not even opened
-}
-
 class AmpraOneMigrationTest : public AppPersistanceTest,
                               public testing::WithParamInterface<const char*> {};
 
@@ -174,6 +167,10 @@ INSTANTIATE_TEST_SUITE_P(XmlAndBinary, AmpraOneMigrationTest,
                          testing::Values("savedStatus-xml.plist", "savedStatus-binary.plist"));
 
 TEST_F(AppPersistanceTest, MovesAsideFilesWithNothingToImport) {
+    persistance.importDataFormAmpraOne(); // no file: a warning, and the store is not opened
+    EXPECT_EQ(log.messages(), Messages{"Web version: no ampra 1 migration data found"});
+    EXPECT_EQ(log.lines()[0].level, log4cplus::WARN_LOG_LEVEL);
+    EXPECT_FALSE(QFileInfo::exists(folder));
     placeStatusFile("savedStatus-xml.plist");
     AppPersistance withoutConfiguration(nullptr, folder, &presenter);
     withoutConfiguration.importDataFormAmpraOne();

@@ -62,10 +62,7 @@ TEST(PrintBatteryTest, AnswersTheCommandLineWithoutADisplay) {
     } cases[] = {
         {{"--version"}, 0, "Ampra " AMPRA_VERSION "\n"},
         {{"--help"}, 0, "--print-battery"},
-        {{"--print-battery"}, 0, "No battery found.\n"},
         {{"--print-batery"}, 1, "Unknown option 'print-batery'"},
-        // No data store in this test's home: a reason and a failure, no tray.
-        {{"--export-history", "-"}, 1, "The history was not exported"},
     };
     for (const auto& expected : cases) {
         const Outcome run = ampra(expected.arguments);

@@ -183,20 +183,18 @@ TEST(TrayStatusItemHostTest, ExportsItsMenuOverDBusMenu) {
         items << item.properties.value("label", item.properties.value("type")).toString();
     EXPECT_EQ(items, (QStringList{"Open Ampra", "Preferences…", "separator", "Quit"}));
 
-    const QVariant noData = QVariant::fromValue(QDBusVariant(QString()));
+    const auto event = [&](int id, const char* name) {
+        const QVariant noData = QVariant::fromValue(QDBusVariant(QString()));
+        return panel.call(kMenu, "Event", {id, name, noData, 0u}, TrayStatusItemHost::kMenuPath)
+            .type();
+    };
     for (const DBusMenuLayoutItem& item : layout.children)
-        EXPECT_EQ(panel
-                      .call(kMenu, "Event", {item.id, "clicked", noData, 0u},
-                            TrayStatusItemHost::kMenuPath)
-                      .type(),
-                  QDBusMessage::ReplyMessage);
+        EXPECT_EQ(event(item.id, "clicked"), QDBusMessage::ReplyMessage);
     EXPECT_EQ(chosen, (QStringList{"open", "preferences", "quit"}));
     // Hovering chooses nothing; an item that does not exist is an error.
-    panel.call(kMenu, "Event", {1, "hovered", noData, 0u}, TrayStatusItemHost::kMenuPath);
+    event(1, "hovered");
     EXPECT_EQ(chosen.size(), 3);
-    EXPECT_EQ(panel.call(kMenu, "Event", {99, "clicked", noData, 0u}, TrayStatusItemHost::kMenuPath)
-                  .type(),
-              QDBusMessage::ErrorMessage);
+    EXPECT_EQ(event(99, "clicked"), QDBusMessage::ErrorMessage);
 }
 
 // Panels that show labels draw XAyatanaLabel beside the icon: a title already drawn as the icon

@@ -14,6 +14,12 @@
 
 namespace {
 
+QString readFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
 // Captures what is written to standard output, or another descriptor, while it lives.
 class StdoutCapture {
 public:
@@ -30,9 +36,7 @@ public:
         fflush(nullptr);
         dup2(_saved, _stream);
         close(_saved);
-        QFile file(_path);
-        file.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(file.readAll());
+        return readFile(_path);
     }
 
 private:
@@ -40,12 +44,6 @@ private:
     int _stream;
     int _saved;
 };
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll());
-}
 
 TEST(LogSystemTest, RoutesCalibrationLinesToTheFileAndEveryLineToTheConsoleOnce) {
     QTemporaryDir dir;
