@@ -121,6 +121,7 @@ protected:
         return *windows.batteryDataHijackWindow();
     }
     const BatteryData& sample() const { return std::as_const(*engine.manager).batteryData(); }
+    AlgorithmState state() const { return delegate.records.back().algorithmState; }
 
     QTemporaryDir dir;
     FakeBattery battery;
@@ -154,6 +155,27 @@ TEST_F(BatteryOverrideTest, TheSwitchMakesADesktopReportTheChosenPhase) {
     EXPECT_TRUE(window.ui().enableHijakingCheckBox->isChecked());
     window.ui().enableHijakingCheckBox->setChecked(false);
     EXPECT_TRUE(sample().noBattery);
+}
+
+// Charging, full for two hours on mains, unplugged: the calibration's steps follow.
+TEST_F(BatteryOverrideTest, PhasesMoveTheCalibrationAsABatteryWould) {
+    BatteryDataHijackWC& window = open();
+    window.ui().enableHijakingCheckBox->setChecked(true); // the window opens on phase 1
+    EXPECT_EQ(state(), AlgorithmState::charging);
+    apply(window.ui(), {Step::phase, 0});
+    EXPECT_EQ(state(), AlgorithmState::charging);
+    apply(window.ui(), {Step::phase, 3});
+    EXPECT_EQ(state(), AlgorithmState::fullyCharged);
+    clock.advance(7200);
+    engine.timer->fire();
+    EXPECT_EQ(state(), AlgorithmState::fullyCharged);
+    clock.advance(60);
+    engine.timer->fire();
+    EXPECT_EQ(state(), AlgorithmState::disconnectAdapter);
+    apply(window.ui(), {Step::phase, 6});
+    EXPECT_EQ(state(), AlgorithmState::discharging);
+    apply(window.ui(), {Step::charge, 9});
+    EXPECT_EQ(state(), AlgorithmState::turnItOff);
 }
 
 } // namespace
