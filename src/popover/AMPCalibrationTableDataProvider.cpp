@@ -74,29 +74,6 @@ void AMPCalibrationTableDataProvider::setDesignCapacity(std::optional<quint64> c
         emit dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn));
 }
 
-QString AMPCalibrationTableDataProvider::cellText(const ManagedObject& calibration, int column,
-                                                  std::optional<quint64> designCapacity) {
-    QString missing = u"-"_s;
-    switch (column) {
-    case dateColumn: {
-        const auto date = calibration.date();
-        return date ? QLocale().toString(date->toLocalTime().date(), QLocale::ShortFormat)
-                    : missing;
-    }
-    case capacityColumn: {
-        const auto capacity = calibration.capacity();
-        return capacity ? DetailViewTexts::capacityText(*capacity, designCapacity.value_or(0))
-                        : missing;
-    }
-    case cyclesColumn: {
-        const auto cycles = calibration.cycleCount();
-        return cycles ? DetailViewTexts::number(*cycles) : missing;
-    }
-    default:
-        return missing;
-    }
-}
-
 int AMPCalibrationTableDataProvider::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !calibrations ? 0 : int(calibrations->size());
 }
@@ -110,7 +87,7 @@ QVariant AMPCalibrationTableDataProvider::data(const QModelIndex& index, int rol
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
-    return roleOf(AmpraStyleKit::tableTextAttributedStringWithValue(cellText(
+    return roleOf(AmpraStyleKit::tableTextAttributedStringWithValue(DetailViewTexts::historyCell(
                       (*calibrations)[size_t(index.row())], index.column(), designCapacity)),
                   role);
 }

@@ -30,10 +30,6 @@ public:
     void loadSnapshots();
     void setDesignCapacity(std::optional<quint64> capacity);
 
-    // The cell's text: "-" for a missing value.
-    static QString cellText(const ManagedObject& calibration, int column,
-                            std::optional<quint64> designCapacity);
-
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -54,27 +54,6 @@ void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> desi
                          {Qt::DisplayRole});
 }
 
-QString AMPCapacityTableDataProvider::cellText(const ManagedObject& snapshot, Column column,
-                                               std::optional<quint64> designCapacity) {
-    QString missing = u"-"_s;
-    switch (column) {
-    case dateColumn: {
-        const auto taken = snapshot.date();
-        return taken ? QLocale().toString(taken->toLocalTime().date(), QLocale::ShortFormat)
-                     : missing;
-    }
-    case capacityColumn: {
-        const auto value = snapshot.capacity();
-        return value ? DetailViewTexts::capacityText(*value, designCapacity.value_or(0)) : missing;
-    }
-    case cyclesColumn: {
-        const auto value = snapshot.cycleCount();
-        return value ? DetailViewTexts::number(*value) : missing;
-    }
-    }
-    return missing;
-}
-
 int AMPCapacityTableDataProvider::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !snapshots ? 0 : int(snapshots->size());
 }
@@ -88,7 +67,8 @@ QVariant AMPCapacityTableDataProvider::data(const QModelIndex& index, int role) 
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return cellText((*snapshots)[size_t(index.row())], Column(index.column()), _designCapacity);
+        return DetailViewTexts::historyCell((*snapshots)[size_t(index.row())], index.column(),
+                                            _designCapacity);
     case Qt::ForegroundRole:
         return AmpraStyleKit::tableTextAttributedStringWithValue({}).foregroundColor;
     case Qt::TextAlignmentRole:

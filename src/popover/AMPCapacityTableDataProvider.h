@@ -34,10 +34,6 @@ public:
     const std::optional<quint64>& designCapacity() const { return _designCapacity; }
     void setDesignCapacity(std::optional<quint64> designCapacity);
 
-    // A cell's text; "-" for a value the snapshot lacks.
-    static QString cellText(const ManagedObject& snapshot, Column column,
-                            std::optional<quint64> designCapacity);
-
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

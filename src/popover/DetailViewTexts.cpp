@@ -3,6 +3,7 @@
 
 #include "DetailViewTexts.h"
 
+#include "persistence/ManagedObject.h"
 #include "stylekit/StyledText.h"
 
 #include <QLabel>
@@ -33,6 +34,28 @@ QString DetailViewTexts::capacityText(quint64 capacity, quint64 designCapacity) 
     if (designCapacity == 0)
         return number(capacity);
     return number(capacity) + u" ("_s + percent(double(capacity) / double(designCapacity)) + u')';
+}
+
+QString DetailViewTexts::historyCell(const ManagedObject& record, int column,
+                                     std::optional<quint64> designCapacity) {
+    QString missing = u"-"_s;
+    switch (column) {
+    case 0: {
+        const auto date = record.date();
+        return date ? QLocale().toString(date->toLocalTime().date(), QLocale::ShortFormat)
+                    : missing;
+    }
+    case 1: {
+        const auto capacity = record.capacity();
+        return capacity ? capacityText(*capacity, designCapacity.value_or(0)) : missing;
+    }
+    case 2: {
+        const auto cycles = record.cycleCount();
+        return cycles ? number(*cycles) : missing;
+    }
+    default:
+        return missing;
+    }
 }
 
 void DetailViewTexts::apply(QLabel& label, const StyledText& style) {

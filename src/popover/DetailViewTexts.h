@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
+class ManagedObject;
 class QLabel;
 struct StyledText;
 
@@ -21,5 +23,9 @@ public:
     static QString percent(double fraction);
     // "4500 (90%)"; the number alone without a design capacity.
     static QString capacityText(quint64 capacity, quint64 designCapacity);
+    // A cell of the snapshot and calibration histories, whose columns are date, capacity and
+    // cycles; "-" for a missing value.
+    static QString historyCell(const ManagedObject& record, int column,
+                               std::optional<quint64> designCapacity);
     static void apply(QLabel& label, const StyledText& style);
 };
