@@ -58,16 +58,8 @@ QString DetailViewTexts::historyCell(const ManagedObject& record, int column,
     }
 }
 
-void DetailViewTexts::apply(QLabel& label, const StyledText& style) {
-    label.setText(style.text);
-    if (!style.hasAttributes)
-        return;
-    if (style.font) {
-        QFont font = *style.font;
-        font.setLetterSpacing(QFont::AbsoluteSpacing, style.kern);
-        label.setFont(font);
-    }
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, style.foregroundColor);
-    label.setPalette(palette);
+// The detail views keep the alignment their layouts give their labels.
+void DetailViewTexts::apply(QLabel& label, StyledText style) {
+    style.paragraph.reset();
+    style.applyTo(label);
 }

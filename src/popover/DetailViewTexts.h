@@ -3,13 +3,14 @@
 
 #pragma once
 
+#include "stylekit/StyledText.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
 
 class ManagedObject;
 class QLabel;
-struct StyledText;
 
 // What the detail views write the same way: the placeholder before the first reading, numbers and
 // percentages in the user's locale, and a styled text put into a label.
@@ -27,5 +28,5 @@ public:
     // cycles; "-" for a missing value.
     static QString historyCell(const ManagedObject& record, int column,
                                std::optional<quint64> designCapacity);
-    static void apply(QLabel& label, const StyledText& style);
+    static void apply(QLabel& label, StyledText style);
 };
