@@ -82,7 +82,9 @@ void SysfsPowerSourceService::sampleBattery() {
     const auto estimator = _estimators.find(_sampledBattery);
     if (!uevent || estimator == _estimators.end())
         return;
-    const Supply battery{_sampledBattery, true, std::move(*uevent)};
+    const Supply* last = find(_sampledBattery);
+    const Supply battery{_sampledBattery, true, std::move(*uevent),
+                         last ? last->chargeLimit : std::nullopt};
     estimator->second.sample(timeReading(battery, text(battery.uevent, "STATUS"), _sampledOnMains,
                                          chargePercentage(battery)));
 }
@@ -137,8 +139,10 @@ std::optional<QStringList> SysfsPowerSourceService::readSupplies(bool freshList)
         Supply supply{name, isBattery, std::move(*uevent)};
         if (isBattery && number(supply, "PRESENT").value_or(1) == 0)
             continue;
-        if (isBattery)
+        if (isBattery) {
             batteries.append(name);
+            supply.chargeLimit = chargeLimit(supply);
+        }
         _snapshot.push_back(std::move(supply));
     }
     return batteries;
@@ -167,16 +171,15 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
     description.insert(QStringLiteral("Is Charged"), status == QLatin1String("Full") ||
                                                          (idleOnMains && charge.value_or(0) >= 95));
     description.insert(QStringLiteral("Power Source State"), state);
-    const auto limit = chargeLimit(*battery);
-    if (limit)
-        description.insert(QStringLiteral("Charge Limit"), *limit);
+    if (battery->chargeLimit)
+        description.insert(QStringLiteral("Charge Limit"), *battery->chargeLimit);
     if (const auto batteryHealth = health(*battery))
         description.insert(QStringLiteral("BatteryHealth"), *batteryHealth);
 
     auto estimator = _estimators.try_emplace(source, _dateProvider).first;
     auto times = estimator->second.update(timeReading(*battery, status, onMains, charge));
     // Some firmware goes on saying Charging at its limit; there is nothing left to wait for.
-    if (limit && charge.value_or(0) >= *limit)
+    if (battery->chargeLimit && charge.value_or(0) >= *battery->chargeLimit)
         times.timeToFull = 0;
     if (_sampler && status == QLatin1String("Discharging")) {
         _sampledBattery = source;
@@ -340,8 +343,8 @@ BatteryTimeEstimator::Reading SysfsPowerSourceService::timeReading(const Supply&
     if (!reading.energyNowWh && charge && reading.energyFullWh)
         reading.energyNowWh = *reading.energyFullWh * double(*charge) / 100.0;
     // Full is where the firmware stops charging.
-    if (const auto limit = chargeLimit(battery); limit && reading.energyFullWh)
-        *reading.energyFullWh *= double(*limit) / 100.0;
+    if (battery.chargeLimit && reading.energyFullWh)
+        *reading.energyFullWh *= double(*battery.chargeLimit) / 100.0;
     // The sign of the current is not to be trusted (ACPI reports a magnitude); the status gives
     // the direction.
     if (const auto microWatts = number(battery, "POWER_NOW"))

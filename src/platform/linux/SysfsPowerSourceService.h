@@ -51,6 +51,8 @@ private:
         QString name;
         bool isBattery;
         PowerSupplyUevent uevent;
+        // Read with the snapshot: the estimator's samples in between take it from there.
+        std::optional<qint64> chargeLimit = std::nullopt;
     };
 
     void sampleBattery();
