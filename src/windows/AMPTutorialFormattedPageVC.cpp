@@ -14,19 +14,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 void applyStyle(QLabel& label, const StyledText& style, bool title) {
-    QFont font = style.font.value_or(label.font());
+    style.applyTo(label);
     // Without the kit's family a title still stands out from the text.
     if (!style.font && title) {
+        QFont font = label.font();
         font.setPointSizeF(font.pointSizeF() * 1.4);
         font.setBold(true);
+        label.setFont(font);
     }
-    font.setLetterSpacing(QFont::AbsoluteSpacing, style.kern);
-    label.setFont(font);
-    if (style.hasAttributes) {
-        QPalette palette = label.palette();
-        palette.setColor(QPalette::WindowText, style.foregroundColor);
-        label.setPalette(palette);
-    }
+    // A page's text runs over several lines and reads from the top.
     if (style.paragraph)
         label.setAlignment(style.paragraph->alignment | Qt::AlignTop);
 }
