@@ -465,10 +465,13 @@
         <extracomment>Lifespand message</extracomment>
         <translation>Lebensdauer: Der Akku Ihres Laptops ist dafür ausgelegt, bis zu %1 Ladezyklen lang bis zu 80 % seiner ursprünglichen Kapazität zu behalten.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
         <extracomment>Lifespand message</extracomment>
-        <translation>Die Kapazität Ihres Akkus liegt derzeit bei %1, und er hat %2 Ladezyklen hinter sich.</translation>
+        <translation>
+            <numerusform>Die Kapazität Ihres Akkus liegt derzeit bei %1, und er hat %2 Ladezyklus hinter sich.</numerusform>
+            <numerusform>Die Kapazität Ihres Akkus liegt derzeit bei %1, und er hat %2 Ladezyklen hinter sich.</numerusform>
+        </translation>
     </message>
     <message>
         <source>no_data_forHealthCycles_text</source>

@@ -465,10 +465,13 @@
         <extracomment>Lifespand message</extracomment>
         <translation>Lifespan: your laptop battery is designed to retain up to 80% of its original capacity and up to %1 charge cycles.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
         <extracomment>Lifespand message</extracomment>
-        <translation>Your battery capacity is currently at %1, and you have done %2 charge cycles.</translation>
+        <translation>
+            <numerusform>Your battery capacity is currently at %1, and you have done %2 charge cycle.</numerusform>
+            <numerusform>Your battery capacity is currently at %1, and you have done %2 charge cycles.</numerusform>
+        </translation>
     </message>
     <message>
         <source>no_data_forHealthCycles_text</source>

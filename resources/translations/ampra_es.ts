@@ -465,10 +465,13 @@
         <extracomment>Lifespand message</extracomment>
         <translation>Vida útil: la batería de tu portátil está diseñada para conservar hasta el 80 % de su capacidad original durante hasta %1 ciclos de carga.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
         <extracomment>Lifespand message</extracomment>
-        <translation>La capacidad de tu batería está ahora en %1 y llevas %2 ciclos de carga.</translation>
+        <translation>
+            <numerusform>La capacidad de tu batería está ahora en %1 y llevas %2 ciclo de carga.</numerusform>
+            <numerusform>La capacidad de tu batería está ahora en %1 y llevas %2 ciclos de carga.</numerusform>
+        </translation>
     </message>
     <message>
         <source>no_data_forHealthCycles_text</source>

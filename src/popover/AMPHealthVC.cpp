@@ -10,6 +10,9 @@
 #include "stylekit/AmpraStyleKit.h"
 #include "ui_AMPHealthVC.h"
 
+#include <algorithm>
+#include <climits>
+
 using namespace AmpraStyleKit;
 
 AMPHealthVC::AMPHealthVC(GlobalConfigurationProvider& configuration, QWidget* parent)
@@ -58,8 +61,10 @@ AMPHealthVC::Content AMPHealthVC::contentForData(const BatteryData& battery) {
                                .arg(DetailViewTexts::number(battery.designCycleCount));
     if (battery.designCapacity != 0 && battery.currectCapacity != 0 && battery.cycleCount != 0)
         //: Lifespand message
+        // The count picks the plural form; the translation writes it through %2.
         content.capacity = tr("Your battery capacity is currently at %@, and you have done %d "
-                              "charge cycles.")
+                              "charge cycles.",
+                              nullptr, int(std::min<uint64_t>(battery.cycleCount, INT_MAX)))
                                .arg(DetailViewTexts::percent(double(battery.currectCapacity) /
                                                              double(battery.designCapacity)),
                                     DetailViewTexts::number(battery.cycleCount));
