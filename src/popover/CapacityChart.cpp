@@ -6,6 +6,7 @@
 #include "stylekit/AmpraStyleKit.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -56,6 +57,9 @@ QPen dashed(const QColor& color) {
 
 CapacityChart::CapacityChart(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    // Tab reaches the chart and the arrow keys walk its points, as the pointer does; a click
+    // leaves the focus where it was, so the pointer never brings up the focus frame.
+    setFocusPolicy(Qt::TabFocus);
     setFont(chartLabelFont());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     //: Accessible name of the chart of the full charge capacity over time
@@ -84,13 +88,13 @@ void CapacityChart::refresh() {
     const CapacityChartContent::Point& last = _content.points.back();
     //: Accessible description of the capacity chart: first and last date, first and last
     //: capacity in mAh, and how many calibrations it marks
-    setAccessibleDescription(tr("From %1 to %2 the full charge capacity went from %3 to %4 mAh; "
-                                "%n calibration(s) marked.",
-                                nullptr, int(_content.calibrations.size()))
-                                 .arg(locale.toString(first.date.date(), QLocale::LongFormat),
-                                      locale.toString(last.date.date(), QLocale::LongFormat),
-                                      locale.toString(first.capacity),
-                                      locale.toString(last.capacity)));
+    _summary = tr("From %1 to %2 the full charge capacity went from %3 to %4 mAh; "
+                  "%n calibration(s) marked.",
+                  nullptr, int(_content.calibrations.size()))
+                   .arg(locale.toString(first.date.date(), QLocale::LongFormat),
+                        locale.toString(last.date.date(), QLocale::LongFormat),
+                        locale.toString(first.capacity), locale.toString(last.capacity));
+    setAccessibleDescription(_summary);
     update();
 }
 
@@ -139,6 +143,12 @@ void CapacityChart::paintEvent(QPaintEvent*) {
     drawAxes(painter);
     drawLegend(painter);
     drawRecords(painter);
+    if (hasFocus()) {
+        painter.setPen(dashed(faded(mainLabelTextColor(), 0.6)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(plotArea().adjusted(-kGap / 2, -kGap / 2, kGap / 2, kGap / 2), 3,
+                                3);
+    }
 }
 
 void CapacityChart::drawAxes(QPainter& painter) const {
@@ -236,24 +246,70 @@ void CapacityChart::drawRecords(QPainter& painter) const {
 
 void CapacityChart::mouseMoveEvent(QMouseEvent* event) {
     const QRectF plot = plotArea();
-    const std::optional<size_t> hovered =
-        plot.width() > 0 ? _content.pointNear((event->position().x() - plot.left()) / plot.width(),
-                                              kHoverTolerance / plot.width())
-                         : std::nullopt;
-    if (hovered == _hovered)
+    select(plot.width() > 0
+               ? _content.pointNear((event->position().x() - plot.left()) / plot.width(),
+                                    kHoverTolerance / plot.width())
+               : std::nullopt,
+           event->globalPosition().toPoint());
+}
+
+void CapacityChart::keyPressEvent(QKeyEvent* event) {
+    if (_content.points.empty()) {
+        QWidget::keyPressEvent(event);
         return;
-    _hovered = hovered;
-    update();
-    if (_hovered)
-        QToolTip::showText(event->globalPosition().toPoint(), pointText(_content.points[*_hovered]),
-                           this);
-    else
-        QToolTip::hideText();
+    }
+    const size_t last = _content.points.size() - 1;
+    std::optional<size_t> point;
+    switch (event->key()) {
+    case Qt::Key_Home:
+        point = 0;
+        break;
+    case Qt::Key_End:
+        point = last;
+        break;
+    case Qt::Key_Left:
+        point = !_hovered ? last : *_hovered > 0 ? *_hovered - 1 : 0;
+        break;
+    case Qt::Key_Right:
+        point = _hovered ? std::min(*_hovered + 1, last) : 0;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    select(point, mapToGlobal(position(_content.points[*point].position).toPoint()));
 }
 
 void CapacityChart::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    _hovered.reset();
-    QToolTip::hideText();
+    if (!hasFocus())
+        select(std::nullopt, {});
+}
+
+// The focus frame comes and goes with the focus.
+void CapacityChart::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
     update();
+}
+
+void CapacityChart::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    select(std::nullopt, {});
+    update();
+}
+
+void CapacityChart::select(std::optional<size_t> point, QPoint tooltipAt) {
+    if (point == _hovered)
+        return;
+    _hovered = point;
+    update();
+    if (!_hovered) {
+        QToolTip::hideText();
+        setAccessibleDescription(_summary);
+        return;
+    }
+    const QString text = pointText(_content.points[*_hovered]);
+    QToolTip::showText(tooltipAt, text, this);
+    // A screen reader reads the point the keys moved to.
+    setAccessibleDescription(hasFocus() ? text : _summary);
 }

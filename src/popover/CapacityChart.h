@@ -11,7 +11,7 @@
 
 // The full-charge capacity over time above the capacity view's table: the snapshots as a line,
 // the design capacity as a dashed line, the calibrations as marks on their dates. The point
-// under the pointer tells its date, capacity and cycles.
+// under the pointer, or the one the arrow keys move to, tells its date, capacity and cycles.
 class CapacityChart : public QWidget {
     Q_OBJECT
 
@@ -30,10 +30,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void refresh();
+    // Marks `point` (none: no point) and shows its text in a tooltip at `tooltipAt`.
+    void select(std::optional<size_t> point, QPoint tooltipAt);
     QRectF plotArea() const;
     QPointF position(QPointF fraction) const;
     void drawAxes(QPainter& painter) const;
@@ -43,5 +48,7 @@ private:
     BatteryHistory _history;
     std::optional<quint64> _designCapacity;
     CapacityChartContent _content;
+    // What a screen reader says of the whole chart.
+    QString _summary;
     std::optional<size_t> _hovered;
 };
