@@ -11,13 +11,17 @@
 #include "popover/AMPRingBackgroundV.h"
 #include "popover/AMPSumarySubviewVC.h"
 #include "popover/AMPSummaryMasterVCDelegate.h"
+#include "popover/PopoverWindow.h"
 #include "popover/ValuedRingButton.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "support/FakeDateProvider.h"
+#include "support/PaintedAt.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <functional>
 #include <gmock/gmock.h>
 
 namespace {
@@ -122,6 +126,8 @@ TEST_F(SummaryTest, ChargeAndCapacityRingsColourByThreshold) {
             expectRing(tab, ring.title, ring.color, ring.percentage);
     }
     EXPECT_EQ(summary.ringButton(Tab::charge)->accessibleName(), "Charge 0%");
+    // Sections of no width draw an empty ring.
+    EXPECT_EQ(ValuedRingButton::drawingFor(12.7, {{0, red}, {0, green}}, true).percentage, 0);
 }
 
 TEST_F(SummaryTest, HealthRingIsAlwaysFull) {
@@ -162,14 +168,6 @@ TEST_F(SummaryTest, DaysRingCountsDownTheCalibrationPeriod) {
         expectRing(Tab::calibration, row.expected.title, row.expected.color,
                    row.expected.percentage);
     }
-}
-
-TEST_F(SummaryTest, ValuesOutsideTheSectionsTakeTheEndColours) {
-    const ValuedRingButton::ColorSections sections{{10, red}, {50, orange}, {90, green}};
-    EXPECT_EQ(ValuedRingButton::drawingFor(5, sections, false).color, red);
-    EXPECT_EQ(ValuedRingButton::drawingFor(95, sections, false).color, green);
-    EXPECT_EQ(ValuedRingButton::drawingFor(12.7, sections, false).title, "12");
-    EXPECT_EQ(ValuedRingButton::drawingFor(12.7, {{0, red}, {0, green}}, true).percentage, 0);
 }
 
 TEST_F(SummaryTest, RingsToggleTheirDetailViewAndSelection) {
@@ -242,11 +240,94 @@ TEST_F(SummaryTest, SettingsMenuReachesTheDelegate) {
     summary.summaryMasterDelegate = &delegate;
     EXPECT_CALL(delegate, viewControllerRequestForPreferencesWindow(testing::Ref(summary)));
     EXPECT_CALL(delegate, viewControllerRequestForTutorialWindow(testing::Ref(summary)));
-    EXPECT_CALL(delegate, viewControllerrequestPostponeCalibration(testing::Ref(summary)));
     summary.settingsMenu()->actions().at(0)->trigger();
     summary.settingsMenu()->actions().at(1)->trigger();
-    click(Tab::calibration);
-    summary.subviewControllerRequestPostponeCalibration(*factory.last);
+}
+
+// The popover in the situations worth looking at, at scale 1 and 2, into
+// <build>/popover-pictures, with the pixels that tell the situations apart.
+struct Situation {
+    const char* name;
+    std::function<void(BatteryData&)> reading; // none: no data yet
+    Tab probe;                                 // the ring whose arc is checked
+    QColor arcColour;                          // at the top of that ring
+    std::optional<Tab> hovered = std::nullopt;
+    std::optional<Tab> selected = std::nullopt;
+};
+
+const Situation situations[] = {
+    {"no-data", nullptr, Tab::charge, AmpraStyleKit::ringsBackgroundColor()},
+    {"poor-15",
+     [](BatteryData& battery) {
+         battery.currentChargePercentage = 15;
+         battery.currectCapacity = 2900;
+         battery.batteryHealth = BatteryHealthType::poor;
+     },
+     Tab::health, AmpraStyleKit::ringBadStateColor()},
+    {"no-battery", [](BatteryData& battery) { battery.noBattery = true; }, Tab::charge,
+     QColor::fromRgbF(0.985f, 0.985f, 0.985f)},
+    {"hovered-selected", [](BatteryData&) {}, Tab::calibration,
+     AmpraStyleKit::ringMediumStateColor(), Tab::charge, Tab::calibration},
+};
+
+class PopoverPicturesTest : public SummaryTest, public testing::WithParamInterface<Situation> {};
+
+TEST_P(PopoverPicturesTest, DrawsTheSituation) {
+    const Situation& situation = GetParam();
+    data.nextCalibrationDate = clock.now().addDays(12).addSecs(3600);
+    auto* shown = new AMPSummaryMasterVC(configuration, clock, nullptr);
+    PopoverWindow popover(shown);
+    if (situation.reading) {
+        situation.reading(battery);
+        shown->refreshContentWithData(data);
+    }
+    if (situation.hovered)
+        shown->ringBackground(*situation.hovered)->setHovered(true);
+    if (situation.selected)
+        shown->ringButtonAction(*situation.selected);
+    popover.showAt(QPoint(100, 40), QPoint(160, 30));
+
+    const QString folder = QString(AMPRA_BUILD_DIR) + "/popover-pictures";
+    QDir().mkpath(folder);
+    const QPoint ringTop = shown->ringButton(situation.probe)->mapTo(&popover, QPoint(55, 13));
+    for (int scale : {1, 2}) {
+        const QImage image = paintedAt(popover, scale, QColor(Qt::transparent));
+        ASSERT_TRUE(image.save(QString("%1/%2@%3x.png").arg(folder, situation.name).arg(scale)));
+        const QColor arc = image.pixelColor(ringTop * scale);
+        for (const auto& [shade, expected] : {std::pair{arc.redF(), situation.arcColour.redF()},
+                                              {arc.greenF(), situation.arcColour.greenF()},
+                                              {arc.blueF(), situation.arcColour.blueF()}})
+            EXPECT_NEAR(shade, expected, 0.02) << scale;
+        // The arrow's tip points at the item, the corners beside it are transparent.
+        EXPECT_EQ(image.pixelColor(QPoint(60, 1) * scale).alpha(), 255) << scale;
+        EXPECT_EQ(image.pixelColor(QPoint(0, 0)).alpha(), 0) << scale;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Situations, PopoverPicturesTest, testing::ValuesIn(situations),
+                         [](const testing::TestParamInfo<Situation>& info) {
+                             return QString(info.param.name).replace('-', '_').toStdString();
+                         });
+
+// The arrow points at the item from whichever side the popover opened on, never past the corners.
+TEST(PopoverWindowTest, ArrowPointsAtTheItem) {
+    auto* content = new QWidget;
+    content->setFixedSize(440, 150);
+    PopoverWindow popover(content);
+    const int edge = PopoverWindow::kCornerRadius + PopoverWindow::kArrowWidth / 2;
+    const std::tuple<QPoint, QPoint, bool, int> rows[] = {
+        {{800, 30}, {1000, 12}, true, 200},        // under a top panel
+        {{800, 600}, {1000, 780}, false, 200},     // over a bottom panel
+        {{840, 30}, {1279, 12}, true, 440 - edge}, // item at the screen's right edge
+        {{0, 30}, {0, 12}, true, edge},            // and at its left edge
+    };
+    for (const auto& [topLeft, anchor, up, x] : rows) {
+        popover.showAt(topLeft, anchor);
+        EXPECT_EQ(std::pair(popover.arrowUp(), popover.arrowX()), std::pair(up, x));
+        popover.hide();
+    }
+    popover.showAt(std::nullopt, QPoint(1000, 12)); // placed by the window system
+    EXPECT_EQ(popover.arrowX(), 220);
 }
 
 } // namespace
