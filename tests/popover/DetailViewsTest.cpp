@@ -5,32 +5,82 @@
 #include "calibration/CalibrationData.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
+#include "persistence/BatteryHistory.h"
 #include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
+#include "popover/AMPCalibrationStepsV.h"
+#include "popover/AMPCalibrationTableDataProvider.h"
+#include "popover/AMPCalibrationVC.h"
 #include "popover/AMPCapacityVC.h"
 #include "popover/AMPChargeVC.h"
 #include "popover/AMPHealthVC.h"
+#include "popover/AMPStepInfoVC.h"
+#include "popover/AMPStepsVC.h"
+#include "popover/AMPSumarySubviewVCDelegate.h"
 #include "popover/AMPSummaryMasterVC.h"
+#include "popover/CapacityChart.h"
 #include "popover/DetailViewFactory.h"
+#include "popover/ExpandCollapseButton.h"
+#include "popover/PagedContainer.h"
 #include "popover/RingButton.h"
 #include "shell/Translations.h"
+#include "stylekit/AmpraStyleKit.h"
 #include "support/FakeDateProvider.h"
+#include "support/LogCapture.h"
+#include "support/ManualTimerProvider.h"
 #include "support/PaintedAt.h"
 #include "ui_AMPCapacityVC.h"
 #include "ui_AMPChargeVC.h"
 #include "ui_AMPHealthVC.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <QWheelEvent>
+#include <gmock/gmock.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QDateTime kStart(QDate(2024, 12, 6), QTime(12, 0), Qt::UTC);
+
+// Snapshots every `days` from kStart, the capacity falling from 4800 by `fall` each time and the
+// cycles counting from 100, and calibrations that many days after kStart (negative: before it).
+struct Records {
+    int snapshots;
+    int days = 1;
+    quint64 fall = 1;
+    std::vector<int> calibrationDays = {};
+};
+
+void add(ManagedObjectContext& context, const Records& records) {
+    for (int i = 0; i < records.snapshots; ++i) {
+        BatteryStatusSnapshot snapshot(context);
+        snapshot.setDate(kStart.addDays(qint64(i) * records.days));
+        snapshot.setCapacity(4800 - records.fall * quint64(i));
+        snapshot.setCycleCount(quint64(100 + i));
+    }
+    for (int day : records.calibrationDays)
+        Calibration(context).setDate(kStart.addDays(day));
+}
+
+// The history of a store of its own holding the records.
+BatteryHistory history(const Records& records) {
+    QTemporaryDir dir;
+    AppPersistance persistance{nullptr, dir.filePath(u"store"_s)};
+    add(*persistance.managedObjectContext(), records);
+    return *BatteryHistory::fetch(*persistance.managedObjectContext());
+}
 
 struct ChargeRow {
     PowerSourceType source;
@@ -82,17 +132,11 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
 
 class DetailViewTest : public testing::Test {
 protected:
-    void SetUp() override { configuration.setDataStore(&persistance); }
+    DetailViewTest() { configuration.setDataStore(&persistance); }
 
-    void storeSnapshots(int count, const QDateTime& first) {
-        ManagedObjectContext& context = *persistance.managedObjectContext();
-        for (int i = 0; i < count; ++i) {
-            BatteryStatusSnapshot snapshot(context);
-            snapshot.setDate(first.addDays(i));
-            snapshot.setCapacity(5000 - quint64(i));
-            snapshot.setCycleCount(quint64(i));
-        }
-        ASSERT_TRUE(context.save());
+    void storeSnapshots(int count) {
+        add(*persistance.managedObjectContext(), {count});
+        ASSERT_TRUE(persistance.managedObjectContext()->save());
     }
     CalibrationData record() const {
         return {battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
@@ -165,8 +209,7 @@ TEST_F(DetailViewTest, CapacityViewKeepsWhatItShowedForAZeroDesign) {
 }
 
 TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
-    const QDateTime first(QDate(2025, 1, 1), QTime(12, 0), Qt::LocalTime);
-    storeSnapshots(150, first);
+    storeSnapshots(150);
     battery.designCapacity = 5000;
     AMPCapacityVC view(configuration);
     view.refreshContentWithData(record());
@@ -176,17 +219,18 @@ TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
     const auto cell = [&table](int row, int column) {
         return table.data(table.index(row, column)).toString();
     };
-    EXPECT_EQ(cell(0, 0), QLocale().toString(first.addDays(149).date(), QLocale::ShortFormat));
-    EXPECT_EQ(cell(0, 1), u"4851 (97%)"_s);
-    EXPECT_EQ(cell(0, 2), u"149"_s);
-    EXPECT_EQ(cell(99, 2), u"50"_s);
+    EXPECT_EQ(cell(0, 0),
+              QLocale().toString(kStart.addDays(149).toLocalTime().date(), QLocale::ShortFormat));
+    EXPECT_EQ(cell(0, 1), u"4651 (93%)"_s);
+    EXPECT_EQ(cell(0, 2), u"249"_s);
+    EXPECT_EQ(cell(99, 2), u"150"_s);
     // The chart draws them all.
     EXPECT_EQ(view.ui().capacityChart->content().points.size(), 150u);
 }
 
 // "Export…" saves the history where the file dialog says.
 TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
-    storeSnapshots(3, QDateTime(QDate(2025, 1, 1), QTime(12, 0), Qt::UTC));
+    storeSnapshots(3);
     const QString file = dir.filePath(u"saved.csv"_s);
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&file] {
@@ -201,7 +245,7 @@ TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
     ASSERT_TRUE(QTest::qWaitFor([&file] { return QFile::exists(file); }));
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll().count("\r\nsnapshot,2025-01-0"), 3);
+    EXPECT_EQ(saved.readAll().count("\r\nsnapshot,2024-12-0"), 3);
 }
 
 TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
@@ -256,17 +300,17 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
         const char* lifespan;
         const char* capacity;
     };
+    const char* known =
+        "Your battery capacity is currently at 92%, and you have done 312 charge cycles.";
+    const char* none = "Ampra has no cycle count or capacity from this battery yet.";
     const Row rows[] = {
         {1000, 312, 5000, 4600,
          "Lifespan: your laptop battery is designed to retain up to 80% of its original capacity "
          "and up to 1000 charge cycles.",
-         "Your battery capacity is currently at 92%, and you have done 312 charge cycles."},
-        {0, 312, 5000, 4600, "Ampra has no lifespan reading from this battery yet.",
-         "Your battery capacity is currently at 92%, and you have done 312 charge cycles."},
-        {1000, 0, 5000, 4600, nullptr,
-         "Ampra has no cycle count or capacity from this battery yet."},
-        {1000, 312, 0, 4600, nullptr,
-         "Ampra has no cycle count or capacity from this battery yet."},
+         known},
+        {0, 312, 5000, 4600, "Ampra has no lifespan reading from this battery yet.", known},
+        {1000, 0, 5000, 4600, nullptr, none},
+        {1000, 312, 0, 4600, nullptr, none},
     };
     for (const Row& row : rows) {
         BatteryData battery;
@@ -288,10 +332,63 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
     EXPECT_TRUE(AMPHealthVC::ringExplanation(BatteryHealthType::check).startsWith(u"\"CHECK\""_s));
 }
 
+// The pointer entering or leaving the button.
+void hover(ExpandCollapseButton& button, bool inside) {
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&button, inside ? static_cast<QEvent*>(&enter) : &leave);
+}
+
+TEST(ExpandCollapseButtonTest, ShowsTheHoverImageWhileThePointerIsInsideAndTakesKeys) {
+    ExpandCollapseButton button;
+    button.resize(button.sizeHint());
+    button.show();
+    EXPECT_EQ(button.shownImage(), u"ExpandIcon"_s);
+    hover(button, true);
+    EXPECT_EQ(button.shownImage(), u"ExpandIconHover"_s);
+    // Pressed under the pointer still shows the hover image; the click goes through.
+    QSignalSpy clicked(&button, &QAbstractButton::clicked);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+    button.setImagesForOpenBlock(true);
+    EXPECT_EQ(button.shownImage(), u"CollapseIconHover"_s);
+    hover(button, false);
+    EXPECT_EQ(button.shownImage(), u"CollapseIcon"_s);
+
+    // It takes the keyboard too.
+    EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
+    EXPECT_EQ(clicked.count(), 2);
+}
+
+TEST(ExpandCollapseButtonTest, DrawsEachImageFromItsResource) {
+    ExpandCollapseButton button;
+    button.resize(button.sizeHint());
+    const auto centre = [&button] {
+        const QImage image = button.grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2 + 1);
+    };
+    // The closed icon's chevron points down, the open one's up: the two differ below the centre.
+    QList<QColor> drawn;
+    for (const auto& [image, hovered] :
+         {std::pair{"ExpandIcon", "ExpandIconHover"}, {"CollapseIcon", "CollapseIconHover"}}) {
+        button.setImages(QLatin1StringView(image), QLatin1StringView(hovered));
+        drawn << centre();
+        hover(button, true);
+        drawn << centre();
+        hover(button, false);
+    }
+    for (const QColor& colour : drawn)
+        EXPECT_NE(colour.alpha(), 0) << "an image did not load";
+    EXPECT_NE(drawn[0], drawn[1]);
+    EXPECT_NE(drawn[0], drawn[2]);
+}
+
 // A ring clicked after a record has arrived opens its view filled from that record; each view
 // paints on a screen of two pixels per point.
 TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
-    storeSnapshots(40, QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
+    storeSnapshots(40);
     FakeDateProvider clock;
     DetailViewFactory factory(clock);
     AMPSummaryMasterVC summary(configuration, clock, &factory);
@@ -307,6 +404,359 @@ TEST_F(DetailViewTest, RingsOpenTheirViewsFilledAtOnce) {
     QTest::mouseClick(summary.ringButton(Tab::charge), Qt::LeftButton);
     EXPECT_EQ(dynamic_cast<AMPChargeVC&>(*summary.controllerOnDisplay()).ui().chargeValue->text(),
               u"57%"_s);
+}
+
+TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
+    const struct {
+        int snapshots, days;
+        quint64 fall;
+        bool calibrated; // before the first snapshot, within and after the last
+        std::optional<quint64> design;
+        quint64 lowest, highest;
+        const char* capacityTicks;
+        const char* dateTicks;
+        std::optional<qreal> designHeight;
+    } rows[] = {
+        // Two years, monthly: six-monthly dates; the calibration before the first snapshot is
+        // left out, the one after the last stretches the axis.
+        {25, 30, 20, true, 5000, 4200, 5000, "4,200|4,400|4,600|4,800|5,000",
+         "Jan 2025|Jul 2025|Jan 2026|Jul 2026|Jan 2027", 1.0},
+        // Three weeks: weekly dates on Mondays; no design capacity, no reference line.
+        {4, 7, 10, false, std::nullopt, 4770, 4800, "4,770|4,780|4,790|4,800",
+         "12/9/24|12/16/24|12/23/24", std::nullopt},
+        // One snapshot: a day either side and 5 % above and below; a design capacity of 0 is none.
+        {1, 1, 0, false, 0, 4400, 5200, "4,400|4,600|4,800|5,000|5,200", "12/6/24|12/7/24",
+         std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const Records records{row.snapshots, row.days, row.fall,
+                              row.calibrated ? std::vector{-10, 375, 760} : std::vector<int>{}};
+        const CapacityChartContent content = CapacityChartContent::forHistory(
+            history(records), row.design, QLocale(QLocale::English, QLocale::UnitedStates));
+        SCOPED_TRACE(row.snapshots);
+        EXPECT_EQ(content.points.size(), size_t(row.snapshots));
+        EXPECT_EQ(content.lowestCapacity, row.lowest);
+        EXPECT_EQ(content.highestCapacity, row.highest);
+        QStringList capacityTicks, dateTicks;
+        for (const auto& tick : content.capacityTicks)
+            capacityTicks << tick.label;
+        for (const auto& tick : content.dateTicks)
+            dateTicks << tick.label;
+        EXPECT_EQ(capacityTicks.join(u'|'), QLatin1StringView(row.capacityTicks));
+        EXPECT_EQ(dateTicks.join(u'|'), QLatin1StringView(row.dateTicks));
+        const std::vector<qreal> calibrations =
+            row.calibrated ? std::vector{375.0 / 760, 1.0} : std::vector<qreal>{};
+        ASSERT_EQ(content.calibrations.size(), calibrations.size());
+        for (size_t i = 0; i < calibrations.size(); ++i)
+            EXPECT_NEAR(content.calibrations[i], calibrations[i], 1e-9);
+        EXPECT_EQ(content.designCapacity, row.designHeight);
+        EXPECT_EQ(content.points.front().position.x(), row.snapshots > 1 ? 0 : 0.5);
+    }
+}
+
+TEST(CapacityChartTest, FindsThePointUnderThePointer) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Points at 0, 0.5 and 1.
+    const CapacityChartContent content =
+        CapacityChartContent::forHistory(history({3, 10, 5, {}}), 5000, QLocale::c());
+    const struct {
+        qreal x;
+        qreal tolerance;
+        std::optional<size_t> point;
+    } rows[] = {{-0.05, 0.1, 0}, {0.26, 0.1, std::nullopt}, {0.45, 0.1, 1},
+                {0.74, 0.25, 1}, {0.76, 0.25, 2},           {1.2, 0.1, std::nullopt}};
+    for (const auto& row : rows)
+        EXPECT_EQ(content.pointNear(row.x, row.tolerance), row.point) << row.x;
+    EXPECT_EQ(CapacityChart::pointText(content.points[1]),
+              u"12/16/24\nCapacity: 4,795 mAh\nCycles: 101"_s);
+}
+
+// The line, the marks and the reference line are there, in the kit's colours.
+TEST(CapacityChartTest, DrawsTwoYearsCrisplyAtBothScales) {
+    CapacityChart chart;
+    chart.setHistory(history({730 / 3, 3, 2, {120, 400, 700}}));
+    chart.setDesignCapacity(5000);
+    ASSERT_FALSE(chart.isHidden());
+    EXPECT_TRUE(chart.accessibleDescription().contains(u"3 calibration"_s));
+    chart.resize(408, chart.sizeHint().height());
+    for (int scale : {1, 2}) {
+        const QImage image = paintedAt(chart, scale, AmpraStyleKit::popOverBackgroundColor());
+        int line = 0, marks = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                line += pixel == AmpraStyleKit::ringGoodStateColor().rgb();
+                marks += pixel == AmpraStyleKit::ringMediumStateColor().rgb();
+            }
+        }
+        EXPECT_GT(line, 200 * scale);
+        EXPECT_GT(marks, 3 * 8 * scale * scale);
+    }
+}
+
+class MockSummary : public AMPSumarySubviewVCDelegate {
+public:
+    MOCK_METHOD(void, subviewControllerRequestPostponeCalibration, (AMPSumarySubviewVC&),
+                (override));
+};
+
+class CalibrationViewTest : public DetailViewTest {
+protected:
+    CalibrationViewTest() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        view = std::make_unique<AMPCalibrationVC>(configuration, clock);
+        auto manual = std::make_unique<ManualTimerProvider>();
+        timer = manual.get();
+        view->stepsController()->setTimer(std::move(manual));
+        view->show();
+        view->layout()->activate();
+    }
+    ~CalibrationViewTest() override { QLocale::setDefault(QLocale::c()); }
+
+    void show(AlgorithmState state,
+              CalibrationState schedule = CalibrationState::pendingCalibration, double timer = 0) {
+        CalibrationData data(battery, schedule, state);
+        data.timeRemainingInRunningTimer = timer;
+        data.nextCalibrationDate = clock.now();
+        view->refreshContentWithData(data);
+    }
+    int page() const { return view->pageController()->currentIndex(); }
+    AMPCalibrationStepsV& strip() const { return *view->stepsController()->stepStackV(); }
+    qreal tabLeft(int step) const { return strip().viewsToTrack[step - 1]->x(); }
+    // The pages whose remaining-time block shows, with its text.
+    QStringList shownTimes() const {
+        QStringList shown;
+        for (int index = 0; index <= 6; ++index)
+            if (!view->page(index)->watchView()->isHidden())
+                shown << u"%1:%2"_s.arg(index).arg(view->page(index)->watchInfoText()->text());
+        return shown;
+    }
+
+    FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(9, 0))};
+    std::unique_ptr<AMPCalibrationVC> view;
+    ManualTimerProvider* timer = nullptr; // owned by the strip
+};
+
+TEST_F(CalibrationViewTest, EachStateShowsItsStepTabsPageAndRemainingTime) {
+    struct Row {
+        AlgorithmState state;
+        uint64_t toFull, toEmpty;
+        double timer;
+        int step;
+        const char* images;
+        QStringList times;
+    };
+    const Row rows[] = {
+        {AlgorithmState::fullyCharged, 0, 0, 5400, 2, "D C N N N N", {u"2:1h 30min"_s}},
+        {AlgorithmState::calibrationDone, 0, 0, 0, 6, "D D D D D F", {}},
+        {AlgorithmState::calibrationDone, 125, 0, 0, 6, "D D D D D F", {u"6:2h 5min"_s}},
+        {AlgorithmState::computerOff, 0, 0, 0, 0, "N N N N N N", {}},
+        {AlgorithmState::afterWakeUp, 0, 0, 0, 0, "N N N N N N", {}},
+        {AlgorithmState::calibrationOff, 0, 0, 0, 0, "N N N N N N", {}},
+        {AlgorithmState::initCalibration, 0, 0, 0, 1, "C N N N N N", {}},
+        // The charging time has no block to show in.
+        {AlgorithmState::charging, 40, 0, 0, 1, "C N N N N N", {}},
+        {AlgorithmState::disconnectAdapter, 0, 0, 0, 3, "D D C N N N", {}},
+        // Thirty hours: the hour counts within a day.
+        {AlgorithmState::discharging, 0, 30 * 60, 0, 4, "D D D C N N", {u"4:6h 0min"_s}},
+        {AlgorithmState::discharging, 0, 0, 0, 4, "D D D C N N", {}},
+        {AlgorithmState::turnItOff, 0, 0, 0, 5, "D D D D C N", {}},
+    };
+    for (const Row& row : rows) {
+        battery.timeToFull = row.toFull;
+        battery.timeToEmpty = row.toEmpty;
+        show(row.state, CalibrationState::pendingCalibration, row.timer);
+        SCOPED_TRACE(algorithmStateName(row.state));
+        QStringList images;
+        for (const QString& name : view->stepsController()->shownImageNames())
+            images << name.mid(4, 1);
+        EXPECT_EQ(images.join(u' '), QLatin1String(row.images));
+        EXPECT_EQ(int(view->stepsController()->currentStep()), row.step);
+        EXPECT_EQ(page(), row.step);
+        const qreal marker = row.step == 0 ? AMPStepsVC::kHiddenTabShift : tabLeft(row.step);
+        EXPECT_EQ(std::pair(strip().selectedTabShift(), strip().hoveredTabShift()),
+                  std::pair(marker, marker));
+        EXPECT_EQ(shownTimes(), row.times);
+        paintedAt(*view, 2); // on a screen of two pixels per point
+    }
+}
+
+TEST_F(CalibrationViewTest, TheNextDateIsTodayUntilItsCalendarDayComes) {
+    const QDateTime now = clock.now();
+    struct Row {
+        std::optional<QDateTime> date;
+        QString text;
+    };
+    const QString today = AMPCalibrationVC::tr("today_summary_message");
+    const Row rows[] = {
+        {std::nullopt, u"..."_s},
+        {now.addSecs(3600), today},
+        {now, today},
+        {now.addDays(-3), today},
+        // Sixteen hours on is tomorrow already.
+        {now.addSecs(16 * 3600), u"Mar 2, 2024"_s},
+        {now.addDays(12).toUTC(), u"Mar 13, 2024"_s},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(AMPCalibrationVC::nextCalibrationDateText(row.date, now), row.text)
+            << row.text.toStdString();
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(AMPCalibrationVC::nextCalibrationDateText(now.addDays(1), now), u"2. März 2024"_s);
+}
+
+TEST_F(CalibrationViewTest, PostponingIsOfferedOnlyWhileACalibrationIsDue) {
+    testing::StrictMock<MockSummary> summary;
+    view->PostponeAction(); // without a summary: nothing to ask
+    view->suviewDelegate = &summary;
+    const std::pair<CalibrationState, bool> rows[] = {{CalibrationState::off, false},
+                                                      {CalibrationState::calibrated, false},
+                                                      {CalibrationState::pendingCalibration, true},
+                                                      {CalibrationState::postponed, false}};
+    auto* button = view->findChild<QPushButton*>(u"postponeButton"_s);
+    for (const auto& [state, visible] : rows) {
+        show(AlgorithmState::charging, state);
+        EXPECT_EQ(!button->isHidden(), visible) << calibrationStateName(state);
+        EXPECT_EQ(view->findChild<QLabel*>(u"calibrationText"_s)->text(),
+                  AMPCalibrationVC::stateText(state));
+    }
+    EXPECT_CALL(summary, subviewControllerRequestPostponeCalibration(testing::Ref(*view)));
+    button->click();
+}
+
+TEST_F(CalibrationViewTest, OneBlockOpensAtATimeAndTheHelpTakesTheStripsPlace) {
+    using Block = AMPCalibrationVC::Block;
+    auto* stack = view->layout();
+    auto position = [&](const char* name) {
+        return stack->indexOf(view->part(name));
+    };
+    auto* history = view->findChild<QPushButton*>(u"showCalibHistoryButton"_s);
+    EXPECT_EQ(history->text(), u"show_calibration_history_table"_s);
+
+    view->calibrationHelpAction();
+    EXPECT_TRUE(view->isBlockOnDisplay(Block::calibrationHelp));
+    EXPECT_EQ(position("calibrationHelpView"), position("calibrationView") + 1);
+    EXPECT_FALSE(view->stepsViewOnDisplay());
+    EXPECT_EQ(position("stepsView"), -1);
+
+    view->showCalibrationHistoryAction();
+    EXPECT_FALSE(view->isBlockOnDisplay(Block::calibrationHelp));
+    EXPECT_EQ(position("calibrationHelpView"), -1);
+    EXPECT_TRUE(view->stepsViewOnDisplay());
+    EXPECT_EQ(position("stepsView"), position("calibrationView") + 1);
+    EXPECT_EQ(position("calibrationHistoryView"), position("showCalibrationHistoryView") + 1);
+    EXPECT_EQ(history->text(), u"hide_calibration_history_table"_s);
+    paintedAt(*view, 2);
+
+    view->nextCalibrationHelpAction();
+    EXPECT_EQ(position("calibrationHistoryView"), -1);
+    EXPECT_EQ(history->text(), u"show_calibration_history_table"_s);
+    EXPECT_EQ(position("nextCalibrationHelpView"), position("nextCalibrationView") + 1);
+    view->nextCalibrationHelpAction();
+    EXPECT_FALSE(view->isBlockOnDisplay(Block::nextCalibrationHelp));
+    EXPECT_EQ(position("nextCalibrationHelpView"), -1);
+}
+
+TEST_F(CalibrationViewTest, BrowsingHoldsThePageUntilThreeSecondsAfterThePointerLeft) {
+    show(AlgorithmState::charging);
+    AMPStepsVC& steps = *view->stepsController();
+    const QPoint tab4 = strip().viewsToTrack[3]->geometry().center();
+    ASSERT_EQ(strip().indexOfViewAt(tab4), 3);
+    steps.viewDetectHoverOnViewAtIndex(strip(), strip().indexOfViewAt(tab4));
+    for (int record = 0; record < 3; ++record) {
+        show(AlgorithmState::charging);
+        EXPECT_EQ(page(), 4);
+        EXPECT_EQ(strip().hoveredTabShift(), tabLeft(4));
+        EXPECT_EQ(strip().selectedTabShift(), tabLeft(1));
+    }
+    steps.viewStopHovering(strip());
+    EXPECT_EQ(timer->period, AMPStepsVC::kBrowsingSeconds);
+    show(AlgorithmState::charging);
+    EXPECT_EQ(page(), 4);
+    timer->fire();
+    EXPECT_EQ(page(), 1);
+    EXPECT_FALSE(steps.hovering());
+    EXPECT_FALSE(timer->isTimerOn());
+    EXPECT_EQ(strip().hoveredTabShift(), tabLeft(1));
+
+    // A sideways swipe turns the page and browses without a timer.
+    QWheelEvent swipe(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), {}, QPoint(-150, 0),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view->pageController(), &swipe);
+    EXPECT_EQ(page(), 2);
+    EXPECT_TRUE(steps.hovering());
+    EXPECT_FALSE(timer->isTimerOn());
+    show(AlgorithmState::fullyCharged);
+    EXPECT_EQ(page(), 2);
+    show(AlgorithmState::discharging);
+    EXPECT_EQ(page(), 2);
+}
+
+TEST_F(CalibrationViewTest, TheArrowKeysBrowseFromTheCurrentStep) {
+    show(AlgorithmState::discharging);
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Right, 5}, {Qt::Key_Right, 6}, {Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
+    for (const auto& [key, expected] : keys) {
+        QTest::keyClick(&strip(), key);
+        EXPECT_EQ(page(), expected);
+        EXPECT_TRUE(view->stepsController()->hovering());
+    }
+    QTest::keyClick(&strip(), Qt::Key_Escape);
+    timer->fire();
+    EXPECT_EQ(page(), 4);
+}
+
+TEST_F(CalibrationViewTest, TheHistoryListsTheNewestHundredCalibrations) {
+    ManagedObjectContext& context = *configuration.context();
+    for (int day = 0; day < 150; ++day) {
+        Calibration calibration(context);
+        calibration.setDate(clock.now().addDays(day - 150));
+        calibration.setCapacity(4000 + day);
+        if (day != 149)
+            calibration.setCycleCount(day);
+    }
+    ASSERT_TRUE(context.save());
+    AMPCalibrationTableDataProvider& table = *view->tableDataProvider();
+    table.loadSnapshots();
+    ASSERT_EQ(table.rowCount(), 100);
+    auto text = [&](int row, int column) {
+        return table.data(table.index(row, column), Qt::DisplayRole).toString();
+    };
+    EXPECT_EQ(text(0, 0), u"2/29/24"_s);
+    EXPECT_EQ(text(99, 0),
+              QLocale().toString(clock.now().addDays(-100).date(), QLocale::ShortFormat));
+    EXPECT_EQ(text(0, 1), u"4149"_s);
+    EXPECT_EQ(text(0, 2), u"-"_s);
+    EXPECT_EQ(text(1, 2), u"148"_s);
+    battery.designCapacity = 5000;
+    show(AlgorithmState::charging);
+    EXPECT_EQ(text(0, 1), u"4149 (83%)"_s);
+
+    // Without a store the fetch fails: a log line and no rows.
+    AmpraConfiguration withoutStore(settings);
+    LogCapture log("ui.calibrationtableprovider");
+    AMPCalibrationTableDataProvider failing;
+    failing.configuration = &withoutStore;
+    failing.loadSnapshots();
+    EXPECT_EQ(failing.rowCount(), 0);
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_THAT(log.lines()[0].message,
+                testing::StartsWith("Error fetching for list of calibrations: "));
+}
+
+// A laptop held at its 80 % limit: the first step would wait for ever, so it says why and how to
+// lift the limit; without a limit it says nothing of it.
+TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimit) {
+    const QLabel& message = *view->page(1)->errorMessage();
+    for (const uint64_t limit : {80, 100}) {
+        battery.chargeLimit = limit;
+        show(AlgorithmState::initCalibration);
+        const bool explained = !message.isHidden() &&
+                               message.text().contains(u"stops charging at 80%"_s) &&
+                               message.text().contains(u"charge_control_end_threshold"_s) &&
+                               message.text().contains(u"TLP"_s);
+        EXPECT_EQ(explained, limit == 80);
+    }
 }
 
 } // namespace
