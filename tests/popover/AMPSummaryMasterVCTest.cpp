@@ -63,6 +63,12 @@ public:
     void checkForUpdate() override {}
 };
 
+struct Ring {
+    QString title;
+    QColor color;
+    double percentage;
+};
+
 class SummaryTest : public testing::Test {
 protected:
     QTemporaryDir dir;
@@ -80,12 +86,12 @@ protected:
         battery.currectCapacity = 4000;
     }
     void click(Tab tab) { summary.ringButtonAction(tab); }
-    void expectRing(Tab tab, const QString& title, const QColor& color, double percentage) {
+    void expectRing(Tab tab, const Ring& ring) {
         const RingButton& button = *summary.ringButton(tab);
-        EXPECT_EQ(button.ringText(), title);
-        EXPECT_EQ(button.drawingColor(), color) << title.toStdString();
-        EXPECT_NEAR(button.drawingPercentage().value_or(100), percentage, 1e-9)
-            << title.toStdString();
+        EXPECT_EQ(button.ringText(), ring.title);
+        EXPECT_EQ(button.drawingColor(), ring.color) << ring.title.toStdString();
+        EXPECT_NEAR(button.drawingPercentage().value_or(100), ring.percentage, 1e-9)
+            << ring.title.toStdString();
     }
     std::vector<bool> selection() const {
         std::vector<bool> result;
@@ -93,12 +99,6 @@ protected:
             result.push_back(summary.ringBackground(tab)->selected());
         return result;
     }
-};
-
-struct Ring {
-    QString title;
-    QColor color;
-    double percentage;
 };
 
 const QColor& red = AmpraStyleKit::ringBadStateColor();
@@ -123,7 +123,7 @@ TEST_F(SummaryTest, ChargeAndCapacityRingsColourByThreshold) {
         summary.refreshContentWithData(data);
         for (const auto& [tab, ring] :
              {std::pair{Tab::charge, row.chargeRing}, std::pair{Tab::capacity, row.capacityRing}})
-            expectRing(tab, ring.title, ring.color, ring.percentage);
+            expectRing(tab, ring);
     }
     EXPECT_EQ(summary.ringButton(Tab::charge)->accessibleName(), "Charge 0%");
     // Sections of no width draw an empty ring.
@@ -141,7 +141,7 @@ TEST_F(SummaryTest, HealthRingIsAlwaysFull) {
     for (const auto& [health, title, color] : rows) {
         battery.batteryHealth = health;
         summary.refreshContentWithData(data);
-        expectRing(Tab::health, title, color, 100);
+        expectRing(Tab::health, {title, color, 100});
         EXPECT_FALSE(summary.ringButton(Tab::health)->drawingPercentage());
     }
 }
@@ -149,24 +149,19 @@ TEST_F(SummaryTest, HealthRingIsAlwaysFull) {
 // Longer than the period, the ring grows with the next record.
 TEST_F(SummaryTest, DaysRingCountsDownTheCalibrationPeriod) {
     configuration.preferences().setTimeBetweenCalibrations(28 * 86400.0);
-    struct Row {
-        std::optional<double> daysAhead;
-        Ring expected;
-    };
-    const Row rows[] = {{6.5, {"6", red, 6 / 28.0 * 100}},
-                        {7, {"7", orange, 25}},
-                        {20, {"20", orange, 20 / 28.0 * 100}},
-                        {21, {"21", green, 75}},
-                        {std::nullopt, {"0", red, 0}},
-                        {35, {"35", green, 125}},
-                        {14, {"14", orange, 40}}};
-    for (const Row& row : rows) {
+    const std::pair<std::optional<double>, Ring> rows[] = {{6.5, {"6", red, 6 / 28.0 * 100}},
+                                                           {7, {"7", orange, 25}},
+                                                           {20, {"20", orange, 20 / 28.0 * 100}},
+                                                           {21, {"21", green, 75}},
+                                                           {std::nullopt, {"0", red, 0}},
+                                                           {35, {"35", green, 125}},
+                                                           {14, {"14", orange, 40}}};
+    for (const auto& [daysAhead, ring] : rows) {
         data.nextCalibrationDate.reset();
-        if (row.daysAhead)
-            data.nextCalibrationDate = clock.now().addSecs(qint64(*row.daysAhead * 86400));
+        if (daysAhead)
+            data.nextCalibrationDate = clock.now().addSecs(qint64(*daysAhead * 86400));
         summary.refreshContentWithData(data);
-        expectRing(Tab::calibration, row.expected.title, row.expected.color,
-                   row.expected.percentage);
+        expectRing(Tab::calibration, ring);
     }
 }
 

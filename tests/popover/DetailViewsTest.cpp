@@ -82,18 +82,13 @@ BatteryHistory history(const Records& records) {
     return *BatteryHistory::fetch(*persistance.managedObjectContext());
 }
 
-struct ChargeRow {
-    PowerSourceType source;
-    bool isCharged;
-    bool isCharging;
-    quint64 timeToEmpty;
-    const char* powerSource;
-    const char* status;
-    const char* time; // none: the row is hidden
-};
-
 TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
-    const ChargeRow rows[] = {
+    const struct {
+        PowerSourceType source;
+        bool isCharged, isCharging;
+        quint64 timeToEmpty;
+        const char *powerSource, *status, *time; // no time: the row is hidden
+    } rows[] = {
         {PowerSourceType::acPowered, true, false, 0, "chargevc_acpowersource_text",
          "chargevc_charged_message", nullptr},
         // On mains and not full it charges, whatever the battery's own flag says.
@@ -106,7 +101,7 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
         {PowerSourceType::batteryPowered, false, false, 125, "chargevc_batterypowersource_text",
          "chargevc_discharging_message", "2h 5m"},
     };
-    for (const ChargeRow& row : rows) {
+    for (const auto& row : rows) {
         BatteryData battery;
         battery.powerSource = row.source;
         battery.isCharged = row.isCharged;
@@ -297,8 +292,7 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
     const Translations english{QLocale(QLocale::English)};
     struct Row {
         quint64 designCycles, cycles, design, current;
-        const char* lifespan;
-        const char* capacity;
+        const char *lifespan, *capacity;
     };
     const char* known =
         "Your battery capacity is currently at 92%, and you have done 312 charge cycles.";
@@ -413,8 +407,7 @@ TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
         bool calibrated; // before the first snapshot, within and after the last
         std::optional<quint64> design;
         quint64 lowest, highest;
-        const char* capacityTicks;
-        const char* dateTicks;
+        const char *capacityTicks, *dateTicks;
         std::optional<qreal> designHeight;
     } rows[] = {
         // Two years, monthly: six-monthly dates; the calibration before the first snapshot is
@@ -446,9 +439,8 @@ TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
         EXPECT_EQ(dateTicks.join(u'|'), QLatin1StringView(row.dateTicks));
         const std::vector<qreal> calibrations =
             row.calibrated ? std::vector{375.0 / 760, 1.0} : std::vector<qreal>{};
-        ASSERT_EQ(content.calibrations.size(), calibrations.size());
-        for (size_t i = 0; i < calibrations.size(); ++i)
-            EXPECT_NEAR(content.calibrations[i], calibrations[i], 1e-9);
+        EXPECT_THAT(content.calibrations,
+                    testing::Pointwise(testing::DoubleNear(1e-9), calibrations));
         EXPECT_EQ(content.designCapacity, row.designHeight);
         EXPECT_EQ(content.points.front().position.x(), row.snapshots > 1 ? 0 : 0.5);
     }
@@ -459,14 +451,11 @@ TEST(CapacityChartTest, FindsThePointUnderThePointer) {
     // Points at 0, 0.5 and 1.
     const CapacityChartContent content =
         CapacityChartContent::forHistory(history({3, 10, 5, {}}), 5000, QLocale::c());
-    const struct {
-        qreal x;
-        qreal tolerance;
-        std::optional<size_t> point;
-    } rows[] = {{-0.05, 0.1, 0}, {0.26, 0.1, std::nullopt}, {0.45, 0.1, 1},
-                {0.74, 0.25, 1}, {0.76, 0.25, 2},           {1.2, 0.1, std::nullopt}};
-    for (const auto& row : rows)
-        EXPECT_EQ(content.pointNear(row.x, row.tolerance), row.point) << row.x;
+    const std::tuple<qreal, qreal, std::optional<size_t>> rows[] = {
+        {-0.05, 0.1, 0}, {0.26, 0.1, std::nullopt}, {0.45, 0.1, 1},
+        {0.74, 0.25, 1}, {0.76, 0.25, 2},           {1.2, 0.1, std::nullopt}};
+    for (const auto& [x, tolerance, point] : rows)
+        EXPECT_EQ(content.pointNear(x, tolerance), point) << x;
     EXPECT_EQ(CapacityChart::pointText(content.points[1]),
               u"12/16/24\nCapacity: 4,795 mAh\nCycles: 101"_s);
 }
@@ -583,12 +572,8 @@ TEST_F(CalibrationViewTest, EachStateShowsItsStepTabsPageAndRemainingTime) {
 
 TEST_F(CalibrationViewTest, TheNextDateIsTodayUntilItsCalendarDayComes) {
     const QDateTime now = clock.now();
-    struct Row {
-        std::optional<QDateTime> date;
-        QString text;
-    };
     const QString today = AMPCalibrationVC::tr("today_summary_message");
-    const Row rows[] = {
+    const std::pair<std::optional<QDateTime>, QString> rows[] = {
         {std::nullopt, u"..."_s},
         {now.addSecs(3600), today},
         {now, today},
@@ -597,9 +582,8 @@ TEST_F(CalibrationViewTest, TheNextDateIsTodayUntilItsCalendarDayComes) {
         {now.addSecs(16 * 3600), u"Mar 2, 2024"_s},
         {now.addDays(12).toUTC(), u"Mar 13, 2024"_s},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(AMPCalibrationVC::nextCalibrationDateText(row.date, now), row.text)
-            << row.text.toStdString();
+    for (const auto& [date, text] : rows)
+        EXPECT_EQ(AMPCalibrationVC::nextCalibrationDateText(date, now), text) << text.toStdString();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(AMPCalibrationVC::nextCalibrationDateText(now.addDays(1), now), u"2. März 2024"_s);

@@ -96,22 +96,19 @@ TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
 
 TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
     battery.powerSource = PowerSourceType::batteryPowered;
-    const struct {
-        uint64_t charge;
-        bool charging;
-        QColor fill;
-    } bands[] = {{19, false, AmpraStyleKit::almostEmptyFillColor()},
-                 {20, true, AmpraStyleKit::chargingFillColor()},
-                 {20, false, AmpraStyleKit::dischargingFillColor()},
-                 {98, false, AmpraStyleKit::dischargingFillColor()},
-                 {99, false, AmpraStyleKit::fullBatteryFillColor()},
-                 {100, true, AmpraStyleKit::fullBatteryFillColor()}};
-    for (const auto& band : bands) {
-        battery.currentChargePercentage = band.charge;
-        battery.isCharging = band.charging;
+    const std::tuple<uint64_t, bool, QColor> bands[] = {
+        {19, false, AmpraStyleKit::almostEmptyFillColor()},
+        {20, true, AmpraStyleKit::chargingFillColor()},
+        {20, false, AmpraStyleKit::dischargingFillColor()},
+        {98, false, AmpraStyleKit::dischargingFillColor()},
+        {99, false, AmpraStyleKit::fullBatteryFillColor()},
+        {100, true, AmpraStyleKit::fullBatteryFillColor()}};
+    for (const auto& [charge, charging, fill] : bands) {
+        battery.currentChargePercentage = charge;
+        battery.isCharging = charging;
         const StatusBarContent content = controller.contentForData(data);
         ASSERT_TRUE(content.icon);
-        EXPECT_EQ(content.icon->fillColor, band.fill) << band.charge;
+        EXPECT_EQ(content.icon->fillColor, fill) << charge;
         EXPECT_EQ(content.icon->kind, StatusBarIcon::Kind::verticalBattery);
         EXPECT_FALSE(content.isTemplate);
     }
@@ -126,8 +123,7 @@ TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
     battery.currentChargePercentage = 50;
     const StatusBarContent dark = controller.contentForData(data);
     EXPECT_TRUE(dark.isTemplate);
-    EXPECT_EQ(dark.icon->strokeColor, QColor(Qt::white));
-    EXPECT_EQ(dark.icon->fillColor, QColor(Qt::white));
+    EXPECT_EQ(QList({dark.icon->strokeColor, dark.icon->fillColor}), QList<QColor>(2, Qt::white));
 
     appearance.style = "Light";
     battery.powerSource = PowerSourceType::acPowered; // the bolt, whatever the charge
@@ -142,11 +138,7 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
     battery.powerSource = PowerSourceType::batteryPowered;
     sample(50, 120, 0, false);
     PreferenceProvider& preferences = configuration.preferences();
-    const struct {
-        const char* change;
-        std::function<void()> apply;
-        bool changesIcon;
-    } steps[] = {
+    const std::tuple<const char*, std::function<void()>, bool> steps[] = {
         {"nothing", [] {}, false},
         {"the time", [&] { battery.timeToEmpty = 119; }, false},
         {"the charge", [&] { battery.currentChargePercentage = 49; }, true},
@@ -161,11 +153,11 @@ TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse
         {"the charge inside, on mains", [&] { battery.currentChargePercentage = 47; }, true},
     };
     controller.refreshContentWithData(data);
-    for (const auto& step : steps) {
+    for (const auto& [change, apply, changesIcon] : steps) {
         const QByteArray before = host.drawnFrom;
-        step.apply();
+        apply();
         controller.refreshContentWithData(data);
-        EXPECT_EQ(host.drawnFrom != before, step.changesIcon) << step.change;
+        EXPECT_EQ(host.drawnFrom != before, changesIcon) << change;
     }
 }
 

@@ -101,12 +101,8 @@ TEST(AmpraStyleKitTest, ChargingIconsShowOutlineAndBoltInTheStrokeColourOnly) {
 TEST(AmpraStyleKitTest, StepMarkersStandOnTheLineAndVanishOutOfSight) {
     const QRectF strip(0, 0, 300, 60);
     const QColor nav = AmpraStyleKit::navBarBackgroundColor();
-    struct Row {
-        qreal selected, hovered;
-        QPoint point;
-        bool painted;
-    };
-    const Row rows[] = {
+    // Tabs selected and hovered at, a point and whether the marker paints it.
+    const std::tuple<qreal, qreal, QPoint, bool> rows[] = {
         {100, 100, {150, 42}, true},  // the line, 17 points above the bottom
         {100, 100, {20, 42}, false},  // 26 points in from each side
         {100, 100, {125, 20}, true},  // the filled tab
@@ -115,10 +111,10 @@ TEST(AmpraStyleKitTest, StepMarkersStandOnTheLineAndVanishOutOfSight) {
         {-50, 200, {225, 30}, false}, // an outline is hollow
         {-50, -50, {0, 33}, false},   // markers out of sight leave no trace
     };
-    for (const Row& row : rows) {
+    for (const auto& [selected, hovered, point, painted] : rows) {
         const QImage image =
-            AmpraStyleKit::imageOfCalibrationStepsBackground(strip, row.selected, row.hovered, 2);
-        const QColor pixel = image.pixelColor(row.point * 2);
-        EXPECT_EQ(pixel.rgba() == nav.rgba(), row.painted) << row.point.x() << ',' << row.point.y();
+            AmpraStyleKit::imageOfCalibrationStepsBackground(strip, selected, hovered, 2);
+        EXPECT_EQ(image.pixelColor(point * 2).rgba() == nav.rgba(), painted)
+            << point.x() << ',' << point.y();
     }
 }
