@@ -166,9 +166,8 @@ TEST_F(StatusBarCTest, ClicksAndTheMenuReachTheDelegateExceptControlClicks) {
     controller.delegate = &delegate;
     // The click's place goes with it, so that the popover can open there.
     const StatusItemClick click{QPoint(10, 10), QRect(0, 0, 22, 22)};
-    EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller), click)).Times(1);
-    EXPECT_CALL(delegate, statusBarControllerRequestForPreferencesWindow(testing::Ref(controller)))
-        .Times(1);
+    EXPECT_CALL(delegate, statusBarControllerRequest(testing::Ref(controller), click));
+    EXPECT_CALL(delegate, statusBarControllerRequestForPreferencesWindow(testing::Ref(controller)));
     host.click(click, Qt::ControlModifier);
     EXPECT_FALSE(host.highlighted);
     host.click(click, Qt::NoModifier);

@@ -6,21 +6,20 @@
 #include "windows/WindowActions.h"
 
 #include <QList>
+#include <QStringList>
 
-// Records what the windows ask of the application; the battery is there unless told otherwise.
+// Records what the windows ask of the application, in order; the battery is there unless told
+// otherwise.
 class RecordingWindowActions : public WindowActions {
 public:
     bool lastRecordReportsNoBattery() const override { return noBattery; }
     void setLoginItemEnabled(bool enabled) override { loginItem.append(enabled); }
-    void showEnergySettings() override { ++energySettings; }
-    void sendSupportRequestMail() override { ++supportMails; }
-    void sendContactMail() override { ++contactMails; }
-    void popOverToggleRequest() override { ++popOverToggles; }
+    void showEnergySettings() override { asked << QStringLiteral("energy settings"); }
+    void sendSupportRequestMail() override { asked << QStringLiteral("support mail"); }
+    void sendContactMail() override { asked << QStringLiteral("contact mail"); }
+    void popOverToggleRequest() override { asked << QStringLiteral("popover"); }
 
     bool noBattery = false;
     QList<bool> loginItem;
-    int energySettings = 0;
-    int supportMails = 0;
-    int contactMails = 0;
-    int popOverToggles = 0;
+    QStringList asked;
 };
