@@ -294,7 +294,8 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
          "Lifespan: your laptop battery is designed to retain up to 80% of its original capacity "
          "and up to 1000 charge cycles.",
          known},
-        {0, 312, 5000, 4600, "Ampra has no lifespan reading from this battery yet.", known},
+        {0, 1, 5000, 4600, "Ampra has no lifespan reading from this battery yet.",
+         "Your battery capacity is currently at 92%, and you have done 1 charge cycle."},
         {1000, 0, 5000, 4600, nullptr, none},
         {1000, 312, 0, 4600, nullptr, none},
     };
@@ -448,6 +449,28 @@ TEST(CapacityChartTest, FindsThePointUnderThePointer) {
         EXPECT_EQ(content.pointNear(x, tolerance), point) << x;
     EXPECT_EQ(CapacityChart::pointText(content.points[1]),
               u"12/16/24\nCapacity: 4,795 mAh\nCycles: 101"_s);
+}
+
+// Tab, then the arrow keys walk the points; a screen reader hears the one reached.
+TEST(CapacityChartTest, KeysWalkThePoints) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    CapacityChart chart;
+    chart.setHistory(history({3, 10, 5, {}}));
+    const QString summary = chart.accessibleDescription();
+    chart.show();
+    chart.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+    chart.setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, const char*> rows[] = {
+        {Qt::Key_Left, "12/26/24"}, {Qt::Key_Left, "12/16/24"},  {Qt::Key_Home, "12/6/24"},
+        {Qt::Key_Left, "12/6/24"},  {Qt::Key_Right, "12/16/24"}, {Qt::Key_End, "12/26/24"},
+        {Qt::Key_Right, "12/26/24"}};
+    for (const auto& [key, date] : rows) {
+        QTest::keyClick(&chart, key);
+        EXPECT_TRUE(chart.accessibleDescription().startsWith(QLatin1StringView(date))) << date;
+    }
+    chart.clearFocus();
+    EXPECT_EQ(chart.accessibleDescription(), summary);
 }
 
 // The line, the marks and the reference line are there, in the kit's colours.
