@@ -31,6 +31,7 @@
 #include "support/LogCapture.h"
 #include "support/ManualTimerProvider.h"
 #include "support/PaintedAt.h"
+#include "support/WaitFor.h"
 #include "ui_AMPCapacityVC.h"
 #include "ui_AMPChargeVC.h"
 #include "ui_AMPHealthVC.h"
@@ -223,7 +224,7 @@ TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
     answer.start(10);
     AMPCapacityVC view(configuration);
     view.ui().exportButton->click();
-    ASSERT_TRUE(QTest::qWaitFor([&file] { return QFile::exists(file); }));
+    ASSERT_TRUE(waitFor([&file] { return QFile::exists(file); }));
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().count("\r\nsnapshot,2024-12-0"), 3);
