@@ -60,17 +60,14 @@ TEST_F(BatteryTimeEstimatorTest, StaysNearTheTrueTimeAndNeverRisesUnderASwitchin
                 if (second % kUpdateSeconds != 0) {
                     fresh.sample(reading);
                 } else {
+                    SCOPED_TRACE(testing::Message() << load.load << " at " << second << " s");
                     const qint64 estimate = fresh.update(reading).timeToEmpty;
                     const double truth = ampHours / ((load.lowAmps + load.highAmps) / 2) * 60;
-                    if (second < 180) {
-                        EXPECT_EQ(estimate, -1) << load.load << " at " << second << " s";
-                    } else {
-                        EXPECT_NEAR(estimate / truth, 1.0, load.tolerance)
-                            << load.load << " at " << second << " s";
-                        EXPECT_TRUE(shown < 0 || estimate - shown <= 1)
-                            << load.load << " rose from " << shown << " to " << estimate << " at "
-                            << second << " s";
-                    }
+                    if (second < 180)
+                        EXPECT_EQ(estimate, -1);
+                    else
+                        EXPECT_NEAR(estimate / truth, 1.0, load.tolerance);
+                    EXPECT_TRUE(shown < 0 || estimate - shown <= 1) << "rose from " << shown;
                     shown = estimate;
                 }
             }

@@ -25,8 +25,9 @@ constexpr const char* kLightScheme = "[General]\nName=Breeze\n[Colors:Window]\n"
 constexpr const char* kDarkScheme = "[Colors:View]\nBackgroundNormal=239,240,241\n"
                                     "[Colors:Window]\nBackgroundNormal=49, 54, 59\n";
 
-void writeKdeglobals(const QTemporaryDir& folder, const char* content) {
-    QFile file(folder.filePath("kdeglobals"));
+void writeKdeglobals(const QTemporaryDir& folder, const char* content,
+                     const char* name = "kdeglobals") {
+    QFile file(folder.filePath(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
 }
@@ -84,11 +85,7 @@ TEST(PanelAppearanceTest, AChangeOfSchemeOrSettingIsAnnouncedAtOnce) {
     QObject::connect(&panel, &AppearanceProvider::interfaceStyleChanged, [&] { ++changes; });
 
     // Plasma writes its scheme to a new file and renames it over the old one.
-    {
-        QFile replacement(folder.filePath("kdeglobals.new"));
-        ASSERT_TRUE(replacement.open(QIODevice::WriteOnly));
-        replacement.write(kDarkScheme);
-    }
+    writeKdeglobals(folder, kDarkScheme, "kdeglobals.new");
     QFile::remove(folder.filePath("kdeglobals"));
     QFile::rename(folder.filePath("kdeglobals.new"), folder.filePath("kdeglobals"));
     ASSERT_TRUE(waitFor([&] { return panel.interfaceStyle() == "Dark"; }));

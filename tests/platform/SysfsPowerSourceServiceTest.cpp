@@ -99,74 +99,64 @@ TEST(SysfsPowerSourceServiceTest, KeepsTheListOfSuppliesUntilToldItChanged) {
 }
 
 TEST(SysfsPowerSourceServiceTest, DerivesEachKeyFromTheUevent) {
-    struct Case {
-        QStringList battery;
-        QStringList mains; // one supply of type Mains or USB per item: "<type> <properties>"
+    // Battery properties with "," between them; one supply of type Mains or USB per item of
+    // `mains`: "<type> <properties>".
+    const struct {
+        const char* battery;
         const char* key;
         QVariant expected; // invalid: the key is absent
-    };
-    const Case cases[] = {
-        {{"CHARGE_NOW=2345", "CHARGE_FULL=4000"}, {}, "Current Capacity", qint64(59)},
-        {{"CAPACITY=x", "ENERGY_NOW=10", "ENERGY_FULL=40"}, {}, "Current Capacity", qint64(25)},
-        {{"CAPACITY=-3"}, {}, "Current Capacity", qint64(0)},
-        {{"CHARGE_NOW=4100", "CHARGE_FULL=4000"}, {}, "Current Capacity", qint64(100)},
-        {{"CHARGE_NOW=4100", "CHARGE_FULL=0"}, {}, "Current Capacity", {}},
-        {{"CHARGE_NOW=9223372036854775807", "CHARGE_FULL=1"}, {}, "Current Capacity", qint64(100)},
+        QStringList mains = {};
+    } cases[] = {
+        {"CHARGE_NOW=2345,CHARGE_FULL=4000", "Current Capacity", qint64(59)},
+        {"CAPACITY=x,ENERGY_NOW=10,ENERGY_FULL=40", "Current Capacity", qint64(25)},
+        {"CAPACITY=-3", "Current Capacity", qint64(0)},
+        {"CHARGE_NOW=4100,CHARGE_FULL=4000", "Current Capacity", qint64(100)},
+        {"CHARGE_NOW=4100,CHARGE_FULL=0", "Current Capacity", {}},
+        {"CHARGE_NOW=9223372036854775807,CHARGE_FULL=1", "Current Capacity", qint64(100)},
         // Mixed units: energy now, charge full, brought together by a voltage.
-        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000", "VOLTAGE_MIN_DESIGN=10000000",
-          "VOLTAGE_NOW=12500000"},
-         {},
-         "Current Capacity",
-         qint64(50)},
-        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000", "VOLTAGE_NOW=12500000"},
-         {},
-         "Current Capacity",
+        {"ENERGY_NOW=20000000,CHARGE_FULL=4000000,VOLTAGE_MIN_DESIGN=10000000,"
+         "VOLTAGE_NOW=12500000",
+         "Current Capacity", qint64(50)},
+        {"ENERGY_NOW=20000000,CHARGE_FULL=4000000,VOLTAGE_NOW=12500000", "Current Capacity",
          qint64(40)},
-        {{"ENERGY_NOW=20000000", "CHARGE_FULL=4000000"}, {}, "Current Capacity", {}},
-        {{"STATUS=Not charging", "CAPACITY=95"}, {"Mains ONLINE=1"}, "Is Charged", true},
-        {{"STATUS=Unknown", "CAPACITY=99"}, {"Mains ONLINE=1"}, "Is Charged", true},
-        {{"STATUS=Not charging", "CAPACITY=99"}, {"Mains ONLINE=0"}, "Is Charged", false},
-        {{"STATUS=Charging"}, {}, "Is Charging", true},
-        {{"STATUS=Charging"}, {}, "Power Source State", "AC Power"},
+        {"ENERGY_NOW=20000000,CHARGE_FULL=4000000", "Current Capacity", {}},
+        {"STATUS=Not charging,CAPACITY=95", "Is Charged", true, {"Mains ONLINE=1"}},
+        {"STATUS=Unknown,CAPACITY=99", "Is Charged", true, {"Mains ONLINE=1"}},
+        {"STATUS=Not charging,CAPACITY=99", "Is Charged", false, {"Mains ONLINE=0"}},
+        {"STATUS=Charging", "Is Charging", true},
+        {"STATUS=Charging", "Power Source State", "AC Power"},
         // A powered peripheral's port is not the machine's mains.
-        {{}, {"USB ONLINE=1 SCOPE=Device", "USB ONLINE=0"}, "Power Source State", "Battery Power"},
-        {{}, {"USB ONLINE=2", "Mains ONLINE=0"}, "Power Source State", "AC Power"},
-        {{"HEALTH=Overheat", "CHARGE_FULL=9", "CHARGE_FULL_DESIGN=10"},
-         {},
-         "BatteryHealth",
-         "Check Battery"},
-        {{"HEALTH=Calibration required"}, {}, "BatteryHealth", "Check Battery"},
+        {"", "Power Source State", "Battery Power", {"USB ONLINE=1 SCOPE=Device", "USB ONLINE=0"}},
+        {"", "Power Source State", "AC Power", {"USB ONLINE=2", "Mains ONLINE=0"}},
+        {"HEALTH=Overheat,CHARGE_FULL=9,CHARGE_FULL_DESIGN=10", "BatteryHealth", "Check Battery"},
+        {"HEALTH=Calibration required", "BatteryHealth", "Check Battery"},
         // Temperature states are no fault: the wear decides.
-        {{"HEALTH=Hot", "CHARGE_FULL=79", "CHARGE_FULL_DESIGN=100"}, {}, "BatteryHealth", "Fair"},
-        {{"HEALTH=Cold"}, {}, "BatteryHealth", {}},
-        {{"HEALTH=Good"}, {}, "BatteryHealth", "Good"},
-        {{"HEALTH=Unknown", "CHARGE_FULL=9", "CHARGE_FULL_DESIGN=0"}, {}, "BatteryHealth", {}},
-        {{"CHARGE_CONTROL_END_THRESHOLD=80"}, {}, "Charge Limit", qint64(80)},
-        {{"charge_control_end_threshold=60"}, {}, "Charge Limit", qint64(60)},
+        {"HEALTH=Hot,CHARGE_FULL=79,CHARGE_FULL_DESIGN=100", "BatteryHealth", "Fair"},
+        {"HEALTH=Cold", "BatteryHealth", {}},
+        {"HEALTH=Good", "BatteryHealth", "Good"},
+        {"HEALTH=Unknown,CHARGE_FULL=9,CHARGE_FULL_DESIGN=0", "BatteryHealth", {}},
+        {"CHARGE_CONTROL_END_THRESHOLD=80", "Charge Limit", qint64(80)},
+        {"charge_control_end_threshold=60", "Charge Limit", qint64(60)},
         // 100 is no limit, nor is a ThinkPad's 0; garbage is none either.
-        {{"charge_control_end_threshold=100"}, {}, "Charge Limit", {}},
-        {{"charge_control_end_threshold=0"}, {}, "Charge Limit", {}},
-        {{"charge_control_end_threshold=eighty"}, {}, "Charge Limit", {}},
+        {"charge_control_end_threshold=100", "Charge Limit", {}},
+        {"charge_control_end_threshold=0", "Charge Limit", {}},
+        {"charge_control_end_threshold=eighty", "Charge Limit", {}},
         // Charging at the limit, as some firmware says: no time to wait for.
-        {{"STATUS=Charging", "CAPACITY=80", "charge_control_end_threshold=80"},
-         {},
-         "Time to Full Charge",
+        {"STATUS=Charging,CAPACITY=80,charge_control_end_threshold=80", "Time to Full Charge",
          qint64(0)},
-        {{"STATUS=Charging", "CAPACITY=79", "charge_control_end_threshold=80"},
-         {},
-         "Time to Full Charge",
+        {"STATUS=Charging,CAPACITY=79,charge_control_end_threshold=80", "Time to Full Charge",
          qint64(-1)},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SysfsTree tree;
-        tree.add("BAT0", "Battery", test.battery);
+        tree.add("BAT0", "Battery", QString(test.battery).split(',', Qt::SkipEmptyParts));
         for (int i = 0; i < test.mains.size(); ++i) {
             QStringList properties = test.mains[i].split(' ');
             tree.add(QString("AC%1").arg(i), properties.takeFirst(), properties);
         }
         ASSERT_EQ(tree.service.copyPowerSourcesList(), QStringList{"BAT0"});
         EXPECT_EQ(tree.service.powerSourceDescription("BAT0").value(test.key), test.expected)
-            << test.key << " of " << test.battery.join(' ').toStdString() << " with "
+            << test.key << " of " << test.battery << " with "
             << test.mains.join(", ").toStdString();
     }
 }

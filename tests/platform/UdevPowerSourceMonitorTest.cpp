@@ -6,6 +6,7 @@
 #include "battery/BatteryData.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "support/FakeDateProvider.h"
+#include "support/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -69,15 +70,13 @@ TEST_F(UdevPowerSourceMonitorTest, ReportsABurstOnceIgnoresPeripheralsAndFollows
     int notices = 0;
     monitor.attach([&] { ++notices; });
     change(mouse, "POWER_SUPPLY_CAPACITY", "34");
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    settle();
     EXPECT_EQ(notices, 0);
     change(battery, "POWER_SUPPLY_CAPACITY", "63");
     change(battery, "POWER_SUPPLY_STATUS", "Charging");
     change(mouse, "POWER_SUPPLY_CAPACITY", "33");
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices == 1; }, 5000));
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    settle();
     EXPECT_EQ(notices, 1);
     change(mains, "POWER_SUPPLY_ONLINE", "1");
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices == 3; }, 5000));
