@@ -11,44 +11,34 @@
 
 namespace {
 
+// D-Bus values as plain variants: containers as lists and maps, variants opened.
 QVariant unwrapped(const QVariant& value) {
-    if (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+    if (value.userType() == qMetaTypeId<QDBusVariant>())
         return unwrapped(value.value<QDBusVariant>().variant());
     if (value.userType() != qMetaTypeId<QDBusArgument>())
         return value;
     const QDBusArgument argument = value.value<QDBusArgument>();
-    switch (argument.currentType()) {
-    case QDBusArgument::ArrayType: {
-        QVariantList items;
-        argument.beginArray();
-        while (!argument.atEnd())
-            items << unwrapped(argument.asVariant());
-        argument.endArray();
-        return items;
-    }
-    case QDBusArgument::StructureType: {
-        QVariantList fields;
-        argument.beginStructure();
-        while (!argument.atEnd())
-            fields << unwrapped(argument.asVariant());
-        argument.endStructure();
-        return fields;
-    }
-    case QDBusArgument::MapType: {
+    const QDBusArgument::ElementType type = argument.currentType();
+    if (type == QDBusArgument::MapType) {
         QVariantMap map;
         argument.beginMap();
         while (!argument.atEnd()) {
             argument.beginMapEntry();
-            const QVariant key = unwrapped(argument.asVariant());
-            map.insert(key.toString(), unwrapped(argument.asVariant()));
+            const QString key = unwrapped(argument.asVariant()).toString();
+            map.insert(key, unwrapped(argument.asVariant()));
             argument.endMapEntry();
         }
         argument.endMap();
         return map;
     }
-    default:
+    if (type != QDBusArgument::ArrayType && type != QDBusArgument::StructureType)
         return unwrapped(argument.asVariant());
-    }
+    QVariantList items;
+    type == QDBusArgument::ArrayType ? argument.beginArray() : argument.beginStructure();
+    while (!argument.atEnd())
+        items << unwrapped(argument.asVariant());
+    type == QDBusArgument::ArrayType ? argument.endArray() : argument.endStructure();
+    return items;
 }
 
 } // namespace
@@ -61,41 +51,38 @@ DBusMock::DBusMock(Bus bus, const QString& busName, const QString& objectPath)
 std::unique_ptr<DBusMock> DBusMock::fromTemplate(Bus bus, const QString& templateName,
                                                  const QString& busName,
                                                  const QString& objectPath) {
-    std::unique_ptr<DBusMock> mock(new DBusMock(bus, busName, objectPath));
-    if (!mock->start({QStringLiteral("-t"), templateName}))
-        return nullptr;
-    return mock;
+    return start(bus, busName, objectPath, {QStringLiteral("-t"), templateName});
 }
 
 std::unique_ptr<DBusMock> DBusMock::bare(Bus bus, const QString& busName, const QString& objectPath,
                                          const QString& interface) {
-    std::unique_ptr<DBusMock> mock(new DBusMock(bus, busName, objectPath));
-    if (!mock->start({busName, objectPath, interface}))
-        return nullptr;
-    return mock;
+    return start(bus, busName, objectPath, {busName, objectPath, interface});
 }
 
-bool DBusMock::start(const QStringList& arguments) {
-    _process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    _process.setStandardOutputFile(QProcess::nullDevice());
+std::unique_ptr<DBusMock> DBusMock::start(Bus bus, const QString& busName,
+                                          const QString& objectPath, const QStringList& arguments) {
+    std::unique_ptr<DBusMock> mock(new DBusMock(bus, busName, objectPath));
+    QProcess& process = mock->_process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
     // Debian's python carries dbusmock; another python3 may come first on PATH.
-    _process.start(QStringLiteral("/usr/bin/python3"),
-                   QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
-                               _bus == Bus::System ? QStringLiteral("--system")
-                                                   : QStringLiteral("--session")} +
-                       arguments);
-    if (!_process.waitForStarted())
-        return false;
+    process.start(
+        QStringLiteral("/usr/bin/python3"),
+        QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
+                    bus == Bus::System ? QStringLiteral("--system") : QStringLiteral("--session")} +
+            arguments);
+    if (!process.waitForStarted())
+        return nullptr;
     const QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
         // The name may still belong to a mock that is going away: wait for this one's.
-        if (connection().interface()->servicePid(_busName).value() == _process.processId())
-            return true;
-        if (_process.state() != QProcess::Running)
-            return false;
+        if (mock->connection().interface()->servicePid(busName).value() == process.processId())
+            return mock;
+        if (process.state() != QProcess::Running)
+            return nullptr;
         QThread::msleep(20);
     }
-    return false;
+    return nullptr;
 }
 
 DBusMock::~DBusMock() {

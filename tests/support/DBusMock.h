@@ -24,8 +24,6 @@ public:
                                           const QString& objectPath, const QString& interface);
     ~DBusMock();
 
-    QDBusConnection connection() const;
-
     // Calls a method of org.freedesktop.DBus.Mock on the main object.
     QDBusMessage mock(const QString& method, const QVariantList& arguments = {}) const;
     void emitSignal(const QString& interface, const QString& name, const QString& signature,
@@ -35,7 +33,9 @@ public:
 
 private:
     DBusMock(Bus bus, const QString& busName, const QString& objectPath);
-    bool start(const QStringList& arguments);
+    static std::unique_ptr<DBusMock> start(Bus bus, const QString& busName,
+                                           const QString& objectPath, const QStringList& arguments);
+    QDBusConnection connection() const;
 
     Bus _bus;
     QString _busName;
