@@ -9,6 +9,7 @@
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -34,6 +35,10 @@ protected:
         battery.refreshBasicBatteryData();
     }
     QString fields() const { return battery.description().section("]:", 1); }
+    // Whether a battery is missing, its charge and the power source.
+    std::tuple<bool, uint64_t, PowerSourceType> state() const {
+        return {battery.noBattery, battery.currentChargePercentage, battery.powerSource};
+    }
 
     FakePowerSourceService* service = new FakePowerSourceService;
     FakeRegistryDump* registry = new FakeRegistryDump;
@@ -84,18 +89,14 @@ TEST_F(BatteryDataTest, ABatteryIsMissingOnlyWhileTheLatestReadingListsNone) {
     refreshWith(kDischarging);
     registry->asked.clear();
     refreshWith(kDischarging, {});
-    EXPECT_TRUE(battery.noBattery);
+    EXPECT_EQ(state(), std::tuple(true, 57u, PowerSourceType::batteryPowered));
     EXPECT_TRUE(registry->asked.isEmpty());
-    EXPECT_EQ(battery.currentChargePercentage, 57u);
     refreshWith(kDischarging);
-    EXPECT_FALSE(battery.noBattery);
-    EXPECT_EQ(battery.currentChargePercentage, 57u);
+    EXPECT_EQ(state(), std::tuple(false, 57u, PowerSourceType::batteryPowered));
 
     override.on = true;
-    refreshWith(kDischarging, {});
-    EXPECT_FALSE(battery.noBattery); // the override stands in for a battery
-    EXPECT_EQ(battery.currentChargePercentage, 12u);
-    EXPECT_EQ(battery.powerSource, PowerSourceType::acPowered);
+    refreshWith(kDischarging, {}); // the override stands in for a battery
+    EXPECT_EQ(state(), std::tuple(false, 12u, PowerSourceType::acPowered));
     EXPECT_EQ(battery.designCycleCount, 1000u);
     // A reading that yields nothing stops before the override.
     override.dictionary["Current Capacity"] = 13;
@@ -109,9 +110,7 @@ TEST_F(BatteryDataTest, ABatteryThatCannotBeReadOrGivesNoChargeChangesNothing) {
     LogCapture log("battery.BatteryDataProvider");
     refreshWith({}); // unreadable
     refreshWith({{"Is Charging", true}, {"Power Source State", "AC Power"}});
-    EXPECT_FALSE(battery.noBattery);
-    EXPECT_EQ(battery.currentChargePercentage, 57u);
-    EXPECT_EQ(battery.powerSource, PowerSourceType::batteryPowered);
+    EXPECT_EQ(state(), std::tuple(false, 57u, PowerSourceType::batteryPowered));
     EXPECT_TRUE(registry->asked.isEmpty());
     // Said once as it starts failing and once as it is back.
     EXPECT_EQ(log.lines().size(), 1u);

@@ -51,34 +51,27 @@ TEST(ExtraBatteryInfoTest, PicksWholeLinePropertiesOutOfTheRegistryDump) {
 }
 
 TEST(ExtraBatteryInfoTest, AppliesTheSameRuleToTheUeventAndConvertsToMilliampHours) {
-    FakeRegistryDump dump(RegistryDump::Format::uevent);
-    // A key given twice reads as 0, without falling back on the energy keys.
-    dump.branches["BAT0"] = "POWER_SUPPLY_CYCLE_COUNT=12x\n"
-                            "POWER_SUPPLY_CHARGE_FULL_DESIGN=5000400\n"
-                            "POWER_SUPPLY_CHARGE_FULL_DESIGN=-1\n"
-                            "POWER_SUPPLY_CHARGE_FULL=4000500\n"
-                            "POWER_SUPPLY_CHARGE_FULL=4000500\n"
-                            "POWER_SUPPLY_ENERGY_FULL=50000000\n"
-                            "POWER_SUPPLY_VOLTAGE_MIN_DESIGN=11400000";
-    EXPECT_EQ(counters(dump), (Counters{0, 0, 5000, 0}));
-    // 57 Wh at a design voltage of 11.4 V.
-    dump.branches["BAT0"] = "POWER_SUPPLY_ENERGY_FULL_DESIGN=57000000\n"
-                            "POWER_SUPPLY_ENERGY_FULL=50000000\n"
-                            "POWER_SUPPLY_VOLTAGE_MIN_DESIGN=11400000\n"
-                            "POWER_SUPPLY_CYCLE_COUNT=99999999999999999999";
-    EXPECT_EQ(counters(dump), (Counters{0, 0, 5000, 4386}));
-
-    // Without a design voltage the present one converts; a capacity beyond any real battery
-    // (over 1 000 000 mAh) counts as missing.
-    const std::pair<const char*, std::array<qint64, 2>> capacities[] = {
-        {"ENERGY_FULL_DESIGN=57000000 ENERGY_FULL=50000000 VOLTAGE_NOW=12500000", {4560, 4000}},
+    const std::pair<const char*, Counters> cases[] = {
+        // A key given twice reads as 0, without falling back on the energy keys.
+        {"CYCLE_COUNT=12x CHARGE_FULL_DESIGN=5000400 CHARGE_FULL_DESIGN=-1 CHARGE_FULL=4000500 "
+         "CHARGE_FULL=4000500 ENERGY_FULL=50000000 VOLTAGE_MIN_DESIGN=11400000",
+         {0, 0, 5000, 0}},
+        // 57 Wh at a design voltage of 11.4 V.
+        {"ENERGY_FULL_DESIGN=57000000 ENERGY_FULL=50000000 VOLTAGE_MIN_DESIGN=11400000 "
+         "CYCLE_COUNT=99999999999999999999",
+         {0, 0, 5000, 4386}},
+        // Without a design voltage the present one converts; a capacity beyond any real battery
+        // (over 1 000 000 mAh) counts as missing.
+        {"ENERGY_FULL_DESIGN=57000000 ENERGY_FULL=50000000 VOLTAGE_NOW=12500000",
+         {0, 0, 4560, 4000}},
         {"ENERGY_FULL_DESIGN=9223372036854775807 ENERGY_FULL=50000000 VOLTAGE_MIN_DESIGN=1",
-         {0, 0}},
-        {"CHARGE_FULL_DESIGN=9223372036854775807 CHARGE_FULL=1000000000", {0, 1000000}},
+         {0, 0, 0, 0}},
+        {"CHARGE_FULL_DESIGN=9223372036854775807 CHARGE_FULL=1000000000", {0, 0, 0, 1000000}},
     };
-    for (const auto& [uevent, expected] : capacities) {
+    FakeRegistryDump dump(RegistryDump::Format::uevent);
+    for (const auto& [uevent, expected] : cases) {
         dump.branches["BAT0"] = "POWER_SUPPLY_" + QString(uevent).replace(' ', "\nPOWER_SUPPLY_");
-        EXPECT_EQ(counters(dump), (Counters{0, 0, expected[0], expected[1]})) << uevent;
+        EXPECT_EQ(counters(dump), expected) << uevent;
     }
 
     // A battery without design values is said once a run, not on every reading as on macOS.
