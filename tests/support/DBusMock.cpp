@@ -5,43 +5,8 @@
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QThread>
-
-namespace {
-
-// D-Bus values as plain variants: containers as lists and maps, variants opened.
-QVariant unwrapped(const QVariant& value) {
-    if (value.userType() == qMetaTypeId<QDBusVariant>())
-        return unwrapped(value.value<QDBusVariant>().variant());
-    if (value.userType() != qMetaTypeId<QDBusArgument>())
-        return value;
-    const QDBusArgument argument = value.value<QDBusArgument>();
-    const QDBusArgument::ElementType type = argument.currentType();
-    if (type == QDBusArgument::MapType) {
-        QVariantMap map;
-        argument.beginMap();
-        while (!argument.atEnd()) {
-            argument.beginMapEntry();
-            const QString key = unwrapped(argument.asVariant()).toString();
-            map.insert(key, unwrapped(argument.asVariant()));
-            argument.endMapEntry();
-        }
-        argument.endMap();
-        return map;
-    }
-    if (type != QDBusArgument::ArrayType && type != QDBusArgument::StructureType)
-        return unwrapped(argument.asVariant());
-    QVariantList items;
-    type == QDBusArgument::ArrayType ? argument.beginArray() : argument.beginStructure();
-    while (!argument.atEnd())
-        items << unwrapped(argument.asVariant());
-    type == QDBusArgument::ArrayType ? argument.endArray() : argument.endStructure();
-    return items;
-}
-
-} // namespace
 
 DBusMock::DBusMock(Bus bus, const QString& busName, const QString& objectPath)
     : _bus(bus)
@@ -114,11 +79,20 @@ QList<QVariantList> DBusMock::methodCalls(const QString& method) const {
     const QDBusMessage reply = mock(QStringLiteral("GetMethodCalls"), {method});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return result;
-    // a(tav): (timestamp, arguments) per call.
-    for (const QVariant& call : unwrapped(reply.arguments().first()).toList()) {
-        const QVariantList fields = call.toList();
-        if (fields.size() == 2)
-            result << fields.at(1).toList();
+    // a(tav): (timestamp, arguments) per call; dictionaries among the arguments become maps.
+    const auto calls = reply.arguments().first().value<QDBusArgument>();
+    calls.beginArray();
+    while (!calls.atEnd()) {
+        quint64 timestamp = 0;
+        QVariantList arguments;
+        calls.beginStructure();
+        calls >> timestamp >> arguments;
+        calls.endStructure();
+        for (QVariant& argument : arguments)
+            if (argument.userType() == qMetaTypeId<QDBusArgument>())
+                argument = qdbus_cast<QVariantMap>(argument);
+        result << arguments;
     }
+    calls.endArray();
     return result;
 }
