@@ -7,7 +7,6 @@
 #include <log4cplus/appender.h>
 #include <log4cplus/logger.h>
 #include <log4cplus/spi/loggingevent.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,42 +20,35 @@ public:
 
     explicit LogCapture(const std::string& loggerName)
         : _logger(log4cplus::Logger::getInstance(loggerName))
-        , _appender(new Collector(_lines)) {
+        , _collector(new Collector)
+        , _appender(_collector) {
         _logger.addAppender(_appender);
     }
     ~LogCapture() { _logger.removeAppender(_appender); }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    const std::vector<Line>& lines() const { return *_lines; }
+    const std::vector<Line>& lines() const { return _collector->lines; }
     std::vector<std::string> messages() const {
         std::vector<std::string> result;
-        for (const Line& line : *_lines)
+        for (const Line& line : lines())
             result.push_back(line.message);
         return result;
     }
     long count(const std::string& message) const { return std::ranges::count(messages(), message); }
-    void clear() { _lines->clear(); }
+    void clear() { _collector->lines.clear(); }
 
 private:
-    using Lines = std::shared_ptr<std::vector<Line>>;
-
-    class Collector : public log4cplus::Appender {
-    public:
-        explicit Collector(Lines lines) : _lines(std::move(lines)) {}
+    struct Collector : log4cplus::Appender {
         ~Collector() override { destructorImpl(); }
         void close() override { closed = true; }
-
-    protected:
         void append(const log4cplus::spi::InternalLoggingEvent& event) override {
-            _lines->push_back({event.getLogLevel(), event.getMessage()});
+            lines.push_back({event.getLogLevel(), event.getMessage()});
         }
-
-    private:
-        Lines _lines;
+        std::vector<Line> lines;
     };
 
-    Lines _lines = std::make_shared<std::vector<Line>>();
     log4cplus::Logger _logger;
+    Collector* _collector; // kept alive by the appender pointer
     log4cplus::SharedAppenderPtr _appender;
 };

@@ -4,66 +4,36 @@
 #include "PrivateBuses.h"
 
 #include <QFile>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <sys/wait.h>
-#include <unistd.h>
 
-PrivateBuses::PrivateBuses(const QString& folder) : _folder(folder) {
-    start("session", "DBUS_SESSION_BUS_ADDRESS");
-    start("system", "DBUS_SYSTEM_BUS_ADDRESS");
+PrivateBuses::PrivateBuses(const QString& folder) {
+    start(folder, "session", "DBUS_SESSION_BUS_ADDRESS");
+    start(folder, "system", "DBUS_SYSTEM_BUS_ADDRESS");
 }
 
 PrivateBuses::~PrivateBuses() {
-    for (pid_t pid : _daemons) {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
+    for (const auto& daemon : _daemons) {
+        daemon->terminate();
+        daemon->waitForFinished();
     }
 }
 
-void PrivateBuses::start(const char* type, const char* variable) {
-    const QString config = _folder + u'/' + QLatin1StringView(type) + QStringLiteral(".conf");
+void PrivateBuses::start(const QString& folder, const char* type, const char* variable) {
+    const QString config = folder + u'/' + QLatin1StringView(type) + QStringLiteral(".conf");
     QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
     QFile configTemplate(QStringLiteral(AMPRA_TESTS_DIR "/support/private-bus.conf"));
-    if (!configTemplate.open(QIODevice::ReadOnly))
-        return;
-    file.write(configTemplate.readAll()
-                   .replace("@TYPE@", type)
-                   .replace("@FOLDER@", _folder.toLocal8Bit()));
+    if (file.open(QIODevice::WriteOnly) && configTemplate.open(QIODevice::ReadOnly))
+        file.write(configTemplate.readAll()
+                       .replace("@TYPE@", type)
+                       .replace("@FOLDER@", folder.toLocal8Bit()));
     file.close();
-
-    int addressPipe[2];
-    if (pipe(addressPipe) != 0)
-        return;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(addressPipe[0]);
-        const QByteArray configArgument = "--config-file=" + config.toLocal8Bit();
-        const QByteArray addressArgument = "--print-address=" + QByteArray::number(addressPipe[1]);
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
-        execlp("dbus-daemon", "dbus-daemon", configArgument.constData(), "--nofork",
-               addressArgument.constData(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(addressPipe[1]);
-    if (pid < 0) {
-        close(addressPipe[0]);
-        return;
-    }
-    _daemons.push_back(pid);
-    char buffer[512] = {};
-    const ssize_t length = read(addressPipe[0], buffer, sizeof buffer - 1);
-    close(addressPipe[0]);
-    if (length > 0) {
-        QByteArray address(buffer, int(length));
-        setenv(variable, address.trimmed().constData(), 1);
-    } else {
-        // Without dbus-daemon the tests that need a bus fail on their own; never fall back to
-        // the machine's real bus.
-        setenv(variable, "unix:path=/nonexistent", 1);
-    }
+    // No event loop runs yet: the daemon's address is waited for.
+    QProcess& daemon = *_daemons.emplace_back(std::make_unique<QProcess>());
+    daemon.setStandardErrorFile(QProcess::nullDevice());
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                  QStringLiteral("--print-address")});
+    // Without dbus-daemon the tests that need a bus fail on their own; never fall back to the
+    // machine's real bus.
+    qputenv(variable, daemon.waitForReadyRead(10000) ? daemon.readLine().trimmed()
+                                                     : QByteArray("unix:path=/nonexistent"));
 }

@@ -3,8 +3,9 @@
 
 #pragma once
 
+#include <QProcess>
 #include <QString>
-#include <sys/types.h>
+#include <memory>
 #include <vector>
 
 // Private session and system buses for one test program, so that no test talks to the
@@ -13,12 +14,9 @@ class PrivateBuses {
 public:
     explicit PrivateBuses(const QString& folder);
     ~PrivateBuses();
-    PrivateBuses(const PrivateBuses&) = delete;
-    PrivateBuses& operator=(const PrivateBuses&) = delete;
 
 private:
-    void start(const char* type, const char* variable);
+    void start(const QString& folder, const char* type, const char* variable);
 
-    QString _folder;
-    std::vector<pid_t> _daemons;
+    std::vector<std::unique_ptr<QProcess>> _daemons;
 };
