@@ -1,13 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Ampra developers
-"""Fails when a .ts file is not what lupdate makes of the sources, has an unfinished or obsolete
-entry, a source text without a translator comment, a translation whose placeholders differ from its
-source text's, or a display text that says "Mac".
-
-Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... -- LUPDATE_OPTION...
-lupdate reads the C++ sources and Designer forms under SOURCE_DIR, as the update_translations
-target does.
+"""Fails when a .ts file is not what lupdate makes of SOURCE_DIR, or has an unfinished or obsolete
+entry, a source text without a translator comment, placeholders other than its source text's, or a
+display text that says "Mac". Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... -- OPTION...
 """
 import filecmp
 import re
