@@ -73,7 +73,8 @@ protected:
     LogCapture log{"helpers.persistance"};
 };
 
-TEST_F(AppPersistanceTest, AFolderThatIsAFileFailsOnceWithItsOwnReason) {
+// A file where the folder or the store should be: presented once, with its reason, and left.
+TEST_F(AppPersistanceTest, AFileInTheWayIsPresentedOnceWithItsReasonAndLeftAsItIs) {
     writeFile(folder, "not a folder");
     EXPECT_EQ(persistance.managedObjectContext(), nullptr);
     EXPECT_EQ(persistance.managedObjectContext(), nullptr); // not retried
@@ -82,20 +83,17 @@ TEST_F(AppPersistanceTest, AFolderThatIsAFileFailsOnceWithItsOwnReason) {
     EXPECT_EQ(presenter.errors[0].failureReason,
               "Expected a folder to store application data, found a file " + folder + ".");
     EXPECT_EQ(readFile(folder), "not a folder");
-
     AppPersistance unpresented(nullptr, folder); // logs instead
     EXPECT_EQ(unpresented.managedObjectContext(), nullptr);
     EXPECT_EQ(log.lines().size(), 1u);
-}
 
-TEST_F(AppPersistanceTest, AStoreFileThatIsNoDatabaseIsPresentedAndLeftAsItIs) {
-    QDir().mkpath(folder);
+    ASSERT_TRUE(QFile::remove(folder) && QDir().mkpath(folder));
     const QByteArray garbage(4096, 'x');
     writeFile(storeFile, garbage);
-    EXPECT_EQ(persistance.managedObjectContext(), nullptr);
-    ASSERT_EQ(presenter.errors.size(), 1u);
-    EXPECT_TRUE(presenter.errors[0].description.contains(storeFile));
-    EXPECT_TRUE(presenter.errors[0].failureReason.contains("not a database"));
+    EXPECT_EQ(AppPersistance(nullptr, folder, &presenter).managedObjectContext(), nullptr);
+    ASSERT_EQ(presenter.errors.size(), 2u);
+    EXPECT_TRUE(presenter.errors[1].description.contains(storeFile));
+    EXPECT_TRUE(presenter.errors[1].failureReason.contains("not a database"));
     EXPECT_EQ(readFile(storeFile), garbage);
 }
 
