@@ -30,24 +30,17 @@ std::string describe(const QDateTime& date, uint64_t capacity, uint64_t cycleCou
 // again at random minutes, from the settings file and the data store it left.
 class Simulation {
 public:
-    explicit Simulation(std::optional<unsigned> restartSeed)
-        : clock(QDateTime(QDate(2024, 3, 1), QTime(8, 0), Qt::LocalTime).toUTC()) {
+    explicit Simulation(std::optional<unsigned> restartSeed) {
         publish();
         if (restartSeed)
             _restarts.emplace(*restartSeed);
         start();
         scheduleRestart();
+        for (const QDateTime end = clock.now().addDays(183); clock.now() < end; night())
+            day();
     }
     ~Simulation() { engine.reset(); } // before the folder and battery it uses
-
-    void run() {
-        const QDateTime end = clock.now().addDays(183);
-        while (clock.now() < end) {
-            day();
-            night();
-        }
-    }
-    std::vector<std::string> stored(const QString& entityName) {
+    std::vector<std::string> stored(const QString& entityName) const {
         std::vector<std::string> records;
         for (const ManagedObject& object : engine->stored(entityName))
             records.insert(records.begin(), describe(object.date().value_or(QDateTime()),
@@ -56,7 +49,7 @@ public:
         return records;
     }
 
-    FakeDateProvider clock;
+    FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(8, 0), Qt::LocalTime).toUTC()};
     RecordingBatteryManagerDelegate delegate{clock};
     std::vector<std::string> completed; // as the store should hold them
     int postponements = 0, abandoned = 0, restarts = 0, powerOffs = 0, earlyWakes = 0;
@@ -111,8 +104,7 @@ private:
     void tickUntilCharge(unsigned charge) {
         tickUntil(inMinutes(24 * 60), [&] { return _battery.charge <= charge; });
     }
-    void plug(bool mains,
-              bool reported = true) { // asleep, the system reports nothing
+    void plug(bool mains, bool reported = true) { // asleep, the system reports nothing
         if (_onMains == mains)
             return;
         _onMains = mains;
@@ -254,43 +246,27 @@ private:
     QDateTime _nextRestart;
 };
 
-class EngineSimulationTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        uninterrupted = std::make_unique<Simulation>(std::nullopt);
-        uninterrupted->run();
-    }
-    static void TearDownTestSuite() { uninterrupted.reset(); }
-    void SetUp() override {
-        ASSERT_NE(records.front().date.toLocalTime().offsetFromUtc(), 0)
-            << "calendar days are checked away from UTC: run under ctest, which sets TZ";
-    }
-    static inline std::unique_ptr<Simulation> uninterrupted;
-    const std::vector<Record>& records = uninterrupted->delegate.records;
-};
+TEST(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecordsAsAnUninterruptedRun) {
+    const Simulation uninterrupted(std::nullopt);
+    const std::vector<Record>& records = uninterrupted.delegate.records;
+    ASSERT_NE(records.front().date.toLocalTime().offsetFromUtc(), 0)
+        << "calendar days are checked away from UTC: run under ctest, which sets TZ";
+    EXPECT_GE(uninterrupted.completed.size(), 4u);
+    EXPECT_GE(uninterrupted.abandoned, 3);
+    EXPECT_GE(uninterrupted.postponements, 2);
+    EXPECT_GE(uninterrupted.powerOffs, 1);
+    EXPECT_GE(uninterrupted.earlyWakes, 1);
+    EXPECT_GE(uninterrupted.batteryRemovals, 3);
+    EXPECT_EQ(uninterrupted.stored(Calibration::kEntityName), uninterrupted.completed);
 
-TEST_F(EngineSimulationTest, EveryCompletedCalibrationIsStoredOnceAndNoOther) {
-    const auto& completed = uninterrupted->completed;
-    EXPECT_GE(completed.size(), 4u);
-    EXPECT_GE(uninterrupted->abandoned, 3);
-    EXPECT_GE(uninterrupted->postponements, 2);
-    EXPECT_GE(uninterrupted->powerOffs, 1);
-    EXPECT_GE(uninterrupted->earlyWakes, 1);
-    EXPECT_GE(uninterrupted->batteryRemovals, 3);
-    EXPECT_EQ(uninterrupted->stored(Calibration::kEntityName), completed);
-}
-
-TEST_F(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecords) {
-    Simulation restarted(77);
-    restarted.run();
+    const Simulation restarted(77);
     EXPECT_GE(restarted.restarts, 20);
-    const auto& actual = restarted.delegate.records;
-    const auto [first, other] = std::ranges::mismatch(records, actual);
-    EXPECT_TRUE(first == records.end() && other == actual.end())
+    const auto [first, other] = std::ranges::mismatch(records, restarted.delegate.records);
+    EXPECT_TRUE(first == records.end() && other == restarted.delegate.records.end())
         << "first difference at update " << (first - records.begin()) << ", "
         << (first == records.end() ? QString("end") : first->date.toString()).toStdString();
     for (const QString& entity : {Calibration::kEntityName, BatteryStatusSnapshot::kEntityName})
-        EXPECT_EQ(restarted.stored(entity), uninterrupted->stored(entity)) << entity.toStdString();
+        EXPECT_EQ(restarted.stored(entity), uninterrupted.stored(entity)) << entity.toStdString();
 }
 
 } // namespace
