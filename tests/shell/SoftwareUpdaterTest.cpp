@@ -38,24 +38,18 @@ struct RecordingNotificationCenter : UserNotificationCenter {
     QList<Notice> notices;
 };
 
-QByteArray feed(const QByteArray& version) {
-    return R"(<?xml version="1.0" encoding="utf-8"?>
-<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
- <channel><title>Ampra</title>
-  <item><title>Old</title><sparkle:version>0.9</sparkle:version>
-   <enclosure url="https://example.org/ampra-0.9.deb" length="1" type="application/octet-stream"/>
-  </item>
-  <item><title>Ampra )" +
-           version + R"(</title><link>https://example.org/download</link>
-   <description><![CDATA[<ul><li>Faster &amp; <b>smaller</b></li></ul>]]></description>
-   <sparkle:version>)" +
-           version + R"(</sparkle:version>
-   <sparkle:shortVersionString>)" +
-           version + R"( "Aurora"</sparkle:shortVersionString>
-   <enclosure url="https://example.org/ampra.deb" length="1" type="application/octet-stream"/>
-  </item>
- </channel>
-</rss>)";
+// An older item first: the newest is taken, not the first.
+QByteArray feed(const char* version) {
+    return uR"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel>
+ <item><title>Old</title><sparkle:version>0.9</sparkle:version></item>
+ <item><title>Ampra %1</title><link>https://example.org/download</link>
+  <description><![CDATA[<ul><li>Faster &amp; <b>smaller</b></li></ul>]]></description>
+  <sparkle:version>%1</sparkle:version>
+  <sparkle:shortVersionString>%1 "Aurora"</sparkle:shortVersionString>
+  <enclosure url="https://example.org/ampra.deb" length="1" type="application/octet-stream"/>
+ </item></channel></rss>)"_s.arg(QLatin1StringView(version))
+        .toUtf8();
 }
 
 class SoftwareUpdaterTest : public testing::Test {
@@ -83,14 +77,12 @@ protected:
         return updater;
     }
 
-    // Starts automatic checks the way the application does and waits for the first to end.
-    std::unique_ptr<SoftwareUpdater> startAutomatic(int timeoutMs = 5000) {
-        auto updater = makeUpdater(timeoutMs);
-        QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
-        updater->setAutomaticallyChecksForUpdates(true);
-        updater->setUpdateCheckInterval(604800);
-        EXPECT_TRUE(waitFor([&] { return finished.size() == 1; }));
-        return updater;
+    // Starts automatic checks the way the application does and waits for `checks` to end.
+    std::unique_ptr<WebVersionSupport> startAutomatic(int timeoutMs = 5000, qsizetype checks = 1) {
+        auto support = std::make_unique<WebVersionSupport>(makeUpdater(timeoutMs));
+        QSignalSpy finished(support->updater(), &SoftwareUpdater::updateCycleFinished);
+        EXPECT_TRUE(waitFor([&] { return finished.size() == checks; }));
+        return support;
     }
 };
 
@@ -116,12 +108,12 @@ TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEach
         bool notifies;
         const char* warning;
     } cases[] = {
-        {"newer", {200, feed("1.3"), true}, true, nullptr},
-        {"same", {200, feed("1.2"), true}, false, nullptr},
-        {"older", {200, feed("1.1"), true}, false, nullptr},
-        {"malformed", {200, "<rss><channel><item><title>", true}, false, "not readable"},
-        {"not an appcast", {200, "<html><body>Moved</body></html>", true}, false, "not an RSS"},
-        {"404", {404, "gone", true}, false, "failed"},
+        {"newer", {200, feed("1.3")}, true, nullptr},
+        {"same", {200, feed("1.2")}, false, nullptr},
+        {"older", {200, feed("1.1")}, false, nullptr},
+        {"malformed", {200, "<rss><channel><item><title>"}, false, "not readable"},
+        {"not an appcast", {200, "<html><body>Moved</body></html>"}, false, "not an RSS"},
+        {"404", {404, "gone"}, false, "failed"},
         {"never answers", {200, {}, false}, false, "no answer within 300 ms"},
     };
     for (const auto& c : cases) {
@@ -155,37 +147,36 @@ TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEach
     }
 }
 
+// After a restart three days later the settings are read afresh and nothing is due for a week.
 TEST_F(SoftwareUpdaterTest, ChecksWeeklyAcrossRestartsAndNotifiesOncePerVersion) {
-    server.serve("/appcast.xml", {200, feed("1.3"), true});
+    server.serve("/appcast.xml", {200, feed("1.3")});
     const QDateTime start = clock.now();
     startAutomatic().reset();
-    ASSERT_EQ(server.requests().size(), 1);
-
-    // A restart three days later: the settings are read afresh and nothing is due.
     settings = openSettings();
-    clock.setNow(start.addDays(3));
-    auto updater = makeUpdater();
-    QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
-    updater->setAutomaticallyChecksForUpdates(true);
-    updater->setUpdateCheckInterval(604800);
-    QCoreApplication::processEvents();
-    timer->fire();
-    clock.setNow(start.addSecs(604799));
-    timer->fire();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(server.requests().size(), 1);
-
-    clock.setNow(start.addSecs(604800));
-    timer->fire();
-    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
-    EXPECT_EQ(server.requests().size(), 2);
-    EXPECT_EQ(notifications.notices.size(), 1); // 1.3 was told already
-
-    server.serve("/appcast.xml", {200, feed("1.4"), true});
-    clock.setNow(start.addDays(14));
-    timer->fire();
-    ASSERT_TRUE(waitFor([&] { return finished.size() == 2; }));
-    EXPECT_EQ(notifications.notices.size(), 2);
+    LogCapture log("shell.updater");
+    const auto restarted = startAutomatic(5000, 0);
+    QSignalSpy finished(restarted->updater(), &SoftwareUpdater::updateCycleFinished);
+    const std::string checking =
+        "Checking for updates at " + server.url(u"/appcast.xml"_s).toString().toStdString();
+    const struct {
+        qint64 seconds;
+        const char* version;
+        qsizetype checks, notices;
+    } rows[] = {{3 * 86400, "1.3", 0, 1},
+                {604799, "1.3", 0, 1},
+                {604800, "1.3", 1, 1},
+                {14 * 86400, "1.4", 2, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.seconds);
+        server.serve("/appcast.xml", {200, feed(row.version)});
+        clock.setNow(start.addSecs(row.seconds));
+        timer->fire();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log.count(checking), row.checks); // started at once when due
+        ASSERT_TRUE(waitFor([&] { return finished.size() == row.checks; }));
+        EXPECT_EQ(server.requests().size(), row.checks + 1);
+        EXPECT_EQ(notifications.notices.size(), row.notices); // each version told once
+    }
 }
 
 TEST_F(SoftwareUpdaterTest, CheckOnRequestAnswersInADialog) {
@@ -194,9 +185,9 @@ TEST_F(SoftwareUpdaterTest, CheckOnRequestAnswersInADialog) {
         LocalHttpServer::Response response;
         QString headline;
     } cases[] = {
-        {"newer", {200, feed("1.3"), true}, u"A new version of Ampra is available!"_s},
-        {"same", {200, feed("1.2"), true}, u"You're up to date!"_s},
-        {"404", {404, "gone", true}, u"Update Error!"_s},
+        {"newer", {200, feed("1.3")}, u"A new version of Ampra is available!"_s},
+        {"same", {200, feed("1.2")}, u"You're up to date!"_s},
+        {"404", {404, "gone"}, u"Update Error!"_s},
     };
     auto updater = makeUpdater();
     QSignalSpy finished(updater.get(), &SoftwareUpdater::updateCycleFinished);
@@ -242,7 +233,7 @@ TEST_F(SoftwareUpdaterTest, TheMenuItemChecksOnlyWithAFeedNamedByTheEnvironment)
     }
     qputenv("AMPRA_APPCAST_URL", "");
 
-    server.serve("/appcast.xml", {200, feed("1.2"), true});
+    server.serve("/appcast.xml", {200, feed("1.2")});
     WebVersionSupport support(makeUpdater());
     QAction* item = support.checkForUpdateMenuItem(&support);
     EXPECT_EQ(item->text(), u"Check for update..."_s);
