@@ -35,6 +35,22 @@ void startAmpra(QProcess& process, const QString& language = "en", const QUrl& a
     ASSERT_TRUE(process.waitForStarted());
 }
 
+// SIGTERM, as the session sends it, ends it in order.
+void quit(QProcess& process) {
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+}
+
+bool waitForOutput(QProcess& process, const QByteArray& text) {
+    QByteArray output;
+    return waitFor([&] {
+        output += process.readAllStandardOutput();
+        return output.contains(text);
+    });
+}
+
 // The first update writes the engine state.
 bool engineStateWritten() {
     return waitFor([] {
@@ -53,91 +69,63 @@ TEST(AmpraProcessTest, OneInstanceRunsAfterACrashAndSigtermQuitsItInOrder) {
     ASSERT_TRUE(crashed.waitForFinished(10000));
     ASSERT_TRUE(QFile::remove(settingsPath()));
 
-    QProcess first;
+    QProcess first, second;
     startAmpra(first);
     ASSERT_TRUE(engineStateWritten());
-
-    QProcess second;
     startAmpra(second);
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
-
     // Only an orderly quit clears the first-launch flag.
     EXPECT_FALSE(SettingsStore(settingsPath()).objectForKey("isFirstLaunch").isValid());
-    first.terminate(); // SIGTERM; a process that is gone already is left alone
-    ASSERT_TRUE(first.waitForFinished(10000));
-    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(first.exitCode(), 0);
-    const QVariant firstLaunch = SettingsStore(settingsPath()).objectForKey("isFirstLaunch");
-    EXPECT_EQ(firstLaunch, QVariant(false));
+    quit(first);
+    EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
 }
 
-// The desktop's language picks the texts; one without a translation gets English.
-TEST(AmpraProcessTest, SendsTheGuideNoticeInTheDesktopsLanguage) {
+// The desktop's language picks the texts, English without a translation. The first start checks
+// for updates, the next ones within the week do not.
+TEST(AmpraProcessTest, GuidesInTheDesktopsLanguageAndChecksForUpdatesOnceAWeek) {
     const struct {
         QString language, title, body;
+        const char* updateLine;
+        qsizetype notices;
     } cases[] = {
         {"de", "Akkukalibrierung",
-         "Schließen Sie den Computer an das Netzteil an und laden Sie den Akku vollständig auf."},
+         "Schließen Sie den Computer an das Netzteil an und laden Sie den Akku vollständig auf.",
+         "Ampra 99.0 is out", 2},
         {"es_ES", "Calibración de la batería",
-         "Conecte el equipo al adaptador de corriente y cargue la batería por completo."},
-        {"fr:it", "Battery calibration", "Plug in your computer and charge it fully."},
+         "Conecte el equipo al adaptador de corriente y cargue la batería por completo.",
+         "Next update check after", 1},
+        {"fr:it", "Battery calibration", "Plug in your computer and charge it fully.",
+         "Next update check after", 1},
     };
-    const std::unique_ptr<DBusMock> server =
+    const std::unique_ptr<DBusMock> notifications =
         DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
                                "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    LocalHttpServer server;
+    server.serve("/appcast.xml",
+                 {200, "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">"
+                       "<channel><item><sparkle:version>99.0</sparkle:version>"
+                       "<link>https://example.org/ampra</link></item></channel></rss>"});
     for (const auto& row : cases) {
-        server->mock("ClearCalls");
+        SCOPED_TRACE(row.language.toStdString());
+        notifications->mock("ClearCalls");
         QProcess ampra;
-        startAmpra(ampra, row.language);
+        startAmpra(ampra, row.language, server.url("/appcast.xml"));
+        // The feed is served by this test's event loop, so it runs while waiting.
+        EXPECT_TRUE(waitForOutput(ampra, row.updateLine));
         QList<QVariantList> calls; // no calibration yet: the first update guides to the first step
         EXPECT_TRUE(waitFor([&] {
-            calls = server->methodCalls("Notify");
-            return !calls.isEmpty();
-        })) << row.language.toStdString();
-        ampra.terminate();
-        ASSERT_TRUE(ampra.waitForFinished(10000));
+            calls = notifications->methodCalls("Notify");
+            return calls.size() == row.notices;
+        }));
+        quit(ampra);
         ASSERT_FALSE(calls.isEmpty());
         EXPECT_EQ(calls.first().at(3).toString(), row.title);
         EXPECT_EQ(calls.first().at(4).toString(), row.body);
     }
-}
-
-TEST(AmpraProcessTest, ChecksForUpdatesAtTheFirstStartAndNotAgainWithinTheWeek) {
-    auto notifications =
-        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
-                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
-    ASSERT_TRUE(notifications);
-    LocalHttpServer server;
-    server.serve("/appcast.xml",
-                 {200,
-                  "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">"
-                  "<channel><item><sparkle:version>99.0</sparkle:version>"
-                  "<link>https://example.org/ampra</link></item></channel></rss>",
-                  true});
-    const auto updateNotices = [&] {
-        int count = 0;
-        for (const QVariantList& call : notifications->methodCalls("Notify"))
-            count += call.at(3) == "A new version of Ampra is available";
-        return count;
-    };
-    for (const char* expected : {"Ampra 99.0 is out", "Next update check after"}) {
-        QProcess ampra;
-        startAmpra(ampra, "en", server.url("/appcast.xml"));
-        QByteArray output;
-        // The feed is served by this test's event loop, so it runs while waiting.
-        EXPECT_TRUE(waitFor([&] {
-            output += ampra.readAllStandardOutput();
-            return output.contains(expected);
-        })) << output.toStdString();
-        EXPECT_TRUE(waitFor([&] { return updateNotices() == 1; }));
-        ampra.terminate();
-        ASSERT_TRUE(ampra.waitForFinished(10000));
-    }
     EXPECT_EQ(server.requests().size(), 1);
-    EXPECT_EQ(updateNotices(), 1);
 }
 
 // The signal handling is in place before the long work of a first launch: a SIGTERM during the
@@ -156,9 +144,7 @@ TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
     QProcess ampra;
     startAmpra(ampra);
     ASSERT_TRUE(waitFor([&] { return !history.exists(); })); // moved: the import has begun
-    ampra.terminate();
-    ASSERT_TRUE(ampra.waitForFinished(30000));
-    EXPECT_EQ(ampra.exitStatus(), QProcess::NormalExit);
+    quit(ampra);
     EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
     QProcess sqlite;
     sqlite.start("sqlite3", {folder + "/Ampra.storedata", "SELECT count(*) FROM Calibration"});
@@ -170,13 +156,8 @@ TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
 TEST(AmpraProcessTest, WithoutASessionBusTheLogDoesNotPromiseNotifications) {
     QProcess ampra;
     startAmpra(ampra, "en", {}, "unix:path=/nonexistent/bus");
-    QByteArray output;
-    while (!output.contains("No system tray") && ampra.waitForReadyRead(15000))
-        output += ampra.readAllStandardOutput();
-    ampra.terminate();
-    ASSERT_TRUE(ampra.waitForFinished(10000));
-    EXPECT_TRUE(output.contains("no session bus, so no notifications either"))
-        << output.toStdString();
+    EXPECT_TRUE(waitForOutput(ampra, "no session bus, so no notifications either"));
+    quit(ampra);
 }
 
 } // namespace
