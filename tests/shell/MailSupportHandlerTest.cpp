@@ -74,20 +74,17 @@ protected:
 TEST_F(MailSupportHandlerTest, ProblemReportAttachesTheLogThenTheProfile) {
     writeLog();
     handler().sendSupportRequestMail();
-    const QStringList args = arguments();
+    QStringList args = arguments();
     ASSERT_EQ(args.size(), 9) << args.join(u'|').toStdString();
-    EXPECT_EQ(args.mid(0, 4),
-              (QStringList{u"--subject"_s, u"[Ampra Support]: <type your subject here>"_s,
-                           u"--body"_s, kReportBody}));
-    EXPECT_EQ(args.at(4), u"--attach"_s);
-    EXPECT_EQ(args.at(5), applicationFolder.filePath(u"ampra.log"_s));
-    EXPECT_EQ(args.at(6), u"--attach"_s);
-    EXPECT_EQ(QFileInfo(args.at(7)).fileName(), u"systemProfile.txt"_s);
-    EXPECT_EQ(args.at(8), u"help@example.org"_s);
-    QFile written(args.at(7));
+    QFile written(args[7]); // a file of its own
+    args[7] = QFileInfo(written).fileName();
+    EXPECT_EQ(args, (QStringList{u"--subject"_s, u"[Ampra Support]: <type your subject here>"_s,
+                                 u"--body"_s, kReportBody, u"--attach"_s,
+                                 applicationFolder.filePath(u"ampra.log"_s), u"--attach"_s,
+                                 u"systemProfile.txt"_s, u"help@example.org"_s}));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(written.readAll()), profile.text);
-    EXPECT_EQ(QFileInfo(QFileInfo(args.at(7)).path()).permissions() & 0x0077, 0);
+    EXPECT_EQ(QFileInfo(QFileInfo(written).path()).permissions() & 0x0077, 0);
 }
 
 TEST_F(MailSupportHandlerTest, WhatCannotBeGatheredIsLeftOutAndTheMailStillGoes) {
