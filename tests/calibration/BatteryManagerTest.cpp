@@ -216,7 +216,7 @@ TEST_F(BatteryManagerTest, OneConnectedTooLongNoticeAfterTheIntervalAbove80Perce
     }
 }
 
-TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates) {
+TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringContinuesKnownStates) {
     restartFrom(10, 4); // one past the last state of each
     EXPECT_EQ(engine->manager->calibrationAlgorithm().algorithmState(),
               AlgorithmState::calibrationOff);
@@ -240,10 +240,8 @@ TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringSkipsUnknownStates
     EXPECT_EQ(engine->manager->calibrationControl().calibrationState, CalibrationState::postponed);
     EXPECT_EQ(log.lines().front().message,
               "Restoring Algorithm Persistence to state: 9 with no time Stamp");
-}
 
-// The wait of a restored step counts from the stored time stamp, which goes with the step.
-TEST_F(BatteryManagerTest, RestoringContinuesTheWaitOfTheStoredStep) {
+    // The wait of a restored step counts from the stored time stamp, which goes with the step.
     restartFrom(3, 1, clock.now().addSecs(-3600));
     EXPECT_EQ(log.lines().front().message, "Restoring Algorithm Persistence to state: 3, with "
                                            "time Stamp: 2024-02-29T18:00:00.000Z");

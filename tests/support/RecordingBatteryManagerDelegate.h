@@ -42,19 +42,19 @@ public:
     }
     void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                     PowerSourceType source) override {
-        add(source == PowerSourceType::acPowered ? "power mains" : "power battery");
+        _notices.push_back(source == PowerSourceType::acPowered ? "power mains" : "power battery");
     }
     void batteryManagerDidDidDetectTheBatteryChargeUnderTheMinimumThreshold(
         BatteryManager&, uint64_t threshold) override {
-        add("charge " + std::to_string(threshold));
+        _notices.push_back("charge " + std::to_string(threshold));
     }
     void batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(BatteryManager&,
                                                                            double length) override {
-        add("connected " + std::to_string(qint64(length)));
+        _notices.push_back("connected " + std::to_string(qint64(length)));
     }
     void batteryManagerNotifyEventOnCalibrationProccessWithMessage(
         BatteryManager&, const std::optional<QString>& message) override {
-        add("guide " + message.value_or("none").toStdString());
+        _notices.push_back("guide " + message.value_or("none").toStdString());
     }
 
     // The notices since the last call: "power battery", "charge 20", "connected -108060",
@@ -64,8 +64,6 @@ public:
     std::vector<Record> records;
 
 private:
-    void add(const std::string& text) { _notices.push_back(text); }
-
     std::vector<std::string> _notices;
     const DateProvider& _clock;
 };
