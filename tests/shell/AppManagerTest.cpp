@@ -47,17 +47,6 @@
 
 namespace {
 
-struct Notice {
-    QString title, subtitle;
-    bool critical;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << notice.title.toStdString() << " / " << notice.subtitle.toStdString()
-         << (notice.critical ? " (critical)" : "");
-}
-
 // The Linux reader on a fixture tree and the real notification client; the tray is recorded.
 class TestPlatform : public PlatformServices, public AppearanceProvider {
 public:
@@ -77,17 +66,18 @@ public:
     std::unique_ptr<EmailSharingService> createEmailSharingService() override { return nullptr; }
     const SystemProfileProvider& systemProfile() override { return profile; }
 
-    // The notifications the server has been asked to show, once `count` have arrived.
-    std::vector<Notice> notices(int count) const {
+    // The notifications the server has been asked to show, "title / body", once `count` have
+    // arrived.
+    QStringList notices(int count) const {
         QList<QVariantList> calls;
         waitFor([&] {
             calls = server->methodCalls("Notify");
             return calls.size() >= count;
         });
-        std::vector<Notice> result;
+        QStringList result;
         for (const QVariantList& call : calls)
-            result.push_back({call.at(3).toString(), call.at(4).toString(),
-                              call.at(6).toMap().value("urgency").toInt() == 2});
+            result << call.at(3).toString() + " / " + call.at(4).toString() +
+                          (call.at(6).toMap().value("urgency").toInt() == 2 ? " (critical)" : "");
         return result;
     }
 
@@ -178,16 +168,16 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     events.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
         *manager.batteryManager(), -108001);
 
-    const std::vector<Notice> expected = {
-        {"Battery calibration", "Plug in your computer and charge it fully.", false}, // none yet
-        {"Power source changed", "Now running on AC power", false},
-        {"Power source changed", "Now running on battery", false},
-        {"Low battery", "Battery charge is below 20%", false},
-        {"Low battery", "Battery charge is below 5%", true},
-        {"Battery calibration", "Calibration Done!!", false},
-        {"Unplug your computer", "Your computer has been plugged in for too long", false},
-    };
-    EXPECT_EQ(platform.notices(7), expected);
+    EXPECT_EQ(platform.notices(7),
+              (QStringList{
+                  "Battery calibration / Plug in your computer and charge it fully.", // none yet
+                  "Power source changed / Now running on AC power",
+                  "Power source changed / Now running on battery",
+                  "Low battery / Battery charge is below 20%",
+                  "Low battery / Battery charge is below 5% (critical)",
+                  "Battery calibration / Calibration Done!!",
+                  "Unplug your computer / Your computer has been plugged in for too long",
+              }));
 
     manager.stopCalibrationControl();
     EXPECT_FALSE(manager.configuration()->statePersistence().isFirstLaunch());
@@ -255,9 +245,7 @@ TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {
                            "/com.vantrel.Ampra";
     QDir(folder).removeRecursively();
     QDir().mkpath(QFileInfo(folder).path());
-    QFile blocker(folder);
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(QFile(folder).open(QIODevice::WriteOnly)); // a file where the folder goes
 
     TestPlatform platform(sysfs);
     LogCapture log("helpers.persistance");
