@@ -111,16 +111,22 @@ protected:
         }
     }
 
-    void setUevent(const QString& device, const QString& key, const QString& value) {
-        QFile file(sysfs + "/" + device + "/uevent");
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QString text = QString::fromUtf8(file.readAll());
-        file.close();
-        text.replace(QRegularExpression("^POWER_SUPPLY_" + key + "=.*$",
-                                        QRegularExpression::MultilineOption),
-                     "POWER_SUPPLY_" + key + "=" + value);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+    // The laptop on mains or on battery at `capacity` percent, read at once.
+    void update(AppManager& manager, bool mains, const QString& capacity) {
+        for (const auto& [device, key, value] :
+             {std::tuple<QString, QString, QString>{"AC", "ONLINE", mains ? "1" : "0"},
+              {"BAT0", "STATUS", mains ? "Charging" : "Discharging"},
+              {"BAT0", "CAPACITY", capacity}}) {
+            QFile file(sysfs + "/" + device + "/uevent");
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            QString text = QString::fromUtf8(file.readAll());
+            text.replace(QRegularExpression("^POWER_SUPPLY_" + key + "=.*$",
+                                            QRegularExpression::MultilineOption),
+                         "POWER_SUPPLY_" + key + "=" + value);
+            file.resize(0); // and back to the start
+            file.write(text.toUtf8());
+        }
+        manager.batteryManager()->refresh();
     }
 };
 
@@ -149,15 +155,9 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     calibration.setDate(QDateTime::currentDateTimeUtc().addDays(-1));
     ASSERT_TRUE(manager.applicationPersistance()->managedObjectContext()->save());
 
-    setUevent("AC", "ONLINE", "1");
-    setUevent("BAT0", "STATUS", "Charging");
-    manager.batteryManager()->refresh();
-    setUevent("AC", "ONLINE", "0");
-    setUevent("BAT0", "STATUS", "Discharging");
-    setUevent("BAT0", "CAPACITY", "15");
-    manager.batteryManager()->refresh();
-    setUevent("BAT0", "CAPACITY", "4");
-    manager.batteryManager()->refresh();
+    update(manager, true, "70");
+    update(manager, false, "15");
+    update(manager, false, "4");
     manager.batteryManager()->refresh();
     // Guide messages: a step without one posts nothing.
     BatteryEventsController& events = manager.batteryEvents();
@@ -206,22 +206,19 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     platform.host.click(item, Qt::NoModifier); // opened and filled at once from the last record
     ASSERT_TRUE(popover.isShown());
     EXPECT_EQ(charge(), "70%");
-    const QRect frame = popover.window()->frameGeometry();
-    EXPECT_EQ(frame.topRight(), QPoint(799, 6));
+    EXPECT_EQ(popover.window()->frameGeometry().topRight(), QPoint(799, 6));
     EXPECT_TRUE(popover.window()->arrowUp());
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform.host.highlighted);
 
-    setUevent("BAT0", "CAPACITY", "42");
-    manager.batteryManager()->refresh();
+    update(manager, false, "42");
     EXPECT_EQ(charge(), "42%");
 
     platform.host.click(item, Qt::NoModifier); // a second click closes it
     EXPECT_FALSE(popover.isShown());
     QCoreApplication::processEvents();
     EXPECT_FALSE(platform.host.highlighted);
-    setUevent("BAT0", "CAPACITY", "41");
-    manager.batteryManager()->refresh(); // no popover to pass it to
+    update(manager, false, "41"); // no popover to pass it to
 
     platform.host.click(item, Qt::NoModifier); // a fresh summary with the latest record
     EXPECT_EQ(charge(), "41%");
@@ -253,8 +250,7 @@ TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(manager.applicationPersistance()->managedObjectContext());
     EXPECT_EQ(log.lines().size(), 1u); // logged, not shown
-    setUevent("BAT0", "CAPACITY", "42");
-    manager.batteryManager()->refresh(); // the engine goes on, with nothing to store into
+    update(manager, false, "42");      // the engine goes on, with nothing to store into
     EXPECT_TRUE(platform.host.title.startsWith("42%"));
     QFile::remove(folder);
 }
