@@ -276,10 +276,8 @@ TEST_F(BatteryManagerTest, ACalibrationFinishedByPoweringOffIsRecordedOnceAfterT
         EXPECT_THAT(update(false, 8), ElementsAre(kRest));
         engine->powerOff();
         EXPECT_EQ(last().algorithmState, AlgorithmState::computerOff);
-        engine.reset();
 
         clock.advance(row.hoursOff * 3600);
-        battery.set(row.mainsAtStart, row.chargeAtStart);
         start();
         EXPECT_THAT(update(row.mainsAtStart, row.chargeAtStart), row.notices);
         EXPECT_EQ(last().algorithmState, row.state);
