@@ -227,7 +227,7 @@ TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringContinuesKnownStat
     engine->manager->stopCalibrationControl();
     engine->manager->stopCalibrationControl();
     engine->timer->fire();
-    engine->sleep();
+    EXPECT_EQ(engine->listener, nullptr);
     EXPECT_EQ(delegate.records.size(), 1u);
     EXPECT_THAT(log.messages(),
                 ElementsAre("Start Calibration Control", "Start Calibration Control",
@@ -274,7 +274,7 @@ TEST_F(BatteryManagerTest, ACalibrationFinishedByPoweringOffIsRecordedOnceAfterT
         restartFrom(int(AlgorithmState::discharging), int(CalibrationState::pendingCalibration));
         update(false, 12);
         EXPECT_THAT(update(false, 8), ElementsAre(kRest));
-        engine->powerOff();
+        engine->listener->didReceivePowerOffNotification();
         EXPECT_EQ(last().algorithmState, AlgorithmState::computerOff);
 
         clock.advance(row.hoursOff * 3600);
@@ -298,22 +298,22 @@ TEST_F(BatteryManagerTest, ACalibrationFinishedByPoweringOffIsRecordedOnceAfterT
 TEST_F(BatteryManagerTest, AnEarlyWakeEndsTheRestStep) {
     restartFrom(int(AlgorithmState::turnItOff), int(CalibrationState::pendingCalibration));
     update(false, 8);
-    engine->sleep();
+    engine->listener->didReceiveSleepNotification();
     clock.advance(3 * 3600);
     battery.set(false, 8);
-    engine->wake();
+    engine->listener->didReceiveWakeUpNotification();
     EXPECT_EQ(last().algorithmState, AlgorithmState::turnItOff);
     EXPECT_THAT(update(false, 8), ElementsAre(kRest));
     clock.advance(3 * 3600); // awake: 6 hours since the first sleep
     update(false, 7);
-    engine->sleep();
+    engine->listener->didReceiveSleepNotification();
     clock.advance(4 * 3600);
-    engine->wake();
+    engine->listener->didReceiveWakeUpNotification();
     EXPECT_EQ(last().algorithmState, AlgorithmState::turnItOff);
     EXPECT_THAT(update(false, 7), ElementsAre(kRest));
-    engine->sleep();
+    engine->listener->didReceiveSleepNotification();
     clock.advance(5 * 3600 + 60);
-    engine->wake();
+    engine->listener->didReceiveWakeUpNotification();
     EXPECT_EQ(last().algorithmState, AlgorithmState::calibrationDone);
     EXPECT_THAT(delegate.takeNotices(), ElementsAre(kDone));
 }

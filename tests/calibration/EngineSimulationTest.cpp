@@ -113,15 +113,15 @@ private:
         }
     }
     void sleepUntil(const QDateTime& wakeAt, bool pluggedInWhileAsleep = false) {
-        engine->sleep();
+        engine->listener->didReceiveSleepNotification();
         if (pluggedInWhileAsleep)
             plug(true, false);
         restUntil(wakeAt);
-        engine->wake();
+        engine->listener->didReceiveWakeUpNotification();
     }
     // The application quits and starts with the system.
     void powerOffUntil(const QDateTime& startAt) {
-        engine->powerOff();
+        engine->listener->didReceivePowerOffNotification();
         engine.reset();
         restUntil(startAt);
         start();

@@ -21,8 +21,8 @@
 #include <vector>
 
 // The engine as the application assembles it, on the settings file and the data store in
-// `folder`, with a manual timer and the system events the test sends. A second one on the same
-// folder is a restart of the application.
+// `folder`, with a manual timer and the system events the test sends to the listener. A second one
+// on the same folder is a restart of the application.
 class TestEngine : public SystemPowerEvents {
 public:
     TestEngine(const QString& folder, FakeBattery& battery, const DateProvider& clock,
@@ -43,24 +43,11 @@ public:
     // The manager unsubscribes while it goes.
     ~TestEngine() override { manager.reset(); }
 
-    void subscribe(SystemPowerEventsListener& listener) override {
+    void subscribe(SystemPowerEventsListener& subscriber) override {
         ++subscriptions;
-        _listener = &listener;
+        listener = &subscriber;
     }
-    void unsubscribe(SystemPowerEventsListener&) override { _listener = nullptr; }
-    // Only a subscribed listener hears the system.
-    void sleep() {
-        if (_listener)
-            _listener->didReceiveSleepNotification();
-    }
-    void powerOff() {
-        if (_listener)
-            _listener->didReceivePowerOffNotification();
-    }
-    void wake() {
-        if (_listener)
-            _listener->didReceiveWakeUpNotification();
-    }
+    void unsubscribe(SystemPowerEventsListener&) override { listener = nullptr; }
     // Every stored record of the entity, newest first.
     std::vector<ManagedObject> stored(const QString& entityName) {
         return configuration.context()
@@ -72,9 +59,8 @@ public:
     AmpraConfiguration configuration;
     AppPersistance dataStore;
     int subscriptions = 0;
+    // Hears the system's sleep, wake and power-off; none while nothing is subscribed.
+    SystemPowerEventsListener* listener = nullptr;
     ManualTimerProvider* timer = nullptr; // owned by the manager
     std::unique_ptr<BatteryManager> manager;
-
-private:
-    SystemPowerEventsListener* _listener = nullptr;
 };
