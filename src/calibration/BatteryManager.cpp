@@ -172,9 +172,12 @@ void BatteryManager::notifyUnderThreshold(uint64_t charge, uint64_t threshold, b
 
 void BatteryManager::applyConnectedTooLongRule(const BatteryData& sample) {
     const QDateTime now = _dateProvider.now();
-    // At or under the threshold the machine counts as recently unplugged.
-    const bool recentlyUnplugged = sample.currentChargePercentage <=
-                                   _preferenceProvider.minimumBatteryChargeTobeConsideredUnplug();
+    // At or under the threshold the machine counts as recently unplugged. So does a battery
+    // that the firmware holds at a charge limit: it is already spared what unplugging would.
+    const bool recentlyUnplugged =
+        sample.currentChargePercentage <=
+            _preferenceProvider.minimumBatteryChargeTobeConsideredUnplug() ||
+        sample.isHeldAtChargeLimit();
     if (!lastTimeItWasUnplugged || recentlyUnplugged)
         lastTimeItWasUnplugged = now;
     if (recentlyUnplugged)

@@ -213,6 +213,12 @@ TEST_F(BatteryManagerTest, OneConnectedTooLongNoticeAfterTheIntervalAbove80Perce
         clock.advance(interval + 60);
         EXPECT_THAT(update(false, 81), ElementsAre(notice));
     }
+    // A battery that the firmware holds at a charge limit is spared already.
+    update(false, 80);
+    battery.chargeLimit = 85;
+    update(true, 85);
+    clock.advance(31 * kDay);
+    EXPECT_THAT(update(true, 85), IsEmpty());
 }
 
 TEST_F(BatteryManagerTest, StartingTwiceStartsOnceAndRestoringContinuesKnownStates) {

@@ -24,6 +24,7 @@ public:
     qint64 cycleCount = 100;
     qint64 chargeFull = 4500000;
     qint64 chargeFullDesign = 5000000;
+    int chargeLimit = 100; // where the firmware stops charging
 
     // The usual readings on mains or on battery at `percent`.
     void set(bool mains, unsigned percent) {
@@ -60,6 +61,7 @@ private:
             return {{"Current Capacity", int(b.charge)},
                     {"Is Charging", b.isCharging},
                     {"Is Charged", b.isCharged},
+                    {"Charge Limit", b.chargeLimit},
                     {QStringLiteral("Power Source State"),
                      b.onMains ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")}};
         }
