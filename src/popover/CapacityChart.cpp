@@ -47,6 +47,12 @@ QPainterPath diamond(QPointF centre) {
     return path;
 }
 
+// A point of the plot given as fractions of it, from its bottom left.
+QPointF position(const QRectF& plot, QPointF fraction) {
+    return {plot.left() + fraction.x() * plot.width(),
+            plot.bottom() - fraction.y() * plot.height()};
+}
+
 QPen dashed(const QColor& color) {
     QPen pen(color, 1);
     pen.setDashPattern({4, 3});
@@ -129,33 +135,27 @@ QRectF CapacityChart::plotArea() const {
                   QPointF(std::round(right), std::round(bottom)));
 }
 
-QPointF CapacityChart::position(QPointF fraction) const {
-    const QRectF plot = plotArea();
-    return {plot.left() + fraction.x() * plot.width(),
-            plot.bottom() - fraction.y() * plot.height()};
-}
-
 void CapacityChart::paintEvent(QPaintEvent*) {
     if (_content.points.empty())
         return;
     QPainter painter(this);
     painter.setFont(font());
-    drawAxes(painter);
-    drawLegend(painter);
-    drawRecords(painter);
+    // Worked out once: every point of the line is placed in it.
+    const QRectF plot = plotArea();
+    drawAxes(painter, plot);
+    drawLegend(painter, plot);
+    drawRecords(painter, plot);
     if (hasFocus()) {
         painter.setPen(dashed(faded(mainLabelTextColor(), 0.6)));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(plotArea().adjusted(-kGap / 2, -kGap / 2, kGap / 2, kGap / 2), 3,
-                                3);
+        painter.drawRoundedRect(plot.adjusted(-kGap / 2, -kGap / 2, kGap / 2, kGap / 2), 3, 3);
     }
 }
 
-void CapacityChart::drawAxes(QPainter& painter) const {
-    const QRectF plot = plotArea();
+void CapacityChart::drawAxes(QPainter& painter, const QRectF& plot) const {
     const QFontMetricsF metrics(font());
     for (const CapacityChartContent::Tick& tick : _content.capacityTicks) {
-        const qreal y = crisp(position({0, tick.position}).y());
+        const qreal y = crisp(position(plot, {0, tick.position}).y());
         painter.setPen(QPen(faded(mainLabelTextColor(), tick.position == 0 ? 0.6 : 0.2), 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(mainLabelTextColor());
@@ -163,7 +163,7 @@ void CapacityChart::drawAxes(QPainter& painter) const {
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
     }
     for (const CapacityChartContent::Tick& tick : _content.dateTicks) {
-        const qreal x = crisp(position({tick.position, 0}).x());
+        const qreal x = crisp(position(plot, {tick.position, 0}).x());
         painter.setPen(QPen(faded(mainLabelTextColor(), 0.6), 1));
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTickLength));
         const qreal width = metrics.horizontalAdvance(tick.label) + 2;
@@ -174,10 +174,10 @@ void CapacityChart::drawAxes(QPainter& painter) const {
     }
 }
 
-void CapacityChart::drawLegend(QPainter& painter) const {
+void CapacityChart::drawLegend(QPainter& painter, const QRectF& plot) const {
     const QFontMetricsF metrics(font());
     const qreal middle = crisp(kGap + metrics.height() / 2);
-    qreal x = plotArea().left();
+    qreal x = plot.left();
     const auto label = [&](const QString& text) {
         painter.setPen(mainLabelTextColor());
         painter.drawText(QPointF(x + kLegendSample + kGap / 2, kGap + metrics.ascent()), text);
@@ -202,27 +202,26 @@ void CapacityChart::drawLegend(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void CapacityChart::drawRecords(QPainter& painter) const {
-    const QRectF plot = plotArea();
+void CapacityChart::drawRecords(QPainter& painter, const QRectF& plot) const {
     const qreal markTop = plot.top() - kMarkerSize - 1;
     for (const qreal calibration : _content.calibrations) {
-        const qreal x = crisp(position({calibration, 0}).x());
+        const qreal x = crisp(position(plot, {calibration, 0}).x());
         painter.setPen(dashed(faded(ringMediumStateColor(), 0.7)));
         painter.drawLine(QPointF(x, markTop), QPointF(x, plot.bottom()));
     }
     if (_content.designCapacity) {
-        const qreal y = crisp(position({0, *_content.designCapacity}).y());
+        const qreal y = crisp(position(plot, {0, *_content.designCapacity}).y());
         painter.setPen(dashed(mainTitlesTextColors()));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
     for (const qreal calibration : _content.calibrations)
-        painter.fillPath(diamond({crisp(position({calibration, 0}).x()), markTop}),
+        painter.fillPath(diamond({crisp(position(plot, {calibration, 0}).x()), markTop}),
                          ringMediumStateColor());
     QPolygonF line;
     for (const CapacityChartContent::Point& point : _content.points)
-        line << position(point.position);
+        line << position(plot, point.position);
     QPen pen(ringGoodStateColor(), 2);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
@@ -234,7 +233,7 @@ void CapacityChart::drawRecords(QPainter& painter) const {
             painter.drawEllipse(point, 1.5, 1.5);
     }
     if (_hovered) {
-        const QPointF point = position(_content.points[*_hovered].position);
+        const QPointF point = position(plot, _content.points[*_hovered].position);
         painter.setPen(QPen(faded(mainLabelTextColor(), 0.5), 1));
         painter.drawLine(QPointF(crisp(point.x()), plot.top()),
                          QPointF(crisp(point.x()), plot.bottom()));
@@ -277,7 +276,7 @@ void CapacityChart::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    select(point, mapToGlobal(position(_content.points[*point].position).toPoint()));
+    select(point, mapToGlobal(position(plotArea(), _content.points[*point].position).toPoint()));
 }
 
 void CapacityChart::leaveEvent(QEvent* event) {

@@ -40,10 +40,9 @@ private:
     // Marks `point` (none: no point) and shows its text in a tooltip at `tooltipAt`.
     void select(std::optional<size_t> point, QPoint tooltipAt);
     QRectF plotArea() const;
-    QPointF position(QPointF fraction) const;
-    void drawAxes(QPainter& painter) const;
-    void drawLegend(QPainter& painter) const;
-    void drawRecords(QPainter& painter) const;
+    void drawAxes(QPainter& painter, const QRectF& plot) const;
+    void drawLegend(QPainter& painter, const QRectF& plot) const;
+    void drawRecords(QPainter& painter, const QRectF& plot) const;
 
     BatteryHistory _history;
     std::optional<quint64> _designCapacity;
