@@ -1097,11 +1097,6 @@ Ampra shows its readings once a battery is present.</translation>
         <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
         <translation>Battery Override</translation>
     </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings; write the percent sign as your language does, with a no-break space if it takes a space</extracomment>
-        <translation>%1%</translation>
-    </message>
 </context>
 <context>
     <name>BatteryManager</name>

@@ -1097,11 +1097,6 @@ Ampra muestra sus lecturas en cuanto haya una batería.</translation>
         <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
         <translation>Sustituir las lecturas de la batería</translation>
     </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>Charge beside the slider of the developer window that replaces the battery&apos;s readings; write the percent sign as your language does, with a no-break space if it takes a space</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
 </context>
 <context>
     <name>BatteryManager</name>

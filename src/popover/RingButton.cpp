@@ -34,11 +34,7 @@ void RingButton::setDrawingColor(const QColor& color) {
 }
 
 QString RingButton::ringText() const {
-    return _drawingTitle.value_or(percentText(_drawingPercentage.value_or(100) / 100));
-}
-
-QString RingButton::percentText(double fraction) {
-    return DetailViewTexts::percent(fraction);
+    return _drawingTitle.value_or(DetailViewTexts::percent(_drawingPercentage.value_or(100) / 100));
 }
 
 void RingButton::paintEvent(QPaintEvent*) {

@@ -26,8 +26,6 @@ public:
 
     // The text in the ring as drawn.
     QString ringText() const;
-    // A fraction written as a percentage in the user's locale, no fraction digits.
-    static QString percentText(double fraction);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "ValuedRingButton.h"
 
+#include "DetailViewTexts.h"
 #include "stylekit/AmpraStyleKit.h"
 
 #include <QLocale>
@@ -33,7 +34,8 @@ ValuedRingButton::Drawing ValuedRingButton::drawingFor(double value, const Color
     const double fraction = max - min > 0 ? (value - min) / (max - min) : 0;
     Drawing drawing;
     drawing.percentage = fraction * 100;
-    drawing.title = isPercentage ? percentText(fraction) : QLocale().toString(qint64(value));
+    drawing.title =
+        isPercentage ? DetailViewTexts::percent(fraction) : QLocale().toString(qint64(value));
     if (value > max) {
         drawing.color = sections.back().color;
     } else {

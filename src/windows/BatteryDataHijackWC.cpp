@@ -5,6 +5,7 @@
 
 #include "WindowIcon.h"
 #include "battery/BatteryDataHijackModel.h"
+#include "popover/DetailViewTexts.h"
 #include "ui_BatteryDataHijackWC.h"
 
 #include <QKeyEvent>
@@ -19,9 +20,7 @@ void fill(QComboBox& list, const QStringList& items) {
 }
 
 QString chargeText(int percentage) {
-    //: Charge beside the slider of the developer window that replaces the battery's readings;
-    //: write the percent sign as your language does, with a no-break space if it takes a space
-    return BatteryDataHijackWC::tr("%1%").arg(percentage);
+    return DetailViewTexts::percent(percentage / 100.0);
 }
 
 } // namespace
