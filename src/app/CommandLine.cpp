@@ -17,7 +17,10 @@ CommandLine::CommandLine()
     , _overrideBattery(QStringLiteral("override-battery"),
                        //: Help for "ampra --override-battery", a facility for developers
                        tr("Start with a window that replaces the battery's readings with values "
-                          "set by hand, also on a computer without a battery.")) {
+                          "set by hand, also on a computer without a battery."))
+    , _preferences(QStringLiteral("preferences"),
+                   //: Help for "ampra --preferences"
+                   tr("Open the preferences window, in the Ampra that runs if there is one.")) {
     //: Shown by "ampra --help" under the usage line
     _parser.setApplicationDescription(tr("Ampra keeps an eye on your laptop's battery from the "
                                          "system tray."));
@@ -26,6 +29,7 @@ CommandLine::CommandLine()
     _parser.addOption(_printBattery);
     _parser.addOption(_exportHistory);
     _parser.addOption(_overrideBattery);
+    _parser.addOption(_preferences);
 }
 
 bool CommandLine::printsOnly(const QStringList& arguments) {
@@ -51,4 +55,8 @@ std::optional<QString> CommandLine::exportHistory() const {
 
 bool CommandLine::overrideBattery() const {
     return _parser.isSet(_overrideBattery);
+}
+
+bool CommandLine::preferences() const {
+    return _parser.isSet(_preferences);
 }

@@ -28,10 +28,12 @@ public:
     // The file to export the history to ("-": standard output), when asked for.
     std::optional<QString> exportHistory() const;
     bool overrideBattery() const;
+    bool preferences() const;
 
 private:
     QCommandLineParser _parser;
     QCommandLineOption _printBattery;
     QCommandLineOption _exportHistory;
     QCommandLineOption _overrideBattery;
+    QCommandLineOption _preferences;
 };

@@ -9,6 +9,7 @@
 #include "persistence/ApplicationFolder.h"
 #include "persistence/HistoryExport.h"
 #include "persistence/StoreError.h"
+#include "platform/linux/FreedesktopApplication.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxPlatformServices.h"
 #include "shell/AppManager.h"
@@ -103,10 +104,21 @@ int main(int argc, char** argv) {
     // waits for the event loop and then quits in order.
     QuitSignalHandler quitOnSignal;
     AppDelegate delegate([] { return std::make_unique<LinuxPlatformServices>(); });
-    if (!delegate.applicationDidFinishLaunching())
+    const QString action = commandLine.preferences()
+                               ? QString::fromLatin1(ApplicationActions::kPreferences)
+                               : QString();
+    if (!delegate.applicationDidFinishLaunching()) {
+        // Started again from a launcher or a terminal: the running one shows itself.
+        if (!FreedesktopApplication::activateRunningInstance(action))
+            qWarning("Ampra runs already, but does not answer on the session bus");
         return 0;
+    }
+    AppManager& manager = *delegate.applicationManager();
+    const FreedesktopApplication desktopApplication(manager);
     if (commandLine.overrideBattery())
-        delegate.applicationManager()->showBatteryDataHijackWindow();
+        manager.showBatteryDataHijackWindow();
+    if (!action.isEmpty())
+        manager.activateAction(action);
     QObject::connect(application.get(), &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     return QCoreApplication::exec();

@@ -241,6 +241,27 @@ void AMPSummaryMasterVC::resizeEvent(QResizeEvent* event) {
     _noBatteryView->setGeometry(0, kTitleBarHeight, width(), height() - kTitleBarHeight);
 }
 
+void AMPSummaryMasterVC::setRoom(const QSize& room) {
+    _room = room;
+    fitDetailArea();
+}
+
+void AMPSummaryMasterVC::fitDetailArea() {
+    if (!_room)
+        return;
+    // Laid out first: wrapped captions make the rings taller than their size hint says.
+    layout()->activate();
+    const int above = _ui->detailScrollArea->geometry().top();
+    _ui->detailScrollArea->setMaximumSize(_room->width(), qMax(0, _room->height() - above));
+}
+
+// Larger text takes more of the room above the detail area.
+void AMPSummaryMasterVC::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
+        fitDetailArea();
+}
+
 void AMPSummaryMasterVC::menuPreferencesAction() {
     if (summaryMasterDelegate)
         summaryMasterDelegate->viewControllerRequestForPreferencesWindow(*this);

@@ -50,6 +50,9 @@ public:
     void menuTutorialAction();
     void quitAmpra();
     void subviewControllerRequestPostponeCalibration(AMPSumarySubviewVC& controller) override;
+    // The largest size the popover leaves the summary on the screen: the detail area scrolls
+    // within what the title bar and the rings leave of it.
+    void setRoom(const QSize& room);
 
     RingButton* ringButton(Tab tab) const;
     AMPRingBackgroundV* ringBackground(Tab tab) const;
@@ -62,10 +65,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void viewDidLoad();
     void refreshRings(const CalibrationData& data);
+    void fitDetailArea();
 
     std::unique_ptr<Ui::AMPSummaryMasterVC> _ui;
     AMPBatteryDataAwareInterface* _controllerOnDisplay = nullptr;
@@ -78,4 +83,5 @@ private:
     AMPDetailViewFactory* _detailViews;
     bool _noBatteryViewOnDisplay = false;
     std::optional<CalibrationData> _lastDataReceived;
+    std::optional<QSize> _room;
 };

@@ -27,25 +27,37 @@ PopoverController::~PopoverController() {
 
 void PopoverController::toggle(const StatusItemClick& click,
                                const std::optional<CalibrationData>& lastData) {
+    // Without the item's geometry the click point stands for the item.
+    _lastItem = click.itemGeometry.isEmpty() ? QRect(click.screenPosition, QSize(1, 1))
+                                             : click.itemGeometry;
     if (_window)
         close();
     else
-        show(click, lastData);
+        show(_lastItem, lastData);
 }
 
-void PopoverController::show(const StatusItemClick& click,
+void PopoverController::open(const std::optional<CalibrationData>& lastData) {
+    if (_window)
+        _window->present();
+    else
+        show(_lastItem, lastData);
+}
+
+void PopoverController::show(const std::optional<QRect>& item,
                              const std::optional<CalibrationData>& lastData) {
     _summary = new AMPSummaryMasterVC(_configuration, _dateProvider, _detailViews);
     _summary->summaryMasterDelegate = &_summaryDelegate;
     onPopOverVC = _summary;
-    _window = new PopoverWindow(_summary);
+    std::optional<PopoverWindow::Anchor> anchor;
+    if (item)
+        if (const std::optional<QRect> available = _placement.availableGeometry(*item))
+            anchor = PopoverWindow::Anchor{*item, *available};
+    _window = new PopoverWindow(_summary, anchor);
     connect(_window, &PopoverWindow::closed, this, &PopoverController::popoverDidClose);
+    _summary->setRoom(_window->room());
     if (lastData)
         onPopOverVC->refreshContentWithData(*lastData);
-    _window->adjustSize();
-    const QPoint anchor =
-        click.itemGeometry.isEmpty() ? click.screenPosition : click.itemGeometry.center();
-    _window->showAt(_placement.popupPosition(click, _window->size()), anchor);
+    _window->present();
     _statusBar.setState(true);
 }
 

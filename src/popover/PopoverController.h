@@ -21,8 +21,10 @@ class PopupPlacement;
 class StatusBarC;
 
 // Opens and closes the popover from the status item, where the platform lets it go: a fresh
-// summary in a popup, fed every record until the popup closes, by a toggle, a click elsewhere or
-// Escape. The item's highlight follows.
+// summary in a popup beside the item, fed every record until the popup closes, by a toggle, a
+// click elsewhere, Escape or the focus going elsewhere. Where the platform cannot place it, or
+// the item's place is unknown, the summary opens as a small window instead. The item's highlight
+// follows.
 class PopoverController : public QObject {
     Q_OBJECT
 
@@ -37,6 +39,10 @@ public:
     bool isShown() const { return _window; }
     // Opens the popover by the item clicked, filled at once from `lastData`; or closes it.
     void toggle(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
+    // Opens the popover by the item last clicked, or brings it to the front; never closes it.
+    void open(const std::optional<CalibrationData>& lastData);
+    // The item is gone (no tray): the next opening is a window.
+    void forgetItem() { _lastItem.reset(); }
     void close();
     void refreshContentWithData(const CalibrationData& data);
 
@@ -44,7 +50,7 @@ public:
     PopoverWindow* window() const { return _window; }
 
 private:
-    void show(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
+    void show(const std::optional<QRect>& item, const std::optional<CalibrationData>& lastData);
     void popoverDidClose();
 
     StatusBarC& _statusBar;
@@ -56,4 +62,5 @@ private:
     QPointer<PopoverWindow> _window;
     AMPSummaryMasterVC* _summary = nullptr;
     AMPBatteryDataAwareInterface* onPopOverVC = nullptr;
+    std::optional<QRect> _lastItem;
 };

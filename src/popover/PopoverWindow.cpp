@@ -3,37 +3,79 @@
 
 #include "PopoverWindow.h"
 
+#include "PopoverFrame.h"
 #include "stylekit/AmpraStyleKit.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
-PopoverWindow::PopoverWindow(QWidget* content)
-    : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint) {
-    setAttribute(Qt::WA_TranslucentBackground);
-    // The press that closes the popover is not replayed: on the tray icon it would open it again.
-    setAttribute(Qt::WA_NoMouseReplay);
+namespace {
+
+// A window's frame and the desktop's panels take the rest of the screen.
+constexpr double kWindowShareOfScreen = 0.9;
+
+} // namespace
+
+PopoverWindow::PopoverWindow(QWidget* content, std::optional<Anchor> anchor)
+    : QWidget(nullptr, anchor ? Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint
+                              : Qt::Window)
+    , _anchor(anchor) {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
     setFocusProxy(content);
-    setArrow(true, 0);
+    if (_anchor) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        // The press that closes the popover is not replayed: on the tray icon it would open it
+        // again.
+        setAttribute(Qt::WA_NoMouseReplay);
+        setArrow(true, 0);
+    } else {
+        setWindowTitle(QGuiApplication::applicationDisplayName());
+    }
+    // A popup the window system gives no grab (GNOME Shell's) sees no click elsewhere: leaving
+    // the application is the sign.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    _wasActive = isVisible();
+                else if (_wasActive)
+                    closeUnlessFocusCameBack();
+            });
 }
 
-void PopoverWindow::showAt(std::optional<QPoint> topLeft, const QPoint& anchor) {
+QSize PopoverWindow::room() const {
+    if (_anchor)
+        return PopoverFrame::room(_anchor->item, _anchor->available) - QSize(0, kArrowHeight);
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize available = screen->availableSize();
+    return QSize(available.width(), int(available.height() * kWindowShareOfScreen));
+}
+
+void PopoverWindow::present() {
     adjustSize();
-    if (topLeft) {
-        // Below the item the arrow points up, above it down.
-        setArrow(topLeft->y() >= anchor.y(), anchor.x() - topLeft->x());
-        move(*topLeft);
-    } else {
-        setArrow(true, width() / 2);
-    }
+    if (_anchor)
+        placeBesideItem();
     show();
+    raise();
     activateWindow();
     setFocus(Qt::PopupFocusReason);
+    _wasActive = _wasActive || QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+void PopoverWindow::placeBesideItem() {
+    const PopoverFrame frame = PopoverFrame::place(_anchor->item, _anchor->available, size());
+    setArrow(frame.arrowUp, frame.arrowX);
+    move(frame.frame.topLeft());
 }
 
 void PopoverWindow::setArrow(bool up, int x) {
@@ -51,9 +93,13 @@ void PopoverWindow::updateShape() {
 }
 
 QPainterPath PopoverWindow::outline() const {
+    QPainterPath path;
+    if (!_anchor) {
+        path.addRect(rect());
+        return path;
+    }
     const QRectF body =
         QRectF(rect()).adjusted(0, _arrowUp ? kArrowHeight : 0, 0, _arrowUp ? 0 : -kArrowHeight);
-    QPainterPath path;
     path.addRoundedRect(body, kCornerRadius, kCornerRadius);
     const qreal base = _arrowUp ? body.top() + 1 : body.bottom() - 1;
     const qreal tip = _arrowUp ? 0 : height();
@@ -71,12 +117,47 @@ void PopoverWindow::paintEvent(QPaintEvent*) {
     painter.fillPath(outline(), AmpraStyleKit::popOverBackgroundColor());
 }
 
+// A view opening or closing changes the size: the popup goes back beside its item, on the screen.
 void PopoverWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    updateShape();
+    if (_anchor)
+        placeBesideItem();
 }
 
 void PopoverWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     emit closed();
+}
+
+// A popup closes on Escape by itself; the window does the same.
+void PopoverWindow::keyPressEvent(QKeyEvent* event) {
+    if (!_anchor && event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PopoverWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow())
+        _wasActive = true;
+    else if (_wasActive)
+        closeUnlessFocusCameBack();
+}
+
+// The settings menu or a dialog of its own takes the focus for a moment; only focus that went
+// elsewhere closes it. A visible popup always counts as active: for it only the application's
+// state tells.
+void PopoverWindow::closeUnlessFocusCameBack() {
+    QTimer::singleShot(0, this, [this] {
+        const QWidget* popup = QApplication::activePopupWidget();
+        const bool focusLeft =
+            QGuiApplication::applicationState() != Qt::ApplicationActive || !isActiveWindow();
+        if (isVisible() && focusLeft && (!popup || popup == this) &&
+            !QApplication::activeModalWidget())
+            close();
+    });
 }

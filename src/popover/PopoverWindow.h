@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QPainterPath>
-#include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <optional>
 
-// A frameless popup around one view, with an arrow towards the status item it was opened from.
-// It closes on a click outside it and on Escape.
+// The popover around one view. Beside a status item it is a frameless popup with an arrow towards
+// the item, placed again whenever its size changes; where the window system places windows
+// itself, or nobody knows where the item is, it is a small window of its own. Either closes on
+// Escape and when it loses the focus, the popup also on a click outside it.
 class PopoverWindow : public QWidget {
     Q_OBJECT
 
@@ -18,12 +20,20 @@ public:
     static constexpr int kArrowWidth = 20;
     static constexpr int kCornerRadius = 6;
 
-    // Takes `content`.
-    explicit PopoverWindow(QWidget* content);
+    // The item on the screen and the part of that screen the popup may cover.
+    struct Anchor {
+        QRect item;
+        QRect available;
+    };
 
-    // Shows the popover with its top-left corner at `topLeft` on the screen, or where the window
-    // system puts it when none, and the arrow towards `anchor`.
-    void showAt(std::optional<QPoint> topLeft, const QPoint& anchor);
+    // Takes `content`; a popup when anchored.
+    explicit PopoverWindow(QWidget* content, std::optional<Anchor> anchor = std::nullopt);
+
+    // The largest size the content may take.
+    QSize room() const;
+    // Shows it, or brings it to the front when it is shown.
+    void present();
+    bool isPopup() const { return _anchor.has_value(); }
     bool arrowUp() const { return _arrowUp; }
     int arrowX() const { return _arrowX; }
 
@@ -34,12 +44,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void placeBesideItem();
     void setArrow(bool up, int x);
     void updateShape();
+    void closeUnlessFocusCameBack();
     QPainterPath outline() const;
 
+    std::optional<Anchor> _anchor;
     bool _arrowUp = true;
     int _arrowX = 0;
+    bool _wasActive = false;
 };

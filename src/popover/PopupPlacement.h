@@ -3,10 +3,7 @@
 
 #pragma once
 
-#include "statusbar/StatusItemClick.h"
-
-#include <QPoint>
-#include <QSize>
+#include <QRect>
 #include <optional>
 
 // Where the window system lets a popup go.
@@ -14,8 +11,7 @@ class PopupPlacement {
 public:
     virtual ~PopupPlacement() = default;
 
-    // The top-left corner on the screen for a popup of `size` opened by `click`; none where the
-    // window system places popups itself.
-    virtual std::optional<QPoint> popupPosition(const StatusItemClick& click,
-                                                const QSize& size) const = 0;
+    // The part of the screen a popup beside `item` may cover; none where the window system places
+    // windows itself, so that a popup cannot be put beside its item.
+    virtual std::optional<QRect> availableGeometry(const QRect& item) const = 0;
 };

@@ -6,6 +6,7 @@
 #include "BatteryEventsController.h"
 #include "DesktopWindowActions.h"
 #include "DisplaySettingsObserver.h"
+#include "NoTrayNotice.h"
 #include "PlatformServices.h"
 #include "WebVersionSupport.h"
 #include "battery/BatteryData.h"
@@ -21,8 +22,10 @@
 #include "popover/DetailViewFactory.h"
 #include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
+#include "statusbar/StatusItemHost.h"
 #include "windows/WindowsController.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
@@ -30,7 +33,8 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
           WebVersionSupport::create(settings, _dateProvider, platform.notificationCenter()))
     , _configuration(std::make_unique<AmpraConfiguration>(settings))
     , _applicationPersistance(
-          std::make_unique<AppPersistance>(_configuration.get(), QString(), &_errorPresenter)) {
+          std::make_unique<AppPersistance>(_configuration.get(), QString(), &_errorPresenter))
+    , _statusItem(platform.statusItemHost()) {
     _configuration->setDataStore(_applicationPersistance.get());
     _configuration->setVersionSupport(_versionSupport.get());
     _batteryManager = std::make_unique<BatteryManager>(
@@ -47,6 +51,10 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
                                                    _detailViews.get());
     _batteryEvents = std::make_unique<BatteryEventsController>(
         *_statusBarC, *_popover, platform.notificationCenter(), _configuration->preferences());
+    _noTrayNotice = std::make_unique<NoTrayNotice>(_statusItem, settings,
+                                                   platform.notificationCenter(), *_popover);
+    if (_statusItem)
+        _statusItem->setOpenHandler([this] { activate(); });
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);
     _windowActions = std::make_unique<DesktopWindowActions>(platform, *this);
     _windows = std::make_unique<WindowsController>(settings, *_configuration, *_windowActions);
@@ -58,7 +66,11 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     QTimer::singleShot(0, this, [this] { _batteryManager->refresh(); });
 }
 
-AppManager::~AppManager() = default;
+// The item belongs to the platform, which outlives the manager.
+AppManager::~AppManager() {
+    if (_statusItem)
+        _statusItem->setOpenHandler({});
+}
 
 const std::optional<CalibrationData>& AppManager::lastReceivedData() const {
     return _batteryEvents->lastReceivedData();
@@ -106,4 +118,18 @@ void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
 
 void AppManager::viewControllerrequestPostponeCalibration(AMPSummaryMasterVC&) {
     _batteryManager->postponeCalibration();
+}
+
+void AppManager::activate() {
+    _popover->open(lastReceivedData());
+}
+
+bool AppManager::activateAction(const QString& name) {
+    if (name == QLatin1String(kPreferences))
+        appWindows->showPreferencesWindow();
+    else if (name == QLatin1String(kQuit))
+        QCoreApplication::quit();
+    else
+        return false;
+    return true;
 }

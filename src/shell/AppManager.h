@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ApplicationActions.h"
 #include "MessageBoxErrorPresenter.h"
 #include "calibration/CalibrationData.h"
 #include "calibration/SystemDateProvider.h"
@@ -20,17 +21,23 @@ class BatteryEventsController;
 class BatteryManager;
 class DesktopWindowActions;
 class DisplaySettingsObserver;
+class NoTrayNotice;
 class PlatformServices;
 class DetailViewFactory;
 class PopoverController;
 class SettingsStore;
+class StatusItemHost;
 class StatusBarC;
 class WebVersionSupport;
 class WindowsController;
 
 // Puts the running application together: the configuration, the data store, the battery
-// manager, and a controller for each part the user sees, and passes the status item's clicks on.
-class AppManager : public QObject, public StatusBarCDelegate, public AMPSummaryMasterVCDelegate {
+// manager, and a controller for each part the user sees, and passes the status item's clicks and
+// the desktop's requests on.
+class AppManager : public QObject,
+                   public StatusBarCDelegate,
+                   public AMPSummaryMasterVCDelegate,
+                   public ApplicationActions {
     Q_OBJECT
 
 public:
@@ -57,6 +64,8 @@ public:
     void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) override;
     void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;
+    void activate() override;
+    bool activateAction(const QString& name) override;
 
     // The preferences and tutorial windows: the manager's own, unless a test hands in others.
     AppWindows* appWindows = nullptr;
@@ -73,7 +82,9 @@ private:
     std::unique_ptr<DetailViewFactory> _detailViews;
     std::unique_ptr<PopoverController> _popover;
     std::unique_ptr<BatteryEventsController> _batteryEvents;
+    std::unique_ptr<NoTrayNotice> _noTrayNotice;
     std::unique_ptr<DisplaySettingsObserver> _displaySettings;
     std::unique_ptr<DesktopWindowActions> _windowActions;
     std::unique_ptr<WindowsController> _windows;
+    StatusItemHost* _statusItem;
 };

@@ -35,3 +35,12 @@ NoticeTexts::Notice NoticeTexts::calibrationStep(const QString& message) {
     //: Title of the notification for Calibration Proces
     return {tr("Calibration process:"), message};
 }
+
+NoticeTexts::Notice NoticeTexts::noTray() {
+    //: Title of the notification shown when the desktop has no tray for Ampra's icon
+    return {tr("Ampra runs without a tray icon"),
+            //: Body of the notification shown when the desktop has no tray for Ampra's icon;
+            //: the extension's name is as GNOME's extension manager shows it
+            tr("Open it again from the applications menu. On GNOME, the tray needs the "
+               "“AppIndicator and KStatusNotifierItem Support” extension.")};
+}

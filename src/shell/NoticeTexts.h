@@ -24,4 +24,5 @@ public:
     static Notice lowCharge(uint64_t threshold);
     static Notice connectedTooLong();
     static Notice calibrationStep(const QString& message);
+    static Notice noTray();
 };

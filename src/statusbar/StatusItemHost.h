@@ -21,6 +21,8 @@ public:
         std::function<void(const StatusItemClick& click, Qt::KeyboardModifiers modifiers)>;
     using QuitHandler = std::function<void()>;
     using PreferencesHandler = std::function<void()>;
+    using OpenHandler = std::function<void()>;
+    using TrayHandler = std::function<void(bool shown)>;
 
     virtual ~StatusItemHost() = default;
 
@@ -37,4 +39,8 @@ public:
     virtual void setQuitHandler(QuitHandler handler) = 0;
     // Called when the user picks Preferences… in the item's menu.
     virtual void setPreferencesHandler(PreferencesHandler handler) = 0;
+    // Called when the user picks Open Ampra in the item's menu.
+    virtual void setOpenHandler(OpenHandler handler) = 0;
+    // Called with whether a tray shows the item, once it is known and whenever that changes.
+    virtual void setTrayHandler(TrayHandler handler) = 0;
 };

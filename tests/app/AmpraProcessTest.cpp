@@ -7,6 +7,9 @@
 #include "support/LocalHttpServer.h"
 #include "support/WaitFor.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -80,6 +83,27 @@ TEST(AmpraProcessTest, OneInstanceRunsAfterACrashAndSigtermQuitsItInOrder) {
     // Only an orderly quit clears the first-launch flag.
     EXPECT_FALSE(SettingsStore(settingsPath()).objectForKey("isFirstLaunch").isValid());
     quit(first);
+    EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
+}
+
+// Started again, from the applications menu or a launcher, it shows the running one's summary;
+// the desktop entry's quit action ends it in order.
+TEST(AmpraProcessTest, ASecondStartShowsTheRunningOneAndTheQuitActionEndsIt) {
+    QProcess first, second;
+    startAmpra(first);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(waitFor([&] { return bus.interface()->isServiceRegistered("com.vantrel.Ampra"); }));
+    startAmpra(second);
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(waitForOutput(first, "Activated: showing the summary"));
+
+    QDBusMessage quit = QDBusMessage::createMethodCall(
+        "com.vantrel.Ampra", "/com/vantrel/Ampra", "org.freedesktop.Application", "ActivateAction");
+    quit << "quit" << QVariantList() << QVariantMap();
+    EXPECT_EQ(bus.call(quit).type(), QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(first.waitForFinished(30000));
+    EXPECT_EQ(first.exitCode(), 0);
     EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
 }
 

@@ -119,6 +119,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
         clicks << click.screenPosition;
         chosen << "open";
     });
+    host.setOpenHandler([&] { chosen << "menu"; });
     host.setPreferencesHandler([&] { chosen << "preferences"; });
     host.setQuitHandler([&] { chosen << "quit"; });
     show(host, "85% (2:05)", &askedSizes);
@@ -183,7 +184,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
         EXPECT_EQ(event(item.id, "clicked"), QDBusMessage::ReplyMessage);
     // Hovering chooses nothing; an item that does not exist is an error.
     event(1, "hovered");
-    EXPECT_EQ(chosen, (QStringList{"open", "quit", "open", "preferences", "quit"}));
+    EXPECT_EQ(chosen, (QStringList{"open", "quit", "menu", "preferences", "quit"}));
     EXPECT_EQ(event(99, "clicked"), QDBusMessage::ErrorMessage);
 }
 
@@ -247,6 +248,8 @@ TEST_F(TrayStatusItemHostTest, SignalsAndDrawsAgainOnlyWhatChanges) {
 TEST(TrayStatusItemHostAloneTest, RunsOnWithoutTrayAndFollowsTheWatcherComingAndGoing) {
     LogCapture log("platform.tray");
     TrayStatusItemHost host;
+    QList<bool> trays;
+    host.setTrayHandler([&](bool shown) { trays << shown; });
     show(host, "62% (0:48)");
     ASSERT_TRUE(waitFor([&] { return log.lines().size() >= 2; }));
     settle();
@@ -267,6 +270,8 @@ TEST(TrayStatusItemHostAloneTest, RunsOnWithoutTrayAndFollowsTheWatcherComingAnd
     }));
     watcher = startWatcher();
     ASSERT_TRUE(watcher && registered(*watcher, host));
+    EXPECT_TRUE(waitFor([&] { return trays.size() == 4; }));
+    EXPECT_EQ(trays, (QList<bool>{false, true, false, true}));
 }
 
 } // namespace

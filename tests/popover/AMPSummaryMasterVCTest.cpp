@@ -11,15 +11,21 @@
 #include "popover/AMPRingBackgroundV.h"
 #include "popover/AMPSumarySubviewVC.h"
 #include "popover/AMPSummaryMasterVCDelegate.h"
+#include "popover/PopoverFrame.h"
 #include "popover/PopoverWindow.h"
 #include "popover/ValuedRingButton.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "support/FakeDateProvider.h"
 #include "support/PaintedAt.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <functional>
 #include <gmock/gmock.h>
@@ -271,7 +277,6 @@ TEST_P(PopoverPicturesTest, DrawsTheSituation) {
     const Situation& situation = GetParam();
     data.nextCalibrationDate = clock.now().addDays(12).addSecs(3600);
     auto* shown = new AMPSummaryMasterVC(configuration, clock, nullptr);
-    PopoverWindow popover(shown);
     if (situation.reading) {
         situation.reading(battery);
         shown->refreshContentWithData(data);
@@ -280,7 +285,9 @@ TEST_P(PopoverPicturesTest, DrawsTheSituation) {
         shown->ringBackground(*situation.hovered)->setHovered(true);
     if (situation.selected)
         shown->ringButtonAction(*situation.selected);
-    popover.showAt(QPoint(100, 40), QPoint(160, 30));
+    PopoverWindow popover(shown,
+                          PopoverWindow::Anchor{QRect(150, 10, 21, 20), QRect(0, 30, 800, 570)});
+    popover.present();
 
     const QString folder = QString(AMPRA_BUILD_DIR) + "/popover-pictures";
     QDir().mkpath(folder);
@@ -294,7 +301,7 @@ TEST_P(PopoverPicturesTest, DrawsTheSituation) {
                                               {arc.blueF(), situation.arcColour.blueF()}})
             EXPECT_NEAR(shade, expected, 0.02) << scale;
         // The arrow's tip points at the item, the corners beside it are transparent.
-        EXPECT_EQ(image.pixelColor(QPoint(60, 1) * scale).alpha(), 255) << scale;
+        EXPECT_EQ(image.pixelColor(QPoint(popover.arrowX(), 1) * scale).alpha(), 255) << scale;
         EXPECT_EQ(image.pixelColor(QPoint(0, 0)).alpha(), 0) << scale;
     }
 }
@@ -304,25 +311,129 @@ INSTANTIATE_TEST_SUITE_P(Situations, PopoverPicturesTest, testing::ValuesIn(situ
                              return QString(info.param.name).replace('-', '_').toStdString();
                          });
 
-// The arrow points at the item from whichever side the popover opened on, never past the corners.
-TEST(PopoverWindowTest, ArrowPointsAtTheItem) {
+// (item, the screen's available part, popover size) → frame and arrow: under a top panel, over a
+// bottom one, cut down to the room between the panel and the far edge.
+TEST(PopoverFrameTest, HangsFromItsItemInsideTheScreen) {
+    const QRect topPanel(0, 30, 1280, 770), bottomPanel(0, 0, 1280, 776);   // 1280 by 800
+    const QRect laptopTop(0, 27, 1366, 741), laptopBottom(0, 0, 1366, 736); // 1366 by 768
+    const struct {
+        const char* situation;
+        QRect item, available;
+        QSize size;
+        QRect frame;
+        bool arrowUp;
+        int arrowX;
+    } rows[] = {
+        {"centred under the item",
+         {600, 4, 22, 22},
+         topPanel,
+         {300, 400},
+         {460, 30, 300, 400},
+         true,
+         150},
+        {"pushed left from the right edge",
+         {1250, 4, 22, 22},
+         topPanel,
+         {300, 400},
+         {980, 30, 300, 400},
+         true,
+         280},
+        {"pushed right from the left edge",
+         {2, 4, 22, 22},
+         topPanel,
+         {300, 400},
+         {0, 30, 300, 400},
+         true,
+         12},
+        {"a click point alone",
+         {700, 10, 1, 1},
+         topPanel,
+         {300, 400},
+         {550, 30, 300, 400},
+         true,
+         150},
+        {"the capacity view over a bottom panel",
+         {600, 776, 22, 22},
+         bottomPanel,
+         {440, 742},
+         {390, 34, 440, 742},
+         false,
+         220},
+        {"the calibration history on a laptop",
+         {1300, 2, 22, 22},
+         laptopTop,
+         {460, 819},
+         {906, 27, 460, 741},
+         true,
+         404},
+        {"and over its bottom panel",
+         {1300, 740, 24, 24},
+         laptopBottom,
+         {460, 819},
+         {906, 0, 460, 736},
+         false,
+         405},
+        {"wider than the screen",
+         {600, 4, 22, 22},
+         topPanel,
+         {2000, 300},
+         {0, 30, 1280, 300},
+         true,
+         610},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PopoverFrame::place(row.item, row.available, row.size),
+                  (PopoverFrame{row.frame, row.arrowUp, row.arrowX}))
+            << row.situation;
+}
+
+// Each view that opens places the popover again: its lower edge stays on the bottom panel, its
+// arrow on the item; a view taller than the room scrolls under the rings.
+TEST_F(SummaryTest, PopoverFollowsItsViewsAndScrollsWhatDoesNotFit) {
+    auto* shown = new AMPSummaryMasterVC(configuration, clock, &factory);
+    shown->refreshContentWithData(data);
+    const QRect item(700, 578, 22, 22);
+    PopoverWindow popover(shown, PopoverWindow::Anchor{item, QRect(0, 0, 800, 576)});
+    shown->setRoom(popover.room());
+    popover.present();
+    for (const auto& [tab, height] : {std::pair{Tab::charge, 300}, {Tab::capacity, 900}}) {
+        shown->ringButtonAction(tab);
+        factory.last->setMinimumHeight(height);
+        settle();
+        EXPECT_EQ(popover.geometry().bottom(), 575) << height;
+        EXPECT_GE(popover.geometry().top(), 0) << height;
+        EXPECT_FALSE(popover.arrowUp());
+        EXPECT_EQ(popover.geometry().left() + popover.arrowX(), item.center().x()) << height;
+    }
+    const auto* detail = shown->findChild<QScrollArea*>();
+    EXPECT_GT(detail->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(detail->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(shown->ringButton(Tab::charge)->isVisible());
+}
+
+// Where nothing can go beside the item, the summary is a small window of its own: titled, without
+// an arrow, gone on Escape and when the focus goes to another window.
+TEST(PopoverWindowTest, WithoutAPlaceBesideTheItemItIsAWindow) {
     auto* content = new QWidget;
     content->setFixedSize(440, 150);
-    PopoverWindow popover(content);
-    const int edge = PopoverWindow::kCornerRadius + PopoverWindow::kArrowWidth / 2;
-    const std::tuple<QPoint, QPoint, bool, int> rows[] = {
-        {{800, 30}, {1000, 12}, true, 200},        // under a top panel
-        {{800, 600}, {1000, 780}, false, 200},     // over a bottom panel
-        {{840, 30}, {1279, 12}, true, 440 - edge}, // item at the screen's right edge
-        {{0, 30}, {0, 12}, true, edge},            // and at its left edge
-    };
-    for (const auto& [topLeft, anchor, up, x] : rows) {
-        popover.showAt(topLeft, anchor);
-        EXPECT_EQ(std::pair(popover.arrowUp(), popover.arrowX()), std::pair(up, x));
-        popover.hide();
+    PopoverWindow window(content);
+    QWidget elsewhere;
+    for (const bool byEscape : {true, false}) {
+        window.present();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window.isVisible() && !window.isPopup());
+        EXPECT_EQ(window.windowTitle(), QGuiApplication::applicationDisplayName());
+        EXPECT_EQ(window.size(), QSize(440, 150));
+        if (byEscape) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &escape);
+        } else {
+            elsewhere.show();
+            elsewhere.activateWindow();
+        }
+        settle();
+        EXPECT_FALSE(window.isVisible()) << byEscape;
     }
-    popover.showAt(std::nullopt, QPoint(1000, 12)); // placed by the window system
-    EXPECT_EQ(popover.arrowX(), 220);
 }
 
 } // namespace

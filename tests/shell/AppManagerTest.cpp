@@ -14,6 +14,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxSystemProfile.h"
+#include "platform/linux/WaylandPopupPlacement.h"
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "popover/AMPSumarySubviewVC.h"
@@ -40,6 +41,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,7 +62,9 @@ public:
     StatusItemHost* statusItemHost() override { return &host; }
     UserNotificationCenter& notificationCenter() override { return notifications; }
     const AppearanceProvider& appearance() override { return *this; }
-    const PopupPlacement& popupPlacement() override { return placement; }
+    const PopupPlacement& popupPlacement() override {
+        return compositorPlaces ? static_cast<const PopupPlacement&>(wayland) : placement;
+    }
     QString interfaceStyle() const override { return "Light"; }
     LoginItem& loginItem() override { return autostart; }
     std::unique_ptr<EmailSharingService> createEmailSharingService() override { return nullptr; }
@@ -89,6 +93,8 @@ public:
     XdgAutostartLoginItem autostart{QStringLiteral("/usr/bin/ampra")};
     LinuxSystemProfile profile{QString()};
     X11PopupPlacement placement;
+    WaylandPopupPlacement wayland;
+    bool compositorPlaces = false;
 
 private:
     QString _sysfs;
@@ -235,6 +241,53 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     popover.summary()->menuPreferencesAction(); // the window replaces the popover
     EXPECT_FALSE(popover.isShown());
     EXPECT_EQ(windows.opened, (QStringList{"tutorial", "preferences"}));
+}
+
+// Without a tray the user is told once, not at every start, and the summary comes as a window,
+// which a launcher and the item's menu open or raise but never close. Where the compositor places
+// windows, the item's click toggles that window.
+TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
+    TestPlatform platform(sysfs);
+    RecordingWindows windows;
+    for (const bool trayInBetween : {false, false, true}) {
+        AppManager manager(platform, settings);
+        manager.appWindows = &windows;
+        if (trayInBetween)
+            platform.host.tray(true);
+        platform.host.tray(false);
+        manager.activate();
+        ASSERT_TRUE(manager.popover().isShown());
+        EXPECT_FALSE(manager.popover().window()->isPopup());
+        platform.host.open();
+        EXPECT_TRUE(manager.popover().isShown());
+    }
+    platform.notifications.deliver("end", "", false);
+    QStringList notices;
+    ASSERT_TRUE(waitFor([&] {
+        notices = platform.notices(0);
+        return notices.contains("end / ");
+    }));
+    EXPECT_EQ(notices
+                  .filter("Ampra runs without a tray icon / Open it again from the "
+                          "applications menu.")
+                  .size(),
+              2);
+
+    platform.compositorPlaces = true;
+    AppManager manager(platform, settings);
+    manager.appWindows = &windows;
+    platform.host.tray(true);
+    const StatusItemClick item{QPoint(790, 5), QRect()};
+    platform.host.click(item, Qt::NoModifier);
+    ASSERT_TRUE(manager.popover().isShown());
+    EXPECT_EQ(manager.popover().window()->windowTitle(), QGuiApplication::applicationDisplayName());
+    EXPECT_FALSE(manager.popover().window()->isPopup());
+    platform.host.click(item, Qt::NoModifier);
+    EXPECT_FALSE(manager.popover().isShown());
+
+    EXPECT_TRUE(manager.activateAction("preferences"));
+    EXPECT_FALSE(manager.activateAction("print"));
+    EXPECT_EQ(windows.opened, QStringList{"preferences"});
 }
 
 TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {

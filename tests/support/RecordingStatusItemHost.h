@@ -17,6 +17,8 @@ public:
     ClickHandler click;
     QuitHandler quit;
     PreferencesHandler preferences;
+    OpenHandler open;
+    TrayHandler tray;
 
     void setContent(const ImageDrawer& drawImage, const QByteArray& source, const QString& text,
                     bool templateImage) override {
@@ -32,4 +34,6 @@ public:
     void setPreferencesHandler(PreferencesHandler handler) override {
         preferences = std::move(handler);
     }
+    void setOpenHandler(OpenHandler handler) override { open = std::move(handler); }
+    void setTrayHandler(TrayHandler handler) override { tray = std::move(handler); }
 };

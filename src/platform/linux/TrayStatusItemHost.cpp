@@ -26,6 +26,8 @@ log4cplus::Logger logger() {
     return log4cplus::Logger::getInstance("platform.tray");
 }
 
+constexpr std::chrono::seconds kTrayLookoutInterval(10);
+
 // Bus names must differ between items of one process.
 int nextInstance() {
     static int count = 0;
@@ -52,6 +54,9 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
     qDBusRegisterMetaType<DBusMenuEvent>();
     qDBusRegisterMetaType<DBusMenuEventList>();
     buildMenu();
+    _trayLookout.setInterval(kTrayLookoutInterval);
+    connect(&_trayLookout, &QTimer::timeout, this,
+            [this] { setTrayShown(QSystemTrayIcon::isSystemTrayAvailable()); });
 
     if (!_bus.isConnected()) {
         LOG4CPLUS_WARN(logger(), "No session bus: the status item goes to the XEmbed tray");
@@ -148,11 +153,22 @@ void TrayStatusItemHost::setPreferencesHandler(PreferencesHandler handler) {
     _preferencesHandler = std::move(handler);
 }
 
+void TrayStatusItemHost::setOpenHandler(OpenHandler handler) {
+    _openHandler = std::move(handler);
+}
+
+void TrayStatusItemHost::setTrayHandler(TrayHandler handler) {
+    _trayHandler = std::move(handler);
+    if (_trayHandler && _trayShown)
+        _trayHandler(*_trayShown);
+}
+
 // The panel shows this menu over DBusMenu; the XEmbed tray pops it up itself.
 void TrayStatusItemHost::buildMenu() {
     //: Item of the tray icon's menu that opens Ampra's window, as a click on the icon does
     connect(_menu->addAction(tr("Open Ampra")), &QAction::triggered, this, [this] {
-        activate({QCursor::pos(), QRect()});
+        if (_openHandler)
+            _openHandler();
     });
     //: Item of the tray icon's menu that opens the preferences window
     connect(_menu->addAction(tr("Preferences…")), &QAction::triggered, this, [this] {
@@ -193,6 +209,7 @@ void TrayStatusItemHost::registerWithWatcher() {
                 LOG4CPLUS_INFO(logger(), "Status item registered with the StatusNotifierWatcher as "
                                              << _serviceName.toStdString());
                 _fallback.reset();
+                setTrayShown(true);
             });
 }
 
@@ -217,17 +234,29 @@ void TrayStatusItemHost::showFallback() {
                 activate(geometry.isValid() ? StatusItemClick{geometry.center(), geometry}
                                             : StatusItemClick{QCursor::pos(), QRect()});
             });
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !_noTrayLogged) {
-        _noTrayLogged = true;
-        // Notifications travel on the session bus too.
-        LOG4CPLUS_WARN(logger(),
-                       "No system tray: Ampra runs on without a status item until a "
-                       "tray appears; "
-                           << (_bus.isConnected() ? "notifications still work"
-                                                  : "no session bus, so no notifications either"));
-    }
     updateFallbackIcon();
     updateFallbackToolTip();
+    setTrayShown(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void TrayStatusItemHost::setTrayShown(bool shown) {
+    if (_trayShown == shown)
+        return;
+    _trayShown = shown;
+    if (shown) {
+        _trayLookout.stop();
+    } else {
+        _trayLookout.start();
+        if (!std::exchange(_noTrayLogged, true))
+            // Notifications travel on the session bus too.
+            LOG4CPLUS_WARN(logger(), "No system tray: Ampra runs on without a status item until "
+                                     "a tray appears; "
+                                         << (_bus.isConnected()
+                                                 ? "notifications still work"
+                                                 : "no session bus, so no notifications either"));
+    }
+    if (_trayHandler)
+        _trayHandler(shown);
 }
 
 void TrayStatusItemHost::iconChanged() {

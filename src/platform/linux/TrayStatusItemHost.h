@@ -8,6 +8,7 @@
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,8 @@ public:
     void setClickHandler(ClickHandler handler) override;
     void setQuitHandler(QuitHandler handler) override;
     void setPreferencesHandler(PreferencesHandler handler) override;
+    void setOpenHandler(OpenHandler handler) override;
+    void setTrayHandler(TrayHandler handler) override;
 
     // The bus name under which the item is registered with the watcher.
     QString serviceName() const { return _serviceName; }
@@ -62,6 +65,7 @@ private:
     void registerWithWatcher();
     void watcherFailed(const QDBusError& error);
     void showFallback();
+    void setTrayShown(bool shown);
     void iconChanged();
     QList<QImage> images() const;
     void updateFallbackIcon();
@@ -75,6 +79,10 @@ private:
     StatusNotifierMenu* _menuExport;
     std::unique_ptr<QSystemTrayIcon> _fallback;
     bool _noTrayLogged = false;
+    std::optional<bool> _trayShown;
+    // An XEmbed tray announces itself to no one: while there is none, it is looked for now and
+    // then.
+    QTimer _trayLookout;
 
     ImageDrawer _drawImage;
     // What the icon is drawn from: the drawer's source, or the title drawn in its place.
@@ -86,4 +94,6 @@ private:
     ClickHandler _clickHandler;
     QuitHandler _quitHandler;
     PreferencesHandler _preferencesHandler;
+    OpenHandler _openHandler;
+    TrayHandler _trayHandler;
 };

@@ -5,10 +5,9 @@
 
 #include "popover/PopupPlacement.h"
 
-// On Wayland a client cannot put a window at a screen position: the compositor places it.
+// On Wayland a client cannot put a window at a screen position: the compositor places it, so the
+// popover opens as a small window of its own.
 class WaylandPopupPlacement : public PopupPlacement {
 public:
-    std::optional<QPoint> popupPosition(const StatusItemClick&, const QSize&) const override {
-        return std::nullopt;
-    }
+    std::optional<QRect> availableGeometry(const QRect&) const override { return std::nullopt; }
 };

@@ -5,15 +5,9 @@
 
 #include "popover/PopupPlacement.h"
 
-#include <QRect>
-
-// On X11 a popup goes where the application puts it: under the item (above it when the panel is
-// at the bottom), kept inside the available part of the screen the click was on.
+// On X11 a popup goes where the application puts it: inside the available part of the screen
+// the item is on, the panels left out.
 class X11PopupPlacement : public PopupPlacement {
 public:
-    std::optional<QPoint> popupPosition(const StatusItemClick& click,
-                                        const QSize& size) const override;
-
-    // The top-left corner for a popup of `size` beside `item`, inside `available`.
-    static QPoint place(const QRect& item, const QSize& size, const QRect& available);
+    std::optional<QRect> availableGeometry(const QRect& item) const override;
 };
