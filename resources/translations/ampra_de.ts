@@ -1200,6 +1200,11 @@ Ladezyklen: %3</translation>
         <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
         <translation>Mit einem Fenster starten, das die Werte des Akkus durch von Hand gesetzte ersetzt, auch auf einem Computer ohne Akku.</translation>
     </message>
+    <message>
+        <source>Open the preferences window, in the Ampra that runs if there is one.</source>
+        <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
+        <translation>Das Einstellungsfenster öffnen, im bereits laufenden Ampra, falls es eines gibt.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1323,6 +1328,16 @@ Ladezyklen: %3</translation>
         <source>Calibration process:</source>
         <extracomment>Title of the notification for Calibration Proces</extracomment>
         <translation>Akkukalibrierung</translation>
+    </message>
+    <message>
+        <source>Ampra runs without a tray icon</source>
+        <extracomment>Title of the notification shown when the desktop has no tray for Ampra&apos;s icon</extracomment>
+        <translation>Ampra läuft ohne Symbol im Infobereich</translation>
+    </message>
+    <message>
+        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
+        <translation>Öffnen Sie es wieder über das Anwendungsmenü. Unter GNOME braucht der Infobereich die Erweiterung „AppIndicator and KStatusNotifierItem Support“.</translation>
     </message>
 </context>
 <context>

@@ -1200,6 +1200,11 @@ Cycles: %3</translation>
         <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
         <translation>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</translation>
     </message>
+    <message>
+        <source>Open the preferences window, in the Ampra that runs if there is one.</source>
+        <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
+        <translation>Open the preferences window, in the Ampra that runs if there is one.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1323,6 +1328,16 @@ Cycles: %3</translation>
         <source>Calibration process:</source>
         <extracomment>Title of the notification for Calibration Proces</extracomment>
         <translation>Battery calibration</translation>
+    </message>
+    <message>
+        <source>Ampra runs without a tray icon</source>
+        <extracomment>Title of the notification shown when the desktop has no tray for Ampra&apos;s icon</extracomment>
+        <translation>Ampra runs without a tray icon</translation>
+    </message>
+    <message>
+        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
+        <translation>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</translation>
     </message>
 </context>
 <context>

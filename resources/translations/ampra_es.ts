@@ -1200,6 +1200,11 @@ Ciclos: %3</translation>
         <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
         <translation>Iniciar con una ventana que sustituye las lecturas de la batería por valores puestos a mano, también en un equipo sin batería.</translation>
     </message>
+    <message>
+        <source>Open the preferences window, in the Ampra that runs if there is one.</source>
+        <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
+        <translation>Abrir la ventana de preferencias, en el Ampra que ya está en marcha si lo hay.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1323,6 +1328,16 @@ Ciclos: %3</translation>
         <source>Calibration process:</source>
         <extracomment>Title of the notification for Calibration Proces</extracomment>
         <translation>Calibración de la batería</translation>
+    </message>
+    <message>
+        <source>Ampra runs without a tray icon</source>
+        <extracomment>Title of the notification shown when the desktop has no tray for Ampra&apos;s icon</extracomment>
+        <translation>Ampra funciona sin icono en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
+        <translation>Vuelva a abrirlo desde el menú de aplicaciones. En GNOME, la bandeja necesita la extensión «AppIndicator and KStatusNotifierItem Support».</translation>
     </message>
 </context>
 <context>
