@@ -12,7 +12,8 @@ contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/ampra ./usr/share/applications/com.vantrel.Ampra.desktop \
     ./usr/share/icons/hicolor/scalable/apps/com.vantrel.Ampra.svg \
     ./usr/share/doc/ampra/copyright ./usr/share/doc/ampra/changelog.gz \
-    ./usr/share/ampra/Acknowledgements.txt ./usr/share/metainfo/com.vantrel.Ampra.metainfo.xml; do
+    ./usr/share/ampra/Acknowledgements.txt ./usr/share/metainfo/com.vantrel.Ampra.metainfo.xml \
+    ./usr/share/dbus-1/services/com.vantrel.Ampra.service; do
     echo "$contents" | grep -q " $path\$" || { echo "missing: $path"; exit 1; }
 done
 # dpkg-shlibdeps found the libraries.
