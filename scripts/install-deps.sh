@@ -6,7 +6,8 @@ packages="build-essential cmake ninja-build pkg-config clang-format clang-tidy
 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libqt6svg6
 liblog4cplus-dev libplist-dev libudev-dev libgtest-dev libgmock-dev libbenchmark-dev
 dbus python3-dbusmock python3-gi umockdev libumockdev-dev gir1.2-umockdev-1.0 xvfb xauth sqlite3 fonts-dejavu-core
-desktop-file-utils libxml2-utils appstream trayer xdotool imagemagick"
+desktop-file-utils libxml2-utils appstream trayer xdotool imagemagick
+sway waybar grim qt6-wayland"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
