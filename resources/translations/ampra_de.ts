@@ -1335,9 +1335,9 @@ Ladezyklen: %3</translation>
         <translation>Ampra läuft ohne Symbol im Infobereich</translation>
     </message>
     <message>
-        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
-        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
-        <translation>Öffnen Sie es wieder über das Anwendungsmenü. Unter GNOME braucht der Infobereich die Erweiterung „AppIndicator and KStatusNotifierItem Support“.</translation>
+        <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
+        <translation>Öffnen Sie es wieder über das Anwendungsmenü. Unter GNOME braucht der Infobereich die Erweiterung AppIndicator.</translation>
     </message>
 </context>
 <context>

@@ -1335,9 +1335,9 @@ Cycles: %3</translation>
         <translation>Ampra runs without a tray icon</translation>
     </message>
     <message>
-        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
-        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
-        <translation>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</translation>
+        <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
+        <translation>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</translation>
     </message>
 </context>
 <context>

@@ -1335,9 +1335,9 @@ Ciclos: %3</translation>
         <translation>Ampra funciona sin icono en la bandeja del sistema</translation>
     </message>
     <message>
-        <source>Open it again from the applications menu. On GNOME, the tray needs the “AppIndicator and KStatusNotifierItem Support” extension.</source>
-        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; the extension&apos;s name is as GNOME&apos;s extension manager shows it</extracomment>
-        <translation>Vuelva a abrirlo desde el menú de aplicaciones. En GNOME, la bandeja necesita la extensión «AppIndicator and KStatusNotifierItem Support».</translation>
+        <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
+        <translation>Vuelva a abrirlo desde el menú de aplicaciones. En GNOME, la bandeja del sistema necesita la extensión AppIndicator.</translation>
     </message>
 </context>
 <context>

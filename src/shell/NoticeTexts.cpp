@@ -40,7 +40,7 @@ NoticeTexts::Notice NoticeTexts::noTray() {
     //: Title of the notification shown when the desktop has no tray for Ampra's icon
     return {tr("Ampra runs without a tray icon"),
             //: Body of the notification shown when the desktop has no tray for Ampra's icon;
-            //: the extension's name is as GNOME's extension manager shows it
-            tr("Open it again from the applications menu. On GNOME, the tray needs the "
-               "“AppIndicator and KStatusNotifierItem Support” extension.")};
+            //: "AppIndicator" is the name of a GNOME Shell extension
+            tr("Open it again from the applications menu. On GNOME, a tray needs the "
+               "AppIndicator extension.")};
 }
