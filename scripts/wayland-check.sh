@@ -9,21 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 picture=$(realpath -m "${2:-/dev/null}")
-[ -x "$build/src/app/ampra" ] || { echo "build first: cmake --build $build" >&2; exit 1; }
-[ "$(id -u)" -ne 0 ] || { echo "run as an ordinary user: sway refuses root" >&2; exit 1; }
-
-root=$(mktemp -d /tmp/ampra-wayland.XXXXXX)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$root"
-}
-trap cleanup EXIT
-for name in config data cache runtime; do mkdir -p "$root/$name"; done
-chmod 700 "$root/runtime"
-export HOME="$root" XDG_CONFIG_HOME="$root/config" XDG_DATA_HOME="$root/data"
-export XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime"
+. scripts/host-session.sh
 unset DISPLAY WAYLAND_DISPLAY
 
 sed -e "s|@TYPE@|session|" -e "s|@FOLDER@|$root|" tests/support/private-bus.conf >"$root/bus.conf"
