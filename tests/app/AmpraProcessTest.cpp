@@ -115,13 +115,13 @@ TEST(AmpraProcessTest, GuidesInTheDesktopsLanguageAndChecksForUpdatesOnceAWeek) 
         const char* updateLine;
         qsizetype notices;
     } cases[] = {
-        {"de", "Akkukalibrierung",
+        {"eo:de", "Akkukalibrierung",
          "Schließen Sie den Computer an das Netzteil an und laden Sie den Akku vollständig auf.",
          "Ampra 99.0 is out", 2},
         {"es_ES", "Calibración de la batería",
          "Conecte el equipo al adaptador de corriente y cargue la batería por completo.",
          "Next update check after", 1},
-        {"fr:it", "Battery calibration", "Plug in your computer and charge it fully.",
+        {"eo", "Battery calibration", "Plug in your computer and charge it fully.",
          "Next update check after", 1},
     };
     const std::unique_ptr<DBusMock> notifications =

@@ -1,0 +1,1478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name>AMPCalibrationTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Heading of the calibration history&apos;s column of dates</extracomment>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Heading of the calibration history&apos;s column of capacities (mAh, share of the design)</extracomment>
+        <translation>Kapasite (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Heading of the calibration history&apos;s column of charge cycles</extracomment>
+        <translation>Döngü</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCalibrationVC</name>
+    <message>
+        <source>Next calibration:</source>
+        <extracomment>Caption before the date of the next calibration</extracomment>
+        <translation>Sonraki kalibrasyon:</translation>
+    </message>
+    <message>
+        <source>About the next calibration</source>
+        <extracomment>Accessible name of the button that opens the help about the next calibration date</extracomment>
+        <translation>Sonraki kalibrasyon hakkında</translation>
+    </message>
+    <message>
+        <source>When is the next calibration?</source>
+        <extracomment>Title of the first help paragraph about the next calibration date</extracomment>
+        <translation>Sonraki kalibrasyon ne zaman?</translation>
+    </message>
+    <message>
+        <source>Not a good moment?</source>
+        <extracomment>Title of the second help paragraph about the next calibration date</extracomment>
+        <translation>Şu an uygun değil mi?</translation>
+    </message>
+    <message>
+        <source>You can change how often Ampra suggests a calibration in the Preferences.</source>
+        <extracomment>Closing line of the help about the next calibration date</extracomment>
+        <translation>Ampra&apos;nın ne sıklıkla kalibrasyon önereceğini Tercihler&apos;den değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>About calibration</source>
+        <extracomment>Accessible name of the button that opens the help about calibration</extracomment>
+        <translation>Kalibrasyon hakkında</translation>
+    </message>
+    <message>
+        <source>Why calibrate?</source>
+        <extracomment>Title of the first help paragraph about calibration</extracomment>
+        <translation>Neden kalibrasyon?</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s gauge estimates how much charge is left. Taking the battery from full to almost empty lets it measure its capacity again, so that the percentage and the time estimates stay accurate.</source>
+        <extracomment>First help paragraph about calibration</extracomment>
+        <translation>Pil göstergesi ne kadar şarj kaldığını tahmin eder. Pili doludan neredeyse boşa kadar kullanmak, kapasitesini yeniden ölçmesini sağlar; böylece yüzde ve süre tahminleri doğru kalır.</translation>
+    </message>
+    <message>
+        <source>How does it work?</source>
+        <extracomment>Title of the second help paragraph about calibration</extracomment>
+        <translation>Nasıl çalışır?</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <extracomment>Title of the third help paragraph about calibration</extracomment>
+        <translation>Bilmekte yarar var</translation>
+    </message>
+    <message>
+        <source>If the charger is plugged in too early, the calibration starts again at step 1. You never need to tell Ampra which step you are in: it follows the battery by itself.</source>
+        <extracomment>Third help paragraph about calibration</extracomment>
+        <translation>Şarj cihazı çok erken takılırsa kalibrasyon 1. adımdan yeniden başlar. Ampra&apos;ya hangi adımda olduğunuzu söylemeniz hiç gerekmez: pili kendisi izler.</translation>
+    </message>
+    <message>
+        <source>Step instructions</source>
+        <extracomment>Accessible name of the pages of calibration instructions</extracomment>
+        <translation>Adım talimatları</translation>
+    </message>
+    <message>
+        <source>Completed calibrations</source>
+        <extracomment>Caption of the calibration history table</extracomment>
+        <translation>Tamamlanan kalibrasyonlar</translation>
+    </message>
+    <message>
+        <source>The battery&apos;s capacity measured at the end of each calibration, newest first.</source>
+        <extracomment>Description under the caption of the calibration history table</extracomment>
+        <translation>Her kalibrasyonun sonunda ölçülen pil kapasitesi, en yenisi önce.</translation>
+    </message>
+    <message>
+        <source>Calibration history</source>
+        <extracomment>Accessible name of the calibration history table</extracomment>
+        <translation>Kalibrasyon geçmişi</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <extracomment>Button that saves the capacity history and the calibrations as a CSV file</extracomment>
+        <translation>Dışa aktar…</translation>
+    </message>
+    <message>
+        <source>Save the capacity history and the calibrations as a CSV file</source>
+        <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
+        <translation>Kapasite geçmişini ve kalibrasyonları CSV dosyası olarak kaydet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A duration in whole hours</extracomment>
+        <translation>
+            <numerusform>%n saat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
+        <translation>Henüz veri yok</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
+        <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
+        <translation>
+            <numerusform>Ampra, son tamamlanan kalibrasyondan itibaren her %n günde bir kalibrasyon önerir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While a calibration is due you can postpone it by %n day(s). Ampra will not remind you of it until then.</source>
+        <extracomment>Help about the next calibration date: what postponing does</extracomment>
+        <translation>
+            <numerusform>Bir kalibrasyonun zamanı geldiğinde onu %n gün erteleyebilirsiniz. Ampra o zamana kadar size hatırlatmaz.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Six steps: charge to full, keep the charger in for %1 more, unplug it, work on battery until the charge is under %2, suspend or switch off the laptop for %3, and come back with the charge still under %4.</source>
+        <extracomment>Help about calibration: the six steps in one sentence (%1 and %3: durations in hours, %2 and %4: charge levels)</extracomment>
+        <translation>Altı adım: tamamen şarj edin, şarj cihazını %1 daha takılı bırakın, çıkarın, şarj %2 altına düşene kadar pille çalışın, dizüstü bilgisayarı %3 boyunca askıya alın ya da kapatın ve şarj hâlâ %4 altındayken geri dönün.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Postpone %n day(s)</source>
+        <extracomment>The button that puts a due calibration off</extracomment>
+        <translation>
+            <numerusform>%n gün ertele</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep the charger unplugged.</source>
+        <extracomment>Calibration steps 4 and 5: the charger</extracomment>
+        <translation>Şarj cihazını takmayın.</translation>
+    </message>
+    <message>
+        <source>No calibration step is under way right now.</source>
+        <extracomment>Calibration page shown while no step is under way</extracomment>
+        <translation>Şu anda sürmekte olan bir kalibrasyon adımı yok.</translation>
+    </message>
+    <message>
+        <source>Ampra follows your battery and shows here what to do as soon as a step begins.</source>
+        <extracomment>Calibration page shown while no step is under way: what Ampra does meanwhile</extracomment>
+        <translation>Ampra pilinizi izler ve bir adım başlar başlamaz ne yapmanız gerektiğini burada gösterir.</translation>
+    </message>
+    <message>
+        <source>Step 1: plug in the charger.</source>
+        <extracomment>Calibration step 1: what the step is</extracomment>
+        <translation>1. adım: şarj cihazını takın.</translation>
+    </message>
+    <message>
+        <source>Connect your laptop to its charger and let the battery charge to %1.</source>
+        <extracomment>Calibration step 1: the charger</extracomment>
+        <translation>Dizüstü bilgisayarınızı şarj cihazına bağlayın ve pilin %1 düzeyine kadar dolmasını bekleyin.</translation>
+    </message>
+    <message>
+        <source>You can go on working while it charges.</source>
+        <extracomment>Calibration step 1: the laptop</extracomment>
+        <translation>Şarj olurken çalışmaya devam edebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Step 2: keep the charger connected.</source>
+        <extracomment>Calibration step 2: what the step is</extracomment>
+        <translation>2. adım: şarj cihazını takılı tutun.</translation>
+    </message>
+    <message>
+        <source>The battery is full. Leave the charger plugged in for %1 more.</source>
+        <extracomment>Calibration step 2: the charger</extracomment>
+        <translation>Pil dolu. Şarj cihazını %1 daha takılı bırakın.</translation>
+    </message>
+    <message>
+        <source>Keep using your laptop as usual.</source>
+        <extracomment>Calibration step 2: the laptop</extracomment>
+        <translation>Bilgisayarınızı her zamanki gibi kullanmaya devam edin.</translation>
+    </message>
+    <message>
+        <source>Step 3: unplug the charger.</source>
+        <extracomment>Calibration step 3: what the step is</extracomment>
+        <translation>3. adım: şarj cihazını çıkarın.</translation>
+    </message>
+    <message>
+        <source>Disconnect the charger now.</source>
+        <extracomment>Calibration step 3: the charger</extracomment>
+        <translation>Şarj cihazını şimdi çıkarın.</translation>
+    </message>
+    <message>
+        <source>Leave the laptop switched on: it runs on battery from now on.</source>
+        <extracomment>Calibration step 3: the laptop</extracomment>
+        <translation>Bilgisayarı açık bırakın: bundan sonra pille çalışır.</translation>
+    </message>
+    <message>
+        <source>Step 4: work on battery.</source>
+        <extracomment>Calibration step 4: what the step is</extracomment>
+        <translation>4. adım: pille çalışın.</translation>
+    </message>
+    <message>
+        <source>Use your laptop until the charge falls under %1. Ampra tells you when it is time for the next step.</source>
+        <extracomment>Calibration step 4: the laptop (%1: a charge level)</extracomment>
+        <translation>Şarj %1 altına düşene kadar bilgisayarınızı kullanın. Sonraki adımın zamanı geldiğinde Ampra size haber verir.</translation>
+    </message>
+    <message>
+        <source>Step 5: let the laptop rest.</source>
+        <extracomment>Calibration step 5: what the step is</extracomment>
+        <translation>5. adım: bilgisayarı dinlendirin.</translation>
+    </message>
+    <message>
+        <source>Suspend the laptop (close the lid or choose Suspend) or switch it off, and leave it so for %1.</source>
+        <extracomment>Calibration step 5: the laptop (%1: a duration in hours)</extracomment>
+        <translation>Bilgisayarı askıya alın (kapağı kapatın ya da Askıya Al&apos;ı seçin) veya kapatın ve %1 boyunca öyle bırakın.</translation>
+    </message>
+    <message>
+        <source>Step 6: the calibration is done.</source>
+        <extracomment>Calibration step 6: what the step is</extracomment>
+        <translation>6. adım: kalibrasyon tamamlandı.</translation>
+    </message>
+    <message>
+        <source>You can plug the charger in again.</source>
+        <extracomment>Calibration step 6: the charger</extracomment>
+        <translation>Şarj cihazını yeniden takabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>The charge was still under %1 after the rest: your battery is calibrated.</source>
+        <extracomment>Calibration step 6: the laptop (%1: a charge level)</extracomment>
+        <translation>Dinlenmeden sonra şarj hâlâ %1 altındaydı: piliniz kalibre edildi.</translation>
+    </message>
+    <message>
+        <source>%1h %2min</source>
+        <extracomment>Time left in a calibration step (%1: hours, %2: minutes), as in 2h 5min</extracomment>
+        <translation>%1 sa %2 dk</translation>
+    </message>
+    <message>
+        <source>today_summary_message</source>
+        <extracomment>Shown as the next calibration date when the calibration is due today or overdue</extracomment>
+        <translation>Bugün</translation>
+    </message>
+    <message>
+        <source>It&apos;s not necessary to calibrate your battery right now. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Calibrated text</extracomment>
+        <translation>Pilinizin şu anda kalibrasyona ihtiyacı yok. Yine de kalibre etmek isterseniz aşağıdaki adımları izlemeniz yeterli.</translation>
+    </message>
+    <message>
+        <source>Your battery needs to be calibrated. Follow the next step below to progress through the calibration progress. If you prefer not to be botherred by messages, you can postpone the calibration to next week.</source>
+        <extracomment>PendingCalibration text</extracomment>
+        <translation>Pilinizin kalibre edilmesi gerekiyor. Kalibrasyonu yapmak için aşağıdaki adımları izleyin. İletilerle rahatsız edilmek istemiyorsanız kalibrasyonu erteleyebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>The calibration is postponed. Anyway, if you want to do it, just follow the next step to progress through the calibration process</source>
+        <extracomment>Postponed text</extracomment>
+        <translation>Kalibrasyon ertelendi. Yine de kalibre etmek isterseniz aşağıdaki adımları izlemeniz yeterli.</translation>
+    </message>
+    <message>
+        <source>Calibraton is disabled.</source>
+        <extracomment>Calibration off text</extracomment>
+        <translation>Kalibrasyon kapalı.</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full and the calibration cannot go on. Lift the limit until the calibration is done: in your desktop&apos;s power settings or the laptop maker&apos;s tool, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf), or as root by writing 100 to charge_control_end_threshold in the battery&apos;s folder under /sys/class/power_supply.</source>
+        <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
+        <translation>Bu dizüstü bilgisayar şarjı %1 düzeyinde durduruyor, bu yüzden pil hiç dolmuyor ve kalibrasyon devam edemiyor. Kalibrasyon bitene kadar sınırı kaldırın: masaüstünüzün güç ayarlarında ya da üreticinin aracında, TLP&apos;de (/etc/tlp.conf içindeki STOP_CHARGE_THRESH_BAT0) veya root olarak /sys/class/power_supply altındaki pil klasöründe charge_control_end_threshold dosyasına 100 yazarak.</translation>
+    </message>
+    <message>
+        <source>hide_calibration_history_table</source>
+        <extracomment>The button that hides the calibration history table</extracomment>
+        <translation>Geçmişi gizle</translation>
+    </message>
+    <message>
+        <source>show_calibration_history_table</source>
+        <extracomment>The button that shows the calibration history table</extracomment>
+        <translation>Geçmişi göster</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCapacityTableDataProvider</name>
+    <message>
+        <source>Date</source>
+        <extracomment>Header of the history column with the day a capacity was recorded</extracomment>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh)</source>
+        <extracomment>Header of the history column with the full charge capacity in mAh</extracomment>
+        <translation>Kapasite (mAh)</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <extracomment>Header of the history column with the cycle count</extracomment>
+        <translation>Döngü</translation>
+    </message>
+</context>
+<context>
+    <name>AMPCapacityVC</name>
+    <message>
+        <source>Charge cycles done:</source>
+        <extracomment>Caption of the number of charge cycles the battery has been through</extracomment>
+        <translation>Tamamlanan şarj döngüsü:</translation>
+    </message>
+    <message>
+        <source>Explain charge cycles</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about charge cycles</extracomment>
+        <translation>Şarj döngülerini açıkla</translation>
+    </message>
+    <message>
+        <source>Cycles by design:</source>
+        <extracomment>Caption of the number of charge cycles the battery is designed for</extracomment>
+        <translation>Tasarım döngü sayısı:</translation>
+    </message>
+    <message>
+        <source>What is a charge cycle?</source>
+        <extracomment>Title of the help about charge cycles</extracomment>
+        <translation>Şarj döngüsü nedir?</translation>
+    </message>
+    <message>
+        <source>A charge cycle is counted each time the battery has delivered as much energy as its full capacity, whether in one go or over several days: using half of it today and half tomorrow makes one cycle. The battery itself counts the cycles and Linux reads the count from the power supply driver; some batteries do not report it, and then it shows 0. A battery is built for a number of cycles, after which it holds noticeably less charge.</source>
+        <extracomment>Help text about charge cycles, for a Linux laptop owner</extracomment>
+        <translation>Pil, tam kapasitesi kadar enerji verdiğinde bir şarj döngüsü sayılır; bu tek seferde de olabilir, birkaç günde de: bugün yarısını, yarın yarısını kullanmak bir döngü eder. Döngüleri pilin kendisi sayar ve Linux bu sayıyı güç kaynağı sürücüsünden okur; bazı piller bunu bildirmez, o zaman 0 görünür. Bir pil belirli sayıda döngü için üretilir; bu sayıdan sonra belirgin biçimde daha az şarj tutar.</translation>
+    </message>
+    <message>
+        <source>Design capacity (mAh):</source>
+        <extracomment>Caption of the capacity the battery had when new, in milliampere-hours</extracomment>
+        <translation>Tasarım kapasitesi (mAh):</translation>
+    </message>
+    <message>
+        <source>Explain capacity</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about capacity</extracomment>
+        <translation>Kapasiteyi açıkla</translation>
+    </message>
+    <message>
+        <source>Full charge capacity (mAh):</source>
+        <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
+        <translation>Tam şarj kapasitesi (mAh):</translation>
+    </message>
+    <message>
+        <source>Why does the capacity fall?</source>
+        <extracomment>Title of the help about the battery capacity</extracomment>
+        <translation>Kapasite neden düşer?</translation>
+    </message>
+    <message>
+        <source>The design capacity is what the battery held when it was new; the full charge capacity is what it holds today when charged to the top. Every cycle, heat and long hours at full charge wear the cells a little, so the full charge capacity falls slowly over the years. The percentage compares both. A calibration lets the battery measure its full charge again, so the number you see matches the real one.</source>
+        <extracomment>Help text about the design and the full charge capacity, for a Linux laptop owner</extracomment>
+        <translation>Tasarım kapasitesi, pilin yeniyken tuttuğu miktardır; tam şarj kapasitesi ise bugün sonuna kadar şarj edildiğinde tuttuğu miktardır. Her döngü, ısı ve tam şarjda geçen uzun saatler hücreleri biraz yıpratır; bu yüzden tam şarj kapasitesi yıllar içinde yavaşça düşer. Yüzde ikisini karşılaştırır. Kalibrasyon, pilin tam şarjını yeniden ölçmesini sağlar; böylece gördüğünüz sayı gerçek olanla örtüşür.</translation>
+    </message>
+    <message>
+        <source>Capacity history:</source>
+        <extracomment>Caption of the table of capacities recorded when the battery was full</extracomment>
+        <translation>Kapasite geçmişi:</translation>
+    </message>
+    <message>
+        <source>Capacity history</source>
+        <extracomment>Accessible name of the table of recorded capacities</extracomment>
+        <translation>Kapasite geçmişi</translation>
+    </message>
+    <message>
+        <source>Ampra records the full charge capacity and the cycle count each time the battery is fully charged. The newest 100 records are listed.</source>
+        <extracomment>Text under the capacity history table</extracomment>
+        <translation>Ampra, pil her tamamen dolduğunda tam şarj kapasitesini ve döngü sayısını kaydeder. En yeni 100 kayıt listelenir.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <extracomment>Button that saves the capacity history and the calibrations as a CSV file</extracomment>
+        <translation>Dışa aktar…</translation>
+    </message>
+    <message>
+        <source>Save the capacity history and the calibrations as a CSV file</source>
+        <extracomment>Tooltip of the button that saves the history as a CSV file</extracomment>
+        <translation>Kapasite geçmişini ve kalibrasyonları CSV dosyası olarak kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>AMPChargeVC</name>
+    <message>
+        <source>Power source:</source>
+        <extracomment>Caption of the row that tells whether the computer runs on its power adapter or on battery</extracomment>
+        <translation>Güç kaynağı:</translation>
+    </message>
+    <message>
+        <source>Battery status:</source>
+        <extracomment>Caption of the row that tells whether the battery charges, is full or discharges</extracomment>
+        <translation>Pil durumu:</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <extracomment>Caption of the row with the battery charge in percent</extracomment>
+        <translation>Şarj:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <extracomment>Caption of the row with the time the battery lasts at the present use</extracomment>
+        <translation>Kalan süre:</translation>
+    </message>
+    <message>
+        <source>chargevc_acpowersource_text</source>
+        <extracomment>Text to show when the computer is connected to power</extracomment>
+        <translation>Güç adaptörü</translation>
+    </message>
+    <message>
+        <source>chargevc_charged_message</source>
+        <extracomment>Message to display when battery is charged</extracomment>
+        <translation>Tamamen dolu</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1</source>
+        <extracomment>Battery status on mains when the laptop stops charging early (%1: a charge level such as 80%)</extracomment>
+        <translation>Şarj %1 düzeyinde duruyor</translation>
+    </message>
+    <message>
+        <source>chargevc_charging_message</source>
+        <extracomment>Message to display when battery is charging</extracomment>
+        <translation>Şarj oluyor</translation>
+    </message>
+    <message>
+        <source>chargevc_batterypowersource_text</source>
+        <extracomment>Text to show when the computer is running on battery</extracomment>
+        <translation>Pil</translation>
+    </message>
+    <message>
+        <source>chargevc_discharging_message</source>
+        <extracomment>Message to display when battery is discharging</extracomment>
+        <translation>Boşalıyor</translation>
+    </message>
+</context>
+<context>
+    <name>AMPHealthVC</name>
+    <message>
+        <source>Explain the lifespan</source>
+        <extracomment>Accessible name and tooltip of the button that opens the help about the battery lifespan</extracomment>
+        <translation>Ömrü açıkla</translation>
+    </message>
+    <message>
+        <source>What do the lifespan and the health word mean?</source>
+        <extracomment>Title of the help about the battery lifespan and health</extracomment>
+        <translation>Ömür ve sağlık sözcüğü ne anlama gelir?</translation>
+    </message>
+    <message>
+        <source>A lithium-ion battery ages with use and with time. Its maker states a lifespan as a number of charge cycles after which it still keeps about 80% of its design capacity. The health word in the ring comes from the battery itself, through the Linux power supply driver: GOOD means it performs as designed, FAIR that it works with a reduced capacity, POOR that it can no longer deliver proper power, CHECK that the battery reports a fault and should be examined by a repair service. Many batteries report no health at all; the ring then shows &quot;-&quot;.</source>
+        <extracomment>Help text about the battery lifespan and the health words, for a Linux laptop owner</extracomment>
+        <translation>Lityum iyon pil, kullanımla ve zamanla yaşlanır. Üreticisi ömrünü, tasarım kapasitesinin hâlâ yaklaşık yüzde 80&apos;ini koruduğu şarj döngüsü sayısı olarak belirtir. Halkadaki sözcük, Linux güç kaynağı sürücüsü aracılığıyla doğrudan pilden gelir: İYİ, tasarlandığı gibi çalıştığını; ORTA, azalmış kapasiteyle çalıştığını; ZAYIF, artık düzgün güç sağlayamadığını; KONTROL, pilin bir arıza bildirdiğini ve bir servis tarafından incelenmesi gerektiğini belirtir. Birçok pil hiç sağlık bilgisi vermez; o zaman halkada &quot;-&quot; görünür.</translation>
+    </message>
+    <message>
+        <source>no_data_forHealthLifespan_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about lifespan</extracomment>
+        <translation>Ampra&apos;nın bu pilden henüz bir ömür bilgisi yok.</translation>
+    </message>
+    <message>
+        <source>Lifespan: your Macbook battery is designed to retain up to 80%% of its original capacity and up to %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>Ömür: dizüstü bilgisayarınızın pili, %1 şarj döngüsüne kadar özgün kapasitesinin yüzde 80&apos;ine kadarını koruyacak şekilde tasarlanmıştır.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your battery capacity is currently at %@, and you have done %d charge cycles.</source>
+        <extracomment>Lifespand message</extracomment>
+        <translation>
+            <numerusform>Pil kapasiteniz şu anda %1 ve %2 şarj döngüsü tamamladınız.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no_data_forHealthCycles_text</source>
+        <extracomment>Text to show when there is no data yet from the battery to talk about cycles</extracomment>
+        <translation>Ampra&apos;nın bu pilden henüz döngü sayısı ya da kapasite bilgisi yok.</translation>
+    </message>
+    <message>
+        <source>Currently we have no valid value to inform about the health of the installed power source.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown</extracomment>
+        <translation>Pil henüz sağlık durumunu bildirmedi.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; indicates that no information is given by the system regarding the battery health.</source>
+        <extracomment>Battery Heath ring explanation message for state unknown of battery</extracomment>
+        <translation>&quot;-&quot;, sistemin pil sağlığı hakkında bilgi vermediği anlamına gelir.</translation>
+    </message>
+    <message>
+        <source>&quot;POOR&quot; describe a power source that&apos;s not capable of providing proper power.</source>
+        <extracomment>Battery Heath ring explanation message for state poor</extracomment>
+        <translation>&quot;ZAYIF&quot;, artık düzgün güç sağlayamayan bir pili tanımlar.</translation>
+    </message>
+    <message>
+        <source>&quot;FAIR&quot; describe a functional power source with limited capacity.</source>
+        <extracomment>Battery Heath ring explanation message for state fair</extracomment>
+        <translation>&quot;ORTA&quot;, azalmış kapasiteyle çalışan bir pili tanımlar.</translation>
+    </message>
+    <message>
+        <source>&quot;GOOD&quot; indicates that the battery is healthy and performing well.</source>
+        <extracomment>Battery Heath ring explanation message for state good</extracomment>
+        <translation>&quot;İYİ&quot;, pilin sağlıklı olduğu ve iyi çalıştığı anlamına gelir.</translation>
+    </message>
+    <message>
+        <source>&quot;CHECK&quot; indicates that the battery should be checked out by a licensed Mac repair service.</source>
+        <extracomment>Battery Heath ring explanation message for state check battery</extracomment>
+        <translation>&quot;KONTROL&quot;, pilin bir arıza bildirdiği ve bir servis tarafından kontrol edilmesi gerektiği anlamına gelir.</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesAboutVC</name>
+    <message>
+        <source>app_version</source>
+        <extracomment>Version</extracomment>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Title of the window with the libraries Ampra uses and their licences</extracomment>
+        <translation>Teşekkürler</translation>
+    </message>
+    <message>
+        <source>Libraries and licences</source>
+        <extracomment>Accessible name of the text of the acknowledgements</extracomment>
+        <translation>Kütüphaneler ve lisanslar</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesAppearanceVC</name>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Panel colour: Ampra tells the panel&apos;s colour from the desktop</extracomment>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>Panel colour: the desktop panel is light, the icon is drawn dark</extracomment>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>Panel colour: the desktop panel is dark, the icon is drawn light</extracomment>
+        <translation>Koyu</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesGeneralVC</name>
+    <message numerus="yes">
+        <source>%Ln week(s)</source>
+        <extracomment>Number of weeks to schedule a calibration</extracomment>
+        <translation>
+            <numerusform>%Ln hafta</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesNotificationsVC</name>
+    <message>
+        <source>Don&apos;t remind me</source>
+        <extracomment>The user does not want to be reminded to unplug the laptop</extracomment>
+        <translation>Hatırlatma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <extracomment>Hours on mains power before the reminder to unplug</extracomment>
+        <translation>
+            <numerusform>%Ln saat</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesTabVC</name>
+    <message>
+        <source>Ampra Preferences</source>
+        <extracomment>Title of the preferences window</extracomment>
+        <translation>Ampra Tercihleri</translation>
+    </message>
+</context>
+<context>
+    <name>AMPPreferencesWindow</name>
+    <message>
+        <source>General</source>
+        <extracomment>Title of the General page of the preferences</extracomment>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Calibrate every:</source>
+        <extracomment>Label of the list of calibration intervals in the preferences</extracomment>
+        <translation>Kalibrasyon sıklığı:</translation>
+    </message>
+    <message>
+        <source>Calibration interval</source>
+        <extracomment>Accessible name of the list of calibration intervals</extracomment>
+        <translation>Kalibrasyon aralığı</translation>
+    </message>
+    <message>
+        <source>Ampra reminds you when the next battery calibration is due.</source>
+        <extracomment>Explanation under the list of calibration intervals</extracomment>
+        <translation>Ampra, bir sonraki pil kalibrasyonunun zamanı geldiğinde size hatırlatır.</translation>
+    </message>
+    <message>
+        <source>Startup:</source>
+        <extracomment>Label of the start-at-login check box in the preferences</extracomment>
+        <translation>Başlangıç:</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box that starts Ampra with the desktop session</extracomment>
+        <translation>Oturum açılınca Ampra&apos;yı başlat</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <extracomment>Label of the button that opens the desktop power settings</extracomment>
+        <translation>Enerji:</translation>
+    </message>
+    <message>
+        <source>Open Power Settings…</source>
+        <extracomment>Button that opens the power settings of the desktop</extracomment>
+        <translation>Güç Ayarlarını Aç…</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <extracomment>Title of the Notifications page of the preferences</extracomment>
+        <translation>Bildirimler</translation>
+    </message>
+    <message>
+        <source>Remind to unplug after:</source>
+        <extracomment>Label of the list of unplug reminder intervals</extracomment>
+        <translation>Şu süreden sonra çıkarmayı hatırlat:</translation>
+    </message>
+    <message>
+        <source>Unplug reminder</source>
+        <extracomment>Accessible name of the list of unplug reminder intervals</extracomment>
+        <translation>Çıkarma hatırlatıcısı</translation>
+    </message>
+    <message>
+        <source>Time on mains power with the battery above 80 % before Ampra reminds you to unplug.</source>
+        <extracomment>Explanation under the list of unplug reminder intervals</extracomment>
+        <translation>Pil yüzde 80&apos;in üzerindeyken, Ampra çıkarmanızı hatırlatmadan önce prizde geçen süre.</translation>
+    </message>
+    <message>
+        <source>Notify:</source>
+        <extracomment>Label of the notification check boxes in the preferences</extracomment>
+        <translation>Bildir:</translation>
+    </message>
+    <message>
+        <source>When the power source changes</source>
+        <extracomment>Check box: notify when the computer switches between mains and battery</extracomment>
+        <translation>Güç kaynağı değiştiğinde</translation>
+    </message>
+    <message>
+        <source>When the charge falls under</source>
+        <extracomment>Check box: notify when the charge falls under the level beside it</extracomment>
+        <translation>Şarj şu düzeyin altına düştüğünde</translation>
+    </message>
+    <message>
+        <source>Low charge level</source>
+        <extracomment>Accessible name of the low charge level</extracomment>
+        <translation>Düşük şarj düzeyi</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>Title of the Appearance page of the preferences</extracomment>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Tray item:</source>
+        <extracomment>Label of the check boxes that choose what the tray item shows</extracomment>
+        <translation>Tepsi öğesi:</translation>
+    </message>
+    <message>
+        <source>Show the battery icon</source>
+        <extracomment>Check box: the tray item shows the battery icon</extracomment>
+        <translation>Pil simgesini göster</translation>
+    </message>
+    <message>
+        <source>Show the charge percentage</source>
+        <extracomment>Check box: the tray item shows the charge in percent</extracomment>
+        <translation>Şarj yüzdesini göster</translation>
+    </message>
+    <message>
+        <source>Show the remaining time</source>
+        <extracomment>Check box: the tray item shows the time left to full or empty</extracomment>
+        <translation>Kalan süreyi göster</translation>
+    </message>
+    <message>
+        <source>Draw the battery upright</source>
+        <extracomment>Check box: the tray icon&apos;s battery stands upright instead of lying</extracomment>
+        <translation>Pili dikey çiz</translation>
+    </message>
+    <message>
+        <source>Draw the battery in colour</source>
+        <extracomment>Check box: the tray icon shows the charge in green, orange or red</extracomment>
+        <translation>Pili renkli çiz</translation>
+    </message>
+    <message>
+        <source>Show the percentage inside the icon</source>
+        <extracomment>Check box: the charge in percent is written inside the tray icon, for panels that show no text beside icons</extracomment>
+        <translation>Yüzdeyi simgenin içinde göster</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <extracomment>Label of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel:</translation>
+    </message>
+    <message>
+        <source>Panel colour</source>
+        <extracomment>Accessible name of the list that says whether the desktop panel is light or dark</extracomment>
+        <translation>Panel rengi</translation>
+    </message>
+    <message>
+        <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
+        <extracomment>Explanation under the list of panel colours</extracomment>
+        <translation>Ampra simgeyi panele uygun çizer. Yanlış tahmin ederse Açık ya da Koyu&apos;yu seçin.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Title of the About page of the preferences</extracomment>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Keeps your laptop battery healthy.</source>
+        <extracomment>One line under the version on the About page</extracomment>
+        <translation>Dizüstü bilgisayarınızın pilini sağlıklı tutar.</translation>
+    </message>
+    <message>
+        <source>Show Tutorial</source>
+        <extracomment>Button on the About page that opens the tutorial again</extracomment>
+        <translation>Öğreticiyi Göster</translation>
+    </message>
+    <message>
+        <source>Help Centre</source>
+        <extracomment>Button on the About page that opens the online help in the browser</extracomment>
+        <translation>Yardım Merkezi</translation>
+    </message>
+    <message>
+        <source>Report a Problem…</source>
+        <extracomment>Button on the About page that writes a problem report with the log attached</extracomment>
+        <translation>Sorun Bildir…</translation>
+    </message>
+    <message>
+        <source>Contact Us…</source>
+        <extracomment>Button on the About page that writes a mail to the developers</extracomment>
+        <translation>Bize Ulaşın…</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
+        <translation>Teşekkürler</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepInfoVC</name>
+    <message>
+        <source>Time left in this step:</source>
+        <extracomment>Caption before the time the current calibration step still lasts</extracomment>
+        <translation>Bu adımda kalan süre:</translation>
+    </message>
+</context>
+<context>
+    <name>AMPStepsVC</name>
+    <message>
+        <source>Calibration steps</source>
+        <extracomment>Accessible name of the strip of the six calibration steps</extracomment>
+        <translation>Kalibrasyon adımları</translation>
+    </message>
+    <message>
+        <source>Use the left and right arrow keys to read the instructions of each step.</source>
+        <extracomment>Accessible description of the calibration step strip</extracomment>
+        <translation>Her adımın talimatlarını okumak için sol ve sağ ok tuşlarını kullanın.</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>1. adım</translation>
+    </message>
+    <message>
+        <source>Plug in</source>
+        <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>2. adım</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
+        <translation>Bekle</translation>
+    </message>
+    <message>
+        <source>Step 3</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>3. adım</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
+        <translation>Çıkar</translation>
+    </message>
+    <message>
+        <source>Step 4</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>4. adım</translation>
+    </message>
+    <message>
+        <source>Drain</source>
+        <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
+        <translation>Boşalt</translation>
+    </message>
+    <message>
+        <source>Step 5</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>5. adım</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
+        <translation>Dinlen</translation>
+    </message>
+    <message>
+        <source>Step 6</source>
+        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
+        <translation>6. adım</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
+        <translation>Bitti</translation>
+    </message>
+</context>
+<context>
+    <name>AMPSummaryMasterVC</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tooltip of the button that opens the settings menu
+----------
+Name of the settings menu button for screen readers</extracomment>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <extracomment>Caption under the charge ring</extracomment>
+        <translation>Şarj</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <extracomment>Caption under the capacity ring</extracomment>
+        <translation>Kapasite</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <extracomment>Caption under the battery health ring</extracomment>
+        <translation>Sağlık</translation>
+    </message>
+    <message>
+        <source>Days to calibration</source>
+        <extracomment>Caption under the ring with the days until the next calibration</extracomment>
+        <translation>Kalibrasyona kalan gün</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Settings menu item that opens the preferences window</extracomment>
+        <translation>Tercihler…</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <extracomment>Settings menu item that opens the tutorial window</extracomment>
+        <translation>Öğretici</translation>
+    </message>
+    <message>
+        <source>Quit Ampra</source>
+        <extracomment>Settings menu item that quits the application</extracomment>
+        <translation>Ampra&apos;dan Çık</translation>
+    </message>
+    <message>
+        <source>AMPRA</source>
+        <extracomment>The application&apos;s name in the popover&apos;s title bar</extracomment>
+        <translation>AMPRA</translation>
+    </message>
+    <message>
+        <source>No battery found.
+Ampra shows its readings once a battery is present.</source>
+        <extracomment>Shown over the rings when the computer has no battery</extracomment>
+        <translation>Pil bulunamadı.
+Ampra, bir pil takılır takılmaz ölçümlerini gösterir.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A ring&apos;s name for screen readers: its caption, then the text in the ring (&quot;Charge 73%&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialPageController</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the tutorial window</extracomment>
+        <translation>Ampra&apos;ya hoş geldiniz</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2</source>
+        <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
+        <translation>%L1 / %L2</translation>
+    </message>
+</context>
+<context>
+    <name>AMPTutorialWindow</name>
+    <message>
+        <source>Welcome to Ampra</source>
+        <extracomment>Title of the first tutorial page</extracomment>
+        <translation>Ampra&apos;ya hoş geldiniz</translation>
+    </message>
+    <message>
+        <source>Ampra lives in the tray of your panel. Its icon shows how full the battery is; click it to see the charge, the capacity, the health and the days until the next calibration.</source>
+        <extracomment>Text of the first tutorial page</extracomment>
+        <translation>Ampra, panelinizin sistem tepsisinde yaşar. Simgesi pilin ne kadar dolu olduğunu gösterir; şarjı, kapasiteyi, sağlığı ve sonraki kalibrasyona kalan günleri görmek için üzerine tıklayın.</translation>
+    </message>
+    <message>
+        <source>Calibrate now and then</source>
+        <extracomment>Title of the second tutorial page</extracomment>
+        <translation>Arada bir kalibre edin</translation>
+    </message>
+    <message>
+        <source>Every few weeks Ampra guides you through a calibration: charge to full, stay on mains power for two hours, run the battery down, then let the laptop sleep for five hours. A notification tells you each step. Ampra also reminds you to unplug when the laptop has been on mains power for too long.</source>
+        <extracomment>Text of the second tutorial page</extracomment>
+        <translation>Ampra birkaç haftada bir sizi bir kalibrasyonda yönlendirir: tamamen şarj edin, iki saat prizde kalın, pili boşaltın, ardından bilgisayarı beş saat uykuda bırakın. Her adımı bir bildirim size söyler. Ampra ayrıca bilgisayar çok uzun süre prizde kaldığında çıkarmanızı hatırlatır.</translation>
+    </message>
+    <message>
+        <source>Start Ampra at login</source>
+        <extracomment>Check box on the tutorial that starts Ampra with the desktop session</extracomment>
+        <translation>Oturum açılınca Ampra&apos;yı başlat</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <extracomment>Title of the last tutorial page</extracomment>
+        <translation>Her şey hazır</translation>
+    </message>
+    <message>
+        <source>Ampra is ready. Choose what the tray item shows and when Ampra reminds you in the preferences, from the settings menu of Ampra&apos;s window.</source>
+        <extracomment>Text of the last tutorial page</extracomment>
+        <translation>Ampra hazır. Tepsi öğesinin ne göstereceğini ve Ampra&apos;nın ne zaman hatırlatacağını, Ampra penceresinin ayarlar menüsünden açılan tercihlerde seçin.</translation>
+    </message>
+    <message>
+        <source>Start Using Ampra</source>
+        <extracomment>Last button of the tutorial: closes it and opens Ampra&apos;s window</extracomment>
+        <translation>Ampra&apos;yı Kullanmaya Başla</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Tutorial button to the previous page</extracomment>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Tutorial button to the next page</extracomment>
+        <translation>İleri</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundPortalLoginItem</name>
+    <message>
+        <source>Ampra watches the battery and reminds you of calibration steps from the moment you log in.</source>
+        <extracomment>Why Ampra asks to run in the background, shown by the desktop&apos;s permission dialog</extracomment>
+        <translation>Ampra pili izler ve oturum açtığınız andan itibaren size kalibrasyon adımlarını hatırlatır.</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryDataHijackWC</name>
+    <message>
+        <source>&amp;Override the battery readings</source>
+        <extracomment>Check box of the developer window: while on, Ampra takes the values below instead of the battery&apos;s readings</extracomment>
+        <translation>Pil ölçümlerini &amp;geçersiz kıl</translation>
+    </message>
+    <message>
+        <source>While this is on, Ampra takes the values below instead of what the battery reports; the cycle count and the capacities keep their last real readings.</source>
+        <extracomment>Explanation under the check box of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Bu açıkken Ampra, pilin bildirdikleri yerine aşağıdaki değerleri kullanır; döngü sayısı ve kapasiteler son gerçek ölçümlerini korur.</translation>
+    </message>
+    <message>
+        <source>&amp;Charge:</source>
+        <extracomment>Label of the charge slider in the developer window</extracomment>
+        <translation>Ş&amp;arj:</translation>
+    </message>
+    <message>
+        <source>Charge in percent</source>
+        <extracomment>Accessible name of the charge slider in the developer window</extracomment>
+        <translation>Yüzde olarak şarj</translation>
+    </message>
+    <message>
+        <source>&amp;Phase:</source>
+        <extracomment>Label of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>&amp;Evre:</translation>
+    </message>
+    <message>
+        <source>Charge-cycle phase</source>
+        <extracomment>Accessible name of the list of charge-cycle phases in the developer window</extracomment>
+        <translation>Şarj döngüsü evresi</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer source:</source>
+        <extracomment>Label of the power-source list in the developer window</extracomment>
+        <translation>&amp;Güç kaynağı:</translation>
+    </message>
+    <message>
+        <source>Power source</source>
+        <extracomment>Accessible name of the power-source list in the developer window</extracomment>
+        <translation>Güç kaynağı</translation>
+    </message>
+    <message>
+        <source>&amp;Health:</source>
+        <extracomment>Label of the battery health list in the developer window</extracomment>
+        <translation>&amp;Sağlık:</translation>
+    </message>
+    <message>
+        <source>Battery health</source>
+        <extracomment>Accessible name of the battery health list in the developer window</extracomment>
+        <translation>Pil sağlığı</translation>
+    </message>
+    <message>
+        <source>Phase 0: Starting to charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Evre 0: Şarj başlıyor</translation>
+    </message>
+    <message>
+        <source>Phase 1: Charging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Evre 1: Şarj oluyor</translation>
+    </message>
+    <message>
+        <source>Phase 2: Finishing Charge</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Evre 2: Şarj bitiyor</translation>
+    </message>
+    <message>
+        <source>Phase 3: Charged</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is full</extracomment>
+        <translation>Evre 3: Dolu</translation>
+    </message>
+    <message>
+        <source>Phase 4: Starting discharge</source>
+        <extracomment>Item of the phase list in the battery override window: just unplugged</extracomment>
+        <translation>Evre 4: Boşalma başlıyor</translation>
+    </message>
+    <message>
+        <source>Phase 5: Discharging</source>
+        <extracomment>Item of the phase list in the battery override window</extracomment>
+        <translation>Evre 5: Boşalıyor</translation>
+    </message>
+    <message>
+        <source>Phase 6: Finishing discharge</source>
+        <extracomment>Item of the phase list in the battery override window: the battery is nearly empty</extracomment>
+        <translation>Evre 6: Boşalma bitiyor</translation>
+    </message>
+    <message>
+        <source>AC Power</source>
+        <extracomment>Item of the power-source list in the battery override window: on mains power</extracomment>
+        <translation>Şebeke gücü</translation>
+    </message>
+    <message>
+        <source>Battery Power</source>
+        <extracomment>Item of the power-source list in the battery override window</extracomment>
+        <translation>Pil gücü</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>İyi</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <extracomment>Item of the health list in the battery override window</extracomment>
+        <translation>Zayıf</translation>
+    </message>
+    <message>
+        <source>Check Battery</source>
+        <extracomment>Item of the health list in the battery override window: the system asks for a service</extracomment>
+        <translation>Pili kontrol et</translation>
+    </message>
+    <message>
+        <source>Wrong Value</source>
+        <extracomment>Item of the health list in the battery override window: a health the system never gives</extracomment>
+        <translation>Yanlış değer</translation>
+    </message>
+    <message>
+        <source>Battery Override</source>
+        <extracomment>Title of the developer window that replaces the battery&apos;s readings</extracomment>
+        <translation>Pil Geçersiz Kılma</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryManager</name>
+    <message>
+        <source>Calibration Done!!</source>
+        <extracomment>Guide Message on state CalibrationDone.</extracomment>
+        <translation>Kalibrasyon tamamlandı!</translation>
+    </message>
+    <message>
+        <source>Plug your Mac to fully charge it.</source>
+        <extracomment>Guide Message on state InitCalibration.</extracomment>
+        <translation>Bilgisayarınızı prize takın ve tamamen şarj edin.</translation>
+    </message>
+    <message>
+        <source>Keep your Mac Conected for a while.</source>
+        <extracomment>Guide Message on state FullyCharged.</extracomment>
+        <translation>Bilgisayarınızı bir süre daha prizde tutun.</translation>
+    </message>
+    <message>
+        <source>You can disconnect your power adapter.</source>
+        <extracomment>Guide Message on state DisconnectAdapter.</extracomment>
+        <translation>Güç adaptörünüzü çıkarabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Allow your Mac to sleep or switch it off.</source>
+        <extracomment>Guide Message on state TurnItOff.</extracomment>
+        <translation>Bilgisayarınızı uyutun ya da kapatın.</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityChart</name>
+    <message>
+        <source>Capacity over time</source>
+        <extracomment>Accessible name of the chart of the full charge capacity over time</extracomment>
+        <translation>Zaman içinde kapasite</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 the full charge capacity went from %3 to %4 mAh; %n calibration(s) marked.</source>
+        <extracomment>Accessible description of the capacity chart: first and last date, first and last capacity in mAh, and how many calibrations it marks</extracomment>
+        <translation>
+            <numerusform>%1 ile %2 arasında tam şarj kapasitesi %3 mAh&apos;den %4 mAh&apos;ye değişti; %n kalibrasyon işaretlendi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+Capacity: %2 mAh</source>
+        <extracomment>Tooltip of a point of the capacity chart without a cycle count: its date and capacity</extracomment>
+        <translation>%1
+Kapasite: %2 mAh</translation>
+    </message>
+    <message>
+        <source>%1
+Capacity: %2 mAh
+Cycles: %3</source>
+        <extracomment>Tooltip of a point of the capacity chart: its date, capacity and cycle count</extracomment>
+        <translation>%1
+Kapasite: %2 mAh
+Döngü: %3</translation>
+    </message>
+    <message>
+        <source>Full charge</source>
+        <extracomment>Legend of the capacity chart&apos;s line of full charge capacities</extracomment>
+        <translation>Tam şarj</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <extracomment>Legend of the capacity chart&apos;s line at the design capacity</extracomment>
+        <translation>Tasarım</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <extracomment>Legend of the capacity chart&apos;s marks of completed calibrations</extracomment>
+        <translation>Kalibrasyon</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Print what the power supply files say about the main battery, and leave.</source>
+        <extracomment>Help for &quot;ampra --print-battery&quot;</extracomment>
+        <translation>Güç kaynağı dosyalarının ana pil hakkında söylediklerini yazdırır ve çıkar.</translation>
+    </message>
+    <message>
+        <source>Write the capacity history and the calibrations to FILE as CSV, or to the standard output when FILE is -, and leave.</source>
+        <extracomment>Help for &quot;ampra --export-history FILE&quot;</extracomment>
+        <translation>Kapasite geçmişini ve kalibrasyonları CSV olarak DOSYA&apos;ya, DOSYA - ise standart çıktıya yazar ve çıkar.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>Placeholder for the file name in &quot;ampra --help&quot;</extracomment>
+        <translation>DOSYA</translation>
+    </message>
+    <message>
+        <source>Start with a window that replaces the battery&apos;s readings with values set by hand, also on a computer without a battery.</source>
+        <extracomment>Help for &quot;ampra --override-battery&quot;, a facility for developers</extracomment>
+        <translation>Pil ölçümlerini elle ayarlanan değerlerle değiştiren bir pencereyle başlar; pili olmayan bir bilgisayarda da çalışır.</translation>
+    </message>
+    <message>
+        <source>Ampra keeps an eye on your laptop&apos;s battery from the system tray.</source>
+        <extracomment>Shown by &quot;ampra --help&quot; under the usage line</extracomment>
+        <translation>Ampra, dizüstü bilgisayarınızın pilini sistem tepsisinden izler.</translation>
+    </message>
+    <message>
+        <source>Open the preferences window, in the Ampra that runs if there is one.</source>
+        <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
+        <translation>Tercihler penceresini, çalışan bir Ampra varsa onun içinde açar.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailViewTexts</name>
+    <message>
+        <source>no_data_text</source>
+        <extracomment>Text to show when there is no data yet from the battery</extracomment>
+        <translation>Pil bekleniyor…</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
+        <translation>%%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExportDialog</name>
+    <message>
+        <source>Export Failed</source>
+        <extracomment>Title of the message box when the history could not be exported</extracomment>
+        <translation>Dışa Aktarma Başarısız</translation>
+    </message>
+    <message>
+        <source>The battery history could not be read.</source>
+        <extracomment>Shown when the history is to be exported but the data store did not open</extracomment>
+        <translation>Pil geçmişi okunamadı.</translation>
+    </message>
+    <message>
+        <source>Export Battery History</source>
+        <extracomment>Title of the file dialog that saves the battery history</extracomment>
+        <translation>Pil Geçmişini Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>ampra-history.csv</source>
+        <extracomment>Suggested file name of the exported battery history</extracomment>
+        <translation>ampra-gecmis.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>File type filter of the file dialog that saves the battery history</extracomment>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>The battery history could not be exported.
+
+%1</source>
+        <extracomment>Shown when the history could not be exported; %1 is the reason, in English</extracomment>
+        <translation>Pil geçmişi dışa aktarılamadı.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MailSupportHandler</name>
+    <message>
+        <source>type your subject here</source>
+        <extracomment>Support eMail subject</extracomment>
+        <translation>konuyu buraya yazın</translation>
+    </message>
+    <message>
+        <source>Hi Vantrel,</source>
+        <extracomment>Support eMail body greeting</extracomment>
+        <translation>Merhaba Vantrel,</translation>
+    </message>
+    <message>
+        <source>type your message here</source>
+        <extracomment>Support eMail body content</extracomment>
+        <translation>mesajınızı buraya yazın</translation>
+    </message>
+    <message>
+        <source>NOTE: The attached report files do NOT contain any personal information</source>
+        <extracomment>Support eMail body attachement warnings</extracomment>
+        <translation>NOT: Ekteki rapor dosyaları HİÇBİR kişisel bilgi İÇERMEZ</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxErrorPresenter</name>
+    <message>
+        <source>Ampra cannot open the file where it keeps its history. It goes on without saving calibrations and capacity readings.</source>
+        <extracomment>Shown when the file with the calibration and capacity history cannot be opened</extracomment>
+        <translation>Ampra geçmişini tuttuğu dosyayı açamıyor. Kalibrasyonları ve kapasite ölçümlerini kaydetmeden devam ediyor.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeTexts</name>
+    <message>
+        <source>Change on power source</source>
+        <extracomment>Title of the power source change notification</extracomment>
+        <translation>Güç kaynağı değişti</translation>
+    </message>
+    <message>
+        <source>Now running on AC</source>
+        <extracomment>Subtitle of the power source change notification when running on AC</extracomment>
+        <translation>Artık şebeke gücüyle çalışıyor</translation>
+    </message>
+    <message>
+        <source>Now running on battery</source>
+        <extracomment>Subtitle of the power source change notification when running on battery</extracomment>
+        <translation>Artık pille çalışıyor</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <extracomment>Title of the low battery notification</extracomment>
+        <translation>Düşük pil</translation>
+    </message>
+    <message>
+        <source>Battery charge is under %u %%</source>
+        <extracomment>Subtitle of the low battery notification (%1: the charge level crossed, a number from 1 to 100; write the percent sign as your language does)</extracomment>
+        <translation>Pil şarjı %%1 altında</translation>
+    </message>
+    <message>
+        <source>Unplug your mac</source>
+        <extracomment>Title of the notification for long connection time</extracomment>
+        <translation>Bilgisayarınızı prizden çıkarın</translation>
+    </message>
+    <message>
+        <source>You have been connected for too long</source>
+        <extracomment>Subtitle of the notification for long connection time</extracomment>
+        <translation>Bilgisayarınız çok uzun süredir prize takılı</translation>
+    </message>
+    <message>
+        <source>Calibration process:</source>
+        <extracomment>Title of the notification for Calibration Proces</extracomment>
+        <translation>Pil kalibrasyonu</translation>
+    </message>
+    <message>
+        <source>Ampra runs without a tray icon</source>
+        <extracomment>Title of the notification shown when the desktop has no tray for Ampra&apos;s icon</extracomment>
+        <translation>Ampra tepsi simgesi olmadan çalışıyor</translation>
+    </message>
+    <message>
+        <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
+        <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
+        <translation>Uygulamalar menüsünden yeniden açın. GNOME&apos;da tepsi için AppIndicator uzantısı gerekir.</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>A new version of Ampra is available</source>
+        <extracomment>Title of the notification that a new version is out</extracomment>
+        <translation>Ampra&apos;nın yeni bir sürümü çıktı</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is out. You have %2.</source>
+        <extracomment>Body of the notification that a new version is out; %1 the new version, %2 the running one</extracomment>
+        <translation>Ampra %1 çıktı. Sizdeki sürüm %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Action of the new version notification that opens the download page</extracomment>
+        <translation>İndir</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryRings</name>
+    <message>
+        <source>POOR</source>
+        <extracomment>Battery Heath ring message for state poor</extracomment>
+        <translation>ZAYIF</translation>
+    </message>
+    <message>
+        <source>FAIR</source>
+        <extracomment>Battery Heath ring message for state fair</extracomment>
+        <translation>ORTA</translation>
+    </message>
+    <message>
+        <source>GOOD</source>
+        <extracomment>Battery Heath ring message for state good</extracomment>
+        <translation>İYİ</translation>
+    </message>
+    <message>
+        <source>CHECK</source>
+        <extracomment>Battery Heath ring message for state check battery</extracomment>
+        <translation>KONTROL</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <extracomment>Battery Heath ring message for state Unknown</extracomment>
+        <translation>-</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatusItemHost</name>
+    <message>
+        <source>Open Ampra</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens Ampra&apos;s window, as a click on the icon does</extracomment>
+        <translation>Ampra&apos;yı Aç</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <extracomment>Item of the tray icon&apos;s menu that opens the preferences window</extracomment>
+        <translation>Tercihler…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>Item of the tray icon&apos;s menu that ends Ampra</extracomment>
+        <translation>Çık</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateAlert</name>
+    <message>
+        <source>Software Update</source>
+        <extracomment>Title of the dialog that answers a check for updates</extracomment>
+        <translation>Yazılım Güncelleme</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <extracomment>Headline of the update dialog when no newer version exists</extracomment>
+        <translation>Güncelsiniz!</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is currently the newest version available.</source>
+        <extracomment>Text of the update dialog when no newer version exists; %1 the running version</extracomment>
+        <translation>Ampra %1 şu anda mevcut en yeni sürüm.</translation>
+    </message>
+    <message>
+        <source>Ampra %1 is now available. You have %2.</source>
+        <extracomment>Text of the update dialog when a newer version exists; %1 the new version, %2 the running one</extracomment>
+        <translation>Ampra %1 artık mevcut. Sizdeki sürüm %2.</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <extracomment>Link to the release notes in the update dialog</extracomment>
+        <translation>Sürüm notları</translation>
+    </message>
+    <message>
+        <source>A new version of Ampra is available!</source>
+        <extracomment>Headline of the update dialog when a newer version exists</extracomment>
+        <translation>Ampra&apos;nın yeni bir sürümü çıktı!</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>Button of the update dialog that opens the download page</extracomment>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <extracomment>Button of the update dialog that closes it without downloading</extracomment>
+        <translation>Sonra</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <extracomment>Headline of the update dialog when the check failed</extracomment>
+        <translation>Güncelleme Hatası!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <extracomment>Text of the update dialog when the check failed</extracomment>
+        <translation>Güncelleme bilgileri alınırken bir hata oluştu. Lütfen daha sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>WebVersionSupport</name>
+    <message>
+        <source>Check for update...</source>
+        <extracomment>Check for update menu item</extracomment>
+        <translation>Güncellemeleri denetle…</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The battery could not be read.</source>
+        <extracomment>Printed by &quot;ampra --print-battery&quot; when the power supply files cannot be read</extracomment>
+        <translation>Pil okunamadı.</translation>
+    </message>
+    <message>
+        <source>No battery found.</source>
+        <extracomment>Printed by &quot;ampra --print-battery&quot; on a computer without a battery</extracomment>
+        <translation>Pil bulunamadı.</translation>
+    </message>
+    <message>
+        <source>The history was not exported: %1</source>
+        <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
+        <translation>Geçmiş dışa aktarılmadı: %1</translation>
+    </message>
+</context>
+</TS>
