@@ -16,11 +16,14 @@ bool Appcast::parse(const QByteArray& xml, QString& error) {
             continue; // descend
         } else if (reader.name() == u"channel") {
             sawChannel = true;
+            qsizetype itemCount = 0;
             while (reader.readNextStartElement()) {
                 if (reader.name() != u"item") {
                     reader.skipCurrentElement();
                     continue;
                 }
+                if (++itemCount > kMaxItems)
+                    reader.raiseError(QStringLiteral("more than %1 items").arg(kMaxItems));
                 AppcastItem item = readItem(reader);
                 if (!item.versionString.isEmpty())
                     _items.append(std::move(item));
@@ -30,6 +33,7 @@ bool Appcast::parse(const QByteArray& xml, QString& error) {
         }
     }
     if (reader.hasError()) {
+        _items.clear();
         error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
         return false;
     }
@@ -60,7 +64,7 @@ AppcastItem Appcast::readItem(QXmlStreamReader& reader) {
             reader.skipCurrentElement();
             continue;
         }
-        const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        const QString text = readText(reader);
         if (inSparkle && name == u"version")
             item.versionString = text.trimmed();
         else if (inSparkle && name == u"shortVersionString")
@@ -81,6 +85,30 @@ AppcastItem Appcast::readItem(QXmlStreamReader& reader) {
     if (item.displayVersionString.isEmpty())
         item.displayVersionString = item.versionString;
     return item;
+}
+
+// The text of the current element and of every element in it. QXmlStreamReader::readElementText
+// recurses once per nested element: a hostile feed would overflow the stack.
+QString Appcast::readText(QXmlStreamReader& reader) {
+    QString text;
+    for (int depth = 1; depth > 0 && !reader.atEnd();) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > kMaxDepth)
+                reader.raiseError(QStringLiteral("elements nested deeper than %1").arg(kMaxDepth));
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            text += reader.text();
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
 }
 
 std::optional<AppcastItem> Appcast::newestItem() const {

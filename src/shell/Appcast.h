@@ -17,6 +17,9 @@ class Appcast {
 public:
     static constexpr const char16_t* kSparkleNamespace =
         u"http://www.andymatuschak.org/xml-namespaces/sparkle";
+    // Far more than any real feed lists or nests; a feed beyond them is refused.
+    static constexpr qsizetype kMaxItems = 1000;
+    static constexpr int kMaxDepth = 64;
 
     // False, with the reason in `error`, when the text is not such a feed. Items without a
     // version are left out.
@@ -27,6 +30,7 @@ public:
 
 private:
     static AppcastItem readItem(QXmlStreamReader& reader);
+    static QString readText(QXmlStreamReader& reader);
 
     QList<AppcastItem> _items;
 };

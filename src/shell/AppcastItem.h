@@ -18,9 +18,10 @@ struct AppcastItem {
     QUrl fileURL;
 
     // Only web addresses are fetched or opened: a feed must not make the desktop open anything
-    // else.
+    // else, such as "http:/etc/passwd", which has no host and names a local file.
     static bool isWebAddress(const QUrl& url) {
-        return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http");
+        return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") &&
+               !url.host().isEmpty();
     }
 
     // Where the user gets the release: its web page, else the file itself.

@@ -4,6 +4,7 @@
 #include "SoftwareUpdater.h"
 
 #include "Appcast.h"
+#include "AppcastItem.h"
 #include "UserNotificationCenter.h"
 #include "VersionComparator.h"
 #include "calibration/DateProvider.h"
@@ -22,6 +23,22 @@ namespace {
 
 log4cplus::Logger logger() {
     return log4cplus::Logger::getInstance("shell.updater");
+}
+
+// Control characters as \uNNNN: a value from the feed must not break or forge a log line.
+std::string escaped(const QString& text) {
+    QString result;
+    for (const QChar character : text) {
+        if (character.category() == QChar::Other_Control)
+            result += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            result += character;
+    }
+    return result.toStdString();
+}
+
+QString feedTooLarge() {
+    return QStringLiteral("the feed is larger than %1 bytes").arg(SoftwareUpdater::kMaxFeedSize);
 }
 
 } // namespace
@@ -94,33 +111,54 @@ void SoftwareUpdater::startCheck() {
     QNetworkRequest request(_feedURL);
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("Ampra/%1").arg(_currentVersion));
+    // Redirects only to web addresses; anything else fails at once rather than at the timeout.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
     _abortReason.clear();
+    _feed.clear();
     _reply = _network->get(request);
     QNetworkReply* reply = _reply;
-    QTimer::singleShot(_timeoutMs, reply, [this, reply] {
-        _abortReason = QStringLiteral("no answer within %1 ms").arg(_timeoutMs);
+    const auto abort = [this, reply](const QString& reason) {
+        _abortReason = reason;
         reply->abort();
+    };
+    QTimer::singleShot(_timeoutMs, reply, [this, abort] {
+        abort(QStringLiteral("no answer within %1 ms").arg(_timeoutMs));
     });
-    connect(reply, &QNetworkReply::downloadProgress, reply, [this, reply](qint64 received) {
-        if (received <= kMaxFeedSize)
-            return;
-        _abortReason = QStringLiteral("the feed is larger than %1 bytes").arg(kMaxFeedSize);
-        reply->abort();
+    connect(reply, &QNetworkReply::redirected, reply, [reply, abort](const QUrl& url) {
+        if (AppcastItem::isWebAddress(url))
+            emit reply->redirectAllowed();
+        else
+            abort(QStringLiteral("redirected to ") + url.toString());
+    });
+    // The reply buffers little and the feed is taken as it arrives, so that its size is checked
+    // on every piece: an endless body must not fill the memory.
+    reply->setReadBufferSize(kReadBufferSize);
+    connect(reply, &QNetworkReply::readyRead, reply, [this, reply, abort] {
+        if (!takeArrivedFeed(*reply))
+            abort(feedTooLarge());
     });
     connect(reply, &QNetworkReply::finished, this, &SoftwareUpdater::requestFinished);
-    LOG4CPLUS_INFO(logger(), "Checking for updates at " << _feedURL.toString().toStdString());
+    LOG4CPLUS_INFO(logger(), "Checking for updates at " << escaped(_feedURL.toString()));
 }
 
 void SoftwareUpdater::requestFinished() {
+    // Recorded before the answer is acted on: a feed that brought Ampra down must not be fetched
+    // again at every start.
+    _settings.setObject(_dateProvider.now(), kLastCheckTimeKey);
     QNetworkReply* reply = std::exchange(_reply, nullptr);
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
         failed(_abortReason.isEmpty() ? reply->errorString() : _abortReason);
         return;
     }
+    if (!takeArrivedFeed(*reply)) {
+        failed(feedTooLarge());
+        return;
+    }
     Appcast appcast;
     QString error;
-    if (!appcast.parse(reply->readAll(), error)) {
+    if (!appcast.parse(std::exchange(_feed, {}), error)) {
         failed(QStringLiteral("the feed is not readable: ") + error);
         return;
     }
@@ -131,12 +169,19 @@ void SoftwareUpdater::requestFinished() {
         didNotFindUpdate();
 }
 
+bool SoftwareUpdater::takeArrivedFeed(QNetworkReply& reply) {
+    _feed += reply.read(kMaxFeedSize + 1 - _feed.size());
+    return _feed.size() <= kMaxFeedSize;
+}
+
 void SoftwareUpdater::didFindValidUpdate(const AppcastItem& item) {
-    LOG4CPLUS_INFO(logger(), "Ampra " << item.displayVersionString.toStdString() << " is out");
+    LOG4CPLUS_INFO(logger(), "Ampra " << escaped(item.displayVersionString) << " is out");
     const QUrl page = item.downloadPage();
     if (_userInitiated) {
         _alert.showUpdateFound(item, _currentVersion, [this, page] { _openUrl(page); });
-    } else if (_settings.objectForKey(kLastNotifiedVersionKey).toString() != item.versionString) {
+    } else if (VersionComparator::compareVersions(
+                   _settings.objectForKey(kLastNotifiedVersionKey).toString(),
+                   item.versionString) != 0) {
         _settings.setObject(item.versionString, kLastNotifiedVersionKey);
         _notificationCenter.deliverWithAction(
             //: Title of the notification that a new version is out
@@ -160,15 +205,14 @@ void SoftwareUpdater::didNotFindUpdate() {
 }
 
 void SoftwareUpdater::failed(const QString& reason) {
-    LOG4CPLUS_WARN(logger(), "Update check at " << _feedURL.toString().toStdString()
-                                                << " failed: " << reason.toStdString());
+    LOG4CPLUS_WARN(logger(), "Update check at " << escaped(_feedURL.toString())
+                                                << " failed: " << escaped(reason));
     if (_userInitiated)
         _alert.showError();
     endCycle();
 }
 
 void SoftwareUpdater::endCycle() {
-    _settings.setObject(_dateProvider.now(), kLastCheckTimeKey);
     _userInitiated = false;
     emit updateCycleFinished();
 }

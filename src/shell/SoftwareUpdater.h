@@ -5,6 +5,7 @@
 
 #include "UpdateAlert.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
@@ -37,6 +38,7 @@ public:
     static constexpr double kDuePollPeriod = 3600;
     static constexpr int kDefaultTimeoutMs = 30000;
     static constexpr qint64 kMaxFeedSize = 1024 * 1024;
+    static constexpr qint64 kReadBufferSize = 64 * 1024;
 
     using UrlOpener = std::function<void(const QUrl&)>;
 
@@ -66,6 +68,8 @@ private:
     std::optional<QDateTime> checkIfDue();
     void startCheck();
     void requestFinished();
+    // Takes what has arrived of the feed; false once it is past the limit.
+    bool takeArrivedFeed(QNetworkReply& reply);
     void didFindValidUpdate(const AppcastItem& item);
     void didNotFindUpdate();
     void failed(const QString& reason);
@@ -84,6 +88,7 @@ private:
     double _updateCheckInterval = 0;
     int _timeoutMs = kDefaultTimeoutMs;
     QPointer<QNetworkReply> _reply;
+    QByteArray _feed;
     bool _userInitiated = false;
     QString _abortReason;
 };

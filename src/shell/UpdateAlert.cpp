@@ -56,8 +56,12 @@ void UpdateAlert::showUpdateFound(const AppcastItem& item, const QString& curren
         //: running one
         QCoreApplication::translate("UpdateAlert", "Ampra %1 is now available. You have %2.")
             .arg(item.displayVersionString, currentVersion));
+    // Cut before parsing: the HTML parser slows down far faster than the markup grows, and
+    // only the start is shown.
     const QString notes =
-        QTextDocumentFragment::fromHtml(item.itemDescription).toPlainText().trimmed();
+        QTextDocumentFragment::fromHtml(item.itemDescription.left(kMaxDescriptionLength))
+            .toPlainText()
+            .trimmed();
     if (!notes.isEmpty())
         details += paragraph(notes.left(kMaxNotesLength));
     if (AppcastItem::isWebAddress(item.releaseNotesURL))

@@ -16,6 +16,8 @@ class UpdateAlert {
 public:
     // The longest release note shown; the rest is on the download page.
     static constexpr qsizetype kMaxNotesLength = 2000;
+    // The part of the feed's HTML description read for them.
+    static constexpr qsizetype kMaxDescriptionLength = 2 * kMaxNotesLength;
 
     UpdateAlert() = default;
     UpdateAlert(const UpdateAlert&) = delete;

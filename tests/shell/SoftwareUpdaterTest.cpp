@@ -40,17 +40,31 @@ struct RecordingNotificationCenter : UserNotificationCenter {
 };
 
 // An older item first: the newest is taken, not the first.
-QByteArray feed(const char* version) {
+QByteArray feed(const char* version,
+                const QString& notes = u"<ul><li>Faster &amp; <b>smaller</b></li></ul>"_s) {
     return uR"(<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel>
  <item><title>Old</title><sparkle:version>0.9</sparkle:version></item>
  <item><title>Ampra %1</title><link>https://example.org/download</link>
-  <description><![CDATA[<ul><li>Faster &amp; <b>smaller</b></li></ul>]]></description>
+  <description><![CDATA[%2]]></description>
   <sparkle:version>%1</sparkle:version>
   <sparkle:shortVersionString>%1 "Aurora"</sparkle:shortVersionString>
   <enclosure url="https://example.org/ampra.deb" length="1" type="application/octet-stream"/>
- </item></channel></rss>)"_s.arg(QLatin1StringView(version))
+ </item></channel></rss>)"_s.arg(QLatin1StringView(version), notes)
         .toUtf8();
+}
+
+// Valid feeds beyond what Ampra reads: 60 000 nested elements in a title, more items than any
+// real feed, and a feed past the size limit.
+QByteArray nestedFeed() {
+    return "<rss><channel><item><title>" + QByteArray("<a>").repeated(60000);
+}
+QByteArray crowdedFeed() {
+    return "<rss><channel>" + QByteArray("<item><title>x</title></item>").repeated(1001) +
+           "</channel></rss>";
+}
+QByteArray largeFeed() {
+    return feed("1.3").replace("<rss", "<!--" + QByteArray(4 << 20, 'x') + "--><rss");
 }
 
 class SoftwareUpdaterTest : public testing::Test {
@@ -116,6 +130,9 @@ TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEach
         {"not an appcast", {200, "<html><body>Moved</body></html>"}, false, "not an RSS"},
         {"404", {404, "gone"}, false, "failed"},
         {"never answers", {200, {}, false}, false, "no answer within 300 ms"},
+        {"deeply nested", {200, nestedFeed()}, false, "nested deeper than 64"},
+        {"crowded", {200, crowdedFeed()}, false, "more than 1000 items"},
+        {"large", {200, largeFeed()}, false, "larger than 1048576 bytes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,7 +180,9 @@ TEST_F(SoftwareUpdaterTest, ChecksWeeklyAcrossRestartsAndNotifiesOncePerVersion)
     } rows[] = {{3 * 86400, "1.3", 0, 1},
                 {604799, "1.3", 0, 1},
                 {604800, "1.3", 1, 1},
-                {14 * 86400, "1.4", 2, 2}};
+                {14 * 86400, "1.4", 2, 2},
+                {21 * 86400, "01.4", 3, 2}, // the same version, written otherwise
+                {28 * 86400, "1.5\n2026-12-06 09:00:00.000 - WARN # forged", 4, 3}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.seconds);
         server.serve("/appcast.xml", {200, feed(row.version)});
@@ -175,17 +194,27 @@ TEST_F(SoftwareUpdaterTest, ChecksWeeklyAcrossRestartsAndNotifiesOncePerVersion)
         EXPECT_EQ(server.requests().size(), row.checks + 1);
         EXPECT_EQ(notifications.notices.size(), row.notices); // each version told once
     }
+    for (const LogCapture::Line& line : log.lines()) // a feed's value cannot forge a line
+        EXPECT_EQ(line.message.find('\n'), std::string::npos) << line.message;
 }
 
 TEST_F(SoftwareUpdaterTest, TheMenuItemChecksAndAnswersInADialog) {
     const struct {
         const char* name;
         LocalHttpServer::Response response;
-        QString headline;
+        QString headline, notes;
     } cases[] = {
-        {"newer", {200, feed("1.3")}, u"A new version of Ampra is available!"_s},
-        {"same", {200, feed("1.2")}, u"You're up to date!"_s},
-        {"404", {404, "gone"}, u"Update Error!"_s},
+        {"newer",
+         {200, feed("1.3")},
+         u"A new version of Ampra is available!"_s,
+         u"Faster &amp; smaller"_s}, // the feed's HTML notes are shown as text
+        {"same", {200, feed("1.2")}, u"You're up to date!"_s, {}},
+        {"404", {404, "gone"}, u"Update Error!"_s, {}},
+        // Only the start of the notes is parsed: markup slows the parser down to minutes.
+        {"heavy notes",
+         {200, feed("1.3", u"<b>"_s.repeated(2000) + u"Hidden"_s)},
+         u"A new version of Ampra is available!"_s,
+         {}},
     };
     WebVersionSupport support(makeUpdater());
     QSignalSpy finished(support.updater(), &SoftwareUpdater::updateCycleFinished);
@@ -204,20 +233,19 @@ TEST_F(SoftwareUpdaterTest, TheMenuItemChecksAndAnswersInADialog) {
         auto* dialog = qobject_cast<QMessageBox*>(windows.first());
         ASSERT_TRUE(dialog);
         EXPECT_EQ(dialog->text(), c.headline);
+        EXPECT_TRUE(dialog->informativeText().contains(c.notes));
+        EXPECT_FALSE(dialog->informativeText().contains(u"Hidden"_s));
         for (QAbstractButton* button : dialog->buttons()) {
-            if (button->text() == u"Download") {
-                // The feed's HTML notes are shown as text.
-                EXPECT_TRUE(dialog->informativeText().contains(u"Faster &amp; smaller"_s));
+            if (button->text() == u"Download")
                 button->click();
-            }
         }
     }
     WebVersionSupport withoutFeed(nullptr);
     withoutFeed.checkForUpdateMenuItem(&withoutFeed)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(server.requests().size(), 3);
+    EXPECT_EQ(server.requests().size(), 4);
     EXPECT_TRUE(notifications.notices.isEmpty());
-    EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://example.org/download"_s)});
+    EXPECT_EQ(opened, QList<QUrl>(2, QUrl(u"https://example.org/download"_s)));
 }
 
 TEST_F(SoftwareUpdaterTest, UpdatesAreCheckedOnlyWithAFeedNamedByTheEnvironment) {
@@ -227,6 +255,7 @@ TEST_F(SoftwareUpdaterTest, UpdatesAreCheckedOnlyWithAFeedNamedByTheEnvironment)
     } cases[] = {{"", false},
                  {"ftp://example.org/appcast.xml", false},
                  {"not a url", false},
+                 {"http:/etc/appcast.xml", false}, // no host: a local file
                  {server.url(u"/appcast.xml"_s).toEncoded(), true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.variable.toStdString());
