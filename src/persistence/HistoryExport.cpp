@@ -13,7 +13,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +27,17 @@ QByteArray field(const std::optional<quint64>& value) {
     return value ? QByteArray::number(*value) : QByteArray();
 }
 
+// The record's date in UTC, when ISO 8601 can write it: only a damaged store holds one before
+// year 1 or after 9999, and that record goes with the undated.
+std::optional<QDateTime> writableDate(const ManagedObject& record) {
+    std::optional<QDateTime> date = record.date();
+    if (date)
+        date = date->toUTC();
+    if (date && (date->date().year() < 1 || date->date().year() > 9999))
+        return std::nullopt;
+    return date;
+}
+
 bool setWriteError(StoreError* error, const QString& fileName, const QString& reason) {
     if (error)
         *error = {QStringLiteral("The history could not be written to ") + fileName +
@@ -35,22 +46,37 @@ bool setWriteError(StoreError* error, const QString& fileName, const QString& re
     return false;
 }
 
+// Why fileName must not be written, or nothing: QSaveFile renames its text over whatever the name
+// is, a FIFO or a device node as much as the store, which are compared by file, not by name.
+QString refusal(const QString& fileName, const QString& storePath) {
+    struct stat target {};
+    struct stat store {};
+    if (::stat(QFile::encodeName(fileName).constData(), &target) != 0)
+        return {};
+    if (!S_ISREG(target.st_mode))
+        return QStringLiteral("It is not a regular file.");
+    if (::stat(QFile::encodeName(storePath).constData(), &store) == 0 &&
+        target.st_dev == store.st_dev && target.st_ino == store.st_ino)
+        return QStringLiteral("It is Ampra's data store.");
+    return {};
+}
+
 } // namespace
 
 QByteArray HistoryExport::csv(const BatteryHistory& history) {
-    std::vector<ManagedObject> records;
-    records.reserve(history.snapshots.size() + history.calibrations.size());
-    std::merge(history.snapshots.begin(), history.snapshots.end(), history.calibrations.begin(),
-               history.calibrations.end(), std::back_inserter(records),
-               [](const ManagedObject& a, const ManagedObject& b) {
-                   return a.date() && (!b.date() || *a.date() < *b.date());
-               });
+    std::vector<ManagedObject> records = history.snapshots;
+    records.insert(records.end(), history.calibrations.begin(), history.calibrations.end());
+    std::stable_sort(records.begin(), records.end(),
+                     [](const ManagedObject& a, const ManagedObject& b) {
+                         const auto dateA = writableDate(a), dateB = writableDate(b);
+                         return dateA && (!dateB || *dateA < *dateB);
+                     });
     QByteArray text = kHeader + kLineBreak;
     for (const ManagedObject& record : records) {
-        const auto date = record.date();
+        const auto date = writableDate(record);
         text += (record.entityName() == BatteryStatusSnapshot::kEntityName ? kSnapshotKind
                                                                            : kCalibrationKind) +
-                ',' + (date ? date->toUTC().toString(Qt::ISODate).toLatin1() : QByteArray()) + ',' +
+                ',' + (date ? date->toString(Qt::ISODate).toLatin1() : QByteArray()) + ',' +
                 field(record.capacity()) + ',' + field(record.cycleCount()) + kLineBreak;
     }
     return text;
@@ -59,7 +85,7 @@ QByteArray HistoryExport::csv(const BatteryHistory& history) {
 bool HistoryExport::exportContext(const ManagedObjectContext& context, const QString& fileName,
                                   StoreError* error) {
     const std::optional<BatteryHistory> history = BatteryHistory::fetch(context, error);
-    return history && write(csv(*history), fileName, error);
+    return history && write(csv(*history), fileName, context.storePath(), error);
 }
 
 bool HistoryExport::exportStore(const QString& storePath, const QString& fileName,
@@ -75,7 +101,8 @@ bool HistoryExport::exportStore(const QString& storePath, const QString& fileNam
     return exportContext(context, fileName, error);
 }
 
-bool HistoryExport::write(const QByteArray& csv, const QString& fileName, StoreError* error) {
+bool HistoryExport::write(const QByteArray& csv, const QString& fileName, const QString& storePath,
+                          StoreError* error) {
     if (fileName == kStandardOutput) {
         QFile output;
         if (!output.open(stdout, QIODevice::WriteOnly) || output.write(csv) != csv.size() ||
@@ -84,6 +111,8 @@ bool HistoryExport::write(const QByteArray& csv, const QString& fileName, StoreE
                                  output.errorString());
         return true;
     }
+    if (const QString reason = refusal(fileName, storePath); !reason.isEmpty())
+        return setWriteError(error, fileName, reason);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
         return setWriteError(error, fileName, file.errorString());

@@ -13,7 +13,8 @@ struct StoreError;
 // The battery history as CSV (RFC 4180): a header row, then one row per record, snapshots and
 // calibrations together, oldest first and undated records last. Columns: kind ("snapshot" or
 // "calibration"), date (ISO 8601 in UTC), capacity in mAh, cycle count; a value the record lacks
-// is an empty field. No field can hold a comma, a quote or a line break, so none is quoted.
+// is an empty field, as is a date outside the years 1 to 9999, which ISO 8601 does not write. No
+// field can hold a comma, a quote or a line break, so none is quoted.
 class HistoryExport {
 public:
     // "-" as a file name writes to standard output.
@@ -21,6 +22,7 @@ public:
 
     static QByteArray csv(const BatteryHistory& history);
     // Writes the records of `context` to fileName, replacing the file only once all is written.
+    // Only a regular file is replaced, and never the store itself.
     static bool exportContext(const ManagedObjectContext& context, const QString& fileName,
                               StoreError* error);
     // The same from the store file at storePath, opened for reading only: Ampra may be running
@@ -28,5 +30,6 @@ public:
     static bool exportStore(const QString& storePath, const QString& fileName, StoreError* error);
 
 private:
-    static bool write(const QByteArray& csv, const QString& fileName, StoreError* error);
+    static bool write(const QByteArray& csv, const QString& fileName, const QString& storePath,
+                      StoreError* error);
 };

@@ -12,6 +12,10 @@
 ManagedObjectContext::ManagedObjectContext(PersistentStoreCoordinator& coordinator)
     : _coordinator(coordinator) {}
 
+const QString& ManagedObjectContext::storePath() const {
+    return _coordinator.path();
+}
+
 bool ManagedObjectContext::hasChanges() const {
     return !_insertedObjects.empty();
 }

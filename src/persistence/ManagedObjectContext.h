@@ -24,6 +24,7 @@ public:
     ManagedObjectContext& operator=(const ManagedObjectContext&) = delete;
 
     bool hasChanges() const;
+    const QString& storePath() const;
     // On failure nothing is written and the inserted records stay in the context.
     bool save(StoreError* error = nullptr);
 

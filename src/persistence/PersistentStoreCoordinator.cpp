@@ -8,8 +8,10 @@
 #include "StoreError.h"
 #include "StoreRow.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,11 +83,17 @@ PersistentStoreCoordinator::openSQLiteStoreForReading(const QString& path, Store
 }
 
 bool PersistentStoreCoordinator::open(StoreError& error) {
+    const QString failure =
+        QStringLiteral("The data store ") + _path + QStringLiteral(" could not be opened.");
+    // SQLite would wait for a writer on a FIFO and write through a device node.
+    struct stat status {};
+    if (::stat(QFile::encodeName(_path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        error = {failure, QStringLiteral("It is not a regular file.")};
+        return false;
+    }
     if (_database.open())
         return true;
-    setError(&error,
-             QStringLiteral("The data store ") + _path + QStringLiteral(" could not be opened."),
-             _database.lastError());
+    setError(&error, failure, _database.lastError());
     return false;
 }
 
@@ -161,21 +169,26 @@ PersistentStoreCoordinator::fetchNewest(const QString& entityName, int fetchLimi
         return std::nullopt;
     }
     // Walks the date index backwards: the newest rows cost the same in any size of table. The
-    // engine asks on every update, so the statement is prepared once.
+    // engine asks on every update, so the statement is prepared once; one that failed is not kept.
     auto [cached, isNew] = _newestQueries.try_emplace(entityName, _database);
     QSqlQuery& query = cached->second;
+    bool ready = !isNew;
     if (isNew) {
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT id, date, capacity, cycleCount FROM \"%1\" "
-                                     "ORDER BY date DESC, id DESC LIMIT ?")
-                          .arg(entityName));
+        ready = query.prepare(QStringLiteral("SELECT id, date, capacity, cycleCount FROM \"%1\" "
+                                             "ORDER BY date DESC, id DESC LIMIT ?")
+                                  .arg(entityName));
     }
-    query.bindValue(0, fetchLimit > 0 ? fetchLimit : -1);
-    if (!query.exec()) {
+    if (ready) {
+        query.bindValue(0, fetchLimit > 0 ? fetchLimit : -1);
+        ready = query.exec();
+    }
+    if (!ready) {
         setError(error,
                  QStringLiteral("The ") + entityName +
                      QStringLiteral(" records could not be fetched."),
                  query.lastError());
+        _newestQueries.erase(cached);
         return std::nullopt;
     }
     std::vector<std::shared_ptr<StoreRow>> rows;
@@ -203,13 +216,15 @@ bool PersistentStoreCoordinator::insert(const std::vector<std::shared_ptr<StoreR
     QSqlQuery query(_database);
     std::vector<qint64> rowIds;
     for (const auto& row : rows) {
-        query.prepare(
+        const bool prepared = query.prepare(
             QStringLiteral("INSERT INTO \"%1\" (date, capacity, cycleCount) VALUES (?, ?, ?)")
                 .arg(row->entityName));
-        query.addBindValue(row->date ? QVariant(row->date->toMSecsSinceEpoch()) : QVariant());
-        query.addBindValue(number(row->capacity));
-        query.addBindValue(number(row->cycleCount));
-        if (!query.exec()) {
+        if (prepared) {
+            query.addBindValue(row->date ? QVariant(row->date->toMSecsSinceEpoch()) : QVariant());
+            query.addBindValue(number(row->capacity));
+            query.addBindValue(number(row->cycleCount));
+        }
+        if (!prepared || !query.exec()) {
             setError(error, failure, query.lastError());
             _database.rollback();
             return false;

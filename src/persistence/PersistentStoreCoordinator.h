@@ -29,6 +29,7 @@ public:
     static std::unique_ptr<PersistentStoreCoordinator>
     openSQLiteStoreForReading(const QString& path, StoreError& error);
     ~PersistentStoreCoordinator();
+    const QString& path() const { return _path; }
     PersistentStoreCoordinator(const PersistentStoreCoordinator&) = delete;
     PersistentStoreCoordinator& operator=(const PersistentStoreCoordinator&) = delete;
 

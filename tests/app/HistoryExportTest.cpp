@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -60,11 +61,23 @@ void fillStore(ManagedObjectContext& context, const QDateTime& start) {
     ASSERT_TRUE(context.save());
 }
 
+bool isFifo(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
 TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
     const Outcome missing = exportHistory(u"-"_s);
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.errors.contains(u"The history was not exported"_s))
         << missing.errors.toStdString();
+    // A store that is a FIFO is not opened: nothing would ever write into it.
+    const QString storePath =
+        QDir(ApplicationFolder::path()).filePath(AppPersistance::kStoreFileName);
+    ASSERT_TRUE(QDir().mkpath(ApplicationFolder::path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(storePath).constData(), 0600), 0);
+    EXPECT_TRUE(exportHistory(u"-"_s).errors.contains(u"not a regular file"_s));
+    ASSERT_TRUE(QFile::remove(storePath));
 
     AppPersistance persistance;
     ManagedObjectContext& context = *persistance.managedObjectContext();
@@ -102,6 +115,19 @@ TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.errors.contains(u"no-such-folder/history.csv"_s))
         << unwritable.errors.toStdString();
+    // Neither a special file nor the store itself is replaced.
+    const QString fifo = dir.filePath(u"fifo"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto& [target, reason] :
+         {std::pair{fifo, u"not a regular file"_s}, {storePath, u"Ampra's data store"_s}}) {
+        const Outcome refused = exportHistory(target);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.errors.contains(reason)) << refused.errors.toStdString();
+    }
+    EXPECT_TRUE(isFifo(fifo));
+    QFile store(storePath);
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(store.read(16).startsWith("SQLite format 3"));
 
     // The store was only read: Ampra goes on saving into it.
     BatteryStatusSnapshot later(context);

@@ -113,6 +113,14 @@ TEST_F(ManagedObjectContextTest, FailedSaveWritesNothingAndKeepsTheRecordsForThe
 
     EXPECT_EQ(context.fetchNewest("Snapshot", 1, &error), std::nullopt);
     EXPECT_TRUE(error.description.contains("Snapshot"));
+
+    // A table gone from the file: the reason is SQLite's, not what a statement never prepared says.
+    ASSERT_TRUE(side.exec("DROP TABLE Calibration"));
+    EXPECT_EQ(context.fetchNewest(Calibration::kEntityName, 0, &error), std::nullopt);
+    EXPECT_TRUE(error.failureReason.contains("no such table")) << error.failureReason.toStdString();
+    Calibration(context).setCycleCount(1);
+    EXPECT_FALSE(context.save(&error));
+    EXPECT_TRUE(error.failureReason.contains("no such table")) << error.failureReason.toStdString();
 }
 
 TEST_F(ManagedObjectContextTest, AStoreOfANewerVersionIsLeftAlone) {
