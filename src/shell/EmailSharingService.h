@@ -14,6 +14,9 @@ public:
         QString body;
         // Files, attached in this order.
         QStringList attachments;
+        // Removed with all it holds once the mail program has taken the attachments; none when
+        // empty.
+        QString temporaryFolder;
     };
 
     virtual ~EmailSharingService() = default;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QUuid>
 #include <filesystem>
@@ -51,7 +52,7 @@ void MailSupportHandler::sendContactMail() {
 }
 
 void MailSupportHandler::sendWithSupportInformation(bool supportInformation) {
-    EmailSharingService::Items items{body, {}};
+    EmailSharingService::Items items{body, {}, {}};
     if (_emailSharingService) {
         _emailSharingService->setRecipients({recipient});
         _emailSharingService->setSubject(subject);
@@ -59,17 +60,20 @@ void MailSupportHandler::sendWithSupportInformation(bool supportInformation) {
     if (supportInformation) {
         // The profile is made only for a report that has its log.
         if (const std::optional<QString> log = logFileURL()) {
-            if (const std::optional<QString> profile = profileFileURL())
+            if (const std::optional<QString> profile = profileFileURL()) {
                 items.attachments = {*log, *profile};
+                items.temporaryFolder = QFileInfo(*profile).path();
+            }
         }
     }
-    if (!_emailSharingService)
-        return;
-    if (!_emailSharingService->canPerformWithItems(items)) {
-        LOG4CPLUS_ERROR(logger, "Support services does not allow perform: canPerformWithItems");
+    if (_emailSharingService && _emailSharingService->canPerformWithItems(items)) {
+        _emailSharingService->performWithItems(items);
         return;
     }
-    _emailSharingService->performWithItems(items);
+    if (_emailSharingService)
+        LOG4CPLUS_ERROR(logger, "Support services does not allow perform: canPerformWithItems");
+    if (!items.temporaryFolder.isEmpty())
+        QDir(items.temporaryFolder).removeRecursively();
 }
 
 std::optional<QString> MailSupportHandler::logFileURL() {
@@ -96,15 +100,16 @@ std::optional<QString> MailSupportHandler::profileFileURL() {
         return std::nullopt;
     }
     const QString profile = _systemProfile.systemProfile();
-    if (profile.isEmpty())
-        return std::nullopt;
     const QString path = QDir(folder).filePath(QStringLiteral("systemProfile.txt"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(profile.toUtf8()) < 0 || !file.commit()) {
+    const bool written = !profile.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                         file.write(profile.toUtf8()) >= 0 && file.commit();
+    if (written)
+        return path;
+    if (!profile.isEmpty())
         LOG4CPLUS_ERROR(logger, "Error writing profile to file "
                                     << path.toStdString() << ": "
                                     << file.errorString().toStdString());
-        return std::nullopt;
-    }
-    return path;
+    QDir(folder).removeRecursively();
+    return std::nullopt;
 }

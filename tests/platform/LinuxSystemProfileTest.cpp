@@ -29,6 +29,10 @@ TEST(LinuxSystemProfileTest, DescribesTheMachineWithoutSerialsOrNames) {
           "POWER_SUPPLY_CHARGE_FULL=3740000\nPOWER_SUPPLY_CYCLE_COUNT=412\n");
     write(root.filePath(u"power_supply/AC/uevent"_s),
           "POWER_SUPPLY_NAME=AC\nPOWER_SUPPLY_TYPE=Mains\nPOWER_SUPPLY_ONLINE=1\n");
+    // A wireless mouse: its folder has its address, its model the name its owner gave it.
+    write(root.filePath(u"power_supply/hid-dc:2c:26:aa:bb:cc-battery/uevent"_s),
+          "POWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_SCOPE=Device\n"
+          "POWER_SUPPLY_MODEL_NAME=Alice Example's Magic Mouse\nPOWER_SUPPLY_CAPACITY=80\n");
     write(root.filePath(u"dmi/sys_vendor"_s), "LENOVO\n");
     write(root.filePath(u"dmi/product_name"_s), "20L5CTO1WW\n");
     write(root.filePath(u"dmi/product_version"_s), "ThinkPad T480\n");
@@ -40,12 +44,12 @@ TEST(LinuxSystemProfileTest, DescribesTheMachineWithoutSerialsOrNames) {
             .systemProfile();
     for (const QString& expected :
          {u"Model: 20L5CTO1WW ThinkPad T480\n"_s, u"Vendor: LENOVO\n"_s,
-          u"  AC:\n    type: Mains\n  BAT0:\n    type: Battery\n    technology: Li-ion\n"
-          "    manufacturer: SMP\n    model_name: 01AV431\n    charge_full_design: 4400000\n"
-          "    charge_full: 3740000\n    cycle_count: 412\n"_s,
+          u"Power supplies:\n  Mains:\n  Battery:\n    technology: Li-ion\n"
+          "    charge_full_design: 4400000\n    charge_full: 3740000\n    cycle_count: 412\n"_s,
           u"Kernel: "_s + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion()})
         EXPECT_TRUE(profile.contains(expected)) << expected.toStdString();
-    QStringList personal{u"SN7Q4XZ2"_s, u"PF1XK9QZ"_s, u"4c4c4544"_s, QSysInfo::machineHostName(),
+    QStringList personal{u"dc:2c:26"_s, u"Alice"_s,    u"SN7Q4XZ2"_s,
+                         u"PF1XK9QZ"_s, u"4c4c4544"_s, QSysInfo::machineHostName(),
                          root.path()};
     if (QDir::homePath().size() > 1)
         personal << QDir::homePath();

@@ -31,7 +31,8 @@ const QString kReportBody = u"Hi Vantrel,\n\n<type your message here>\n\n\n"
                             "NOTE: The attached report files do NOT contain any personal "
                             "information\n"_s;
 
-// A recording xdg-email first on PATH: it writes its arguments, NUL-separated, beside itself.
+// A recording xdg-email first on PATH: it writes its arguments, NUL-separated, beside itself, and
+// the mode of each attachment's folder and the attachment.
 class MailSupportHandlerTest : public testing::Test {
 protected:
     QTemporaryDir bin;
@@ -43,8 +44,10 @@ protected:
     void SetUp() override {
         QFile script(bin.filePath(u"xdg-email"_s));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
-                     record.toUtf8() + "\"\n");
+        script.write(
+            "#!/bin/sh\nfor a; do [ -f \"$a\" ] && stat -c %a \"${a%/*}\" && cat \"$a\"; "
+            "done > \"$0.attached\"\nprintf '%s\\0' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
+            record.toUtf8() + "\"\n");
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", bin.path().toUtf8() + ":" + savedPath);
     }
@@ -77,15 +80,17 @@ TEST_F(MailSupportHandlerTest, ProblemReportAttachesTheLogThenTheProfile) {
     handler().sendSupportRequestMail();
     QStringList args = arguments();
     ASSERT_EQ(args.size(), 9) << args.join(u'|').toStdString();
-    QFile written(args[7]); // a file of its own
-    args[7] = QFileInfo(written).fileName();
+    const QString folder = QFileInfo(args[7]).path(); // of its own, gone once the mail has the file
+    EXPECT_TRUE(waitFor([&] { return !QFileInfo::exists(folder); }));
+    args[7] = QFileInfo(args[7]).fileName();
     EXPECT_EQ(args, (QStringList{u"--subject"_s, u"[Ampra Support]: <type your subject here>"_s,
                                  u"--body"_s, kReportBody, u"--attach"_s,
                                  applicationFolder.filePath(u"ampra.log"_s), u"--attach"_s,
                                  u"systemProfile.txt"_s, u"help@example.org"_s}));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(written.readAll()), profile.text);
-    EXPECT_EQ(QFileInfo(QFileInfo(written).path()).permissions() & 0x0077, 0);
+    QFile attached(bin.filePath(u"xdg-email.attached"_s));
+    ASSERT_TRUE(attached.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(attached.readAll()),
+              u"700\n2026-01-01 - INFO # started\n700\n"_s + profile.text);
 }
 
 TEST_F(MailSupportHandlerTest, WhatCannotBeGatheredIsLeftOutAndTheMailStillGoes) {

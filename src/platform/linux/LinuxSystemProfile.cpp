@@ -14,10 +14,12 @@
 
 namespace {
 
-// The power-supply values a report may carry; capacities in µAh or µWh, voltages in µV.
+// The power-supply values a report may carry; capacities in µAh or µWh, voltages in µV. Names
+// (maker, model) are free text a device or its user may fill with anything, and the folder names of
+// wireless devices carry their hardware addresses: neither is copied.
 constexpr std::string_view kPowerSupplyKeys[] = {
-    "TYPE",        "TECHNOLOGY",         "MANUFACTURER", "MODEL_NAME",         "CHARGE_FULL_DESIGN",
-    "CHARGE_FULL", "ENERGY_FULL_DESIGN", "ENERGY_FULL",  "VOLTAGE_MIN_DESIGN", "CYCLE_COUNT"};
+    "TECHNOLOGY",  "CHARGE_FULL_DESIGN", "CHARGE_FULL", "ENERGY_FULL_DESIGN",
+    "ENERGY_FULL", "VOLTAGE_MIN_DESIGN", "CYCLE_COUNT"};
 
 QString readTrimmed(const QString& path) {
     QFile file(path);
@@ -83,9 +85,12 @@ QString LinuxSystemProfile::powerSupplies() const {
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         const std::optional<PowerSupplyUevent> uevent =
             PowerSupplyUevent::read(folder.filePath(name));
-        if (!uevent)
+        // The laptop's own supplies: a peripheral's battery (scope Device) is not the laptop's.
+        const std::optional<std::string_view> type = uevent ? uevent->value("TYPE") : std::nullopt;
+        if (!type || (type != "Battery" && type != "Mains") || uevent->value("SCOPE") == "Device")
             continue;
-        text += QStringLiteral("  %1:\n").arg(name);
+        text +=
+            QStringLiteral("  %1:\n").arg(QLatin1StringView(type->data(), qsizetype(type->size())));
         for (const std::string_view key : kPowerSupplyKeys) {
             if (const auto value = uevent->value(key))
                 text += QStringLiteral("    %1: %2\n")

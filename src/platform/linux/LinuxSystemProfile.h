@@ -8,9 +8,9 @@
 #include <QString>
 
 // The short profile, gathered in-process: system and desktop, processor, memory, the machine's
-// maker and model, the versions, and each power supply's kind, maker, model and capacities.
-// Only named values are copied, so serial numbers, UUIDs, user and host names and home paths
-// never reach it.
+// maker and model, the versions, and the kind, technology and capacities of each of the laptop's
+// batteries and mains supplies. Only named values are copied, so serial numbers, UUIDs, hardware
+// addresses, user and host names, names given to devices and home paths never reach it.
 class LinuxSystemProfile : public SystemProfileProvider {
 public:
     explicit LinuxSystemProfile(QString powerSupplyFolder,

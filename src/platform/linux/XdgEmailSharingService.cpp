@@ -3,6 +3,7 @@
 
 #include "XdgEmailSharingService.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <log4cplus/logger.h>
@@ -22,8 +23,20 @@ void XdgEmailSharingService::performWithItems(const Items& items) {
     for (const QString& file : items.attachments)
         arguments << QStringLiteral("--attach") << file;
     arguments << _recipients;
-    // The mail program may outlive Ampra.
-    if (!QProcess::startDetached(program(), arguments))
-        LOG4CPLUS_WARN(log4cplus::Logger::getInstance("platform.mail"),
-                       "xdg-email could not be started");
+    // The mail program may outlive Ampra, so a shell of its own removes the temporary folder
+    // once xdg-email has handed the files over and returned.
+    const bool started =
+        items.temporaryFolder.isEmpty()
+            ? QProcess::startDetached(program(), arguments)
+            : QProcess::startDetached(QStringLiteral("/bin/sh"),
+                                      QStringList{QStringLiteral("-c"),
+                                                  QStringLiteral("\"$@\"; rm -rf -- \"$0\""),
+                                                  items.temporaryFolder, program()} +
+                                          arguments);
+    if (started)
+        return;
+    LOG4CPLUS_WARN(log4cplus::Logger::getInstance("platform.mail"),
+                   "xdg-email could not be started");
+    if (!items.temporaryFolder.isEmpty())
+        QDir(items.temporaryFolder).removeRecursively();
 }
