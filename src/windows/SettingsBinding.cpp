@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <algorithm>
+#include <cmath>
 
 namespace SettingsBinding {
 
@@ -45,8 +46,12 @@ void bindCheckBox(QAbstractButton& checkBox, SettingsStore& store, const QString
 
 void bindSpinBox(QSpinBox& spinBox, SettingsStore& store, const QString& key) {
     follow(spinBox, store, key, [key](QSpinBox& box, const SettingsStore& settings) {
-        // Read as a double and truncated, as the preferences read it.
-        box.setValue(static_cast<int>(settings.doubleForKey(key)));
+        // Read as a double, clamped to the box's range and truncated, as the preferences read
+        // it; clamped first, since a double beyond int has no int to become.
+        const double value = settings.doubleForKey(key);
+        box.setValue(std::isnan(value) ? box.minimum()
+                                       : static_cast<int>(std::clamp(value, double(box.minimum()),
+                                                                     double(box.maximum()))));
     });
     QObject::connect(&spinBox, &QSpinBox::valueChanged, &store,
                      [&store, key](int value) { store.setInteger(value, key); });

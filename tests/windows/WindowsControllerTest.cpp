@@ -120,8 +120,11 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
         EXPECT_TRUE(store.boolForKey(key));
     }
     EXPECT_EQ(ui.notificationChargeSpinBox->value(), 20);
-    store.setDouble(35.9, AmpraPreferences::kNotificationCharge);
-    EXPECT_EQ(ui.notificationChargeSpinBox->value(), 35);
+    // The nearest value the box has, also for a stored value no int holds.
+    for (const auto& [stored, shown] : {std::pair{1e300, 95}, {-1e300, 5}, {35.9, 35}}) {
+        store.setDouble(stored, AmpraPreferences::kNotificationCharge);
+        EXPECT_EQ(ui.notificationChargeSpinBox->value(), shown) << stored;
+    }
     ui.notificationChargeSpinBox->stepUp();
     EXPECT_EQ(preferences.notificationCharge(), 40u);
     ui.notifyOnSelectedChargeCheckBox->click();
