@@ -1205,6 +1205,11 @@ Ladezyklen: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Das Einstellungsfenster öffnen, im bereits laufenden Ampra, falls es eines gibt.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history kann nicht zusammen mit --print-battery, --override-battery oder --preferences verwendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1205,6 +1205,11 @@ Cycles: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Open the preferences window, in the Ampra that runs if there is one.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1205,6 +1205,11 @@ Ciclos: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Abrir la ventana de preferencias, en el Ampra que ya está en marcha si lo hay.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history no se puede combinar con --print-battery, --override-battery ni --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

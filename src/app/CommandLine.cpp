@@ -3,6 +3,9 @@
 
 #include "CommandLine.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 CommandLine::CommandLine()
     : _printBattery(QStringLiteral("print-battery"),
                     //: Help for "ampra --print-battery"
@@ -42,6 +45,17 @@ bool CommandLine::printsOnly(const QStringList& arguments) {
 
 void CommandLine::process(const QCoreApplication& application) {
     _parser.process(application);
+    // Each of these does one thing: with two, one would be left undone without a word.
+    if (_parser.isSet(_exportHistory) &&
+        (_parser.isSet(_printBattery) || _parser.isSet(_overrideBattery) ||
+         _parser.isSet(_preferences))) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     //: Printed when "ampra --export-history" is given with another option that
+                     //: does something else
+                     qPrintable(tr("--export-history cannot be combined with --print-battery, "
+                                   "--override-battery or --preferences.")));
+        std::exit(EXIT_FAILURE);
+    }
 }
 
 bool CommandLine::printBattery() const {

@@ -64,6 +64,8 @@ TEST(PrintBatteryTest, AnswersTheCommandLineWithoutADisplay) {
         {{"--version"}, 0, "Ampra " AMPRA_VERSION "\n"},
         {{"--help"}, 0, "--print-battery"},
         {{"--print-batery"}, 1, "Unknown option 'print-batery'"},
+        {{"--print-battery", "--export-history", "-"}, 1, "cannot be combined"},
+        {{"--export-history", "-", "--preferences"}, 1, "cannot be combined"},
     };
     for (const auto& expected : cases) {
         const Outcome run = ampra(expected.arguments);
