@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUuid>
 #include <cmath>
 #include <limits>
 #include <log4cplus/loggingmacros.h>
@@ -228,17 +230,29 @@ void SettingsStore::setAside(const QString& reason) {
 }
 
 bool SettingsStore::write() {
-    QJsonObject values = _unreadable;
+    // Kept values go in compactly, each in place of a marker no other text holds: indented, a
+    // deeply nested one would grow with the square of its depth.
+    const QString marker = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QJsonObject values;
+    QList<QByteArray> kept;
+    for (auto it = _unreadable.constBegin(); it != _unreadable.constEnd(); ++it) {
+        values.insert(it.key(), marker + QString::number(kept.size()));
+        kept << QJsonDocument(QJsonArray{it.value()})
+                    .toJson(QJsonDocument::Compact)
+                    .chopped(1)
+                    .mid(1);
+    }
     for (auto it = _user.cbegin(); it != _user.cend(); ++it)
         values.insert(it.key(), encode(it.value()));
     const QJsonObject root{{QStringLiteral("format"), kFormatVersion},
                            {QStringLiteral("values"), values}};
+    QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        text.replace('"' + (marker + QString::number(i)).toLatin1() + '"', kept.at(i));
 
     QDir().mkpath(QFileInfo(_filePath).absolutePath());
     QSaveFile file(_filePath);
-    const bool ok = file.open(QIODevice::WriteOnly) &&
-                    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) >= 0 &&
-                    file.commit();
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(text) >= 0 && file.commit();
     // One line per failing stretch: the engine writes every minute.
     if (!ok && !_lastWriteFailed)
         LOG4CPLUS_WARN(_logger, "Could not write the settings file "

@@ -102,7 +102,9 @@ TEST_F(SettingsStoreTest, AHandWrittenFileIsReadAndWhatCannotBeReadIsKept) {
     writeSettings(R"({"format": 1, "values": {
         "Typed": {"type": "integer", "value": 1209600}, "Bare": 604800, "Half": 2.5,
         "Flag": false, "Text": "hi", "Bad": {"type": "integer", "value": "twelve"},
-        "Fraction": {"type": "integer", "value": 3.5}, "List": [1], "Replaced": {"type": "?"}}})");
+        "Fraction": {"type": "integer", "value": 3.5}, "List": [1], "Replaced": {"type": "?"},
+        "Deep": )" +
+                  QByteArray("[").repeated(300) + QByteArray("]").repeated(300) + "}}");
     {
         SettingsStore store(path);
         store.registerDefaults({{"Bad", qint64(20)}, {"Fraction", qint64(20)}, {"List", true}});
@@ -127,6 +129,7 @@ TEST_F(SettingsStoreTest, AHandWrittenFileIsReadAndWhatCannotBeReadIsKept) {
     EXPECT_EQ(values["Bad"].toObject()["value"], "twelve");
     EXPECT_EQ(values["Fraction"].toObject()["value"], 3.5);
     EXPECT_EQ(values["List"], QJsonArray{1});
+    EXPECT_LT(file.size(), 2000); // kept as compact as written, not indented at every level
     EXPECT_EQ(SettingsStore(path).integerForKey("Replaced"), 7);
 }
 
