@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Brings every build, test and run dependency from Debian packages; quiet and quick when all are present.
 set -eu
-packages="build-essential cmake ninja-build pkg-config clang-format clang-tidy
+packages="build-essential cmake ninja-build pkg-config clang-format clang-tidy clang-14 libclang-rt-14-dev
 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libqt6svg6
 liblog4cplus-dev libplist-dev libudev-dev libgtest-dev libgmock-dev libbenchmark-dev
 dbus python3-dbusmock python3-gi umockdev libumockdev-dev gir1.2-umockdev-1.0 xvfb xauth sqlite3 fonts-dejavu-core

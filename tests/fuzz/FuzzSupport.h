@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <log4cplus/initializer.h>
+#include <log4cplus/logger.h>
+
+// What every fuzz target shares: quiet logging, as a hostile input makes the code under test
+// warn on every run, and invariants that abort, so that libFuzzer keeps the input that broke one.
+namespace FuzzSupport {
+
+inline void silenceLogging() {
+    static log4cplus::Initializer initializer;
+    log4cplus::Logger::getRoot().setLogLevel(log4cplus::OFF_LOG_LEVEL);
+}
+
+inline void require(bool holds, const char* invariant) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "Invariant broken: %s\n", invariant);
+    std::abort();
+}
+
+// A folder for the files a target writes on every run: in memory where there is such a file
+// system, as the store syncs what it writes.
+inline QTemporaryDir& scratchFolder() {
+    static QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                    ? QStringLiteral("/dev/shm/ampra-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/ampra-fuzz-XXXXXX"));
+    return folder;
+}
+
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(content) == content.size(),
+            "the input can be written to a file");
+}
+
+} // namespace FuzzSupport
