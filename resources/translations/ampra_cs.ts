@@ -1213,6 +1213,11 @@ Cykly: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Otevře okno předvoleb, ve spuštěné Ampře, pokud nějaká běží.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>Volbu --export-history nelze kombinovat s --print-battery, --override-battery ani --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1205,6 +1205,11 @@ Cycles&#xa0;: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Ouvre la fenêtre des préférences, dans l’Ampra en cours d’exécution s’il y en a un.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history ne peut pas être combiné avec --print-battery, --override-battery ou --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1205,6 +1205,11 @@ Cicli: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Apre la finestra delle preferenze, nell&apos;Ampra già in esecuzione se ce n&apos;è uno.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history non può essere combinato con --print-battery, --override-battery o --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

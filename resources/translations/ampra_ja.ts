@@ -1197,6 +1197,11 @@ Cycles: %3</source>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>環境設定ウィンドウを開きます (Ampra が実行中ならその中で)。</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history は --print-battery、--override-battery、--preferences と同時に指定できません。</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

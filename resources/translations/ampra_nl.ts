@@ -1205,6 +1205,11 @@ Cycli: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Opent het voorkeurenvenster, in de Ampra die al draait als die er is.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history kan niet worden gecombineerd met --print-battery, --override-battery of --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1213,6 +1213,11 @@ Cykle: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Otwiera okno preferencji w działającej już Ampra, jeśli taka jest.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>Opcji --export-history nie można łączyć z --print-battery, --override-battery ani --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

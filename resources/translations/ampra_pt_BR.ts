@@ -1205,6 +1205,11 @@ Ciclos: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Abre a janela de preferências, no Ampra em execução, se houver um.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history não pode ser combinado com --print-battery, --override-battery ou --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

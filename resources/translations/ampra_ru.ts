@@ -1213,6 +1213,11 @@ Cycles: %3</source>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Открыть окно параметров в уже запущенной Ampra, если она есть.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>Параметр --export-history нельзя сочетать с --print-battery, --override-battery или --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

@@ -1205,6 +1205,11 @@ Cykler: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Öppna inställningsfönstret, i den Ampra som körs om det finns en.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history kan inte kombineras med --print-battery, --override-battery eller --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

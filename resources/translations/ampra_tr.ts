@@ -1197,6 +1197,11 @@ Döngü: %3</translation>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Tercihler penceresini, çalışan bir Ampra varsa onun içinde açar.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history, --print-battery, --override-battery veya --preferences ile birlikte kullanılamaz.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

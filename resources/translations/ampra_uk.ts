@@ -1213,6 +1213,11 @@ Cycles: %3</source>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>Відкрити вікно налаштувань у вже запущеній Ampra, якщо вона є.</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>Параметр --export-history не можна поєднувати з --print-battery, --override-battery чи --preferences.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>

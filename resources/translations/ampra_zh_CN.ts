@@ -1197,6 +1197,11 @@ Cycles: %3</source>
         <extracomment>Help for &quot;ampra --preferences&quot;</extracomment>
         <translation>打开首选项窗口（如有正在运行的 Ampra，则在其中打开）。</translation>
     </message>
+    <message>
+        <source>--export-history cannot be combined with --print-battery, --override-battery or --preferences.</source>
+        <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
+        <translation>--export-history 不能与 --print-battery、--override-battery 或 --preferences 同时使用。</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
