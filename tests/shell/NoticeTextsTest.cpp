@@ -29,7 +29,10 @@ TEST(NoticeTextsTest, WordsTheNoticesInTheChosenLanguage) {
         {"es_MX",
          {"Batería baja", "La carga de la batería está por debajo del 20 %"},
          {"Cambio de fuente de alimentación", "Ahora funciona conectado a la corriente"}},
-        {"ja_JP",
+        {"tr_TR",
+         {"Düşük pil", "Pil şarjı %20 altında"},
+         {"Güç kaynağı değişti", "Artık şebeke gücüyle çalışıyor"}},
+        {"ko_KR",
          {"Low battery", "Battery charge is below 20%"},
          {"Power source changed", "Now running on AC power"}},
     };
