@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// Opening the capacity view over years of history: its layout, the fetch of the newest snapshots
-// and the first record, as a click on the capacity ring does it.
+// Opening the detail views over years of history, drawn offscreen as a click on a ring opens
+// them: the capacity view with its chart and table, the calibration view with its history shown.
 
 #include "StoreHistory.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
+#include "calibration/SystemDateProvider.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/SettingsStore.h"
+#include "popover/AMPCalibrationVC.h"
 #include "popover/AMPCapacityVC.h"
+#include "popover/CapacityChart.h"
 
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -23,9 +29,10 @@ const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1764958381, Qt::UTC);
 
 class LoadedConfiguration {
 public:
-    LoadedConfiguration() {
+    LoadedConfiguration(int snapshots, int calibrations) {
         configuration.setDataStore(&persistance);
-        if (!fillStoreHistory(*persistance.managedObjectContext(), kNow, 0))
+        if (!fillStoreHistory(*persistance.managedObjectContext(), kNow, 0, snapshots, calibrations,
+                              1))
             std::abort();
     }
 
@@ -35,25 +42,56 @@ public:
     AppPersistance persistance{&configuration, folder.filePath(QStringLiteral("store"))};
 };
 
-void BM_OpenCapacityView(benchmark::State& state) {
-    static LoadedConfiguration loaded;
+// One store per size, made by the first benchmark that asks for it.
+AmpraConfiguration& loaded(int snapshots, int calibrations) {
+    static std::map<std::pair<int, int>, std::unique_ptr<LoadedConfiguration>> stores;
+    auto& store = stores[{snapshots, calibrations}];
+    if (!store)
+        store = std::make_unique<LoadedConfiguration>(snapshots, calibrations);
+    return store->configuration;
+}
+
+CalibrationData record() {
     BatteryData battery;
     battery.cycleCount = 900;
     battery.designCycleCount = 1000;
     battery.designCapacity = 5000;
     battery.currectCapacity = 4500;
-    const CalibrationData data{battery, CalibrationState::calibrated,
-                               AlgorithmState::initCalibration};
+    return {battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
+}
+
+// Snapshots one an hour, a calibration a day.
+void BM_OpenCapacityView(benchmark::State& state) {
+    AmpraConfiguration& configuration = loaded(int(state.range(0)), 60);
+    const CalibrationData data = record();
     for (auto _ : state) {
-        AMPCapacityVC view(loaded.configuration);
+        AMPCapacityVC view(configuration);
         view.refreshContentWithData(data);
         view.resize(440, 460);
-        // Lay the rows out as showing the view would.
-        view.findChild<QTableView*>()->grab();
+        // Lays out and draws the chart and the table as showing the view would.
+        view.grab();
         if (view.findChild<QTableView*>()->model()->rowCount() != 100)
             state.SkipWithError("the history is not the newest 100 snapshots");
+        if (view.findChild<CapacityChart*>()->content().points.size() > 2000)
+            state.SkipWithError("the chart holds more points than it has pixels");
     }
 }
-BENCHMARK(BM_OpenCapacityView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenCapacityView)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenCalibrationView(benchmark::State& state) {
+    AmpraConfiguration& configuration = loaded(100, int(state.range(0)));
+    const CalibrationData data = record();
+    const SystemDateProvider clock;
+    for (auto _ : state) {
+        AMPCalibrationVC view(configuration, clock);
+        view.refreshContentWithData(data);
+        view.resize(440, 460);
+        view.findChild<QPushButton*>(QStringLiteral("showCalibHistoryButton"))->click();
+        view.grab();
+        if (view.findChild<QTableView*>()->model()->rowCount() != 100)
+            state.SkipWithError("the history is not the newest 100 calibrations");
+    }
+}
+BENCHMARK(BM_OpenCalibrationView)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -24,15 +24,26 @@ oldestFirst(const ManagedObjectContext& context, const QString& entityName, Stor
     return records;
 }
 
-} // namespace
-
-std::optional<BatteryHistory> BatteryHistory::fetch(const ManagedObjectContext& context,
-                                                    StoreError* error) {
-    auto snapshots = oldestFirst(context, BatteryStatusSnapshot::kEntityName, error);
+std::optional<BatteryHistory> withCalibrations(const ManagedObjectContext& context,
+                                               std::optional<std::vector<ManagedObject>> snapshots,
+                                               StoreError* error) {
     if (!snapshots)
         return std::nullopt;
     auto calibrations = oldestFirst(context, Calibration::kEntityName, error);
     if (!calibrations)
         return std::nullopt;
     return BatteryHistory{std::move(*snapshots), std::move(*calibrations)};
+}
+
+} // namespace
+
+std::optional<BatteryHistory> BatteryHistory::fetch(const ManagedObjectContext& context,
+                                                    StoreError* error) {
+    return withCalibrations(context,
+                            oldestFirst(context, BatteryStatusSnapshot::kEntityName, error), error);
+}
+
+std::optional<BatteryHistory> BatteryHistory::fetchForChart(const ManagedObjectContext& context,
+                                                            int columns, StoreError* error) {
+    return withCalibrations(context, context.fetchCapacityExtremes(columns, error), error);
 }

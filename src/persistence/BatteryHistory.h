@@ -20,4 +20,9 @@ struct BatteryHistory {
     // None when either fetch fails, with the reason in error.
     static std::optional<BatteryHistory> fetch(const ManagedObjectContext& context,
                                                StoreError* error = nullptr);
+    // What a chart `columns` pixels wide draws: of the saved snapshots with a date and a capacity
+    // only the first, the last and each column's lowest and highest (see
+    // ManagedObjectContext::fetchCapacityExtremes), and every calibration.
+    static std::optional<BatteryHistory> fetchForChart(const ManagedObjectContext& context,
+                                                       int columns, StoreError* error = nullptr);
 };

@@ -56,6 +56,19 @@ ManagedObjectContext::fetchNewest(const QString& entityName, int fetchLimit,
     } else {
         rows = std::move(*stored);
     }
+    return objects(std::move(rows));
+}
+
+std::optional<std::vector<ManagedObject>>
+ManagedObjectContext::fetchCapacityExtremes(int columns, StoreError* error) const {
+    auto rows = _coordinator.fetchCapacityExtremes(columns, error);
+    if (!rows)
+        return std::nullopt;
+    return objects(std::move(*rows));
+}
+
+std::vector<ManagedObject>
+ManagedObjectContext::objects(std::vector<std::shared_ptr<StoreRow>> rows) {
     std::vector<ManagedObject> objects;
     objects.reserve(rows.size());
     for (auto& row : rows)

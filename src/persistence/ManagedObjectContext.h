@@ -33,10 +33,16 @@ public:
     std::optional<std::vector<ManagedObject>> fetchNewest(const QString& entityName, int fetchLimit,
                                                           StoreError* error = nullptr) const;
 
+    // The saved snapshots a capacity chart `columns` pixels wide draws, oldest first: see
+    // PersistentStoreCoordinator::fetchCapacityExtremes. Records not yet saved are left out.
+    std::optional<std::vector<ManagedObject>>
+    fetchCapacityExtremes(int columns, StoreError* error = nullptr) const;
+
 private:
     friend class ManagedObject;
 
     void insert(std::shared_ptr<StoreRow> row);
+    static std::vector<ManagedObject> objects(std::vector<std::shared_ptr<StoreRow>> rows);
 
     PersistentStoreCoordinator& _coordinator;
     std::vector<std::shared_ptr<StoreRow>> _insertedObjects;

@@ -35,6 +35,11 @@ public:
 
     std::optional<std::vector<std::shared_ptr<StoreRow>>>
     fetchNewest(const QString& entityName, int fetchLimit, StoreError* error);
+    // The snapshots with a date and a capacity that a chart `columns` wide draws: the first, the
+    // last, and those of the lowest and the highest capacity of each of `columns` equal spans of
+    // time between them (of whole days when a span is a day or longer), oldest first.
+    std::optional<std::vector<std::shared_ptr<StoreRow>>> fetchCapacityExtremes(int columns,
+                                                                                StoreError* error);
     // All rows in one transaction; on success each row gets its rowId.
     bool insert(const std::vector<std::shared_ptr<StoreRow>>& rows, StoreError* error);
 

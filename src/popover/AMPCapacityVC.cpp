@@ -7,7 +7,6 @@
 #include "HistoryExportDialog.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
-#include "persistence/BatteryHistory.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "ui_AMPCapacityVC.h"
@@ -28,10 +27,7 @@ void AMPCapacityVC::viewDidLoad() {
     _tableDataProvider.awakeFromNib(*_ui->historyTable);
     _tableDataProvider.setConfiguration(&configuration);
     _tableDataProvider.loadSnapshots();
-    if (ManagedObjectContext* context = configuration.context()) {
-        if (auto history = BatteryHistory::fetch(*context))
-            _ui->capacityChart->setHistory(std::move(*history));
-    }
+    _ui->capacityChart->setContext(configuration.context());
     for (QLabel* caption :
          {_ui->cyclesDoneLabel, _ui->cyclesByDesignLabel, _ui->originalCapacityLabel,
           _ui->currentCapacityLabel, _ui->historyLabel})

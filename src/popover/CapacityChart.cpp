@@ -73,9 +73,28 @@ CapacityChart::CapacityChart(QWidget* parent) : QWidget(parent) {
     setVisible(false);
 }
 
-void CapacityChart::setHistory(BatteryHistory history) {
-    _history = std::move(history);
+void CapacityChart::setContext(const ManagedObjectContext* context) {
+    _context = context;
+    load();
+}
+
+int CapacityChart::columns() const {
+    return int(std::ceil(width() * devicePixelRatioF()));
+}
+
+void CapacityChart::load() {
+    _loadedColumns = columns();
+    std::optional<BatteryHistory> history;
+    if (_context)
+        history = BatteryHistory::fetchForChart(*_context, _loadedColumns);
+    _history = std::move(history).value_or(BatteryHistory());
     refresh();
+}
+
+void CapacityChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (columns() != _loadedColumns)
+        load();
 }
 
 void CapacityChart::setDesignCapacity(std::optional<quint64> designCapacity) {

@@ -18,8 +18,9 @@ class CapacityChart : public QWidget {
 public:
     explicit CapacityChart(QWidget* parent = nullptr);
 
-    // Hidden while the history holds no capacity.
-    void setHistory(BatteryHistory history);
+    // Reads the history from `context` (none: no history), reduced to the chart's columns of
+    // pixels, and again when its width changes. Hidden while the history holds no capacity.
+    void setContext(const ManagedObjectContext* context);
     void setDesignCapacity(std::optional<quint64> designCapacity);
 
     const CapacityChartContent& content() const { return _content; }
@@ -29,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -36,6 +38,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The columns of device pixels across the chart.
+    int columns() const;
+    void load();
     void refresh();
     // Marks `point` (none: no point) and shows its text in a tooltip at `tooltipAt`.
     void select(std::optional<size_t> point, QPoint tooltipAt);
@@ -44,6 +49,8 @@ private:
     void drawLegend(QPainter& painter, const QRectF& plot) const;
     void drawRecords(QPainter& painter, const QRectF& plot) const;
 
+    const ManagedObjectContext* _context = nullptr;
+    int _loadedColumns = 0;
     BatteryHistory _history;
     std::optional<quint64> _designCapacity;
     CapacityChartContent _content;

@@ -9,6 +9,7 @@
 #include "persistence/Calibration.h"
 #include "support/LogCapture.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
@@ -121,6 +122,52 @@ TEST_F(ManagedObjectContextTest, FailedSaveWritesNothingAndKeepsTheRecordsForThe
     Calibration(context).setCycleCount(1);
     EXPECT_FALSE(context.save(&error));
     EXPECT_TRUE(error.failureReason.contains("no such table")) << error.failureReason.toStdString();
+}
+
+// A chart reads the first and the last snapshot and each column's lowest and highest capacity:
+// of the snapshots themselves in spans under a day, of each day's in longer ones, also from a
+// store written before the days were kept.
+TEST_F(ManagedObjectContextTest, ChartsReadTheEndsAndEachColumnsExtremes) {
+    const QDateTime noon(QDate(2025, 12, 1), QTime(12, 0), Qt::UTC);
+    const struct {
+        qint64 step; // seconds between snapshots
+        int columns;
+        Capacities capacities;
+    } rows[] = {
+        {3600, 100, {50, 90, 5, 10, 70, 30, 80}},
+        {3600, 2, {50, 90, 5, 30, 80}},
+        {86400, 2, {50, 90, 5, 30, 80}},
+    };
+    for (const auto& row : rows) {
+        persistance.reset();
+        QFile::remove(storeFile);
+        ManagedObjectContext& context = *open();
+        for (const auto& [steps, capacity] : std::vector<std::pair<qreal, quint64>>{
+                 {0, 50}, {1, 90}, {1.5, 5}, {2, 10}, {3, 70}, {4, 30}, {5, 80}})
+            snapshot(noon.addSecs(qint64(steps * qreal(row.step))), capacity);
+        snapshot(noon.addSecs(row.step / 2), 0); // no capacity
+        snapshot(std::nullopt, 1);
+        ASSERT_TRUE(context.save());
+        const auto capacities = [this, &row] {
+            Capacities result;
+            const auto records =
+                persistance->managedObjectContext()->fetchCapacityExtremes(row.columns);
+            for (const ManagedObject& record : records.value())
+                result.push_back(record.capacity());
+            return result;
+        };
+        EXPECT_EQ(capacities(), row.capacities) << row.step;
+        if (row.step < 86400)
+            continue;
+        {
+            SideConnection side(storeFile);
+            ASSERT_TRUE(side.exec("DROP TRIGGER BatteryStatusSnapshot_days_insert") &&
+                        side.exec("DROP TABLE BatteryStatusSnapshot_days"));
+        }
+        persistance.reset();
+        open();
+        EXPECT_EQ(capacities(), row.capacities);
+    }
 }
 
 TEST_F(ManagedObjectContextTest, AStoreOfANewerVersionIsLeftAlone) {

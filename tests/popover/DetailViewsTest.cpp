@@ -130,10 +130,11 @@ class DetailViewTest : public testing::Test {
 protected:
     DetailViewTest() { configuration.setDataStore(&persistance); }
 
-    void storeSnapshots(int count) {
-        add(*persistance.managedObjectContext(), {count});
+    void store(const Records& records) {
+        add(*persistance.managedObjectContext(), records);
         ASSERT_TRUE(persistance.managedObjectContext()->save());
     }
+    void storeSnapshots(int count) { store({count}); }
     CalibrationData record() const {
         return {battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
     }
@@ -453,10 +454,11 @@ TEST(CapacityChartTest, FindsThePointUnderThePointer) {
 }
 
 // Tab, then the arrow keys walk the points; a screen reader hears the one reached.
-TEST(CapacityChartTest, KeysWalkThePoints) {
+TEST_F(DetailViewTest, KeysWalkTheChartsPoints) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    store({3, 10, 5, {}});
     CapacityChart chart;
-    chart.setHistory(history({3, 10, 5, {}}));
+    chart.setContext(persistance.managedObjectContext());
     const QString summary = chart.accessibleDescription();
     chart.show();
     chart.activateWindow();
@@ -474,14 +476,19 @@ TEST(CapacityChartTest, KeysWalkThePoints) {
     EXPECT_EQ(chart.accessibleDescription(), summary);
 }
 
-// The line, the marks and the reference line are there, in the kit's colours.
-TEST(CapacityChartTest, DrawsTwoYearsCrisplyAtBothScales) {
+// The line, the marks and the reference line are there, in the kit's colours; the chart reads
+// no more points than its pixels show.
+TEST_F(DetailViewTest, ChartDrawsTwoYearsCrisplyAtBothScales) {
+    store({730 / 3, 3, 2, {120, 400, 700}});
     CapacityChart chart;
-    chart.setHistory(history({730 / 3, 3, 2, {120, 400, 700}}));
+    chart.resize(100, chart.sizeHint().height());
+    chart.setContext(persistance.managedObjectContext());
     chart.setDesignCapacity(5000);
     ASSERT_FALSE(chart.isHidden());
     EXPECT_TRUE(chart.accessibleDescription().contains(u"3 calibration"_s));
+    EXPECT_EQ(chart.content().points.size(), 182u);
     chart.resize(408, chart.sizeHint().height());
+    EXPECT_EQ(chart.content().points.size(), size_t(730 / 3));
     for (int scale : {1, 2}) {
         const QImage image = paintedAt(chart, scale, AmpraStyleKit::popOverBackgroundColor());
         int line = 0, marks = 0;
