@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <filesystem>
 #include <log4cplus/loggingmacros.h>
 
@@ -153,14 +154,38 @@ bool AppPersistance::holdsMigratedRecords() {
 }
 
 std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QString& text) const {
-    const QDate date = QLocale::system().toDate(text, QStringLiteral("MMM dd, yyyy"));
+    if (_ampraOneMonths.isEmpty()) {
+        const QLocale locale = QLocale::system();
+        for (int month = 1; month <= 12; ++month)
+            _ampraOneMonths << locale.monthName(month, QLocale::ShortFormat);
+        _localZone = QTimeZone::systemTimeZone();
+    }
+    // The old file writes every date alike ("Mar 05, 2016"), which is read here at a fraction of
+    // the locale's general parser's cost; anything else goes to that parser.
+    QDate date = dateInAmpraOneForm(text);
+    if (!date.isValid())
+        date = QLocale::system().toDate(text, QStringLiteral("MMM dd, yyyy"));
     if (!date.isValid()) {
         LOG4CPLUS_ERROR(logger, "Error On parsing date " << text.toStdString()
                                                          << " during ampra 1 migration");
         return std::nullopt;
     }
     // Local midnight, or the first moment of a day that starts later.
-    return date.startOfDay().toUTC();
+    return date.startOfDay(*_localZone).toUTC();
+}
+
+QDate AppPersistance::dateInAmpraOneForm(QStringView text) const {
+    const auto digits = [](QStringView part) {
+        return std::all_of(part.begin(), part.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    const qsizetype space = text.indexOf(u' ');
+    if (space < 1 || text.size() != space + 9 || text.mid(space + 3, 2) != u", " ||
+        !digits(text.mid(space + 1, 2)) || !digits(text.mid(space + 5)))
+        return {};
+    const int month = int(_ampraOneMonths.indexOf(text.left(space))) + 1;
+    return month > 0 ? QDate(text.mid(space + 5).toInt(), month, text.mid(space + 1, 2).toInt())
+                     : QDate();
 }
 
 std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QString& text) const {

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 #include <log4cplus/logger.h>
 #include <memory>
 #include <optional>
@@ -49,6 +50,8 @@ private:
     // Inserts the snapshots of the two parallel arrays without saving them.
     void insertCapacities(const QStringList& capacities, const QStringList& dates);
     bool holdsMigratedRecords();
+    // A date as the old file writes it, in the system locale's month names; invalid otherwise.
+    QDate dateInAmpraOneForm(QStringView text) const;
     ManagedObjectContext* configurationContext() const;
 
     GlobalConfigurationProvider* configuration;
@@ -56,6 +59,9 @@ private:
     QString _applicationDocumentsDirectory;
     LoggingErrorPresenter _loggingErrorPresenter;
     ErrorPresenter* _errorPresenter;
+    // Looked up on the first date parsed: the migration parses one per entry.
+    mutable QStringList _ampraOneMonths;
+    mutable std::optional<QTimeZone> _localZone;
     bool _storeOpenAttempted = false;
     std::unique_ptr<PersistentStoreCoordinator> _persistentStoreCoordinator;
     std::unique_ptr<ManagedObjectContext> _managedObjectContext;
