@@ -5,6 +5,7 @@
 
 #include "persistence/BatteryHistory.h"
 
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 
@@ -71,11 +72,15 @@ CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& hist
                                                       std::optional<quint64> designCapacity,
                                                       const QLocale& locale) {
     CapacityChartContent content;
+    // Held once: a conversion to local time asks the C library, which reads the zone file anew.
+    const QTimeZone zone = QTimeZone::systemTimeZone();
     for (const ManagedObject& snapshot : history.snapshots) {
         // A capacity of 0 is a reading the battery did not give.
         if (snapshot.date() && snapshot.capacity().value_or(0) > 0)
-            content.points.push_back(
-                {snapshot.date()->toLocalTime(), *snapshot.capacity(), snapshot.cycleCount(), {}});
+            content.points.push_back({snapshot.date()->toTimeZone(zone),
+                                      *snapshot.capacity(),
+                                      snapshot.cycleCount(),
+                                      {}});
     }
     if (content.points.empty())
         return content;
@@ -86,7 +91,7 @@ CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& hist
     std::vector<QDateTime> calibrationDates;
     for (const ManagedObject& calibration : history.calibrations) {
         if (calibration.date() && *calibration.date() >= content.firstDate)
-            calibrationDates.push_back(calibration.date()->toLocalTime());
+            calibrationDates.push_back(calibration.date()->toTimeZone(zone));
     }
     if (!calibrationDates.empty())
         content.lastDate = std::max(content.lastDate, calibrationDates.back());
@@ -142,7 +147,7 @@ CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& hist
             break;
     }
     for (const QDate day : days)
-        content.dateTicks.push_back({x(day.startOfDay()), dateLabel(day, dateStep, locale)});
+        content.dateTicks.push_back({x(day.startOfDay(zone)), dateLabel(day, dateStep, locale)});
     return content;
 }
 
