@@ -19,10 +19,13 @@
 #include "platform/linux/UeventRegistryDump.h"
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "popover/AMPSummaryMasterVC.h"
+#include "popover/PopoverController.h"
 #include "shell/AppManager.h"
 #include "shell/EmailSharingService.h"
 #include "shell/LogSystem.h"
 #include "shell/PlatformServices.h"
+#include "statusbar/StatusItemClick.h"
 #include "support/PrivateBuses.h"
 
 #include <QApplication>
@@ -165,6 +168,46 @@ void BM_UpdateTitleChanged(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UpdateTitleChanged)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// A look at everything: the popover opens, each ring's view in turn (the capacity view on the
+// store's history), and the popover closes, its views deleted. The counter is the resident
+// memory it leaves over the memory before the first opening.
+void BM_OpenEveryViewAndClose(benchmark::State& state) {
+    const long before = residentKilobytes();
+    const StatusItemClick click{QPoint(600, 0), {}};
+    for (auto _ : state) {
+        app->manager.popOverToggleRequest(click);
+        AMPSummaryMasterVC* summary = app->manager.popover().summary();
+        if (!summary) {
+            state.SkipWithError("the popover did not open");
+            return;
+        }
+        for (const auto tab :
+             {AMPSummaryMasterVC::Tab::charge, AMPSummaryMasterVC::Tab::capacity,
+              AMPSummaryMasterVC::Tab::health, AMPSummaryMasterVC::Tab::calibration}) {
+            summary->ringButtonAction(tab);
+            QCoreApplication::processEvents();
+        }
+        app->manager.popOverToggleRequest(click);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    state.counters["resident_growth_kB"] = double(residentKilobytes() - before);
+}
+BENCHMARK(BM_OpenEveryViewAndClose)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // A panel's StatusNotifierWatcher on the private session bus, ready when its name is.
 bool startWatcher(QProcess& watcher) {

@@ -1,17 +1,20 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running application: time from start to its tray item being registered, CPU used
-# to open the popover and while idle (from the kernel's nanosecond counters), and resident memory.
+# to open the popover and while idle (from the kernel's nanosecond counters), and resident memory
+# before and after the popover, anonymous and mapped from files.
 # Runs offscreen with private buses and a mock tray watcher, on a fixture battery.
-# Usage: bench/measure-app.sh [idle seconds, default 60]
+# Usage: bench/measure-app.sh [idle seconds, default 60]; a Release build (build-release, or
+# AMPRA_BUILD).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 idle=${1:-60}
-[ -x build/src/app/ampra ] || { echo "build first: cmake --build build" >&2; exit 1; }
+build=${AMPRA_BUILD:-build-release}
+[ -x "$build/src/app/ampra" ] || { echo "build first: cmake --build --preset release --target ampra" >&2; exit 1; }
 
 exec ./scripts/with-test-env.sh bash -c '
 set -euo pipefail
-idle=$1
+idle=$1 build=$2
 /usr/bin/python3 -m dbusmock --session -t tests/fixtures/dbusmock/status_notifier_watcher.py \
     >/dev/null 2>&1 &
 watcher=$!
@@ -29,7 +32,7 @@ coproc MONITOR { exec dbus-monitor --session \
     2>/dev/null; }
 sleep 0.5 # until the monitor listens
 start=$(date +%s%N)
-AMPRA_SYSFS_ROOT=$PWD/tests/fixtures/sysfs/charge-discharging build/src/app/ampra >/dev/null &
+AMPRA_SYSFS_ROOT=$PWD/tests/fixtures/sysfs/charge-discharging "$build/src/app/ampra" >/dev/null &
 ampra=$!
 stamp=
 while read -r -t 30 line <&"${MONITOR[0]}"; do
@@ -67,13 +70,16 @@ opening() {
     activate
     echo $(( (after - before) / 1000 ))
 }
+resident() { awk "/VmRSS/ {print \$2 / 1024 \" MB\"}" /proc/$ampra/status; }
+first=$(resident)
 echo "popover opening: first $(opening) µs CPU, then $(opening), $(opening), $(opening) µs"
 sleep 2
 before=$(cpu)
 sleep "$idle"
 after=$(cpu)
 echo "idle CPU: $(( (after - before) * 60 / idle / 1000 )) µs per minute (over ${idle} s)"
-echo "resident memory: $(awk "/VmRSS/ {print \$2 / 1024 \" MB\"}" /proc/$ampra/status)"
+echo "resident memory: $(resident) ($first before the popover first opened)"
+awk "/RssAnon|RssFile/ {printf \"  %s %.1f MB\", \$1, \$2 / 1024} END {print \"\"}" /proc/$ampra/status
 kill -TERM $ampra
 wait $ampra
-' _ "$idle"
+' _ "$idle" "$build"

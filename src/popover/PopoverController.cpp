@@ -7,6 +7,10 @@
 #include "PopupPlacement.h"
 #include "statusbar/StatusBarC.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 PopoverController::PopoverController(StatusBarC& statusBar, const PopupPlacement& placement,
                                      GlobalConfigurationProvider& configuration,
                                      const DateProvider& dateProvider,
@@ -55,6 +59,11 @@ void PopoverController::show(const std::optional<QRect>& item,
     _window = new PopoverWindow(_summary, anchor);
     connect(_window, &PopoverWindow::closed, this, &PopoverController::popoverDidClose);
     _summary->setRoom(_window->room());
+#ifdef __GLIBC__
+    // What the views used goes back to the system when they go, instead of waiting in the
+    // allocator's free lists while the popover stays closed, most of the time.
+    connect(_window, &QObject::destroyed, this, [] { malloc_trim(0); });
+#endif
     if (lastData)
         onPopOverVC->refreshContentWithData(*lastData);
     _window->present();
