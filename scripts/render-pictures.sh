@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Draws the detail views, every state of the calibration view, the preferences pages, the tutorial
-# pages and the battery override window, in English, at one and two pixels per point, for people
-# and for the docs.
+# Draws the summary, the detail views, every state of the calibration view, the preferences pages,
+# the tutorial pages and the battery override window, in English (or in the language LANGUAGE
+# names), at one and two pixels per point, for people and for the docs.
 # Usage: scripts/render-pictures.sh [folder, default build/pictures]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -791,7 +791,7 @@
     <message>
         <source>Wait</source>
         <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
-        <translation>Attendre</translation>
+        <translation>Attente</translation>
     </message>
     <message>
         <source>Step 3</source>
@@ -811,7 +811,7 @@
     <message>
         <source>Drain</source>
         <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
-        <translation>Décharger</translation>
+        <translation>Décharge</translation>
     </message>
     <message>
         <source>Step 5</source>

@@ -448,7 +448,7 @@
     <message>
         <source>What do the lifespan and the health word mean?</source>
         <extracomment>Title of the help about the battery lifespan and health</extracomment>
-        <translation>Che cosa significano la durata e la parola sullo stato?</translation>
+        <translation>Cosa significano durata e parola di stato?</translation>
     </message>
     <message>
         <source>A lithium-ion battery ages with use and with time. Its maker states a lifespan as a number of charge cycles after which it still keeps about 80% of its design capacity. The health word in the ring comes from the battery itself, through the Linux power supply driver: GOOD means it performs as designed, FAIR that it works with a reduced capacity, POOR that it can no longer deliver proper power, CHECK that the battery reports a fault and should be examined by a repair service. Many batteries report no health at all; the ring then shows &quot;-&quot;.</source>
@@ -758,7 +758,7 @@
     <message>
         <source>Time left in this step:</source>
         <extracomment>Caption before the time the current calibration step still lasts</extracomment>
-        <translation>Tempo rimanente in questo passaggio:</translation>
+        <translation>Tempo residuo del passaggio:</translation>
     </message>
 </context>
 <context>

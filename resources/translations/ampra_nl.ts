@@ -448,7 +448,7 @@
     <message>
         <source>What do the lifespan and the health word mean?</source>
         <extracomment>Title of the help about the battery lifespan and health</extracomment>
-        <translation>Wat betekenen de levensduur en het gezondheidswoord?</translation>
+        <translation>Wat betekenen levensduur en gezondheidswoord?</translation>
     </message>
     <message>
         <source>A lithium-ion battery ages with use and with time. Its maker states a lifespan as a number of charge cycles after which it still keeps about 80% of its design capacity. The health word in the ring comes from the battery itself, through the Linux power supply driver: GOOD means it performs as designed, FAIR that it works with a reduced capacity, POOR that it can no longer deliver proper power, CHECK that the battery reports a fault and should be examined by a repair service. Many batteries report no health at all; the ring then shows &quot;-&quot;.</source>
@@ -781,7 +781,7 @@
     <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
-        <translation>Aansluiten</translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Step 2</source>

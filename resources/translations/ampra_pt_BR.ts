@@ -781,7 +781,7 @@
     <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
-        <translation>Conectar</translation>
+        <translation>Carga</translation>
     </message>
     <message>
         <source>Step 2</source>
@@ -791,7 +791,7 @@
     <message>
         <source>Wait</source>
         <extracomment>Title of calibration step 2, under its tab; one short word</extracomment>
-        <translation>Aguardar</translation>
+        <translation>Espera</translation>
     </message>
     <message>
         <source>Step 3</source>
@@ -811,7 +811,7 @@
     <message>
         <source>Drain</source>
         <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
-        <translation>Descarregar</translation>
+        <translation>Descarga</translation>
     </message>
     <message>
         <source>Step 5</source>
@@ -821,7 +821,7 @@
     <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
-        <translation>Descanso</translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Step 6</source>

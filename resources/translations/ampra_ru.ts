@@ -788,7 +788,7 @@
     <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
-        <translation>Подключить</translation>
+        <translation>Заряд</translation>
     </message>
     <message>
         <source>Step 2</source>
@@ -818,7 +818,7 @@
     <message>
         <source>Drain</source>
         <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
-        <translation>Разрядить</translation>
+        <translation>Разряд</translation>
     </message>
     <message>
         <source>Step 5</source>

@@ -788,7 +788,7 @@
     <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
-        <translation>Підключити</translation>
+        <translation>Заряд</translation>
     </message>
     <message>
         <source>Step 2</source>
@@ -818,7 +818,7 @@
     <message>
         <source>Drain</source>
         <extracomment>Title of calibration step 4, under its tab; one short word</extracomment>
-        <translation>Розрядити</translation>
+        <translation>Розряд</translation>
     </message>
     <message>
         <source>Step 5</source>
@@ -828,7 +828,7 @@
     <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
-        <translation>Відпочинок</translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Step 6</source>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// Draws the detail views, every state of the calibration view, the preferences pages, the
-// tutorial pages and the battery override window, in English, at one and two pixels per point, into
-// the folder it is given.
+// Draws the summary, the detail views, every state of the calibration view, the preferences pages,
+// the tutorial pages and the battery override window, in English (or in the first language LANGUAGE
+// names, to check that its texts fit), at one and two pixels per point, into the folder it is
+// given.
 
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
@@ -17,6 +18,8 @@
 #include "popover/AMPCapacityVC.h"
 #include "popover/AMPChargeVC.h"
 #include "popover/AMPHealthVC.h"
+#include "popover/AMPSummaryMasterVC.h"
+#include "popover/PopoverWindow.h"
 #include "shell/Translations.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "support/FakeDateProvider.h"
@@ -213,6 +216,22 @@ void renderCalibrationView(const QString& folder, Store& store) {
     }
 }
 
+void renderSummary(const QString& folder, Store& store) {
+    const FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(9, 0))};
+    BatteryData battery;
+    battery.currentChargePercentage = 85;
+    battery.designCapacity = 5000;
+    battery.currectCapacity = 4000;
+    CalibrationData data{battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
+    data.nextCalibrationDate = clock.now().addDays(12);
+    auto* summary = new AMPSummaryMasterVC(store.configuration, clock, nullptr);
+    summary->refreshContentWithData(data);
+    PopoverWindow popover(summary,
+                          PopoverWindow::Anchor{QRect(150, 10, 21, 20), QRect(0, 30, 800, 570)});
+    popover.present();
+    save(popover, folder, u"summary"_s, QColor(Qt::transparent));
+}
+
 void renderWindows(const QString& folder, Store& store) {
     RecordingWindowActions actions;
     WindowsController windows{store.settings, store.configuration, actions};
@@ -254,10 +273,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write in %s\n", argv[1]);
         return 1;
     }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const Translations english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    const QString language = qEnvironmentVariable("LANGUAGE").section(u':', 0, 0);
+    const Translations translations{
+        language.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(language)};
     try {
         Store details;
+        renderSummary(folder, details);
         renderDetailViews(folder, details);
         renderWindows(folder, details);
         Store calibrations;
