@@ -347,7 +347,7 @@
     <message>
         <source>Full charge capacity (mAh):</source>
         <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
-        <translation>Kapazität bei voller Ladung (mAh):</translation>
+        <translation>Kapazität voll geladen (mAh):</translation>
     </message>
     <message>
         <source>Why does the capacity fall?</source>

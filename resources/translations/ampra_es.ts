@@ -347,7 +347,7 @@
     <message>
         <source>Full charge capacity (mAh):</source>
         <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
-        <translation>Capacidad con carga completa (mAh):</translation>
+        <translation>Capacidad a plena carga (mAh):</translation>
     </message>
     <message>
         <source>Why does the capacity fall?</source>

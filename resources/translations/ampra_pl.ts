@@ -351,7 +351,7 @@
     <message>
         <source>Full charge capacity (mAh):</source>
         <extracomment>Caption of the charge the battery holds today when full, in milliampere-hours, with its share of the design capacity</extracomment>
-        <translation>Pojemność pełnego naładowania (mAh):</translation>
+        <translation>Pełna pojemność (mAh):</translation>
     </message>
     <message>
         <source>Why does the capacity fall?</source>
