@@ -297,7 +297,7 @@ void SettingsStore::setObject(const QVariant& value, const QString& key) {
     _unreadable.remove(key);
     _user.insert(key, stored);
     write();
-    emit valueChanged(key);
+    Q_EMIT valueChanged(key);
 }
 
 void SettingsStore::removeObjectForKey(const QString& key) {
@@ -306,7 +306,7 @@ void SettingsStore::removeObjectForKey(const QString& key) {
     if (_user.remove(key) == 0 && !unreadable)
         return;
     write();
-    emit valueChanged(key);
+    Q_EMIT valueChanged(key);
 }
 
 template <typename T>

@@ -39,7 +39,7 @@ public:
     bool boolForKey(const QString& key) const;
     void setBool(bool value, const QString& key);
 
-signals:
+Q_SIGNALS:
     void valueChanged(const QString& key);
 
 private:

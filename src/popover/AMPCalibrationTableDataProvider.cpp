@@ -71,7 +71,7 @@ void AMPCalibrationTableDataProvider::setDesignCapacity(std::optional<quint64> c
         return;
     designCapacity = capacity;
     if (rowCount() > 0)
-        emit dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn));
+        Q_EMIT dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn));
 }
 
 int AMPCalibrationTableDataProvider::rowCount(const QModelIndex& parent) const {

@@ -50,7 +50,7 @@ void AMPCapacityTableDataProvider::loadSnapshots() {
 void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> designCapacity) {
     _designCapacity = designCapacity;
     if (rowCount() > 0)
-        emit dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn),
+        Q_EMIT dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn),
                          {Qt::DisplayRole});
 }
 

@@ -93,5 +93,5 @@ void PagedContainer::turnPageBy(int step) {
     if (index < 0 || index >= count())
         return;
     slideToIndex(index);
-    emit didTransitionToIndex(index);
+    Q_EMIT didTransitionToIndex(index);
 }

@@ -19,7 +19,7 @@ public:
     // Slides to the page at `index`; nothing happens for the shown page or an index out of range.
     void slideToIndex(int index);
 
-signals:
+Q_SIGNALS:
     void didTransitionToIndex(int index);
 
 protected:

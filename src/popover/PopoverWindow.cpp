@@ -126,7 +126,7 @@ void PopoverWindow::resizeEvent(QResizeEvent* event) {
 
 void PopoverWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    emit closed();
+    Q_EMIT closed();
 }
 
 // A popup closes on Escape by itself; the window does the same.

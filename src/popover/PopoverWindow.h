@@ -37,7 +37,7 @@ public:
     bool arrowUp() const { return _arrowUp; }
     int arrowX() const { return _arrowX; }
 
-signals:
+Q_SIGNALS:
     void closed();
 
 protected:

@@ -214,5 +214,5 @@ void SoftwareUpdater::failed(const QString& reason) {
 
 void SoftwareUpdater::endCycle() {
     _userInitiated = false;
-    emit updateCycleFinished();
+    Q_EMIT updateCycleFinished();
 }

@@ -59,7 +59,7 @@ public:
     // Opens the download page; the desktop's browser unless replaced.
     void setUrlOpener(UrlOpener opener) { _openUrl = std::move(opener); }
 
-signals:
+Q_SIGNALS:
     // A check has ended, whatever its outcome.
     void updateCycleFinished();
 

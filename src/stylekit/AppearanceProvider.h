@@ -16,6 +16,6 @@ public:
 
     virtual QString interfaceStyle() const = 0;
 
-signals:
+Q_SIGNALS:
     void interfaceStyleChanged();
 };

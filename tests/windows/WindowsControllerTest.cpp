@@ -139,7 +139,7 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
         store.setObject(QString::fromLatin1(stored), AmpraPreferences::kPanelAppearance);
         EXPECT_EQ(panel.currentIndex(), shown) << stored;
     }
-    emit panel.activated(2);
+    Q_EMIT panel.activated(2);
     EXPECT_EQ(store.objectForKey(AmpraPreferences::kPanelAppearance), QVariant(u"dark"_s));
 
     // Only the user's click reaches the desktop's login item.
@@ -294,7 +294,7 @@ void apply(Ui::BatteryDataHijackWC& ui, const Step& step) {
                         : step.control == Step::power ? ui.powerSourceCombo
                                                       : ui.batteryHealthCombo);
     list.setCurrentIndex(step.value);
-    emit list.activated(step.value);
+    Q_EMIT list.activated(step.value);
 }
 
 // The override's reading, and what it wrote to standard output.

@@ -64,7 +64,7 @@ void DesktopAppearance::setColorScheme(std::optional<uint> scheme) {
     const QString before = interfaceStyle();
     _colorScheme = scheme;
     if (interfaceStyle() != before)
-        emit interfaceStyleChanged();
+        Q_EMIT interfaceStyleChanged();
 }
 
 QString DesktopAppearance::interfaceStyle() const {

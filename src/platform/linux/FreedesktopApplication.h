@@ -29,7 +29,7 @@ public:
     static bool activateRunningInstance(const QString& action,
                                         QDBusConnection bus = QDBusConnection::sessionBus());
 
-public slots:
+public Q_SLOTS:
     // Called through the generated adaptor.
     void Activate(const QVariantMap& platformData);
     void Open(const QStringList& uris, const QVariantMap& platformData);

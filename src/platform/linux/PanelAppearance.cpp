@@ -66,7 +66,7 @@ void PanelAppearance::update() {
     const bool first = _style.isEmpty();
     _style = style;
     if (!first)
-        emit interfaceStyleChanged();
+        Q_EMIT interfaceStyleChanged();
 }
 
 QString PanelAppearance::automaticStyle() const {

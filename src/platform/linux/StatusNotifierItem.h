@@ -40,13 +40,13 @@ public:
     QString XAyatanaLabel() const;
     QString XAyatanaLabelGuide() const;
 
-public slots:
+public Q_SLOTS:
     void Activate(int x, int y);
     void SecondaryActivate(int x, int y);
     void ContextMenu(int x, int y);
     void Scroll(int delta, const QString& orientation);
 
-signals:
+Q_SIGNALS:
     void NewIcon();
     void NewToolTip();
     void XAyatanaNewLabel(const QString& label, const QString& guide);

@@ -113,9 +113,9 @@ void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QByteArr
     if (changedIcon)
         iconChanged();
     if (label() != oldLabel)
-        emit _item->XAyatanaNewLabel(label(), QString::fromLatin1(kLabelGuide));
+        Q_EMIT _item->XAyatanaNewLabel(label(), QString::fromLatin1(kLabelGuide));
     if (changedTitle) {
-        emit _item->NewToolTip();
+        Q_EMIT _item->NewToolTip();
         updateFallbackToolTip();
     }
 }
@@ -261,7 +261,7 @@ void TrayStatusItemHost::setTrayShown(bool shown) {
 
 void TrayStatusItemHost::iconChanged() {
     _pixmaps.reset();
-    emit _item->NewIcon();
+    Q_EMIT _item->NewIcon();
     updateFallbackIcon();
 }
 
