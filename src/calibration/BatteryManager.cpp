@@ -260,10 +260,10 @@ void BatteryManager::restorePersistence() {
 
 void BatteryManager::calibrationAlgorithmStateChanged(CalibrationAlgorithm&, AlgorithmState) {}
 
-void BatteryManager::calibrationAlgoritmSetTimeStamp(CalibrationAlgorithm&) {
+void BatteryManager::calibrationAlgorithmSetTimeStamp(CalibrationAlgorithm&) {
     _statePersistence.setCalibrationAlgorithmTimeStamp(_dateProvider.now());
 }
 
-void BatteryManager::calibrationAlgoritmUnsetTimeStamp(CalibrationAlgorithm&) {
+void BatteryManager::calibrationAlgorithmUnsetTimeStamp(CalibrationAlgorithm&) {
     _statePersistence.setCalibrationAlgorithmTimeStamp(std::nullopt);
 }

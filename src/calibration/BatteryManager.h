@@ -55,8 +55,8 @@ public:
 
     void calibrationAlgorithmStateChanged(CalibrationAlgorithm& algorithm,
                                           AlgorithmState state) override;
-    void calibrationAlgoritmSetTimeStamp(CalibrationAlgorithm& algorithm) override;
-    void calibrationAlgoritmUnsetTimeStamp(CalibrationAlgorithm& algorithm) override;
+    void calibrationAlgorithmSetTimeStamp(CalibrationAlgorithm& algorithm) override;
+    void calibrationAlgorithmUnsetTimeStamp(CalibrationAlgorithm& algorithm) override;
 
     const BatteryData& batteryData() const { return *_batteryData; }
     // Where the developer override is installed.

@@ -188,13 +188,13 @@ void CalibrationAlgorithm::setTimeReference(double interval) {
     }
     _elapsedTimer.setReferenceForInterval(interval);
     if (delegate)
-        delegate->calibrationAlgoritmSetTimeStamp(*this);
+        delegate->calibrationAlgorithmSetTimeStamp(*this);
 }
 
 void CalibrationAlgorithm::clearTimeReference() {
     _elapsedTimer.clearReference();
     if (delegate)
-        delegate->calibrationAlgoritmUnsetTimeStamp(*this);
+        delegate->calibrationAlgorithmUnsetTimeStamp(*this);
 }
 
 void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(

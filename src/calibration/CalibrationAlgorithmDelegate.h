@@ -17,7 +17,7 @@ public:
     virtual void calibrationAlgorithmStateChanged(CalibrationAlgorithm& algorithm,
                                                   AlgorithmState state) = 0;
     // A timed step was entered and its reference set from now.
-    virtual void calibrationAlgoritmSetTimeStamp(CalibrationAlgorithm& algorithm) = 0;
+    virtual void calibrationAlgorithmSetTimeStamp(CalibrationAlgorithm& algorithm) = 0;
     // The reference was cleared (also when there was none).
-    virtual void calibrationAlgoritmUnsetTimeStamp(CalibrationAlgorithm& algorithm) = 0;
+    virtual void calibrationAlgorithmUnsetTimeStamp(CalibrationAlgorithm& algorithm) = 0;
 };

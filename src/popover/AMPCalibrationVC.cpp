@@ -130,7 +130,7 @@ void AMPCalibrationVC::viewDidLoad() {
     //: The button that puts a due calibration off
     _ui->postponeButton->setText(tr("Postpone %n day(s)", "", postponeDays));
     _ui->postponeButton->hide();
-    connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::PostponeAction);
+    connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::postponeAction);
     connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
             &AMPCalibrationVC::showCalibrationHistoryAction);
     connect(_ui->exportButton, &QPushButton::clicked, this,
@@ -328,7 +328,7 @@ QString AMPCalibrationVC::chargeLimitText(uint64_t limit) {
         .arg(percentText(limit));
 }
 
-void AMPCalibrationVC::PostponeAction() {
+void AMPCalibrationVC::postponeAction() {
     if (suviewDelegate)
         suviewDelegate->subviewControllerRequestPostponeCalibration(*this);
 }

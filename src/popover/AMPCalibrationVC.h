@@ -55,7 +55,7 @@ public:
     static QString chargeLimitText(uint64_t limit);
 
     void refreshContentWithData(const CalibrationData& data) override;
-    void PostponeAction();
+    void postponeAction();
     void showCalibrationHistoryAction();
     void nextCalibrationHelpAction();
     void calibrationHelpAction();

@@ -278,5 +278,5 @@ void AMPSummaryMasterVC::quitAmpra() {
 
 void AMPSummaryMasterVC::subviewControllerRequestPostponeCalibration(AMPSumarySubviewVC&) {
     if (summaryMasterDelegate)
-        summaryMasterDelegate->viewControllerrequestPostponeCalibration(*this);
+        summaryMasterDelegate->viewControllerRequestPostponeCalibration(*this);
 }

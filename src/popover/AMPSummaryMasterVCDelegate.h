@@ -11,6 +11,6 @@ public:
     virtual ~AMPSummaryMasterVCDelegate() = default;
 
     virtual void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) = 0;
-    virtual void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) = 0;
+    virtual void viewControllerRequestPostponeCalibration(AMPSummaryMasterVC& controller) = 0;
     virtual void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) = 0;
 };

@@ -116,7 +116,7 @@ void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
     appWindows->showTutorialWindow();
 }
 
-void AppManager::viewControllerrequestPostponeCalibration(AMPSummaryMasterVC&) {
+void AppManager::viewControllerRequestPostponeCalibration(AMPSummaryMasterVC&) {
     _batteryManager->postponeCalibration();
 }
 

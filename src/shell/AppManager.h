@@ -62,7 +62,7 @@ public:
     void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;
     void statusBarControllerRequestForPreferencesWindow(StatusBarC& controller) override;
     void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) override;
-    void viewControllerrequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
+    void viewControllerRequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;
     void activate() override;
     bool activateAction(const QString& name) override;

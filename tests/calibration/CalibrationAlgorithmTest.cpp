@@ -51,10 +51,10 @@ public:
     void calibrationAlgorithmStateChanged(CalibrationAlgorithm&, AlgorithmState state) override {
         add(std::string("changed ") + algorithmStateName(state));
     }
-    void calibrationAlgoritmSetTimeStamp(CalibrationAlgorithm& algorithm) override {
+    void calibrationAlgorithmSetTimeStamp(CalibrationAlgorithm& algorithm) override {
         add("set " + std::to_string(qint64(algorithm.timeRemainingIfAny())));
     }
-    void calibrationAlgoritmUnsetTimeStamp(CalibrationAlgorithm&) override { add("unset"); }
+    void calibrationAlgorithmUnsetTimeStamp(CalibrationAlgorithm&) override { add("unset"); }
     void add(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
     std::string take() { return std::exchange(calls, {}); }
 

@@ -56,7 +56,7 @@ public:
 class MockDelegate : public AMPSummaryMasterVCDelegate {
 public:
     MOCK_METHOD(void, viewControllerRequestForPreferencesWindow, (AMPSummaryMasterVC&), (override));
-    MOCK_METHOD(void, viewControllerrequestPostponeCalibration, (AMPSummaryMasterVC&), (override));
+    MOCK_METHOD(void, viewControllerRequestPostponeCalibration, (AMPSummaryMasterVC&), (override));
     MOCK_METHOD(void, viewControllerRequestForTutorialWindow, (AMPSummaryMasterVC&), (override));
 };
 

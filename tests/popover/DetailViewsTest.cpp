@@ -612,7 +612,7 @@ TEST_F(CalibrationViewTest, TheNextDateIsTodayUntilItsCalendarDayComes) {
 
 TEST_F(CalibrationViewTest, PostponingIsOfferedOnlyWhileACalibrationIsDue) {
     testing::StrictMock<MockSummary> summary;
-    view->PostponeAction(); // without a summary: nothing to ask
+    view->postponeAction(); // without a summary: nothing to ask
     view->suviewDelegate = &summary;
     const std::pair<CalibrationState, bool> rows[] = {{CalibrationState::off, false},
                                                       {CalibrationState::calibrated, false},
