@@ -127,7 +127,7 @@ void SoftwareUpdater::startCheck() {
     });
     connect(reply, &QNetworkReply::redirected, reply, [reply, abort](const QUrl& url) {
         if (AppcastItem::isWebAddress(url))
-            emit reply->redirectAllowed();
+            Q_EMIT reply->redirectAllowed();
         else
             abort(QStringLiteral("redirected to ") + url.toString());
     });
