@@ -16,9 +16,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
-# The support mail goes through xdg-email.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The pictures are SVG (Qt's image and icon plugins), the history is SQLite (Qt's driver). The X11
+# and offscreen platforms come with libqt6gui6; Wayland's is Qt's own package, and without it Qt
+# goes through XWayland. The support mail and the links go through xdg-email and xdg-open; Qt's
+# dialogs speak the user's language with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

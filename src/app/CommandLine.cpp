@@ -23,7 +23,11 @@ CommandLine::CommandLine()
                           "set by hand, also on a computer without a battery."))
     , _preferences(QStringLiteral("preferences"),
                    //: Help for "ampra --preferences"
-                   tr("Open the preferences window, in the Ampra that runs if there is one.")) {
+                   tr("Open the preferences window, in the Ampra that runs if there is one."))
+    , _checkResources(QStringLiteral("check-resources"),
+                      //: Help for "ampra --check-resources", a check for packagers
+                      tr("Load every picture Ampra shows, name those that do not load, and "
+                         "leave.")) {
     //: Shown by "ampra --help" under the usage line
     _parser.setApplicationDescription(tr("Ampra keeps an eye on your laptop's battery from the "
                                          "system tray."));
@@ -33,6 +37,7 @@ CommandLine::CommandLine()
     _parser.addOption(_exportHistory);
     _parser.addOption(_overrideBattery);
     _parser.addOption(_preferences);
+    _parser.addOption(_checkResources);
 }
 
 bool CommandLine::printsOnly(const QStringList& arguments) {
@@ -73,4 +78,8 @@ bool CommandLine::overrideBattery() const {
 
 bool CommandLine::preferences() const {
     return _parser.isSet(_preferences);
+}
+
+bool CommandLine::checkResources() const {
+    return _parser.isSet(_checkResources);
 }

@@ -29,6 +29,8 @@ public:
     std::optional<QString> exportHistory() const;
     bool overrideBattery() const;
     bool preferences() const;
+    // Draws the pictures, so it needs a display (QT_QPA_PLATFORM=offscreen will do).
+    bool checkResources() const;
 
 private:
     QCommandLineParser _parser;
@@ -36,4 +38,5 @@ private:
     QCommandLineOption _exportHistory;
     QCommandLineOption _overrideBattery;
     QCommandLineOption _preferences;
+    QCommandLineOption _checkResources;
 };

@@ -20,6 +20,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QIcon>
+#include <QImageReader>
 #include <QTextStream>
 #include <log4cplus/config.hxx>
 #include <log4cplus/consoleappender.h>
@@ -72,6 +75,33 @@ int exportHistory(const QString& fileName) {
     return 1;
 }
 
+// Every built-in picture, loaded as the windows load them: without Qt's SVG plugins they come out
+// empty and nothing else says so.
+int checkResources() {
+    int loaded = 0;
+    int failed = 0;
+    QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QImageReader reader(path);
+        if (!reader.read().isNull() && !QIcon(path).pixmap(32).isNull()) {
+            ++loaded;
+            continue;
+        }
+        ++failed;
+        //: Printed by "ampra --check-resources"; %1 is a picture's path, %2 the reason, in English
+        QTextStream(stderr) << QCoreApplication::translate("main", "%1 does not load: %2")
+                                   .arg(path, reader.errorString())
+                            << '\n';
+    }
+    //: Printed by "ampra --check-resources" at the end
+    QTextStream(stdout) << QCoreApplication::translate("main", "%n picture(s) load.", nullptr,
+                                                       loaded)
+                        << '\n';
+    return loaded > 0 && failed == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +127,9 @@ int main(int argc, char** argv) {
             return exportHistory(*file);
         return printBattery();
     }
+
+    if (commandLine.checkResources())
+        return checkResources();
 
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
     QGuiApplication::setQuitOnLastWindowClosed(false);
