@@ -30,9 +30,12 @@ chmod a+rx "$out"
 chmod a+r "$deb"
 mkdir -p "$cache"
 fixture=charge-discharging
-# A package from a sanitized build would end each run with a report of Qt's leaks.
+# A package from a sanitized build would end each run with a report of Qt's leaks. The hooks'
+# "$1", the root, is mmdebstrap's to expand.
+# shellcheck disable=SC2016
 run='chroot "$1" env -i PATH=/usr/bin:/bin HOME=/tmp LANGUAGE=en ASAN_OPTIONS=detect_leaks=0'
 # Nothing survives the run: dpkg need not wait for each file to reach the disk.
+# shellcheck disable=SC2016
 mmdebstrap --quiet --variant=apt --skip=essential/unlink --dpkgopt=force-unsafe-io \
     --setup-hook='mkdir -p "$1"/var/cache/apt/archives' \
     --setup-hook="sync-in '$cache' /var/cache/apt/archives/" \
