@@ -1218,6 +1218,11 @@ Cykly: %3</translation>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>Volbu --export-history nelze kombinovat s --print-battery, --override-battery ani --preferences.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Načíst všechny obrázky, které Ampra zobrazuje, vypsat ty, které se nenačtou, a skončit.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1494,6 +1499,20 @@ Cykly: %3</translation>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>Historie nebyla exportována: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>%1 se nenačte: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>Načten %n obrázek.</numerusform>
+            <numerusform>Načteny %n obrázky.</numerusform>
+            <numerusform>Načteno %n obrázků.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

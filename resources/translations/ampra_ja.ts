@@ -1202,6 +1202,11 @@ Cycles: %3</source>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>--export-history は --print-battery、--override-battery、--preferences と同時に指定できません。</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Ampra が表示するすべての画像を読み込み、読み込めないものを示して終了します。</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1478,6 +1483,18 @@ Cycles: %3</source>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>履歴はエクスポートされませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>%n 個の画像を読み込みました。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1210,6 +1210,11 @@ Cycli: %3</translation>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>--export-history kan niet worden gecombineerd met --print-battery, --override-battery of --preferences.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Alle afbeeldingen laden die Ampra toont, de afbeeldingen noemen die niet laden, en afsluiten.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1486,6 +1491,19 @@ Cycli: %3</translation>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>De geschiedenis is niet geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>%1 laadt niet: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>%n afbeelding geladen.</numerusform>
+            <numerusform>%n afbeeldingen geladen.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1218,6 +1218,11 @@ Cycles: %3</source>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>Параметр --export-history нельзя сочетать с --print-battery, --override-battery или --preferences.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Загрузить все изображения, которые показывает Ampra, назвать те, что не загружаются, и выйти.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1494,6 +1499,20 @@ Cycles: %3</source>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>История не экспортирована: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>Не удаётся загрузить %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>Загружено %n изображение.</numerusform>
+            <numerusform>Загружено %n изображения.</numerusform>
+            <numerusform>Загружено %n изображений.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1210,6 +1210,11 @@ Cykler: %3</translation>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>--export-history kan inte kombineras med --print-battery, --override-battery eller --preferences.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Läs in alla bilder som Ampra visar, ange dem som inte går att läsa in och avsluta.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1486,6 +1491,19 @@ Cykler: %3</translation>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>Historiken exporterades inte: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>%1 går inte att läsa in: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>%n bild inläst.</numerusform>
+            <numerusform>%n bilder inlästa.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1202,6 +1202,11 @@ Döngü: %3</translation>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>--export-history, --print-battery, --override-battery veya --preferences ile birlikte kullanılamaz.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Ampra&apos;nın gösterdiği tüm resimleri yükle, yüklenemeyenleri bildir ve çık.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1478,6 +1483,18 @@ Döngü: %3</translation>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>Geçmiş dışa aktarılmadı: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>%1 yüklenemiyor: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>%n resim yüklendi.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

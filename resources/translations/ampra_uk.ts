@@ -1218,6 +1218,11 @@ Cycles: %3</source>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>Параметр --export-history не можна поєднувати з --print-battery, --override-battery чи --preferences.</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>Завантажити всі зображення, які показує Ampra, назвати ті, що не завантажуються, і вийти.</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1494,6 +1499,20 @@ Cycles: %3</source>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>Історію не експортовано: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>Не вдається завантажити %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>Завантажено %n зображення.</numerusform>
+            <numerusform>Завантажено %n зображення.</numerusform>
+            <numerusform>Завантажено %n зображень.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1202,6 +1202,11 @@ Cycles: %3</source>
         <extracomment>Printed when &quot;ampra --export-history&quot; is given with another option that does something else</extracomment>
         <translation>--export-history 不能与 --print-battery、--override-battery 或 --preferences 同时使用。</translation>
     </message>
+    <message>
+        <source>Load every picture Ampra shows, name those that do not load, and leave.</source>
+        <extracomment>Help for &quot;ampra --check-resources&quot;, a check for packagers</extracomment>
+        <translation>加载 Ampra 显示的所有图片，列出无法加载的图片，然后退出。</translation>
+    </message>
 </context>
 <context>
     <name>DetailViewTexts</name>
@@ -1478,6 +1483,18 @@ Cycles: %3</source>
         <source>The history was not exported: %1</source>
         <extracomment>Printed by &quot;ampra --export-history FILE&quot; when it fails; %1 is the reason, in English</extracomment>
         <translation>未导出历史：%1</translation>
+    </message>
+    <message>
+        <source>%1 does not load: %2</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot;; %1 is a picture&apos;s path, %2 the reason, in English</extracomment>
+        <translation>无法加载 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) load.</source>
+        <extracomment>Printed by &quot;ampra --check-resources&quot; at the end</extracomment>
+        <translation>
+            <numerusform>已加载 %n 张图片。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
