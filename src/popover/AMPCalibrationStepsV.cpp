@@ -4,14 +4,16 @@
 #include "AMPCalibrationStepsV.h"
 
 #include "AMPCalibrationStepsVDelegate.h"
+#include "AccessibleViews.h"
 #include "stylekit/AmpraStyleKit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
 AMPCalibrationStepsV::AMPCalibrationStepsV(QWidget* parent) : QWidget(parent) {
+    AccessibleViews::install();
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void AMPCalibrationStepsV::setSelectedTabShift(qreal shift) {
@@ -55,28 +57,34 @@ void AMPCalibrationStepsV::mouseMoveEvent(QMouseEvent* event) {
         hoverAt(index);
 }
 
-// The arrow keys browse the tabs as the pointer does, from the current step's tab; leaving the
-// strip ends browsing.
+// The arrow keys browse the tabs as the pointer does, from the tab with the focus, and take the
+// focus along so that a screen reader says the step. Escape ends browsing and still reaches the
+// popover, which closes.
 void AMPCalibrationStepsV::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key != Qt::Key_Left && key != Qt::Key_Right) {
-        if (key == Qt::Key_Escape)
-            stopHovering();
-        else
-            QWidget::keyPressEvent(event);
+    const int last = int(viewsToTrack.size()) - 1;
+    if (key == Qt::Key_Escape && _hovered)
+        stopHovering();
+    if ((key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Home &&
+         key != Qt::Key_End) ||
+        last < 0) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    int from = _hoveredIndex;
-    if (from < 0 && !viewsToTrack.isEmpty())
+    int from = int(viewsToTrack.indexOf(focusWidget()));
+    if (from < 0)
         from = indexOfViewAt(QPoint(qRound(_selectedTabShift) + 1, viewsToTrack[0]->y() + 1));
-    const int to = from + (key == Qt::Key_Left ? -1 : 1);
-    hoverAt(qBound(0, to, int(viewsToTrack.size()) - 1));
+    const int to = key == Qt::Key_Home  ? 0
+                   : key == Qt::Key_End ? last
+                                        : qBound(0, from + (key == Qt::Key_Left ? -1 : 1), last);
+    hoverAt(to);
+    viewsToTrack[to]->setFocus(Qt::OtherFocusReason);
 }
 
-void AMPCalibrationStepsV::focusOutEvent(QFocusEvent* event) {
-    if (_hovered && !underMouse())
+// Browsing by keyboard ends when the focus leaves the strip, unless the pointer still browses.
+void AMPCalibrationStepsV::tabLostFocus() {
+    if (_hovered && !underMouse() && !isAncestorOf(QApplication::focusWidget()))
         stopHovering();
-    QWidget::focusOutEvent(event);
 }
 
 void AMPCalibrationStepsV::hoverAt(int index) {

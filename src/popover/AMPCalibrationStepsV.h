@@ -24,6 +24,8 @@ public:
 
     // The index of the tracked view under `position` (in this view's coordinates), or -1.
     int indexOfViewAt(const QPoint& position) const;
+    // A tab lost the keyboard focus.
+    void tabLostFocus();
 
     AMPCalibrationStepsVDelegate* stepDelegate = nullptr; // not owned
     QList<QWidget*> viewsToTrack;
@@ -34,7 +36,6 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void hoverAt(int index);

@@ -3,6 +3,7 @@
 
 #include "AMPCalibrationVC.h"
 
+#include "AMPCalibrationStepsV.h"
 #include "AMPCalibrationTableDataProvider.h"
 #include "AMPStepInfoVC.h"
 #include "AMPStepsVC.h"
@@ -87,8 +88,7 @@ void AMPCalibrationVC::viewDidLoad() {
 
     for (QLabel* label : {_ui->calibrationDateLabel, _ui->calibrationTableLabel})
         AmpraStyleKit::basicLabelAttributedStringWithValue(label->text()).applyTo(*label);
-    //: Shown instead of a value until the battery's first reading arrives
-    AmpraStyleKit::basicValueAttributedStringWithValue(tr("no_data_text"))
+    AmpraStyleKit::basicValueAttributedStringWithValue(DetailViewTexts::noDataText())
         .applyTo(*_ui->calibrationDateValue);
 
     makePages();
@@ -207,6 +207,10 @@ void AMPCalibrationVC::makePages() {
         _pages.append(page);
         _ui->pageController->addWidget(page);
     }
+    // Choosing a step with the arrow keys reads what to do in it.
+    const QList<QWidget*>& tabs = _ui->stepsController->stepStackV()->viewsToTrack;
+    for (int tab = 0; tab < tabs.size(); ++tab)
+        tabs[tab]->setAccessibleDescription(_pages[tab + 1]->instructions());
 }
 
 CalibrationStep AMPCalibrationVC::stepForState(AlgorithmState state) {

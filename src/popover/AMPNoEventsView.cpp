@@ -3,7 +3,23 @@
 
 #include "AMPNoEventsView.h"
 
+#include "AccessibleViews.h"
+#include "stylekit/AmpraStyleKit.h"
+
 #include <QMouseEvent>
+#include <QPainter>
+
+AMPNoEventsView::AMPNoEventsView(QWidget* parent) : QWidget(parent) {
+    AccessibleViews::install();
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void AMPNoEventsView::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    AmpraStyleKit::drawFocusIndicator(painter, rect());
+}
 
 void AMPNoEventsView::mousePressEvent(QMouseEvent* event) {
     event->accept();

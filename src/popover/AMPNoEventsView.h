@@ -5,14 +5,16 @@
 
 #include <QWidget>
 
-// A panel that keeps mouse presses and releases from the views under it.
+// A panel that keeps mouse presses and releases from the views under it. It takes the keyboard
+// focus, so that a screen reader reads its message.
 class AMPNoEventsView : public QWidget {
     Q_OBJECT
 
 public:
-    using QWidget::QWidget;
+    explicit AMPNoEventsView(QWidget* parent = nullptr);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -3,8 +3,11 @@
 
 #include "AMPStepInfoVC.h"
 
+#include "AccessibleViews.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "ui_AMPStepInfoVC.h"
+
+#include <QPainter>
 
 AMPStepInfoVC::AMPStepInfoVC(const QString& bubbleInfo, const QString& plugInfo,
                              const QString& laptopInfo, QWidget* parent)
@@ -21,6 +24,25 @@ AMPStepInfoVC::AMPStepInfoVC(const QString& bubbleInfo, const QString& plugInfo,
     }
     _ui->errorMessage->hide();
     _ui->watchView->hide();
+    // Tab reads the page as one text after the step strip.
+    AccessibleViews::install();
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString AMPStepInfoVC::instructions() const {
+    QStringList texts;
+    for (const QLabel* label : {_ui->bubbleInfoText, _ui->plugInfoText, _ui->laptopInfoText}) {
+        if (!label->text().isEmpty())
+            texts.append(label->text());
+    }
+    return texts.join(u' ');
+}
+
+void AMPStepInfoVC::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    AmpraStyleKit::drawFocusIndicator(painter, rect());
 }
 
 AMPStepInfoVC::~AMPStepInfoVC() = default;

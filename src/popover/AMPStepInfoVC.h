@@ -27,6 +27,11 @@ public:
     QLabel* watchInfoText() const;
     QLabel* errorMessage() const;
     QWidget* watchView() const;
+    // The page's three instructions as one text.
+    QString instructions() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::unique_ptr<Ui::AMPStepInfoVC> _ui;

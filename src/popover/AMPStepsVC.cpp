@@ -3,6 +3,7 @@
 
 #include "AMPStepsVC.h"
 
+#include "AMPCalibrationStepV.h"
 #include "AMPStepsVCDelegate.h"
 #include "calibration/QtTimerProvider.h"
 #include "stylekit/AmpraStyleKit.h"
@@ -10,6 +11,7 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -37,9 +39,12 @@ AMPStepsVC::AMPStepsVC(QWidget* parent)
         tab->installEventFilter(this);
     _images = {_ui->step1Image, _ui->step2Image, _ui->step3Image,
                _ui->step4Image, _ui->step5Image, _ui->step6Image};
-    for (QLabel* title : {_ui->step1TitleLabel, _ui->step2TitleLabel, _ui->step3TitleLabel,
-                          _ui->step4TitleLabel, _ui->step5TitleLabel, _ui->step6TitleLabel})
+    _titles = {_ui->step1TitleLabel, _ui->step2TitleLabel, _ui->step3TitleLabel,
+               _ui->step4TitleLabel, _ui->step5TitleLabel, _ui->step6TitleLabel};
+    for (QLabel* title : _titles)
         AmpraStyleKit::stepTitleAttributedStringWithValue(title->text()).applyTo(*title);
+    _shownImageNames = stepImageNames(_currentStep);
+    refreshTabs();
 }
 
 AMPStepsVC::~AMPStepsVC() = default;
@@ -65,9 +70,12 @@ void AMPStepsVC::setCurrentStep(CalibrationStep step) {
     _hoveredStep = step;
     placeMarkers();
     _shownImageNames = stepImageNames(step);
-    for (int tab = 0; tab < kStepCount; ++tab)
+    for (int tab = 0; tab < kStepCount; ++tab) {
         _images[tab]->setPixmap(QIcon(":/calibration/"_L1 + _shownImageNames[tab] + ".svg"_L1)
                                     .pixmap(kImageSize, kImageSize));
+        _images[tab]->setAccessibleName(stateText(_shownImageNames[tab]));
+    }
+    refreshTabs();
     if (stepDelegate)
         stepDelegate->stepsControllerDidSelectStep(*this, step);
 }
@@ -114,12 +122,48 @@ QLabel* AMPStepsVC::stepImage(int index) const {
 bool AMPStepsVC::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
         placeMarkers();
+    else if (event->type() == QEvent::FocusOut)
+        _ui->stepStackV->tabLostFocus();
     return QWidget::eventFilter(watched, event);
 }
 
 void AMPStepsVC::placeMarkers() {
     _ui->stepStackV->setSelectedTabShift(tabShift(_currentStep));
     _ui->stepStackV->setHoveredTabShift(tabShift(_hoveredStep));
+    refreshTabs();
+}
+
+QString AMPStepsVC::stateText(const QString& imageName) {
+    if (imageName == "StepDone"_L1)
+        //: The state of a calibration step that is behind the user
+        return tr("done");
+    if (imageName == "StepCurrent"_L1)
+        //: The state of the calibration step the user is in
+        return tr("current step");
+    if (imageName == "StepFinished"_L1)
+        //: The state of the last calibration step once the calibration is complete
+        return tr("finished");
+    //: The state of a calibration step still to come
+    return tr("not done yet");
+}
+
+// Each tab says its number, title and state; the tab of the page shown is the one Tab reaches, the
+// first while no step is under way.
+void AMPStepsVC::refreshTabs() {
+    const QList<QWidget*>& tabs = _ui->stepStackV->viewsToTrack;
+    int chosen = stepNumber(_hoveredStep) - 1;
+    if (chosen < 0 || chosen >= kStepCount)
+        chosen = 0;
+    for (int tab = 0; tab < kStepCount; ++tab) {
+        auto* view = static_cast<AMPCalibrationStepV*>(tabs[tab]);
+        //: A calibration step for screen readers (%1: its number, %2: the number of steps,
+        //: %3: its title, %4: its state), as in "Step 2 of 6, Wait: done"
+        view->setAccessibleName(tr("Step %1 of %2, %3: %4")
+                                    .arg(QLocale().toString(tab + 1),
+                                         QLocale().toString(kStepCount), _titles[tab]->text(),
+                                         stateText(_shownImageNames[tab])));
+        view->setChosen(tab == chosen);
+    }
 }
 
 // The left edge of the step's tab in the strip.

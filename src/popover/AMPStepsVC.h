@@ -33,6 +33,8 @@ public:
 
     // The six tabs' image names for the calibration at `step`.
     static QStringList stepImageNames(CalibrationStep step);
+    // What a tab's image says: "done", "current step"…
+    static QString stateText(const QString& imageName);
 
     CalibrationStep currentStep() const { return _currentStep; }
     void setCurrentStep(CalibrationStep step);
@@ -58,6 +60,7 @@ protected:
 
 private:
     void placeMarkers();
+    void refreshTabs();
     qreal tabShift(CalibrationStep step) const;
 
     std::unique_ptr<Ui::AMPStepsVC> _ui;
@@ -66,5 +69,6 @@ private:
     CalibrationStep _hoveredStep = CalibrationStep::stepUndefined;
     std::unique_ptr<TimerProvider> _timer;
     QList<QLabel*> _images;
+    QList<QLabel*> _titles;
     QStringList _shownImageNames;
 };

@@ -62,6 +62,7 @@ void AMPSummaryMasterVC::viewDidLoad() {
     light.setColor(QPalette::Window, AmpraStyleKit::popOverBackgroundColor());
     light.setColor(QPalette::WindowText, AmpraStyleKit::mainTitlesTextColors());
     light.setColor(QPalette::ButtonText, AmpraStyleKit::mainTitlesTextColors());
+    AmpraStyleKit::applyFocusColor(light);
     setPalette(light);
 
     _ui->batteryChargeButton->setIsPercentage(true);
@@ -181,14 +182,17 @@ AMPRingBackgroundV* AMPSummaryMasterVC::ringBackground(Tab tab) const {
 }
 
 void AMPSummaryMasterVC::selectTab(int tab) {
-    for (Tab ring : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration})
+    for (Tab ring : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration}) {
         ringBackground(ring)->setSelected(int(ring) == tab);
+        ringButton(ring)->setChecked(int(ring) == tab);
+    }
 }
 
 void AMPSummaryMasterVC::ringButtonAction(Tab tab) {
     if (_tabOnDisplay == tab) {
         hideCurrentSubView();
         ringBackground(tab)->setSelected(false);
+        ringButton(tab)->setChecked(false);
         return;
     }
     QWidget* view = _detailViews ? _detailViews->createDetailView(tab, configuration) : nullptr;
@@ -234,6 +238,10 @@ void AMPSummaryMasterVC::showNoBatteryView() {
     _noBatteryView->setGeometry(0, kTitleBarHeight, width(), height() - kTitleBarHeight);
     _noBatteryView->raise();
     _noBatteryView->show();
+    // The message is the first thing read when the popover opens.
+    setFocusProxy(_noBatteryView);
+    if (isActiveWindow())
+        _noBatteryView->setFocus(Qt::OtherFocusReason);
 }
 
 void AMPSummaryMasterVC::resizeEvent(QResizeEvent* event) {

@@ -3,9 +3,11 @@
 
 #include "ExpandCollapseButton.h"
 
+#include "AccessibleViews.h"
+#include "stylekit/AmpraStyleKit.h"
+
+#include <QAccessible>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +26,7 @@ QIcon imageNamed(const QString& name) {
 
 ExpandCollapseButton::ExpandCollapseButton(QWidget* parent) : QAbstractButton(parent) {
     registerExpandCollapseImages();
+    AccessibleViews::install();
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -39,6 +42,14 @@ void ExpandCollapseButton::setImages(const QString& image, const QString& imageH
 }
 
 void ExpandCollapseButton::setImagesForOpenBlock(bool open) {
+    if (open != _open) {
+        _open = open;
+        QAccessible::State changed;
+        changed.expanded = true;
+        changed.collapsed = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     if (open)
         setImages(u"CollapseIcon"_s, u"CollapseIconHover"_s);
     else
@@ -54,15 +65,12 @@ QSize ExpandCollapseButton::sizeHint() const {
 }
 
 void ExpandCollapseButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
+    QPainter painter(this);
     const int side = qMin(width(), height()) - 4;
     const QRect imageRect(QPoint((width() - side) / 2, (height() - side) / 2), QSize(side, side));
     (_hovered ? _hover : _original).paint(&painter, imageRect);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    if (hasFocus())
+        AmpraStyleKit::drawFocusIndicator(painter, rect(), 3);
 }
 
 // Qt reports entering and leaving whether or not the application is active, and follows the

@@ -18,6 +18,7 @@ public:
     void setImages(const QString& image, const QString& imageHover);
     // "ExpandIcon" while the block is closed, "CollapseIcon" while it is open.
     void setImagesForOpenBlock(bool open);
+    bool isOpen() const { return _open; }
 
     const QString& originalBackgroundImage() const { return _originalBackgroundImage; }
     const QString& hoverBackgroundImage() const { return _hoverBackgroundImage; }
@@ -40,4 +41,5 @@ private:
     QIcon _original;
     QIcon _hover;
     bool _hovered = false;
+    bool _open = false;
 };

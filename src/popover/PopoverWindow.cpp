@@ -3,6 +3,7 @@
 
 #include "PopoverWindow.h"
 
+#include "AccessibleViews.h"
 #include "PopoverFrame.h"
 #include "stylekit/AmpraStyleKit.h"
 
@@ -37,6 +38,8 @@ PopoverWindow::PopoverWindow(QWidget* content, std::optional<Anchor> anchor)
         // again.
         setAttribute(Qt::WA_NoMouseReplay);
         setArrow(true, 0);
+        //: The popover's window name for screen readers: the application's name
+        setWindowTitle(tr("Ampra"));
     } else {
         setWindowTitle(QGuiApplication::applicationDisplayName());
     }
@@ -49,6 +52,7 @@ PopoverWindow::PopoverWindow(QWidget* content, std::optional<Anchor> anchor)
                 else if (_wasActive)
                     closeUnlessFocusCameBack();
             });
+    AccessibleViews::clickButtonsOnEnter(*this);
 }
 
 QSize PopoverWindow::room() const {

@@ -11,6 +11,8 @@
 RingButton::RingButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Checked while its detail view is open.
+    setCheckable(true);
 }
 
 QSize RingButton::sizeHint() const {
@@ -41,10 +43,7 @@ void RingButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     AmpraStyleKit::drawRingButton(painter, _drawingColor, _drawingPercentage.value_or(100),
                                   ringText());
-    if (hasFocus()) {
-        // Keyboard users see which ring Space or Enter will open.
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawEllipse(QRectF(20, 9, 70, 70));
-    }
+    // Keyboard users see which ring Space or Enter will open.
+    if (hasFocus())
+        AmpraStyleKit::drawFocusIndicator(painter, QRectF(19, 8, 72, 72), 36);
 }

@@ -5,6 +5,7 @@
 
 // The drawing kit every view draws with, by name: one header per kind of thing drawn.
 #include "BatteryIcons.h"
+#include "FocusIndicator.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "Rings.h"

@@ -101,4 +101,9 @@ const QColor& ringBadStateColor() {
     return color;
 }
 
+const QColor& focusIndicatorColor() {
+    static const QColor color = QColor::fromRgbF(0.102f, 0.373f, 0.706f, 1);
+    return color;
+}
+
 } // namespace AmpraStyleKit

@@ -24,5 +24,7 @@ const QColor& ringsBackgroundColor();
 const QColor& ringGoodStateColor();
 const QColor& ringMediumStateColor();
 const QColor& ringBadStateColor();
+// The keyboard focus outline: at least 3 : 1 against every background of the views.
+const QColor& focusIndicatorColor();
 
 } // namespace AmpraStyleKit

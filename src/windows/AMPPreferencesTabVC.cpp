@@ -9,6 +9,7 @@
 #include "AMPPreferencesNotificationsVC.h"
 #include "WindowActions.h"
 #include "WindowIcon.h"
+#include "popover/AccessibleViews.h"
 #include "ui_AMPPreferencesWindow.h"
 
 #include <QFile>
@@ -38,6 +39,14 @@ AMPPreferencesTabVC::AMPPreferencesTabVC(SettingsStore& store,
     //: Title of the preferences window
     setWindowTitle(tr("Ampra Preferences"));
     setWindowIcon(WindowIcon::icon());
+    // A hint is read with the control it explains.
+    const std::pair<QWidget*, QLabel*> hints[] = {
+        {_ui->calibrationSchedulePopUpButton, _ui->calibrationHint},
+        {_ui->remindToUnplugPopUpButton, _ui->remindToUnplugHint},
+        {_ui->panelAppearancePopUpButton, _ui->panelAppearanceHint}};
+    for (const auto& [control, hint] : hints)
+        control->setAccessibleDescription(hint->text());
+    AccessibleViews::clickButtonsOnEnter(*this);
     for (int index = 0; index < _ui->tabView->count(); ++index)
         _ui->tabView->setTabIcon(index, tabImage(*_ui->tabView->widget(index)));
     _ui->tabView->setIconSize(QSize(24, 24));

@@ -6,6 +6,7 @@
 #include "AMPTutoriaThanksPageVC.h"
 #include "AMPTutorialFormattedPageVC.h"
 #include "WindowIcon.h"
+#include "popover/AccessibleViews.h"
 #include "stylekit/Palette.h"
 #include "ui_AMPTutorialWindow.h"
 
@@ -39,6 +40,13 @@ AMPTutorialPageController::AMPTutorialPageController(SettingsStore& store, Windo
     _ui->page1ImageLabel->setPixmap(WindowIcon::icon().pixmap(96, 96));
     _ui->page2ImageLabel->setPixmap(QIcon(u":/windows/TutorialCalibration.svg"_s).pixmap(96, 96));
     _ui->page3ImageLabel->setPixmap(QIcon(u":/windows/TutorialDone.svg"_s).pixmap(96, 96));
+    //: What the first tutorial page's picture shows, for screen readers
+    _ui->page1ImageLabel->setAccessibleName(tr("Ampra's icon"));
+    //: What the second tutorial page's picture shows, for screen readers
+    _ui->page2ImageLabel->setAccessibleName(tr("A battery going from full to empty"));
+    //: What the last tutorial page's picture shows, for screen readers
+    _ui->page3ImageLabel->setAccessibleName(tr("A battery with a check mark"));
+    AccessibleViews::clickButtonsOnEnter(*this);
     page1Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage1ID, store, actions, this);
     page2Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage2ID, store, actions, this);
     page3Controller = new AMPTutoriaThanksPageVC(*_ui->TutorialPage3ID, store, actions, this);
@@ -82,10 +90,24 @@ void AMPTutorialPageController::setSelectedIndex(int index) {
 
 void AMPTutorialPageController::navigateForward() {
     setSelectedIndex(selectedIndex() + 1);
+    focusPageTitle();
 }
 
 void AMPTutorialPageController::navigateBack() {
     setSelectedIndex(selectedIndex() - 1);
+    focusPageTitle();
+}
+
+// A screen reader says the new page when its title takes the focus.
+void AMPTutorialPageController::focusPageTitle() {
+    const auto labels = _ui->pageView->currentWidget()->findChildren<QLabel*>(
+        QString(), Qt::FindDirectChildrenOnly);
+    for (QLabel* label : labels) {
+        if (label->property("tag").toInt() != 0) {
+            label->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QString AMPTutorialPageController::pageControllerIdentifierForObject(int object) {

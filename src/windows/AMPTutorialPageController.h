@@ -52,6 +52,7 @@ protected:
 
 private:
     void refreshButtons();
+    void focusPageTitle();
 
     std::unique_ptr<Ui::AMPTutorialWindow> _ui;
     AMPTutorialFormattedPageVC* page1Controller;

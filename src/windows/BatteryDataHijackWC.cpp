@@ -5,6 +5,7 @@
 
 #include "WindowIcon.h"
 #include "battery/BatteryDataHijackModel.h"
+#include "popover/AccessibleViews.h"
 #include "popover/DetailViewTexts.h"
 #include "ui_BatteryDataHijackWC.h"
 
@@ -35,6 +36,8 @@ BatteryDataHijackWC::BatteryDataHijackWC(BatteryDataHijackModel& model,
     _ui->setupUi(this);
     //: Title of the developer window that replaces the battery's readings
     setWindowTitle(tr("Battery Override"));
+    _ui->enableHijakingCheckBox->setAccessibleDescription(_ui->hintLabel->text());
+    AccessibleViews::clickButtonsOnEnter(*this);
     setWindowIcon(WindowIcon::icon());
     fill(*_ui->workCycleStatusCombo, BatteryDataHijackModel::LifeCycleStates);
     fill(*_ui->powerSourceCombo, BatteryDataHijackModel::PowerSourceStates);

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+#include "AccessibleViews.h"
+
+#include "AMPCalibrationStepV.h"
+#include "ExpandCollapseButton.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A step of the strip: a tab, selected while it is the step shown.
+class StepTabInterface : public QAccessibleWidget {
+public:
+    explicit StepTabInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::PageTab) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = static_cast<AMPCalibrationStepV*>(widget())->isChosen();
+        return state;
+    }
+};
+
+// A help button says whether its block is open, and presses like any button.
+class DisclosureInterface : public QAccessibleWidget {
+public:
+    explicit DisclosureInterface(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const bool open = static_cast<ExpandCollapseButton*>(widget())->isOpen();
+        state.expandable = true;
+        state.expanded = open;
+        state.collapsed = !open;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            static_cast<QAbstractButton*>(widget())->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+// A block of text that takes the focus, read as the texts it shows.
+class TextBlockInterface : public QAccessibleWidget {
+public:
+    explicit TextBlockInterface(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Section) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        QStringList texts;
+        for (const QLabel* label : widget()->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(widget()) && !label->text().isEmpty())
+                texts.append(label->text());
+        }
+        return texts.join(u' ');
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == "AMPCalibrationStepV"_L1)
+        return new StepTabInterface(widget);
+    if (className == "ExpandCollapseButton"_L1)
+        return new DisclosureInterface(widget);
+    if (className == "AMPStepInfoVC"_L1 || className == "AMPNoEventsView"_L1 ||
+        className == "AMPHelpBackgroundV"_L1)
+        return new TextBlockInterface(widget);
+    const std::pair<QLatin1StringView, QAccessible::Role> roles[] = {
+        {"AMPCalibrationStepsV"_L1, QAccessible::PageTabList},
+        {"CapacityChart"_L1, QAccessible::Chart},
+        {"PopoverWindow"_L1, QAccessible::Window},
+        {"AMPPreferencesTabVC"_L1, QAccessible::Window},
+        {"AMPTutorialPageController"_L1, QAccessible::Window},
+        {"BatteryDataHijackWC"_L1, QAccessible::Window},
+    };
+    for (const auto& [name, role] : roles) {
+        if (className == name)
+            return new QAccessibleWidget(widget, role);
+    }
+    return nullptr;
+}
+
+// Enter on a button that Qt leaves alone (any but a dialog's default) clicks it.
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !button || !button->isEnabled())
+            return QObject::eventFilter(watched, event);
+        button->animateClick();
+        return true;
+    }
+};
+
+} // namespace
+
+void AccessibleViews::install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
+
+void AccessibleViews::clickButtonsOnEnter(QWidget& window) {
+    install();
+    window.installEventFilter(new EnterClicks(&window));
+}
