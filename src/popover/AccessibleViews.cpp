@@ -5,6 +5,7 @@
 
 #include "AMPCalibrationStepV.h"
 #include "ExpandCollapseButton.h"
+#include "stylekit/FocusFrameStyle.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -122,6 +123,7 @@ protected:
 void AccessibleViews::install() {
     static const bool installed = [] {
         QAccessible::installFactory(interfaceFor);
+        QApplication::setStyle(new FocusFrameStyle);
         return true;
     }();
     Q_UNUSED(installed)

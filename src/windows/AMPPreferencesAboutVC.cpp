@@ -36,6 +36,8 @@ AMPPreferencesAboutVC::AMPPreferencesAboutVC(Ui::AMPPreferencesWindow& ui, Windo
     palette.setColor(QPalette::Window, AmpraStyleKit::popOverBackgroundColor());
     _view.setPalette(palette);
     ui.appIconLabel->setPixmap(WindowIcon::icon().pixmap(64, 64));
+    //: What the About page's picture shows, for screen readers
+    ui.appIconLabel->setAccessibleName(tr("Ampra's icon"));
     QFont title = ui.appNameLabel->font();
     title.setPointSizeF(title.pointSizeF() * 1.5);
     title.setBold(true);

@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ampra developers
+
+// Every window and view as a screen reader and a keyboard user meet it, one rule per test.
+
+#include "battery/BatteryData.h"
+#include "calibration/CalibrationData.h"
+#include "persistence/AmpraConfiguration.h"
+#include "persistence/AppPersistance.h"
+#include "persistence/BatteryStatusSnapshot.h"
+#include "persistence/Calibration.h"
+#include "persistence/ManagedObjectContext.h"
+#include "persistence/SettingsStore.h"
+#include "popover/AMPCalibrationVC.h"
+#include "popover/AMPSummaryMasterVC.h"
+#include "popover/DetailViewFactory.h"
+#include "popover/PopoverWindow.h"
+#include "support/FakeDateProvider.h"
+#include "support/RecordingWindowActions.h"
+#include "ui_AMPPreferencesWindow.h"
+#include "windows/AMPPreferencesTabVC.h"
+#include "windows/AMPTutorialPageController.h"
+#include "windows/BatteryDataHijackWC.h"
+#include "windows/WindowsController.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Tab = AMPSummaryMasterVC::Tab;
+
+namespace {
+
+double luminance(QRgb rgb) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// All the application's windows, each made and shown as the user opens it.
+class Screens {
+public:
+    Screens() {
+        battery.currentChargePercentage = 64;
+        battery.designCapacity = 5000;
+        battery.currectCapacity = 4500;
+        battery.cycleCount = 312;
+        battery.designCycleCount = 1000;
+        configuration.setDataStore(&persistance);
+        ManagedObjectContext& context = *persistance.managedObjectContext();
+        const QDateTime day(QDate(2024, 12, 6), QTime(12, 0));
+        BatteryStatusSnapshot(context).setDate(day);
+        Calibration(context).setDate(day);
+        context.save();
+    }
+
+    QWidget& popover(std::optional<Tab> ring, bool historyOpen = false) {
+        auto* summary = new AMPSummaryMasterVC(configuration, clock, &factory);
+        CalibrationData data(battery, CalibrationState::pendingCalibration,
+                             AlgorithmState::fullyCharged);
+        data.timeRemainingInRunningTimer = 3600;
+        summary->refreshContentWithData(data);
+        if (ring)
+            summary->ringButtonAction(*ring);
+        if (auto* calibration = summary->findChild<AMPCalibrationVC*>(); calibration && historyOpen)
+            calibration->showCalibrationHistoryAction();
+        _popover = std::make_unique<PopoverWindow>(summary);
+        return show(*_popover);
+    }
+    QWidget& preferences(int page) {
+        windows.showPreferencesWindow();
+        windows.preferencesWindow()->ui().tabView->setCurrentIndex(page);
+        return show(*windows.preferencesWindow());
+    }
+    QWidget& tutorial(int page) {
+        windows.showTutorialWindow();
+        AMPTutorialPageController& tutorial = *windows.tutorialWindow();
+        for (int turn = 0; turn < page; ++turn)
+            tutorial.navigateForward();
+        return show(tutorial);
+    }
+    QWidget& batteryOverride() {
+        windows.showBatteryDataHijackWindow(battery, [] {});
+        return show(*windows.batteryDataHijackWindow());
+    }
+
+private:
+    // Active, as a window the user works in, with the focus moved by keys.
+    static QWidget& show(QWidget& window) {
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.layout()->activate();
+        return window;
+    }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(u"settings.json"_s)};
+    AmpraConfiguration configuration{store};
+    AppPersistance persistance{&configuration, dir.filePath(u"store"_s)};
+    FakeDateProvider clock;
+    DetailViewFactory factory{clock};
+    RecordingWindowActions actions;
+    WindowsController windows{store, configuration, actions};
+    BatteryData battery;
+    std::unique_ptr<PopoverWindow> _popover;
+};
+
+struct Screen {
+    const char* name;
+    std::function<QWidget&(Screens&)> open;
+};
+
+const Screen screens[] = {
+    {"summary",
+     [](Screens& s) -> QWidget& {
+         return s.popover(std::nullopt);
+     }},
+    {"charge",
+     [](Screens& s) -> QWidget& {
+         return s.popover(Tab::charge);
+     }},
+    {"capacity",
+     [](Screens& s) -> QWidget& {
+         return s.popover(Tab::capacity);
+     }},
+    {"health",
+     [](Screens& s) -> QWidget& {
+         return s.popover(Tab::health);
+     }},
+    {"calibration",
+     [](Screens& s) -> QWidget& {
+         return s.popover(Tab::calibration);
+     }},
+    {"calibrationHistory",
+     [](Screens& s) -> QWidget& {
+         return s.popover(Tab::calibration, true);
+     }},
+    {"general",
+     [](Screens& s) -> QWidget& {
+         return s.preferences(0);
+     }},
+    {"notifications",
+     [](Screens& s) -> QWidget& {
+         return s.preferences(1);
+     }},
+    {"appearance",
+     [](Screens& s) -> QWidget& {
+         return s.preferences(2);
+     }},
+    {"about",
+     [](Screens& s) -> QWidget& {
+         return s.preferences(3);
+     }},
+    {"tutorial1",
+     [](Screens& s) -> QWidget& {
+         return s.tutorial(0);
+     }},
+    {"tutorial2",
+     [](Screens& s) -> QWidget& {
+         return s.tutorial(1);
+     }},
+    {"tutorial3",
+     [](Screens& s) -> QWidget& {
+         return s.tutorial(2);
+     }},
+    {"override",
+     [](Screens& s) -> QWidget& {
+         return s.batteryOverride();
+     }},
+};
+
+class AccessibilityTest : public testing::TestWithParam<Screen> {
+protected:
+    QWidget& window() { return GetParam().open(screensOpen); }
+    // The visible widgets of `window` of the kind, the window itself first.
+    template <typename Kind> static QList<Kind*> shown(QWidget& window) {
+        QList<Kind*> result;
+        if (auto* self = qobject_cast<Kind*>(&window))
+            result.append(self);
+        for (Kind* widget : window.findChildren<Kind*>())
+            if (widget->isVisible())
+                result.append(widget);
+        return result;
+    }
+    // What Tab stops at.
+    static QList<QWidget*> focusable(QWidget& window) {
+        QList<QWidget*> result;
+        for (QWidget* widget : shown<QWidget>(window))
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() &&
+                !widget->focusProxy() && !widget->isWindow())
+                result.append(widget);
+        return result;
+    }
+    static QString describe(QWidget* widget) {
+        return u"%1 %2"_s.arg(QString::fromLatin1(widget->metaObject()->className()),
+                              widget->objectName());
+    }
+
+    Screens screensOpen;
+};
+
+TEST_P(AccessibilityTest, EveryControlAndTheWindowHaveARoleAndAName) {
+    QWidget& top = window();
+    QList<QWidget*> controls = focusable(top);
+    controls.prepend(&top);
+    for (QWidget* control : controls) {
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(element, nullptr);
+        const QString name = element->text(QAccessible::Name);
+        const bool labelled = !element->relations(QAccessible::Label).isEmpty();
+        const QAccessible::Role role = element->role();
+        EXPECT_TRUE(role != QAccessible::Client && role != QAccessible::NoRole)
+            << describe(control).toStdString() << " role " << role;
+        EXPECT_TRUE(!name.trimmed().isEmpty() || labelled) << describe(control).toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&top)->role(), QAccessible::Window);
+}
+
+TEST_P(AccessibilityTest, EveryPictureHasAName) {
+    for (QLabel* label : shown<QLabel>(window())) {
+        if (label->pixmap().isNull())
+            continue;
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name).isEmpty())
+            << describe(label).toStdString();
+    }
+}
+
+TEST_P(AccessibilityTest, TabLeavesEveryTable) {
+    for (QAbstractItemView* table : shown<QAbstractItemView>(window())) {
+        table->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(table->hasFocus()) << describe(table).toStdString();
+        QTest::keyClick(table, Qt::Key_Tab);
+        EXPECT_FALSE(table->hasFocus()) << describe(table).toStdString();
+    }
+}
+
+// An outline of 3 : 1 against what was under it, at least twice as long as the control is narrow.
+TEST_P(AccessibilityTest, FocusIsSeenOnEveryControl) {
+    QWidget& top = window();
+    for (QWidget* control : focusable(top)) {
+        top.setFocus();
+        control->clearFocus();
+        top.setAttribute(Qt::WA_KeyboardFocusChange);
+        const QImage before = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(control->hasFocus()) << describe(control).toStdString();
+        const QImage after = control->grab().toImage();
+        int strong = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                strong += contrast(after.pixel(x, y), before.pixel(x, y)) >= 3;
+        EXPECT_GE(strong, 2 * qMin(control->width(), control->height()))
+            << describe(control).toStdString();
+    }
+}
+
+// The darkest or lightest pixel of a text against its most common one, the background.
+TEST_P(AccessibilityTest, EveryTextStandsOutOfItsBackground) {
+    QWidget& top = window();
+    const QImage picture = top.grab().toImage();
+    for (QLabel* label : shown<QLabel>(top)) {
+        if (label->text().trimmed().isEmpty() || label->width() < 2 || label->height() < 2)
+            continue;
+        const QRect area(label->mapTo(&top, QPoint(0, 0)), label->size());
+        const QImage part = picture.copy(area);
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                ++counts[part.pixel(x, y)];
+        const QRgb background =
+            std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                return a.second < b.second;
+            })->first;
+        double best = 1;
+        for (auto [colour, count] : counts.asKeyValueRange())
+            best = std::max(best, contrast(colour, background));
+        EXPECT_GE(best, 4.5) << describe(label).toStdString() << " " << label->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, AccessibilityTest, testing::ValuesIn(screens),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
