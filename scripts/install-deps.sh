@@ -6,7 +6,7 @@ packages="build-essential cmake ninja-build pkg-config clang-format clang-tidy c
 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libqt6svg6
 liblog4cplus-dev libplist-dev libudev-dev libgtest-dev libgmock-dev libbenchmark-dev
 dbus python3-dbusmock python3-gi umockdev libumockdev-dev gir1.2-umockdev-1.0 xvfb xauth sqlite3 fonts-dejavu-core
-desktop-file-utils libxml2-utils appstream help2man lintian mmdebstrap uidmap trayer xdotool imagemagick
+desktop-file-utils libxml2-utils appstream help2man lintian mmdebstrap uidmap trayer xdotool imagemagick python3-pyatspi
 sway waybar grim qt6-wayland faketime gnuplot-nox"
 missing=""
 for p in $packages; do

@@ -113,7 +113,7 @@ protected:
         auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
         if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !button || !button->isEnabled())
             return QObject::eventFilter(watched, event);
-        button->animateClick();
+        button->click();
         return true;
     }
 };

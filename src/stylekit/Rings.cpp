@@ -6,7 +6,9 @@
 #include "Fonts.h"
 #include "Palette.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 
 namespace AmpraStyleKit {
 
@@ -25,8 +27,10 @@ void drawRingButton(QPainter& painter, const QColor& ringColor, double chargePer
     painter.setBrush(QColor::fromRgbF(0.942f, 0.942f, 0.942f));
     painter.drawEllipse(square.center(), 29, 29);
     QFont font = namedFont(QStringLiteral("AvenirNextCondensed-Medium"), 16);
-    // A point of the layouts is a device-independent pixel.
-    font.setPixelSize(qRound(font.pointSizeF()));
+    // A point of the layouts is a device-independent pixel. The value grows with a desktop font
+    // set larger than usual, as far as the disc has room.
+    const qreal growth = std::clamp(QGuiApplication::font().pointSizeF() / 10, 1.0, 1.4);
+    font.setPixelSize(qRound(font.pointSizeF() * growth));
     painter.setFont(font);
     painter.setPen(mainTitlesTextColors());
     painter.drawText(square, Qt::AlignCenter, ringTextualValue);

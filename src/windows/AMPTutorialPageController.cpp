@@ -43,9 +43,9 @@ AMPTutorialPageController::AMPTutorialPageController(SettingsStore& store, Windo
     //: What the first tutorial page's picture shows, for screen readers
     _ui->page1ImageLabel->setAccessibleName(tr("Ampra's icon"));
     //: What the second tutorial page's picture shows, for screen readers
-    _ui->page2ImageLabel->setAccessibleName(tr("A battery going from full to empty"));
+    _ui->page2ImageLabel->setAccessibleName(tr("A battery inside a circling arrow"));
     //: What the last tutorial page's picture shows, for screen readers
-    _ui->page3ImageLabel->setAccessibleName(tr("A battery with a check mark"));
+    _ui->page3ImageLabel->setAccessibleName(tr("A check mark in a green circle"));
     AccessibleViews::clickButtonsOnEnter(*this);
     page1Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage1ID, store, actions, this);
     page2Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage2ID, store, actions, this);

@@ -27,6 +27,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <gmock/gmock.h>
 
@@ -101,8 +102,11 @@ protected:
     }
     std::vector<bool> selection() const {
         std::vector<bool> result;
-        for (Tab tab : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration})
+        for (Tab tab : {Tab::charge, Tab::capacity, Tab::health, Tab::calibration}) {
             result.push_back(summary.ringBackground(tab)->selected());
+            // A screen reader hears the open ring as checked.
+            EXPECT_EQ(summary.ringButton(tab)->isChecked(), result.back());
+        }
         return result;
     }
 };
@@ -200,6 +204,21 @@ TEST_F(SummaryTest, RingsToggleTheirDetailViewAndSelection) {
     EXPECT_TRUE(bare.ringBackground(Tab::health)->selected());
     bare.ringButtonAction(Tab::health);
     EXPECT_FALSE(bare.ringBackground(Tab::health)->selected());
+}
+
+// Return and Enter work a ring as Space does: the first opens its view, the second closes it.
+TEST_F(SummaryTest, EnterOpensAndClosesTheFocusedRing) {
+    auto* content = new AMPSummaryMasterVC(configuration, clock, &factory);
+    content->refreshContentWithData(data);
+    PopoverWindow popover(content);
+    RingButton& ring = *content->ringButton(Tab::health);
+    ring.setFocus();
+    QTest::keyClick(&ring, Qt::Key_Return);
+    EXPECT_TRUE(ring.isChecked());
+    EXPECT_EQ(content->controllerOnDisplay(), factory.last);
+    QTest::keyClick(&ring, Qt::Key_Enter);
+    EXPECT_FALSE(ring.isChecked());
+    EXPECT_EQ(content->controllerOnDisplay(), nullptr);
 }
 
 TEST_F(SummaryTest, NoBatteryCoversTheRingsForGood) {

@@ -697,16 +697,29 @@ TEST_F(CalibrationViewTest, BrowsingHoldsThePageUntilThreeSecondsAfterThePointer
     EXPECT_EQ(page(), 2);
 }
 
+// The arrow keys take the focus from step to step, each named for screen readers, while Tab
+// reaches only the step shown; Escape ends browsing and goes on to close the popover.
 TEST_F(CalibrationViewTest, TheArrowKeysBrowseFromTheCurrentStep) {
     show(AlgorithmState::discharging);
+    const QList<QWidget*>& tabs = strip().viewsToTrack;
+    EXPECT_EQ(tabs[3]->accessibleName(),
+              u"Step 4 of 6, %1: current step"_s.arg(
+                  view->findChild<QLabel*>(u"step4TitleLabel"_s)->text()));
+    EXPECT_EQ(tabs[3]->accessibleDescription(), view->page(4)->instructions());
     const std::pair<Qt::Key, int> keys[] = {
         {Qt::Key_Right, 5}, {Qt::Key_Right, 6}, {Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
     for (const auto& [key, expected] : keys) {
         QTest::keyClick(&strip(), key);
         EXPECT_EQ(page(), expected);
         EXPECT_TRUE(view->stepsController()->hovering());
+        EXPECT_EQ(strip().focusWidget(), tabs[expected - 1]);
+        for (int tab = 0; tab < 6; ++tab)
+            EXPECT_EQ(bool(tabs[tab]->focusPolicy() & Qt::TabFocus), tab == expected - 1);
     }
-    QTest::keyClick(&strip(), Qt::Key_Escape);
+    EXPECT_TRUE(tabs[0]->accessibleName().endsWith(u": done"_s));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&strip(), &escape);
+    EXPECT_FALSE(escape.isAccepted());
     timer->fire();
     EXPECT_EQ(page(), 4);
 }
