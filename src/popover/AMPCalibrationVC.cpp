@@ -207,10 +207,13 @@ void AMPCalibrationVC::makePages() {
         _pages.append(page);
         _ui->pageController->addWidget(page);
     }
-    // Choosing a step with the arrow keys reads what to do in it.
+    // Choosing a step with the arrow keys reads what to do in it; Tab goes on to its page.
     const QList<QWidget*>& tabs = _ui->stepsController->stepStackV()->viewsToTrack;
     for (int tab = 0; tab < tabs.size(); ++tab)
         tabs[tab]->setAccessibleDescription(_pages[tab + 1]->instructions());
+    QWidget* before = tabs.last();
+    for (AMPStepInfoVC* page : std::as_const(_pages))
+        setTabOrder(std::exchange(before, page), page);
 }
 
 CalibrationStep AMPCalibrationVC::stepForState(AlgorithmState state) {

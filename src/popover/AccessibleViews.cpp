@@ -31,18 +31,22 @@ public:
     }
 };
 
-// A help button says whether its block is open, and presses like any button.
-class DisclosureInterface : public QAccessibleWidget {
+// A ring is a toggle button, checked while its view is open; a help button says whether its
+// block is open. Both press like any button.
+class ButtonInterface : public QAccessibleWidget {
 public:
-    explicit DisclosureInterface(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Button) {}
+    explicit ButtonInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        const bool open = static_cast<ExpandCollapseButton*>(widget())->isOpen();
-        state.expandable = true;
-        state.expanded = open;
-        state.collapsed = !open;
+        const auto* button = static_cast<QAbstractButton*>(widget());
+        state.checkable = button->isCheckable();
+        state.checked = button->isChecked();
+        if (const auto* help = qobject_cast<const ExpandCollapseButton*>(button)) {
+            state.expandable = true;
+            state.expanded = help->isOpen();
+            state.collapsed = !help->isOpen();
+        }
         return state;
     }
     QStringList actionNames() const override {
@@ -80,8 +84,8 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
         return nullptr;
     if (className == "AMPCalibrationStepV"_L1)
         return new StepTabInterface(widget);
-    if (className == "ExpandCollapseButton"_L1)
-        return new DisclosureInterface(widget);
+    if (className == "ExpandCollapseButton"_L1 || className == "RingButton"_L1)
+        return new ButtonInterface(widget);
     if (className == "AMPStepInfoVC"_L1 || className == "AMPNoEventsView"_L1 ||
         className == "AMPHelpBackgroundV"_L1)
         return new TextBlockInterface(widget);

@@ -3,12 +3,14 @@
 
 #include "RingButton.h"
 
+#include "AccessibleViews.h"
 #include "DetailViewTexts.h"
 #include "stylekit/AmpraStyleKit.h"
 
 #include <QPainter>
 
 RingButton::RingButton(QWidget* parent) : QAbstractButton(parent) {
+    AccessibleViews::install();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     // Checked while its detail view is open.

@@ -717,6 +717,10 @@ TEST_F(CalibrationViewTest, TheArrowKeysBrowseFromTheCurrentStep) {
             EXPECT_EQ(bool(tabs[tab]->focusPolicy() & Qt::TabFocus), tab == expected - 1);
     }
     EXPECT_TRUE(tabs[0]->accessibleName().endsWith(u": done"_s));
+    QWidget* next = tabs[4]->nextInFocusChain(); // Tab from the step goes to its page
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(view.get()))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, view->page(5));
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(&strip(), &escape);
     EXPECT_FALSE(escape.isAccepted());
