@@ -114,7 +114,8 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const int key = static_cast<QKeyEvent*>(event)->key();
-        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        auto* button =
+            qobject_cast<QAbstractButton*>(static_cast<QWidget*>(watched)->focusWidget());
         if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !button || !button->isEnabled())
             return QObject::eventFilter(watched, event);
         button->click();
