@@ -83,6 +83,8 @@ void AMPSummaryMasterVC::viewDidLoad() {
                 [this, tab = tab] { ringButtonAction(tab); });
     }
 
+    // The views' own controls take the focus; the area scrolls to them.
+    _ui->detailScrollArea->setFocusPolicy(Qt::NoFocus);
     _settingsMenu->addAction(_ui->preferencesAction);
     _settingsMenu->addAction(_ui->tutorialAction);
     _settingsMenu->addSeparator();

@@ -81,7 +81,11 @@ public:
             summary->ringButtonAction(*ring);
         if (auto* calibration = summary->findChild<AMPCalibrationVC*>(); calibration && historyOpen)
             calibration->showCalibrationHistoryAction();
-        _popover = std::make_unique<PopoverWindow>(summary);
+        // Under an item at the top of a screen with room for every view.
+        _popover = std::make_unique<PopoverWindow>(
+            summary, PopoverWindow::Anchor{QRect(700, 0, 24, 24), QRect(0, 0, 1280, 1600)});
+        summary->setRoom(_popover->room());
+        _popover->present();
         return show(*_popover);
     }
     QWidget& preferences(int page) {
@@ -107,6 +111,7 @@ private:
         window.setAttribute(Qt::WA_KeyboardFocusChange);
         window.show();
         QApplication::setActiveWindow(&window);
+        QCoreApplication::sendPostedEvents();
         window.layout()->activate();
         return window;
     }
