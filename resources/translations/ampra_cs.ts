@@ -115,11 +115,6 @@
             <numerusform>%n hodin</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no_data_text</source>
-        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
-        <translation>Zatím žádná data</translation>
-    </message>
     <message numerus="yes">
         <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
         <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
@@ -531,6 +526,11 @@
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Knihovny a licence</translation>
     </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the About page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ikona aplikace Ampra</translation>
+    </message>
 </context>
 <context>
     <name>AMPPreferencesAppearanceVC</name>
@@ -781,19 +781,9 @@
         <translation>Pokyny ke každému kroku si přečtete pomocí šipek doleva a doprava.</translation>
     </message>
     <message>
-        <source>Step 1</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 1</translation>
-    </message>
-    <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
         <translation>Připojit</translation>
-    </message>
-    <message>
-        <source>Step 2</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 2</translation>
     </message>
     <message>
         <source>Wait</source>
@@ -801,19 +791,9 @@
         <translation>Čekat</translation>
     </message>
     <message>
-        <source>Step 3</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 3</translation>
-    </message>
-    <message>
         <source>Unplug</source>
         <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
         <translation>Odpojit</translation>
-    </message>
-    <message>
-        <source>Step 4</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 4</translation>
     </message>
     <message>
         <source>Drain</source>
@@ -821,24 +801,39 @@
         <translation>Vybít</translation>
     </message>
     <message>
-        <source>Step 5</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 5</translation>
-    </message>
-    <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
         <translation>Odpočinek</translation>
     </message>
     <message>
-        <source>Step 6</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Krok 6</translation>
-    </message>
-    <message>
         <source>Done</source>
         <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
         <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>The state of a calibration step that is behind the user</extracomment>
+        <translation>hotovo</translation>
+    </message>
+    <message>
+        <source>current step</source>
+        <extracomment>The state of the calibration step the user is in</extracomment>
+        <translation>aktuální krok</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <extracomment>The state of the last calibration step once the calibration is complete</extracomment>
+        <translation>dokončeno</translation>
+    </message>
+    <message>
+        <source>not done yet</source>
+        <extracomment>The state of a calibration step still to come</extracomment>
+        <translation>ještě neproběhlo</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <extracomment>A calibration step for screen readers (%1: its number, %2: the number of steps, %3: its title, %4: its state), as in &quot;Step 2 of 6, Wait: done&quot;</extracomment>
+        <translation>Krok %1 z %2, %3: %4</translation>
     </message>
 </context>
 <context>
@@ -914,6 +909,21 @@ Ampra zobrazí údaje, jakmile bude baterie k dispozici.</translation>
         <source>%L1 of %L2</source>
         <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
         <translation>%L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the first tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ikona aplikace Ampra</translation>
+    </message>
+    <message>
+        <source>A battery inside a circling arrow</source>
+        <extracomment>What the second tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Baterie uvnitř kruhové šipky</translation>
+    </message>
+    <message>
+        <source>A check mark in a green circle</source>
+        <extracomment>What the last tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Zaškrtnutí v zeleném kruhu</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1366,14 @@ Cykly: %3</translation>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Znovu ji otevřete z nabídky aplikací. V GNOME potřebuje oznamovací oblast rozšíření AppIndicator.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverWindow</name>
+    <message>
+        <source>Ampra</source>
+        <extracomment>The popover&apos;s window name for screen readers: the application&apos;s name</extracomment>
+        <translation>Ampra</translation>
     </message>
 </context>
 <context>

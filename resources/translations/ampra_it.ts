@@ -114,11 +114,6 @@
             <numerusform>%n ore</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no_data_text</source>
-        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
-        <translation>Ancora nessun dato</translation>
-    </message>
     <message numerus="yes">
         <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
         <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
@@ -526,6 +521,11 @@
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Librerie e licenze</translation>
     </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the About page&apos;s picture shows, for screen readers</extracomment>
+        <translation>L’icona di Ampra</translation>
+    </message>
 </context>
 <context>
     <name>AMPPreferencesAppearanceVC</name>
@@ -774,19 +774,9 @@
         <translation>Usa i tasti freccia sinistra e destra per leggere le istruzioni di ogni passaggio.</translation>
     </message>
     <message>
-        <source>Step 1</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 1</translation>
-    </message>
-    <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
         <translation>Collega</translation>
-    </message>
-    <message>
-        <source>Step 2</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 2</translation>
     </message>
     <message>
         <source>Wait</source>
@@ -794,19 +784,9 @@
         <translation>Attendi</translation>
     </message>
     <message>
-        <source>Step 3</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 3</translation>
-    </message>
-    <message>
         <source>Unplug</source>
         <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
         <translation>Scollega</translation>
-    </message>
-    <message>
-        <source>Step 4</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 4</translation>
     </message>
     <message>
         <source>Drain</source>
@@ -814,24 +794,39 @@
         <translation>Scarica</translation>
     </message>
     <message>
-        <source>Step 5</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 5</translation>
-    </message>
-    <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
         <translation>Riposo</translation>
     </message>
     <message>
-        <source>Step 6</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Passaggio 6</translation>
-    </message>
-    <message>
         <source>Done</source>
         <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
         <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>The state of a calibration step that is behind the user</extracomment>
+        <translation>fatto</translation>
+    </message>
+    <message>
+        <source>current step</source>
+        <extracomment>The state of the calibration step the user is in</extracomment>
+        <translation>passo attuale</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <extracomment>The state of the last calibration step once the calibration is complete</extracomment>
+        <translation>completato</translation>
+    </message>
+    <message>
+        <source>not done yet</source>
+        <extracomment>The state of a calibration step still to come</extracomment>
+        <translation>non ancora fatto</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <extracomment>A calibration step for screen readers (%1: its number, %2: the number of steps, %3: its title, %4: its state), as in &quot;Step 2 of 6, Wait: done&quot;</extracomment>
+        <translation>Passo %1 di %2, %3: %4</translation>
     </message>
 </context>
 <context>
@@ -907,6 +902,21 @@ Ampra mostra i suoi valori non appena è presente una batteria.</translation>
         <source>%L1 of %L2</source>
         <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
         <translation>%L1 di %L2</translation>
+    </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the first tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>L’icona di Ampra</translation>
+    </message>
+    <message>
+        <source>A battery inside a circling arrow</source>
+        <extracomment>What the second tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Una batteria dentro una freccia circolare</translation>
+    </message>
+    <message>
+        <source>A check mark in a green circle</source>
+        <extracomment>What the last tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Un segno di spunta in un cerchio verde</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1358,14 @@ Cicli: %3</translation>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Riaprilo dal menu delle applicazioni. Su GNOME, l&apos;area di notifica richiede l&apos;estensione AppIndicator.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverWindow</name>
+    <message>
+        <source>Ampra</source>
+        <extracomment>The popover&apos;s window name for screen readers: the application&apos;s name</extracomment>
+        <translation>Ampra</translation>
     </message>
 </context>
 <context>

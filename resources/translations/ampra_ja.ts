@@ -113,11 +113,6 @@
             <numerusform>%n 時間</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no_data_text</source>
-        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
-        <translation>まだデータがありません</translation>
-    </message>
     <message numerus="yes">
         <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
         <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
@@ -521,6 +516,11 @@
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>ライブラリとライセンス</translation>
     </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the About page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ampra のアイコン</translation>
+    </message>
 </context>
 <context>
     <name>AMPPreferencesAppearanceVC</name>
@@ -767,19 +767,9 @@
         <translation>左右の矢印キーで各ステップの説明を読めます。</translation>
     </message>
     <message>
-        <source>Step 1</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 1</translation>
-    </message>
-    <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
         <translation>接続</translation>
-    </message>
-    <message>
-        <source>Step 2</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 2</translation>
     </message>
     <message>
         <source>Wait</source>
@@ -787,19 +777,9 @@
         <translation>待機</translation>
     </message>
     <message>
-        <source>Step 3</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 3</translation>
-    </message>
-    <message>
         <source>Unplug</source>
         <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
         <translation>取り外し</translation>
-    </message>
-    <message>
-        <source>Step 4</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 4</translation>
     </message>
     <message>
         <source>Drain</source>
@@ -807,24 +787,39 @@
         <translation>放電</translation>
     </message>
     <message>
-        <source>Step 5</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 5</translation>
-    </message>
-    <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
         <translation>休止</translation>
     </message>
     <message>
-        <source>Step 6</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>ステップ 6</translation>
-    </message>
-    <message>
         <source>Done</source>
         <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>The state of a calibration step that is behind the user</extracomment>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>current step</source>
+        <extracomment>The state of the calibration step the user is in</extracomment>
+        <translation>現在のステップ</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <extracomment>The state of the last calibration step once the calibration is complete</extracomment>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>not done yet</source>
+        <extracomment>The state of a calibration step still to come</extracomment>
+        <translation>未完了</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <extracomment>A calibration step for screen readers (%1: its number, %2: the number of steps, %3: its title, %4: its state), as in &quot;Step 2 of 6, Wait: done&quot;</extracomment>
+        <translation>ステップ %1/%2、%3: %4</translation>
     </message>
 </context>
 <context>
@@ -900,6 +895,21 @@ Ampra shows its readings once a battery is present.</source>
         <source>%L1 of %L2</source>
         <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
         <translation>%L1 / %L2</translation>
+    </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the first tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ampra のアイコン</translation>
+    </message>
+    <message>
+        <source>A battery inside a circling arrow</source>
+        <extracomment>What the second tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>円を描く矢印の中のバッテリー</translation>
+    </message>
+    <message>
+        <source>A check mark in a green circle</source>
+        <extracomment>What the last tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>緑の円の中のチェックマーク</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1350,14 @@ Cycles: %3</source>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>アプリケーションメニューから再度開いてください。GNOME でトレイを使うには AppIndicator 拡張機能が必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverWindow</name>
+    <message>
+        <source>Ampra</source>
+        <extracomment>The popover&apos;s window name for screen readers: the application&apos;s name</extracomment>
+        <translation>Ampra</translation>
     </message>
 </context>
 <context>

@@ -113,11 +113,6 @@
             <numerusform>%n saat</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no_data_text</source>
-        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
-        <translation>Henüz veri yok</translation>
-    </message>
     <message numerus="yes">
         <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
         <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
@@ -521,6 +516,11 @@
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Kütüphaneler ve lisanslar</translation>
     </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the About page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ampra simgesi</translation>
+    </message>
 </context>
 <context>
     <name>AMPPreferencesAppearanceVC</name>
@@ -767,19 +767,9 @@
         <translation>Her adımın talimatlarını okumak için sol ve sağ ok tuşlarını kullanın.</translation>
     </message>
     <message>
-        <source>Step 1</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>1. adım</translation>
-    </message>
-    <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
         <translation>Tak</translation>
-    </message>
-    <message>
-        <source>Step 2</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>2. adım</translation>
     </message>
     <message>
         <source>Wait</source>
@@ -787,19 +777,9 @@
         <translation>Bekle</translation>
     </message>
     <message>
-        <source>Step 3</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>3. adım</translation>
-    </message>
-    <message>
         <source>Unplug</source>
         <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
         <translation>Çıkar</translation>
-    </message>
-    <message>
-        <source>Step 4</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>4. adım</translation>
     </message>
     <message>
         <source>Drain</source>
@@ -807,24 +787,39 @@
         <translation>Boşalt</translation>
     </message>
     <message>
-        <source>Step 5</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>5. adım</translation>
-    </message>
-    <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
         <translation>Dinlen</translation>
     </message>
     <message>
-        <source>Step 6</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>6. adım</translation>
-    </message>
-    <message>
         <source>Done</source>
         <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
         <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>The state of a calibration step that is behind the user</extracomment>
+        <translation>tamamlandı</translation>
+    </message>
+    <message>
+        <source>current step</source>
+        <extracomment>The state of the calibration step the user is in</extracomment>
+        <translation>geçerli adım</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <extracomment>The state of the last calibration step once the calibration is complete</extracomment>
+        <translation>bitti</translation>
+    </message>
+    <message>
+        <source>not done yet</source>
+        <extracomment>The state of a calibration step still to come</extracomment>
+        <translation>henüz yapılmadı</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <extracomment>A calibration step for screen readers (%1: its number, %2: the number of steps, %3: its title, %4: its state), as in &quot;Step 2 of 6, Wait: done&quot;</extracomment>
+        <translation>Adım %1/%2, %3: %4</translation>
     </message>
 </context>
 <context>
@@ -900,6 +895,21 @@ Ampra, bir pil takılır takılmaz ölçümlerini gösterir.</translation>
         <source>%L1 of %L2</source>
         <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
         <translation>%L1 / %L2</translation>
+    </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the first tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Ampra simgesi</translation>
+    </message>
+    <message>
+        <source>A battery inside a circling arrow</source>
+        <extracomment>What the second tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Dairesel bir okun içinde bir pil</translation>
+    </message>
+    <message>
+        <source>A check mark in a green circle</source>
+        <extracomment>What the last tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Yeşil bir daire içinde onay işareti</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1350,14 @@ Döngü: %3</translation>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Uygulamalar menüsünden yeniden açın. GNOME&apos;da tepsi için AppIndicator uzantısı gerekir.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverWindow</name>
+    <message>
+        <source>Ampra</source>
+        <extracomment>The popover&apos;s window name for screen readers: the application&apos;s name</extracomment>
+        <translation>Ampra</translation>
     </message>
 </context>
 <context>

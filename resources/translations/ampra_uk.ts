@@ -115,11 +115,6 @@
             <numerusform>%n годин</numerusform>
         </translation>
     </message>
-    <message>
-        <source>no_data_text</source>
-        <extracomment>Shown instead of a value until the battery&apos;s first reading arrives</extracomment>
-        <translation>Ще немає даних</translation>
-    </message>
     <message numerus="yes">
         <source>Ampra suggests a calibration every %n day(s), counted from the last one completed.</source>
         <extracomment>Help about the next calibration date: how often a calibration is suggested</extracomment>
@@ -531,6 +526,11 @@
         <extracomment>Accessible name of the text of the acknowledgements</extracomment>
         <translation>Бібліотеки та ліцензії</translation>
     </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the About page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Значок Ampra</translation>
+    </message>
 </context>
 <context>
     <name>AMPPreferencesAppearanceVC</name>
@@ -781,19 +781,9 @@
         <translation>Користуйтеся стрілками ліворуч і праворуч, щоб прочитати інструкції кожного кроку.</translation>
     </message>
     <message>
-        <source>Step 1</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 1</translation>
-    </message>
-    <message>
         <source>Plug in</source>
         <extracomment>Title of calibration step 1, under its tab; one short word</extracomment>
         <translation>Заряд</translation>
-    </message>
-    <message>
-        <source>Step 2</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 2</translation>
     </message>
     <message>
         <source>Wait</source>
@@ -801,19 +791,9 @@
         <translation>Чекати</translation>
     </message>
     <message>
-        <source>Step 3</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 3</translation>
-    </message>
-    <message>
         <source>Unplug</source>
         <extracomment>Title of calibration step 3, under its tab; one short word</extracomment>
         <translation>Відключити</translation>
-    </message>
-    <message>
-        <source>Step 4</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 4</translation>
     </message>
     <message>
         <source>Drain</source>
@@ -821,24 +801,39 @@
         <translation>Розряд</translation>
     </message>
     <message>
-        <source>Step 5</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 5</translation>
-    </message>
-    <message>
         <source>Rest</source>
         <extracomment>Title of calibration step 5, under its tab; one short word</extracomment>
         <translation>Пауза</translation>
     </message>
     <message>
-        <source>Step 6</source>
-        <extracomment>Accessible name of the tab of a calibration step, with its number</extracomment>
-        <translation>Крок 6</translation>
-    </message>
-    <message>
         <source>Done</source>
         <extracomment>Title of calibration step 6, under its tab; one short word</extracomment>
         <translation>Готово</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>The state of a calibration step that is behind the user</extracomment>
+        <translation>виконано</translation>
+    </message>
+    <message>
+        <source>current step</source>
+        <extracomment>The state of the calibration step the user is in</extracomment>
+        <translation>поточний крок</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <extracomment>The state of the last calibration step once the calibration is complete</extracomment>
+        <translation>завершено</translation>
+    </message>
+    <message>
+        <source>not done yet</source>
+        <extracomment>The state of a calibration step still to come</extracomment>
+        <translation>ще не виконано</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <extracomment>A calibration step for screen readers (%1: its number, %2: the number of steps, %3: its title, %4: its state), as in &quot;Step 2 of 6, Wait: done&quot;</extracomment>
+        <translation>Крок %1 з %2, %3: %4</translation>
     </message>
 </context>
 <context>
@@ -914,6 +909,21 @@ Ampra покаже показники, щойно акумулятор з’яв
         <source>%L1 of %L2</source>
         <extracomment>Where the reader is in the tutorial, as in &quot;2 of 3&quot;</extracomment>
         <translation>%L1 з %L2</translation>
+    </message>
+    <message>
+        <source>Ampra&apos;s icon</source>
+        <extracomment>What the first tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Значок Ampra</translation>
+    </message>
+    <message>
+        <source>A battery inside a circling arrow</source>
+        <extracomment>What the second tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Батарея всередині кругової стрілки</translation>
+    </message>
+    <message>
+        <source>A check mark in a green circle</source>
+        <extracomment>What the last tutorial page&apos;s picture shows, for screen readers</extracomment>
+        <translation>Позначка в зеленому колі</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1366,14 @@ Cycles: %3</source>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Відкрийте її знову з меню застосунків. У GNOME для лотка потрібне розширення AppIndicator.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverWindow</name>
+    <message>
+        <source>Ampra</source>
+        <extracomment>The popover&apos;s window name for screen readers: the application&apos;s name</extracomment>
+        <translation>Ampra</translation>
     </message>
 </context>
 <context>
