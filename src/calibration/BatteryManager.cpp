@@ -24,7 +24,8 @@ BatteryManager::BatteryManager(std::unique_ptr<BatteryData> batteryData,
                                SystemPowerEvents* notificationCenter,
                                std::unique_ptr<CalibrationControl> calibrationControl,
                                GlobalConfigurationProvider& configuration,
-                               const DateProvider& dateProvider)
+                               const DateProvider& dateProvider,
+                               std::unique_ptr<ChargeLimitControl> chargeLimitControl)
     : _batteryData(std::move(batteryData))
     , _calibrationAlgorith(std::move(calibrationAlgorithm))
     , _timerProvider(std::move(timerProvider))
@@ -33,8 +34,12 @@ BatteryManager::BatteryManager(std::unique_ptr<BatteryData> batteryData,
     , _preferenceProvider(configuration.preferences())
     , _statePersistence(configuration.statePersistence())
     , _dateProvider(dateProvider)
+    , _chargeLimit(std::move(chargeLimitControl), _preferenceProvider, _statePersistence)
     , logger(log4cplus::Logger::getInstance("calibration.batteryManager")) {
     _calibrationAlgorith->delegate = this;
+    _chargeLimit.changed = [this] {
+        refresh();
+    };
     restorePersistence();
     _batteryData->updateCallback = [this] {
         refresh();
@@ -66,6 +71,7 @@ void BatteryManager::stopCalibrationControl() {
     _timerProvider->stopTimer();
     if (_notificationCenter)
         _notificationCenter->unsubscribe(*this);
+    _chargeLimit.restore("calibrations are off");
 }
 
 CalibrationData BatteryManager::calibrationData() {
@@ -87,8 +93,11 @@ CalibrationData BatteryManager::runWithEvent(std::optional<CalibrationRelevantEv
     _calibrationAlgorith->_runAlgorithmFiniteStateMachineWithData(*_batteryData, event);
     CalibrationData data = calibrationData();
     persistStates(data);
+    const bool askToLiftChargeLimit = _chargeLimit.update(data);
     if (delegate)
         delegate->batteryManagerDidFinishRunningCalibrationAlgorithWithData(*this, data);
+    if (askToLiftChargeLimit && delegate)
+        delegate->batteryManagerAskToLiftChargeLimit(*this, data.liftableChargeLimit);
     // Said whenever a calibration is recorded: on the wake after a sleep, on the first reading
     // after a power-off.
     if (data.calibrationRecorded) {
@@ -239,6 +248,12 @@ void BatteryManager::postponeCalibration() {
 
 void BatteryManager::guideThroughCalibration() {
     LOG4CPLUS_INFO(logger, "Calibration Guide Request");
+}
+
+void BatteryManager::liftChargeLimitForCalibration() {
+    LOG4CPLUS_INFO(logger, "Charge Limit Lift Request");
+    _chargeLimit.lift();
+    refresh();
 }
 
 void BatteryManager::restorePersistence() {

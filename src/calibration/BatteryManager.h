@@ -5,8 +5,10 @@
 
 #include "AlgorithmState.h"
 #include "CalibrationAlgorithmDelegate.h"
+#include "CalibrationChargeLimit.h"
 #include "CalibrationData.h"
 #include "CalibrationRelevantEvent.h"
+#include "ChargeLimitControl.h"
 #include "SystemPowerEventsListener.h"
 #include "battery/PowerSourceType.h"
 
@@ -32,13 +34,14 @@ class TimerProvider;
 class BatteryManager : public CalibrationAlgorithmDelegate, public SystemPowerEventsListener {
 public:
     // `notificationCenter` may be absent (no system events) and is not owned; the date provider
-    // must outlive the manager.
+    // must outlive the manager. Without `chargeLimitControl` a charge limit is only explained.
     BatteryManager(std::unique_ptr<BatteryData> batteryData,
                    std::unique_ptr<CalibrationAlgorithm> calibrationAlgorithm,
                    std::unique_ptr<TimerProvider> timerProvider,
                    SystemPowerEvents* notificationCenter,
                    std::unique_ptr<CalibrationControl> calibrationControl,
-                   GlobalConfigurationProvider& configuration, const DateProvider& dateProvider);
+                   GlobalConfigurationProvider& configuration, const DateProvider& dateProvider,
+                   std::unique_ptr<ChargeLimitControl> chargeLimitControl = nullptr);
     ~BatteryManager() override;
 
     void startCalibrationControl();
@@ -46,6 +49,8 @@ public:
     void refresh();
     void postponeCalibration();
     void guideThroughCalibration();
+    // The user agreed to charge to full for the calibration under way.
+    void liftChargeLimitForCalibration();
     void restorePersistence();
     CalibrationData calibrationData();
 
@@ -90,6 +95,7 @@ private:
     StatePersistence& _statePersistence;
     PowerSourceType _previousPowerSource = PowerSourceType::unknownPower;
     const DateProvider& _dateProvider;
+    CalibrationChargeLimit _chargeLimit;
     log4cplus::Logger logger;
     AlgorithmState previousCalibrationAlgorithmState = AlgorithmState::calibrationOff;
     // The sample's noBattery as last logged.

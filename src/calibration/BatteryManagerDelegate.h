@@ -32,4 +32,6 @@ public:
                                                                       double length) = 0;
     virtual void batteryManagerNotifyEventOnCalibrationProccessWithMessage(
         BatteryManager& manager, const std::optional<QString>& message) = 0;
+    // Once a calibration: whether the firmware's `limit` (percent) may be lifted until it ends.
+    virtual void batteryManagerAskToLiftChargeLimit(BatteryManager& manager, uint64_t limit) = 0;
 };

@@ -18,6 +18,8 @@ class BatteryData;
 class CalibrationData {
 public:
     static constexpr double secondsInADay = 86400;
+    // What Ampra can do about the firmware's charge limit in the calibration under way.
+    enum class ChargeLimitLift { none, offered, lifted };
 
     CalibrationData(const BatteryData& batteryData, CalibrationState calibrationState,
                     AlgorithmState calibrationAlgorithmState);
@@ -32,6 +34,9 @@ public:
     double timeRemainingInRunningTimer = 0;
     // This update finished a calibration and stored it.
     bool calibrationRecorded = false;
+    ChargeLimitLift chargeLimitLift = ChargeLimitLift::none;
+    // The limit offered or lifted, in percent: it comes back when the calibration ends.
+    uint64_t liftableChargeLimit = 100;
 
     // Whole days from now to the next calibration; none without a next date.
     std::optional<uint64_t> daysUntilNextCalibration(const QDateTime& now) const;

@@ -55,6 +55,7 @@ void AmpraPreferences::registerDefaults() {
         {kUseColoredStatusBarIcon, true},
         {kShowPercentageInIcon, false},
         {kPanelAppearance, QStringLiteral("automatic")},
+        {kLiftChargeLimitForCalibrations, false},
     });
     _store.synchronize();
 }
@@ -139,6 +140,10 @@ void AmpraPreferences::setUseColoredStatusBarIcon(bool value) {
 
 bool AmpraPreferences::showPercentageInIcon() const {
     return _store.boolForKey(kShowPercentageInIcon);
+}
+
+bool AmpraPreferences::liftChargeLimitForCalibrations() const {
+    return _store.boolForKey(kLiftChargeLimitForCalibrations);
 }
 
 bool AmpraPreferences::startAtLogin() const {

@@ -34,6 +34,8 @@ public:
     inline static const QString kShowPercentageInIcon = QStringLiteral("ShowPercentageInIcon");
     // "automatic", or "light" or "dark" for a panel whose colour Ampra cannot tell.
     inline static const QString kPanelAppearance = QStringLiteral("PanelAppearance");
+    inline static const QString kLiftChargeLimitForCalibrations =
+        QStringLiteral("LiftChargeLimitForCalibrations");
 
     explicit AmpraPreferences(SettingsStore& store);
 
@@ -59,6 +61,7 @@ public:
     bool useColoredStatusBarIcon() const override;
     void setUseColoredStatusBarIcon(bool value) override;
     bool showPercentageInIcon() const override;
+    bool liftChargeLimitForCalibrations() const override;
     bool startAtLogin() const;
 
     uint64_t chargePercentageForComputerOff() const override { return 10; }

@@ -80,3 +80,11 @@ std::optional<QDateTime> AmpraStatePersistence::postponeCalibrationToDate() cons
 void AmpraStatePersistence::setPostponeCalibrationToDate(std::optional<QDateTime> value) {
     setDate(value, kNextCalibrationDate);
 }
+
+std::optional<qint64> AmpraStatePersistence::liftedChargeLimit() const {
+    return number(kLiftedChargeLimit);
+}
+
+void AmpraStatePersistence::setLiftedChargeLimit(std::optional<qint64> value) {
+    setNumber(value, kLiftedChargeLimit);
+}

@@ -18,6 +18,7 @@ public:
     inline static const QString kCalibrationAlgorithmTimeStamp =
         QStringLiteral("CalibrationAlgorithmTimeStamp");
     inline static const QString kNextCalibrationDate = QStringLiteral("NextCalibrationDate");
+    inline static const QString kLiftedChargeLimit = QStringLiteral("LiftedChargeLimit");
 
     explicit AmpraStatePersistence(SettingsStore& store);
 
@@ -33,6 +34,8 @@ public:
     void setCalibrationAlgorithmTimeStamp(std::optional<QDateTime> value) override;
     std::optional<QDateTime> postponeCalibrationToDate() const override;
     void setPostponeCalibrationToDate(std::optional<QDateTime> value) override;
+    std::optional<qint64> liftedChargeLimit() const override;
+    void setLiftedChargeLimit(std::optional<qint64> value) override;
 
 private:
     std::optional<qint64> number(const QString& key) const;

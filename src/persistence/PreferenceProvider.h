@@ -30,6 +30,8 @@ public:
     virtual bool useColoredStatusBarIcon() const = 0;
     virtual void setUseColoredStatusBarIcon(bool value) = 0;
     virtual bool showPercentageInIcon() const = 0;
+    // Lift the firmware's charge limit for every calibration without asking.
+    virtual bool liftChargeLimitForCalibrations() const = 0;
 
     virtual uint64_t chargePercentageForComputerOff() const = 0;
     virtual uint64_t chargePercentageAfterComputerOff() const = 0;

@@ -21,4 +21,7 @@ public:
     virtual void setCalibrationAlgorithmTimeStamp(std::optional<QDateTime> value) = 0;
     virtual std::optional<QDateTime> postponeCalibrationToDate() const = 0;
     virtual void setPostponeCalibrationToDate(std::optional<QDateTime> value) = 0;
+    // The charge limit in percent that Ampra lifted for a calibration and must put back.
+    virtual std::optional<qint64> liftedChargeLimit() const = 0;
+    virtual void setLiftedChargeLimit(std::optional<qint64> value) = 0;
 };

@@ -14,6 +14,7 @@
 #include "calibration/BatteryManager.h"
 #include "calibration/CalibrationAlgorithm.h"
 #include "calibration/CalibrationControl.h"
+#include "calibration/ChargeLimitControl.h"
 #include "calibration/QtTimerProvider.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
@@ -42,7 +43,7 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
         std::make_unique<CalibrationAlgorithm>(_configuration->preferences(), _dateProvider),
         std::make_unique<QtTimerProvider>(), platform.powerEvents(),
         std::make_unique<CalibrationControl>(*_configuration, _dateProvider), *_configuration,
-        _dateProvider);
+        _dateProvider, platform.createChargeLimitControl());
     _statusBarC = std::make_unique<StatusBarC>(*_configuration, platform.statusItemHost(),
                                                platform.appearance());
     _detailViews = std::make_unique<DetailViewFactory>(_dateProvider);

@@ -4,6 +4,7 @@
 #include "BatteryEventsController.h"
 
 #include "UserNotificationCenter.h"
+#include "calibration/BatteryManager.h"
 #include "persistence/PreferenceProvider.h"
 #include "popover/PopoverController.h"
 #include "statusbar/StatusBarC.h"
@@ -44,6 +45,15 @@ void BatteryEventsController::batteryManagerNotifyEventOnCalibrationProccessWith
     BatteryManager&, const std::optional<QString>& message) {
     if (message)
         deliver(NoticeTexts::calibrationStep(*message));
+}
+
+void BatteryEventsController::batteryManagerAskToLiftChargeLimit(BatteryManager& manager,
+                                                                 uint64_t limit) {
+    const NoticeTexts::Notice notice = NoticeTexts::chargeLimitLift(limit);
+    // The manager outlives the notifications' actions: they come through the event loop.
+    _notificationCenter.deliverWithAction(notice.title, notice.subtitle,
+                                          NoticeTexts::chargeLimitLiftAction(),
+                                          [&manager] { manager.liftChargeLimitForCalibration(); });
 }
 
 void BatteryEventsController::deliver(const NoticeTexts::Notice& notice, bool critical) {

@@ -36,6 +36,7 @@ public:
                                                                            double length) override;
     void batteryManagerNotifyEventOnCalibrationProccessWithMessage(
         BatteryManager& manager, const std::optional<QString>& message) override;
+    void batteryManagerAskToLiftChargeLimit(BatteryManager& manager, uint64_t limit) override;
 
 private:
     void deliver(const NoticeTexts::Notice& notice, bool critical = false);

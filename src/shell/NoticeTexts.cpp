@@ -3,6 +3,8 @@
 
 #include "NoticeTexts.h"
 
+#include "popover/DetailViewTexts.h"
+
 #include <QLocale>
 
 NoticeTexts::Notice NoticeTexts::powerSourceChange(PowerSourceType powerSource) {
@@ -43,4 +45,20 @@ NoticeTexts::Notice NoticeTexts::noTray() {
             //: "AppIndicator" is the name of a GNOME Shell extension
             tr("Open it again from the applications menu. On GNOME, a tray needs the "
                "AppIndicator extension.")};
+}
+
+NoticeTexts::Notice NoticeTexts::chargeLimitLift(uint64_t limit) {
+    //: Title of the notification that offers to lift the laptop's charge limit for a calibration
+    return {tr("The calibration needs a full charge"),
+            //: Body of the notification that offers to lift the laptop's charge limit (%1: the
+            //: limit, a charge level such as 80%)
+            tr("This laptop stops charging at %1. Ampra can lift the limit until the calibration "
+               "ends and then switch it on again.")
+                .arg(DetailViewTexts::percent(double(limit) / 100))};
+}
+
+QString NoticeTexts::chargeLimitLiftAction() {
+    //: The notification's button that lifts the charge limit for the calibration under way (%1:
+    //: 100%)
+    return tr("Charge to %1 for this calibration").arg(DetailViewTexts::percent(1));
 }

@@ -25,4 +25,7 @@ public:
     static Notice connectedTooLong();
     static Notice calibrationStep(const QString& message);
     static Notice noTray();
+    // Asks to lift the firmware's charge limit of `limit` percent for the calibration.
+    static Notice chargeLimitLift(uint64_t limit);
+    static QString chargeLimitLiftAction();
 };

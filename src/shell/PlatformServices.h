@@ -7,6 +7,7 @@
 
 class AppearanceProvider;
 class BatteryDataProvider;
+class ChargeLimitControl;
 class DateProvider;
 class EmailSharingService;
 class LoginItem;
@@ -26,6 +27,8 @@ public:
     // time from `dateProvider`, which must outlive it.
     virtual std::unique_ptr<BatteryDataProvider>
     createBatteryReader(bool automation, const DateProvider& dateProvider) = 0;
+    // The switch of the firmware's charge limit; it tells itself whether it works.
+    virtual std::unique_ptr<ChargeLimitControl> createChargeLimitControl() = 0;
     // None when the platform delivers no sleep, power-off or wake notifications.
     virtual SystemPowerEvents* powerEvents() = 0;
     // None when the desktop has no tray at all.

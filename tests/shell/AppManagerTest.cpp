@@ -58,6 +58,7 @@ public:
     createBatteryReader(bool, const DateProvider& dateProvider) override {
         return LinuxBatteryDataProviderFactory::create(false, dateProvider, _sysfs);
     }
+    std::unique_ptr<ChargeLimitControl> createChargeLimitControl() override { return nullptr; }
     SystemPowerEvents* powerEvents() override { return nullptr; }
     StatusItemHost* statusItemHost() override { return &host; }
     UserNotificationCenter& notificationCenter() override { return notifications; }

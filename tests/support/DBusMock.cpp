@@ -14,9 +14,12 @@ DBusMock::DBusMock(Bus bus, const QString& busName, const QString& objectPath)
     , _objectPath(objectPath) {}
 
 std::unique_ptr<DBusMock> DBusMock::fromTemplate(Bus bus, const QString& templateName,
-                                                 const QString& busName,
-                                                 const QString& objectPath) {
-    return start(bus, busName, objectPath, {QStringLiteral("-t"), templateName});
+                                                 const QString& busName, const QString& objectPath,
+                                                 const QString& parameters) {
+    QStringList arguments{QStringLiteral("-t"), templateName};
+    if (!parameters.isEmpty())
+        arguments << QStringLiteral("-p") << parameters;
+    return start(bus, busName, objectPath, arguments);
 }
 
 std::unique_ptr<DBusMock> DBusMock::bare(Bus bus, const QString& busName, const QString& objectPath,

@@ -15,10 +15,11 @@ class DBusMock {
 public:
     enum class Bus { Session, System };
 
-    // A template such as "logind" or "notification_daemon", serving `busName` at `objectPath`.
+    // A template such as "logind" or "notification_daemon", serving `busName` at `objectPath`,
+    // given the template's `parameters` as JSON.
     static std::unique_ptr<DBusMock> fromTemplate(Bus bus, const QString& templateName,
-                                                  const QString& busName,
-                                                  const QString& objectPath);
+                                                  const QString& busName, const QString& objectPath,
+                                                  const QString& parameters = {});
     // A bare object to be filled with AddMethod / AddProperties.
     static std::unique_ptr<DBusMock> bare(Bus bus, const QString& busName,
                                           const QString& objectPath, const QString& interface);

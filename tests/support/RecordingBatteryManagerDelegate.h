@@ -56,9 +56,12 @@ public:
         BatteryManager&, const std::optional<QString>& message) override {
         _notices.push_back("guide " + message.value_or("none").toStdString());
     }
+    void batteryManagerAskToLiftChargeLimit(BatteryManager&, uint64_t limit) override {
+        _notices.push_back("lift " + std::to_string(limit));
+    }
 
     // The notices since the last call: "power battery", "charge 20", "connected -108060",
-    // "guide none".
+    // "guide none", "lift 80".
     std::vector<std::string> takeNotices() { return std::exchange(_notices, {}); }
 
     std::vector<Record> records;

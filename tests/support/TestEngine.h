@@ -9,6 +9,7 @@
 #include "calibration/BatteryManager.h"
 #include "calibration/CalibrationAlgorithm.h"
 #include "calibration/CalibrationControl.h"
+#include "calibration/ChargeLimitControl.h"
 #include "calibration/SystemPowerEvents.h"
 #include "calibration/SystemPowerEventsListener.h"
 #include "persistence/AmpraConfiguration.h"
@@ -26,7 +27,8 @@
 class TestEngine : public SystemPowerEvents {
 public:
     TestEngine(const QString& folder, FakeBattery& battery, const DateProvider& clock,
-               BatteryManagerDelegate* delegate = nullptr)
+               BatteryManagerDelegate* delegate = nullptr,
+               std::unique_ptr<ChargeLimitControl> chargeLimit = nullptr)
         : settings(QDir(folder).filePath(QStringLiteral("settings.json")))
         , configuration(settings)
         , dataStore(&configuration, folder) {
@@ -37,7 +39,8 @@ public:
             std::make_unique<BatteryData>(battery.makeReader()),
             std::make_unique<CalibrationAlgorithm>(configuration.preferences(), clock),
             std::move(timerProvider), this,
-            std::make_unique<CalibrationControl>(configuration, clock), configuration, clock);
+            std::make_unique<CalibrationControl>(configuration, clock), configuration, clock,
+            std::move(chargeLimit));
         manager->delegate = delegate;
     }
     // The manager unsubscribes while it goes.

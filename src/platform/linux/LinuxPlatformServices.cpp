@@ -12,6 +12,7 @@
 #include "PanelAppearance.h"
 #include "SysfsRoot.h"
 #include "TrayStatusItemHost.h"
+#include "UPowerChargeLimitControl.h"
 #include "WaylandPopupPlacement.h"
 #include "X11PopupPlacement.h"
 #include "XdgAutostartLoginItem.h"
@@ -55,6 +56,10 @@ LinuxPlatformServices::~LinuxPlatformServices() = default;
 std::unique_ptr<BatteryDataProvider>
 LinuxPlatformServices::createBatteryReader(bool automation, const DateProvider& dateProvider) {
     return LinuxBatteryDataProviderFactory::create(automation, dateProvider);
+}
+
+std::unique_ptr<ChargeLimitControl> LinuxPlatformServices::createChargeLimitControl() {
+    return std::make_unique<UPowerChargeLimitControl>();
 }
 
 SystemPowerEvents* LinuxPlatformServices::powerEvents() {

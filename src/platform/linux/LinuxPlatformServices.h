@@ -23,6 +23,7 @@ public:
 
     std::unique_ptr<BatteryDataProvider>
     createBatteryReader(bool automation, const DateProvider& dateProvider) override;
+    std::unique_ptr<ChargeLimitControl> createChargeLimitControl() override;
     SystemPowerEvents* powerEvents() override;
     StatusItemHost* statusItemHost() override;
     UserNotificationCenter& notificationCenter() override;
