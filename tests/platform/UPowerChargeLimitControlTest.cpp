@@ -3,10 +3,17 @@
 
 #include "platform/linux/UPowerChargeLimitControl.h"
 
+#include "persistence/AmpraStatePersistence.h"
+#include "persistence/Calibration.h"
 #include "support/DBusMock.h"
+#include "support/FakeBattery.h"
+#include "support/FakeDateProvider.h"
 #include "support/LogCapture.h"
+#include "support/RecordingBatteryManagerDelegate.h"
+#include "support/TestEngine.h"
 #include "support/WaitFor.h"
 
+#include <QTemporaryDir>
 #include <gmock/gmock.h>
 
 namespace {
@@ -100,3 +107,107 @@ TEST(UPowerChargeLimitControlTest, SwitchesTheBatterysLimitWhereUPowerCan) {
 }
 
 } // namespace
+
+// The engine on a laptop held at 80 % by its firmware, with UPower's switch: a limit lifted after
+// the user's yes is switched on again when the calibration ends, however it ends, and by the
+// first start after a crash that left it lifted with no calibration under way.
+class ChargeLimitCalibrationTest : public testing::Test {
+protected:
+    using Lift = CalibrationData::ChargeLimitLift;
+
+    // Starts the application, or starts it again after a kill: nothing of the last run is run.
+    void start() {
+        engine.reset();
+        auto upower = std::make_unique<UPowerChargeLimitControl>();
+        control = upower.get();
+        engine =
+            std::make_unique<TestEngine>(dir.path(), battery, clock, &delegate, std::move(upower));
+        engine->manager->startCalibrationControl();
+        ASSERT_TRUE(waitFor([&] { return control->isSupported(); }));
+    }
+    // One update at `charge`, or at the limit where the firmware holds the battery.
+    void update(bool mains, unsigned charge) {
+        battery.chargeLimit = control->isEnabled() ? 80 : 100;
+        battery.set(mains, std::min(charge, unsigned(battery.chargeLimit)));
+        battery.isCharging = battery.isCharging && battery.charge < unsigned(battery.chargeLimit);
+        engine->manager->refresh();
+    }
+    // The switches UPower was asked for, once there are `count`.
+    QList<QVariantList> switches(qsizetype count) {
+        QList<QVariantList> calls;
+        waitFor(
+            [&] { return (calls = mock->methodCalls("EnableChargeThreshold")).size() >= count; });
+        settle(QDBusConnection::systemBus());
+        return mock->methodCalls("EnableChargeThreshold");
+    }
+    std::optional<qint64> lifted() const {
+        return engine->configuration.statePersistence().liftedChargeLimit();
+    }
+    // Held at the limit, asked once; lifted after the yes.
+    void liftAfterTheYes() {
+        update(true, 80);
+        update(true, 80);
+        EXPECT_EQ(std::ranges::count(delegate.takeNotices(), "lift 80"), 1);
+        EXPECT_EQ(delegate.records.back().chargeLimitLift, Lift::offered);
+        const qsizetype before = switches(0).size();
+        engine->manager->liftChargeLimitForCalibration();
+        EXPECT_EQ(switches(before + 1).size(), before + 1);
+        EXPECT_EQ(switches(0).back(), QVariantList{false});
+        EXPECT_EQ(lifted(), 80);
+        update(true, 90);
+        EXPECT_EQ(delegate.records.back().chargeLimitLift, Lift::lifted);
+    }
+
+    std::unique_ptr<DBusMock> mock = upower("works");
+    QTemporaryDir dir;
+    FakeDateProvider clock{QDateTime(QDate(2024, 3, 1), QTime(8, 0), Qt::UTC)};
+    FakeBattery battery;
+    RecordingBatteryManagerDelegate delegate{clock};
+    LogCapture log{"calibration.chargeLimit"};
+    UPowerChargeLimitControl* control = nullptr; // owned by the engine
+    std::unique_ptr<TestEngine> engine;
+};
+
+TEST_F(ChargeLimitCalibrationTest, ALiftedLimitComesBackWhenTheCalibrationEndsOrAtTheNextStart) {
+    ASSERT_TRUE(mock);
+    start();
+    update(true, 80);
+    update(true, 80);
+    EXPECT_EQ(switches(0), QList<QVariantList>()); // no yes, no switch
+
+    liftAfterTheYes();
+    start(); // killed in the middle: the calibration goes on, the limit stays lifted
+    update(true, 100);
+    EXPECT_EQ(delegate.records.back().algorithmState, AlgorithmState::fullyCharged);
+    clock.advance(2 * 3600 + 60);
+    update(true, 100);
+    update(false, 9);
+    engine->listener->didReceiveSleepNotification();
+    clock.advance(5 * 3600 + 60);
+    battery.set(false, 8);
+    engine->listener->didReceiveWakeUpNotification();
+    EXPECT_EQ(delegate.records.back().algorithmState, AlgorithmState::calibrationDone);
+    EXPECT_EQ(switches(2), (QList<QVariantList>{{false}, {true}}));
+    EXPECT_EQ(lifted(), std::nullopt);
+    EXPECT_EQ(engine->stored(Calibration::kEntityName).size(), 1u);
+
+    clock.advance(29 * 86400); // due again, and postponed after the yes
+    liftAfterTheYes();
+    engine->manager->postponeCalibration();
+    EXPECT_EQ(switches(4).back(), QVariantList{true});
+
+    clock.advance(8 * 86400); // due again, and calibrations switched off after the yes
+    liftAfterTheYes();
+    engine->manager->stopCalibrationControl();
+    EXPECT_EQ(switches(6).back(), QVariantList{true});
+    EXPECT_EQ(lifted(), std::nullopt);
+
+    // A crash left the limit lifted, and no calibration is due at the next start.
+    Calibration(*engine->configuration.context()).setDate(clock.now());
+    ASSERT_TRUE(engine->configuration.context()->save());
+    engine->configuration.statePersistence().setLiftedChargeLimit(80);
+    start();
+    EXPECT_EQ(switches(7).back(), QVariantList{true});
+    EXPECT_EQ(lifted(), std::nullopt);
+    EXPECT_EQ(std::ranges::count(log.messages(), "The 80% charge limit is on again"), 4);
+}

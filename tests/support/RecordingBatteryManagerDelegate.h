@@ -28,6 +28,7 @@ public:
         uint64_t capacity;
         uint64_t cycleCount;
         bool noBattery;
+        CalibrationData::ChargeLimitLift chargeLimitLift;
         bool operator==(const Record&) const = default;
     };
     explicit RecordingBatteryManagerDelegate(const DateProvider& clock) : _clock(clock) {}
@@ -38,7 +39,8 @@ public:
         records.push_back({_clock.now(), data.calibrationState, data.calibrationAlgorithmState,
                            data.nextCalibrationDate, data.timeRemainingInRunningTimer,
                            sample.currentChargePercentage, sample.powerSource, sample.isCharged,
-                           sample.currectCapacity, sample.cycleCount, sample.noBattery});
+                           sample.currectCapacity, sample.cycleCount, sample.noBattery,
+                           data.chargeLimitLift});
     }
     void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                     PowerSourceType source) override {
