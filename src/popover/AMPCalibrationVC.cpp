@@ -131,6 +131,11 @@ void AMPCalibrationVC::viewDidLoad() {
     _ui->postponeButton->setText(tr("Postpone %n day(s)", "", postponeDays));
     _ui->postponeButton->hide();
     connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::postponeAction);
+    QPushButton& chargeToFull = *_pages[int(CalibrationStep::step1)]->actionButton();
+    //: The button in calibration step 1 that lifts the laptop's charge limit until the
+    //: calibration ends (%1: 100%)
+    chargeToFull.setText(tr("Charge to %1 for this calibration").arg(percentText(100)));
+    connect(&chargeToFull, &QPushButton::clicked, this, &AMPCalibrationVC::chargeToFullAction);
     connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
             &AMPCalibrationVC::showCalibrationHistoryAction);
     connect(_ui->exportButton, &QPushButton::clicked, this,
@@ -294,7 +299,7 @@ void AMPCalibrationVC::refreshContentWithData(const CalibrationData& data) {
         .applyTo(*_ui->calibrationText);
     _ui->stepsController->setCurrentStep(stepForState(data.calibrationAlgorithmState));
     showRemainingTime(data.timeRemainingInCurrentStep());
-    showChargeLimit(data.batteryData().chargeLimit);
+    showChargeLimit(data);
     _ui->postponeButton->setVisible(isPostponeVisible(data.calibrationState));
     update();
     if (QWidget* top = window())
@@ -314,12 +319,34 @@ void AMPCalibrationVC::showRemainingTime(std::optional<double> seconds) {
 }
 
 // The first step would wait for a full charge that never comes.
-void AMPCalibrationVC::showChargeLimit(uint64_t limit) {
-    QLabel& message = *_pages[int(CalibrationStep::step1)]->errorMessage();
-    message.setVisible(limit < 100);
+void AMPCalibrationVC::showChargeLimit(const CalibrationData& data) {
+    AMPStepInfoVC& page = *_pages[int(CalibrationStep::step1)];
+    const std::optional<QString> text = chargeLimitText(data);
+    page.errorMessage()->setVisible(text.has_value());
+    if (text)
+        AmpraStyleKit::StepsInformationAttributedStringWithValue(*text).applyTo(
+            *page.errorMessage());
+    page.actionButton()->setVisible(data.chargeLimitLift ==
+                                    CalibrationData::ChargeLimitLift::offered);
+}
+
+std::optional<QString> AMPCalibrationVC::chargeLimitText(const CalibrationData& data) {
+    switch (data.chargeLimitLift) {
+    case CalibrationData::ChargeLimitLift::lifted:
+        return DetailViewTexts::chargeLimitLifted(data.liftableChargeLimit);
+    case CalibrationData::ChargeLimitLift::offered:
+        //: Calibration step 1 when Ampra can lift the laptop's charge limit, above the button
+        //: that does it (%1: the limit, a charge level such as 80%)
+        return tr("This laptop stops charging at %1, so the battery never gets full. Ampra can "
+                  "lift the limit until the calibration ends.")
+            .arg(percentText(data.liftableChargeLimit));
+    case CalibrationData::ChargeLimitLift::none:
+        break;
+    }
+    const uint64_t limit = data.batteryData().chargeLimit;
     if (limit < 100)
-        AmpraStyleKit::StepsInformationAttributedStringWithValue(chargeLimitText(limit))
-            .applyTo(message);
+        return chargeLimitText(limit);
+    return std::nullopt;
 }
 
 QString AMPCalibrationVC::chargeLimitText(uint64_t limit) {
@@ -338,6 +365,11 @@ QString AMPCalibrationVC::chargeLimitText(uint64_t limit) {
 void AMPCalibrationVC::postponeAction() {
     if (suviewDelegate)
         suviewDelegate->subviewControllerRequestPostponeCalibration(*this);
+}
+
+void AMPCalibrationVC::chargeToFullAction() {
+    if (suviewDelegate)
+        suviewDelegate->subviewControllerRequestChargeLimitLift(*this);
 }
 
 void AMPCalibrationVC::showCalibrationHistoryAction() {

@@ -53,9 +53,13 @@ public:
     static bool isPostponeVisible(CalibrationState state);
     // How to lift a charge limit below 100 % for a calibration.
     static QString chargeLimitText(uint64_t limit);
+    // What the first step says of a charge limit: lifted for the calibration, offered to be
+    // lifted, or how to lift it; none without a limit.
+    static std::optional<QString> chargeLimitText(const CalibrationData& data);
 
     void refreshContentWithData(const CalibrationData& data) override;
     void postponeAction();
+    void chargeToFullAction();
     void showCalibrationHistoryAction();
     void nextCalibrationHelpAction();
     void calibrationHelpAction();
@@ -83,7 +87,7 @@ private:
     void makePages();
     void choosePage(CalibrationStep step, bool force);
     void showRemainingTime(std::optional<double> seconds);
-    void showChargeLimit(uint64_t limit);
+    void showChargeLimit(const CalibrationData& data);
     BlockParts parts(Block block);
     void toggleBlock(Block block);
     void openBlock(Block block);

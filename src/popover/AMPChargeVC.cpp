@@ -40,7 +40,9 @@ void AMPChargeVC::viewDidLoad() {
 }
 
 void AMPChargeVC::refreshContentWithData(const CalibrationData& data) {
-    const Content content = contentForData(data.batteryData());
+    const bool lifted = data.chargeLimitLift == CalibrationData::ChargeLimitLift::lifted;
+    const Content content = contentForData(
+        data.batteryData(), lifted ? std::optional(data.liftableChargeLimit) : std::nullopt);
     DetailViewTexts::apply(*_ui->powerSourceValue,
                            basicValueAttributedStringWithValue(content.powerSource));
     DetailViewTexts::apply(*_ui->batteryStatusValue,
@@ -55,7 +57,8 @@ void AMPChargeVC::refreshContentWithData(const CalibrationData& data) {
     showTimeRemainingSectionIfNeeded();
 }
 
-AMPChargeVC::Content AMPChargeVC::contentForData(const BatteryData& battery) {
+AMPChargeVC::Content AMPChargeVC::contentForData(const BatteryData& battery,
+                                                 std::optional<uint64_t> liftedChargeLimit) {
     Content content;
     if (battery.powerSource == PowerSourceType::acPowered) {
         //: Text to show when the computer is connected to power
@@ -63,6 +66,8 @@ AMPChargeVC::Content AMPChargeVC::contentForData(const BatteryData& battery) {
         if (battery.isCharged)
             //: Message to display when battery is charged
             content.batteryStatus = tr("chargevc_charged_message");
+        else if (liftedChargeLimit)
+            content.batteryStatus = DetailViewTexts::chargeLimitLifted(*liftedChargeLimit);
         else if (battery.chargeLimit < 100)
             //: Battery status on mains when the laptop stops charging early (%1: a charge
             //: level such as 80%)

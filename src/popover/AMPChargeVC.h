@@ -6,6 +6,7 @@
 #include "AMPBatteryDataAwareInterface.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -37,7 +38,9 @@ public:
     void hideTimeRemainingSectionIfNeeded();
     void showTimeRemainingSectionIfNeeded();
 
-    static Content contentForData(const BatteryData& battery);
+    // `liftedChargeLimit`: the limit Ampra lifted for the calibration under way.
+    static Content contentForData(const BatteryData& battery,
+                                  std::optional<uint64_t> liftedChargeLimit = std::nullopt);
     // 45 minutes give "45m", 125 give "2h 5m".
     static QString timeRemainingText(quint64 minutes);
 

@@ -24,6 +24,7 @@ AMPStepInfoVC::AMPStepInfoVC(const QString& bubbleInfo, const QString& plugInfo,
     }
     _ui->errorMessage->hide();
     _ui->watchView->hide();
+    _ui->actionButton->hide();
     // Tab reads the page as one text after the step strip.
     AccessibleViews::install();
     setFocusPolicy(Qt::TabFocus);
@@ -64,4 +65,7 @@ QLabel* AMPStepInfoVC::errorMessage() const {
 }
 QWidget* AMPStepInfoVC::watchView() const {
     return _ui->watchView;
+}
+QPushButton* AMPStepInfoVC::actionButton() const {
+    return _ui->actionButton;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 namespace Ui {
 class AMPStepInfoVC;
 }
@@ -27,6 +28,9 @@ public:
     QLabel* watchInfoText() const;
     QLabel* errorMessage() const;
     QWidget* watchView() const;
+    // Hidden unless a page offers what its step needs.
+    QPushButton* actionButton() const;
+
     // The page's three instructions as one text.
     QString instructions() const;
 

@@ -11,4 +11,5 @@ public:
     virtual ~AMPSumarySubviewVCDelegate() = default;
 
     virtual void subviewControllerRequestPostponeCalibration(AMPSumarySubviewVC& controller) = 0;
+    virtual void subviewControllerRequestChargeLimitLift(AMPSumarySubviewVC& controller) = 0;
 };

@@ -290,3 +290,8 @@ void AMPSummaryMasterVC::subviewControllerRequestPostponeCalibration(AMPSumarySu
     if (summaryMasterDelegate)
         summaryMasterDelegate->viewControllerRequestPostponeCalibration(*this);
 }
+
+void AMPSummaryMasterVC::subviewControllerRequestChargeLimitLift(AMPSumarySubviewVC&) {
+    if (summaryMasterDelegate)
+        summaryMasterDelegate->viewControllerRequestChargeLimitLift(*this);
+}

@@ -50,6 +50,7 @@ public:
     void menuTutorialAction();
     void quitAmpra();
     void subviewControllerRequestPostponeCalibration(AMPSumarySubviewVC& controller) override;
+    void subviewControllerRequestChargeLimitLift(AMPSumarySubviewVC& controller) override;
     // The largest size the popover leaves the summary on the screen: the detail area scrolls
     // within what the title bar and the rings leave of it.
     void setRoom(const QSize& room);

@@ -12,5 +12,7 @@ public:
 
     virtual void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) = 0;
     virtual void viewControllerRequestPostponeCalibration(AMPSummaryMasterVC& controller) = 0;
+    // The user agreed to lift the charge limit for the calibration under way.
+    virtual void viewControllerRequestChargeLimitLift(AMPSummaryMasterVC& controller) = 0;
     virtual void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) = 0;
 };

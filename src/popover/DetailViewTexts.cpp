@@ -30,6 +30,13 @@ QString DetailViewTexts::percent(double fraction) {
     return tr("%1%").arg(number(quint64(std::max<qint64>(0, qRound64(fraction * 100)))));
 }
 
+QString DetailViewTexts::chargeLimitLifted(uint64_t limit) {
+    //: The battery status while Ampra has lifted the laptop's charge limit for a calibration
+    //: (%1: 100%, %2: the limit, a charge level such as 80%)
+    return tr("Charging to %1 for the calibration, the %2 limit comes back afterwards")
+        .arg(percent(1), percent(double(limit) / 100));
+}
+
 QString DetailViewTexts::capacityText(quint64 capacity, quint64 designCapacity) {
     if (designCapacity == 0)
         return number(capacity);

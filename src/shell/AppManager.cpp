@@ -121,6 +121,10 @@ void AppManager::viewControllerRequestPostponeCalibration(AMPSummaryMasterVC&) {
     _batteryManager->postponeCalibration();
 }
 
+void AppManager::viewControllerRequestChargeLimitLift(AMPSummaryMasterVC&) {
+    _batteryManager->liftChargeLimitForCalibration();
+}
+
 void AppManager::activate() {
     _popover->open(lastReceivedData());
 }

@@ -63,6 +63,7 @@ public:
     void statusBarControllerRequestForPreferencesWindow(StatusBarC& controller) override;
     void viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestPostponeCalibration(AMPSummaryMasterVC& controller) override;
+    void viewControllerRequestChargeLimitLift(AMPSummaryMasterVC& controller) override;
     void viewControllerRequestForTutorialWindow(AMPSummaryMasterVC& controller) override;
     void activate() override;
     bool activateAction(const QString& name) override;

@@ -40,6 +40,8 @@ AMPPreferencesGeneralVC::AMPPreferencesGeneralVC(Ui::AMPPreferencesWindow& ui, S
             viewWillAppear();
     });
     SettingsBinding::bindStartAtLogin(*ui.startAtLoginCheckBox, store, actions);
+    SettingsBinding::bindCheckBox(*ui.liftChargeLimitCheckBox, store,
+                                  AmpraPreferences::kLiftChargeLimitForCalibrations);
     connect(ui.energySettingsButton, &QPushButton::clicked, this,
             &AMPPreferencesGeneralVC::showEnergySaverPreferencesButtonAction);
     viewWillAppear();

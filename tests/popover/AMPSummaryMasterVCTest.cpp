@@ -58,6 +58,7 @@ class MockDelegate : public AMPSummaryMasterVCDelegate {
 public:
     MOCK_METHOD(void, viewControllerRequestForPreferencesWindow, (AMPSummaryMasterVC&), (override));
     MOCK_METHOD(void, viewControllerRequestPostponeCalibration, (AMPSummaryMasterVC&), (override));
+    MOCK_METHOD(void, viewControllerRequestChargeLimitLift, (AMPSummaryMasterVC&), (override));
     MOCK_METHOD(void, viewControllerRequestForTutorialWindow, (AMPSummaryMasterVC&), (override));
 };
 

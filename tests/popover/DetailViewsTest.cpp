@@ -118,10 +118,13 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
                   QLatin1StringView(row.time ? row.time : "none"));
     }
 
-    // A charge limit on mains is told until the battery is charged.
+    // A charge limit on mains is told until the battery is charged, and so is its lift.
     BatteryData limited;
     limited.chargeLimit = 80;
     EXPECT_EQ(AMPChargeVC::contentForData(limited).batteryStatus, u"Charging stops at 80%"_s);
+    limited.chargeLimit = 100;
+    EXPECT_EQ(AMPChargeVC::contentForData(limited, 80).batteryStatus,
+              u"Charging to 100% for the calibration, the 80% limit comes back afterwards"_s);
     limited.isCharged = true;
     EXPECT_EQ(AMPChargeVC::contentForData(limited).batteryStatus, u"chargevc_charged_message"_s);
 }
@@ -508,6 +511,7 @@ class MockSummary : public AMPSumarySubviewVCDelegate {
 public:
     MOCK_METHOD(void, subviewControllerRequestPostponeCalibration, (AMPSumarySubviewVC&),
                 (override));
+    MOCK_METHOD(void, subviewControllerRequestChargeLimitLift, (AMPSumarySubviewVC&), (override));
 };
 
 class CalibrationViewTest : public DetailViewTest {
@@ -766,19 +770,42 @@ TEST_F(CalibrationViewTest, TheHistoryListsTheNewestHundredCalibrations) {
                 testing::StartsWith("Error fetching for list of calibrations: "));
 }
 
-// A laptop held at its 80 % limit: the first step would wait for ever, so it says why and how to
-// lift the limit; without a limit it says nothing of it.
-TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimit) {
+// A laptop held at its 80 % limit: the first step would wait for ever, so it says why and lifts
+// the limit where it can, or says how to lift it; without a limit it says nothing of it.
+TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimitOrLiftsIt) {
+    using Lift = CalibrationData::ChargeLimitLift;
+    testing::StrictMock<MockSummary> summary;
+    view->suviewDelegate = &summary;
     const QLabel& message = *view->page(1)->errorMessage();
-    for (const uint64_t limit : {80, 100}) {
-        battery.chargeLimit = limit;
-        show(AlgorithmState::initCalibration);
-        const bool explained = !message.isHidden() &&
-                               message.text().contains(u"stops charging at 80%"_s) &&
-                               message.text().contains(u"charge_control_end_threshold"_s) &&
-                               message.text().contains(u"TLP"_s);
-        EXPECT_EQ(explained, limit == 80);
+    QPushButton& button = *view->page(1)->actionButton();
+    const struct {
+        uint64_t limit;
+        Lift lift;
+        const char* text; // none: no message
+        bool button;
+    } rows[] = {
+        {80, Lift::none, "(STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf)", false},
+        {100, Lift::none, nullptr, false},
+        {80, Lift::offered, "stops charging at 80%, so the battery never gets full. Ampra can",
+         true},
+        {100, Lift::lifted, "Charging to 100% for the calibration, the 80% limit comes back",
+         false},
+    };
+    for (const auto& row : rows) {
+        battery.chargeLimit = row.limit;
+        CalibrationData data(battery, CalibrationState::pendingCalibration,
+                             AlgorithmState::initCalibration);
+        data.chargeLimitLift = row.lift;
+        data.liftableChargeLimit = 80;
+        view->refreshContentWithData(data);
+        SCOPED_TRACE(row.text ? row.text : "none");
+        EXPECT_EQ(!message.isHidden(), row.text != nullptr);
+        EXPECT_THAT(message.text().toStdString(), testing::HasSubstr(row.text ? row.text : ""));
+        EXPECT_EQ(!button.isHidden(), row.button);
     }
+    EXPECT_EQ(button.text(), u"Charge to 100% for this calibration"_s);
+    EXPECT_CALL(summary, subviewControllerRequestChargeLimitLift(testing::Ref(*view)));
+    button.click();
 }
 
 } // namespace

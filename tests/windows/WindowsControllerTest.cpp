@@ -129,9 +129,13 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
     EXPECT_EQ(preferences.notificationCharge(), 40u);
     ui.notifyOnSelectedChargeCheckBox->click();
     EXPECT_FALSE(ui.notificationChargeSpinBox->isEnabled());
-    EXPECT_FALSE(ui.showPercentageInIconCheckBox->isChecked()); // off by default
-    ui.showPercentageInIconCheckBox->click();
-    EXPECT_TRUE(store.boolForKey(AmpraPreferences::kShowPercentageInIcon));
+    for (const auto& [box, key] : // off by default
+         {std::pair{ui.showPercentageInIconCheckBox, AmpraPreferences::kShowPercentageInIcon},
+          {ui.liftChargeLimitCheckBox, AmpraPreferences::kLiftChargeLimitForCalibrations}}) {
+        EXPECT_FALSE(box->isChecked());
+        box->click();
+        EXPECT_TRUE(store.boolForKey(key));
+    }
 
     // The panel list shows the stored choice; a text no entry has shows the automatic one.
     QComboBox& panel = *ui.panelAppearancePopUpButton;
