@@ -283,6 +283,16 @@
         <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
         <translation>Dieser Laptop hört bei %1 auf zu laden, daher wird der Akku nie voll und die Kalibrierung kann nicht weitergehen. Heben Sie die Grenze auf, bis die Kalibrierung abgeschlossen ist: in den Energieeinstellungen Ihrer Arbeitsumgebung oder im Programm des Herstellers, in TLP (STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf) oder als root, indem Sie 100 in die Datei charge_control_end_threshold im Ordner des Akkus unter /sys/class/power_supply schreiben.</translation>
     </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The button in calibration step 1 that lifts the laptop&apos;s charge limit until the calibration ends (%1: 100%)</extracomment>
+        <translation>Für diese Kalibrierung auf %1 laden</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full. Ampra can lift the limit until the calibration ends.</source>
+        <extracomment>Calibration step 1 when Ampra can lift the laptop&apos;s charge limit, above the button that does it (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Dieser Laptop hört bei %1 auf zu laden, daher wird der Akku nie voll. Ampra kann die Grenze aufheben, bis die Kalibrierung abgeschlossen ist.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -751,6 +761,21 @@
         <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
         <extracomment>Explanation under the list of panel colours</extracomment>
         <translation>Ampra zeichnet das Symbol passend zur Leiste. Wählen Sie Hell oder Dunkel, wenn es falsch liegt.</translation>
+    </message>
+    <message>
+        <source>Charge limit:</source>
+        <extracomment>Label of the check box that lifts the laptop&apos;s charge limit for calibrations</extracomment>
+        <translation>Ladegrenze:</translation>
+    </message>
+    <message>
+        <source>Always for calibrations</source>
+        <extracomment>Check box: lift the laptop&apos;s charge limit for every calibration without asking</extracomment>
+        <translation>Bei Kalibrierungen immer aufheben</translation>
+    </message>
+    <message>
+        <source>A calibration needs a full charge. Ampra lifts the laptop&apos;s charge limit until the calibration ends, then switches it on again.</source>
+        <extracomment>Explanation under the check box that lifts the charge limit for calibrations</extracomment>
+        <translation>Eine Kalibrierung braucht eine volle Ladung. Ampra hebt die Ladegrenze des Laptops bis zum Ende der Kalibrierung auf und schaltet sie danach wieder ein.</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1263,11 @@ Ladezyklen: %3</translation>
         <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Charging to %1 for the calibration, the %2 limit comes back afterwards</source>
+        <extracomment>The battery status while Ampra has lifted the laptop&apos;s charge limit for a calibration (%1: 100%, %2: the limit, a charge level such as 80%)</extracomment>
+        <translation>Lädt für die Kalibrierung auf %1, die Grenze von %2 gilt danach wieder</translation>
+    </message>
 </context>
 <context>
     <name>HistoryExportDialog</name>
@@ -1358,6 +1388,21 @@ Ladezyklen: %3</translation>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Öffnen Sie es wieder über das Anwendungsmenü. Unter GNOME braucht der Infobereich die Erweiterung AppIndicator.</translation>
+    </message>
+    <message>
+        <source>The calibration needs a full charge</source>
+        <extracomment>Title of the notification that offers to lift the laptop&apos;s charge limit for a calibration</extracomment>
+        <translation>Die Kalibrierung braucht eine volle Ladung</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1. Ampra can lift the limit until the calibration ends and then switch it on again.</source>
+        <extracomment>Body of the notification that offers to lift the laptop&apos;s charge limit (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Dieser Laptop hört bei %1 auf zu laden. Ampra kann die Grenze bis zum Ende der Kalibrierung aufheben und sie danach wieder einschalten.</translation>
+    </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The notification&apos;s button that lifts the charge limit for the calibration under way (%1: 100%)</extracomment>
+        <translation>Für diese Kalibrierung auf %1 laden</translation>
     </message>
 </context>
 <context>

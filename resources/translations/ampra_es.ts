@@ -283,6 +283,16 @@
         <extracomment>Calibration step 1 when the laptop stops charging early (%1: a charge level such as 80%). Keep the names TLP, STOP_CHARGE_THRESH_BAT0, /etc/tlp.conf, charge_control_end_threshold and /sys/class/power_supply as they are.</extracomment>
         <translation>Este portátil deja de cargar al %1, así que la batería nunca se llena y la calibración no puede continuar. Quite el límite hasta que termine la calibración: en la configuración de energía del escritorio o en la herramienta del fabricante, en TLP (STOP_CHARGE_THRESH_BAT0 en /etc/tlp.conf) o, como root, escribiendo 100 en charge_control_end_threshold en la carpeta de la batería dentro de /sys/class/power_supply.</translation>
     </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The button in calibration step 1 that lifts the laptop&apos;s charge limit until the calibration ends (%1: 100%)</extracomment>
+        <translation>Cargar al %1 para esta calibración</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full. Ampra can lift the limit until the calibration ends.</source>
+        <extracomment>Calibration step 1 when Ampra can lift the laptop&apos;s charge limit, above the button that does it (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Este portátil deja de cargar al %1, así que la batería nunca se llena. Ampra puede quitar el límite hasta que termine la calibración.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -751,6 +761,21 @@
         <source>Ampra draws the icon to suit the panel. Choose Light or Dark if it guesses wrong.</source>
         <extracomment>Explanation under the list of panel colours</extracomment>
         <translation>Ampra dibuja el icono según el panel. Elija Claro u Oscuro si no acierta.</translation>
+    </message>
+    <message>
+        <source>Charge limit:</source>
+        <extracomment>Label of the check box that lifts the laptop&apos;s charge limit for calibrations</extracomment>
+        <translation>Límite de carga:</translation>
+    </message>
+    <message>
+        <source>Always for calibrations</source>
+        <extracomment>Check box: lift the laptop&apos;s charge limit for every calibration without asking</extracomment>
+        <translation>Quitarlo siempre al calibrar</translation>
+    </message>
+    <message>
+        <source>A calibration needs a full charge. Ampra lifts the laptop&apos;s charge limit until the calibration ends, then switches it on again.</source>
+        <extracomment>Explanation under the check box that lifts the charge limit for calibrations</extracomment>
+        <translation>Una calibración necesita una carga completa. Ampra quita el límite de carga del portátil hasta que termina la calibración y después lo vuelve a activar.</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1263,11 @@ Ciclos: %3</translation>
         <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Charging to %1 for the calibration, the %2 limit comes back afterwards</source>
+        <extracomment>The battery status while Ampra has lifted the laptop&apos;s charge limit for a calibration (%1: 100%, %2: the limit, a charge level such as 80%)</extracomment>
+        <translation>Cargando al %1 para la calibración; el límite del %2 vuelve después</translation>
+    </message>
 </context>
 <context>
     <name>HistoryExportDialog</name>
@@ -1358,6 +1388,21 @@ Ciclos: %3</translation>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Vuelva a abrirlo desde el menú de aplicaciones. En GNOME, la bandeja del sistema necesita la extensión AppIndicator.</translation>
+    </message>
+    <message>
+        <source>The calibration needs a full charge</source>
+        <extracomment>Title of the notification that offers to lift the laptop&apos;s charge limit for a calibration</extracomment>
+        <translation>La calibración necesita una carga completa</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1. Ampra can lift the limit until the calibration ends and then switch it on again.</source>
+        <extracomment>Body of the notification that offers to lift the laptop&apos;s charge limit (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Este portátil deja de cargar al %1. Ampra puede quitar el límite hasta que termine la calibración y después volver a activarlo.</translation>
+    </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The notification&apos;s button that lifts the charge limit for the calibration under way (%1: 100%)</extracomment>
+        <translation>Cargar al %1 para esta calibración</translation>
     </message>
 </context>
 <context>

@@ -62,7 +62,9 @@ void layOut(QWidget& view, int width) {
     view.show();
     view.layout()->activate();
     width = qMax(width, view.minimumSizeHint().width());
-    view.resize(width, view.sizeHint().height());
+    // Wrapped texts need the height the width asks for, as in the popover.
+    const int height = view.heightForWidth(width);
+    view.resize(width, height > 0 ? height : view.sizeHint().height());
 }
 
 // Settings and a history in a temporary folder of their own.
@@ -85,6 +87,7 @@ struct DetailSituation {
     std::function<void(BatteryData&)> reading; // none: no data yet
     std::function<QWidget*(GlobalConfigurationProvider&)> view;
     std::function<void(QWidget&)> action = nullptr;
+    CalibrationData::ChargeLimitLift lift = CalibrationData::ChargeLimitLift::none;
 };
 
 template <class View> QWidget* make(GlobalConfigurationProvider& configuration) {
@@ -100,6 +103,8 @@ const DetailSituation detailSituations[] = {
      },
      make<AMPChargeVC>},
     {"charge-full", [](BatteryData& battery) { battery.isCharged = true; }, make<AMPChargeVC>},
+    {"charge-limit-lifted", [](BatteryData&) {}, make<AMPChargeVC>, nullptr,
+     CalibrationData::ChargeLimitLift::lifted},
     {"capacity-history", [](BatteryData&) {}, make<AMPCapacityVC>},
     {"capacity-cycles-help", [](BatteryData&) {}, make<AMPCapacityVC>,
      [](QWidget& view) {
@@ -145,16 +150,15 @@ void renderDetailViews(const QString& folder, Store& store) {
         view->setAutoFillBackground(true);
         if (situation.reading) {
             situation.reading(battery);
-            dynamic_cast<AMPBatteryDataAwareInterface&>(*view).refreshContentWithData(
-                CalibrationData{battery, CalibrationState::calibrated,
-                                AlgorithmState::initCalibration});
+            CalibrationData data{battery, CalibrationState::calibrated,
+                                 AlgorithmState::initCalibration};
+            data.chargeLimitLift = situation.lift;
+            data.liftableChargeLimit = 80;
+            dynamic_cast<AMPBatteryDataAwareInterface&>(*view).refreshContentWithData(data);
         }
         if (situation.action)
             situation.action(*view);
         layOut(*view, 440);
-        // Their texts wrap: as tall as the width asks.
-        if (const int height = view->heightForWidth(view->width()); height > 0)
-            view->resize(view->width(), height);
         save(*view, folder, u"detail-"_s + QLatin1StringView(situation.name));
     }
 }
@@ -166,11 +170,20 @@ struct CalibrationSituation {
     uint64_t toFull, toEmpty;
     double timer;
     void (AMPCalibrationVC::*open)() = nullptr; // the block opened
+    CalibrationData::ChargeLimitLift lift = CalibrationData::ChargeLimitLift::none;
+    uint64_t chargeLimit = 100;
 };
 
 const CalibrationSituation calibrationSituations[] = {
     {"off", AlgorithmState::calibrationOff, CalibrationState::calibrated, 0, 0, 0},
     {"step1-charging", AlgorithmState::charging, CalibrationState::pendingCalibration, 48, 0, 0},
+    {"step1-charge-limit", AlgorithmState::initCalibration, CalibrationState::pendingCalibration, 0,
+     0, 0, nullptr, CalibrationData::ChargeLimitLift::none, 80},
+    {"step1-charge-limit-offered", AlgorithmState::initCalibration,
+     CalibrationState::pendingCalibration, 0, 0, 0, nullptr,
+     CalibrationData::ChargeLimitLift::offered, 80},
+    {"step1-charge-limit-lifted", AlgorithmState::charging, CalibrationState::pendingCalibration,
+     48, 0, 0, nullptr, CalibrationData::ChargeLimitLift::lifted},
     {"step2-fully-charged", AlgorithmState::fullyCharged, CalibrationState::pendingCalibration, 0,
      0, 5400},
     {"step3-disconnect", AlgorithmState::disconnectAdapter, CalibrationState::postponed, 0, 0, 0},
@@ -201,8 +214,11 @@ void renderCalibrationView(const QString& folder, Store& store) {
         battery.designCapacity = 5000;
         battery.timeToFull = situation.toFull;
         battery.timeToEmpty = situation.toEmpty;
+        battery.chargeLimit = situation.chargeLimit;
         CalibrationData data(battery, situation.schedule, situation.state);
         data.timeRemainingInRunningTimer = situation.timer;
+        data.chargeLimitLift = situation.lift;
+        data.liftableChargeLimit = 80;
         data.nextCalibrationDate = situation.schedule == CalibrationState::pendingCalibration
                                        ? clock.now()
                                        : clock.now().addDays(situation.open ? 20 : 12);
