@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
-// Six months of a laptop and its user, minute by minute on a fake clock, through the whole engine:
-// the real reader, the battery manager, the state machine, the schedule and the files.
+// Six months of a laptop held at 80 % by its firmware and its user, minute by minute on a fake
+// clock, through the whole engine: the real reader, the battery manager, the state machine, the
+// schedule, the limit lifted for each calibration, and the files.
 
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
@@ -31,6 +32,7 @@ std::string describe(const QDateTime& date, uint64_t capacity, uint64_t cycleCou
 class Simulation {
 public:
     explicit Simulation(std::optional<unsigned> restartSeed) {
+        _battery.chargeLimit = 80;
         publish();
         if (restartSeed)
             _restarts.emplace(*restartSeed);
@@ -53,6 +55,8 @@ public:
     std::vector<std::string> completed; // as the store should hold them
     int postponements = 0, abandoned = 0, restarts = 0, powerOffs = 0, earlyWakes = 0;
     int batteryRemovals = 0;
+    int leftLifted = 0; // days begun with the limit lifted and no calibration due
+    int chargeLimitSwitches() const { return _battery.chargeLimitSwitches; }
     std::unique_ptr<TestEngine> engine;
 
 private:
@@ -62,8 +66,9 @@ private:
         if (!_battery.present)
             return;
         const double used = _onMains ? 0 : std::min(_charge, awake ? _workRate : 0.002);
-        _charge =
-            _onMains ? std::min(100.0, _charge + (_charge < 80 ? 1.1 : 0.45)) : _charge - used;
+        _charge = _onMains
+                      ? std::min(double(_battery.limit()), _charge + (_charge < 80 ? 1.1 : 0.45))
+                      : _charge - used;
         _used += used;
         publish();
     }
@@ -73,7 +78,8 @@ private:
         _battery.chargeFull = 4800000 - 1000 * (_battery.cycleCount - 87);
     }
     void start() {
-        engine = std::make_unique<TestEngine>(_folder.path(), _battery, clock, &delegate);
+        engine = std::make_unique<TestEngine>(_folder.path(), _battery, clock, &delegate,
+                                              _battery.makeChargeLimitControl());
         engine->manager->startCalibrationControl();
         engine->manager->refresh(); // the application's first update, right after launch
     }
@@ -82,6 +88,7 @@ private:
     void tick() {
         runMinute(true);
         clock.advance(60);
+        _battery.answerSwitches();
         if (_restarts && pick(0, 3000, &*_restarts) == 0 && _battery.present &&
             _battery.isCharged == delegate.records.back().isCharged) {
             engine.reset();
@@ -90,6 +97,9 @@ private:
         } else {
             engine->timer->fire();
         }
+        // The user says yes to charging to full for the calibration.
+        if (std::ranges::count(delegate.takeNotices(), "lift 80") > 0)
+            engine->manager->liftChargeLimitForCalibration();
     }
     void tickUntil(const QDateTime& deadline, const std::function<bool()>& done = nullptr) {
         while (!(done && done()) && clock.now() < deadline)
@@ -142,7 +152,10 @@ private:
     // bedtime.
     void day() {
         const QDateTime bedtime = localTime(pick(22 * 60, 24 * 60 + 30));
-        if (delegate.records.back().calibrationState == CalibrationState::pendingCalibration) {
+        const bool due =
+            delegate.records.back().calibrationState == CalibrationState::pendingCalibration;
+        leftLifted += !due && !_battery.chargeLimitEnabled;
+        if (due) {
             const int choice = pick(0, 9);
             if (choice < 3) {
                 engine->manager->postponeCalibration();
@@ -235,7 +248,7 @@ private:
     double _charge = 60;
     double _used = 0;
     double _workRate = 0.3; // percent per awake minute on battery
-    std::mt19937 _user{20240301};
+    std::mt19937 _user{20240302};
     std::optional<std::mt19937> _restarts; // one in about 3000 awake minutes
 };
 
@@ -251,6 +264,8 @@ TEST(EngineSimulationTest, RestartsContinueWithTheSameStatesAndRecordsAsAnUninte
     EXPECT_GE(uninterrupted.earlyWakes, 1);
     EXPECT_GE(uninterrupted.batteryRemovals, 3);
     EXPECT_EQ(uninterrupted.stored(Calibration::kEntityName), uninterrupted.completed);
+    EXPECT_GE(uninterrupted.chargeLimitSwitches(), 2 * int(uninterrupted.completed.size()));
+    EXPECT_EQ(uninterrupted.leftLifted, 0);
 
     const Simulation restarted(77);
     EXPECT_GE(restarted.restarts, 20) << restarted.restarts;

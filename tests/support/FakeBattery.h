@@ -4,6 +4,7 @@
 #pragma once
 
 #include "battery/BatteryDataProvider.h"
+#include "calibration/ChargeLimitControl.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A laptop battery whose readings a test sets, served to a real reader the way Linux serves
 // them: the power-source description and the battery's uevent (capacities in µAh).
@@ -24,14 +26,26 @@ public:
     qint64 cycleCount = 100;
     qint64 chargeFull = 4500000;
     qint64 chargeFullDesign = 5000000;
-    int chargeLimit = 100; // where the firmware stops charging
+    int chargeLimit = 100; // where the firmware stops charging while the limit is on
+    bool chargeLimitEnabled = true;
+    int chargeLimitSwitches = 0;
 
-    // The usual readings on mains or on battery at `percent`.
+    int limit() const { return chargeLimitEnabled ? chargeLimit : 100; }
+    // The usual readings on mains or on battery at `percent`; held at the limit, not charging.
     void set(bool mains, unsigned percent) {
         onMains = mains;
         charge = percent;
         isCharged = mains && percent >= 100;
-        isCharging = mains && !isCharged;
+        isCharging = mains && !isCharged && int(percent) < limit();
+    }
+    // The system's switch of the limit. It switches at once and answers at answerSwitches(); an
+    // engine gone meanwhile never hears the answer.
+    std::unique_ptr<ChargeLimitControl> makeChargeLimitControl() {
+        return std::make_unique<LimitSwitch>(*this);
+    }
+    void answerSwitches() {
+        for (const auto& answer : std::exchange(_answers, {}))
+            answer();
     }
     // A reader on this battery; notifyChange() runs its change callback, as plugging in does.
     std::unique_ptr<BatteryDataProvider> makeReader() {
@@ -61,7 +75,7 @@ private:
             return {{"Current Capacity", int(b.charge)},
                     {"Is Charging", b.isCharging},
                     {"Is Charged", b.isCharged},
-                    {"Charge Limit", b.chargeLimit},
+                    {"Charge Limit", b.limit()},
                     {QStringLiteral("Power Source State"),
                      b.onMains ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")}};
         }
@@ -88,5 +102,26 @@ private:
         bool _attached = false;
     };
 
+    class LimitSwitch : public ChargeLimitControl {
+    public:
+        explicit LimitSwitch(FakeBattery& battery) : _battery(battery) {}
+        ~LimitSwitch() override { _battery._answers.clear(); }
+        bool isSupported() const override { return _battery.chargeLimit < 100; }
+        bool isEnabled() const override { return _battery.chargeLimitEnabled; }
+        uint64_t startThreshold() const override { return uint64_t(_battery.chargeLimit) - 5; }
+        uint64_t endThreshold() const override { return uint64_t(_battery.chargeLimit); }
+        void enable(bool enabled, std::function<void(bool)> done) override {
+            _battery.chargeLimitEnabled = enabled;
+            ++_battery.chargeLimitSwitches;
+            _battery._answers.push_back([done = std::move(done)] { done(true); });
+        }
+        // The answer's update shows the change.
+        void attach(std::function<void()>) override {}
+
+    private:
+        FakeBattery& _battery;
+    };
+
     std::function<void()> _changed;
+    std::vector<std::function<void()>> _answers;
 };
