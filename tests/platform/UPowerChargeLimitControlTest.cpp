@@ -3,6 +3,7 @@
 
 #include "platform/linux/UPowerChargeLimitControl.h"
 
+#include "persistence/AmpraPreferences.h"
 #include "persistence/AmpraStatePersistence.h"
 #include "persistence/Calibration.h"
 #include "support/DBusMock.h"
@@ -210,4 +211,12 @@ TEST_F(ChargeLimitCalibrationTest, ALiftedLimitComesBackWhenTheCalibrationEndsOr
     EXPECT_EQ(switches(7).back(), QVariantList{true});
     EXPECT_EQ(lifted(), std::nullopt);
     EXPECT_EQ(std::ranges::count(log.messages(), "The 80% charge limit is on again"), 4);
+
+    // Remembered for every calibration: lifted without asking.
+    engine->settings.setBool(true, AmpraPreferences::kLiftChargeLimitForCalibrations);
+    clock.advance(29 * 86400);
+    delegate.takeNotices();
+    update(true, 80);
+    EXPECT_EQ(switches(8).back(), QVariantList{false});
+    EXPECT_EQ(std::ranges::count(delegate.takeNotices(), "lift 80"), 0);
 }
