@@ -14,6 +14,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxSystemProfile.h"
+#include "platform/linux/UPowerChargeLimitControl.h"
 #include "platform/linux/WaylandPopupPlacement.h"
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -58,7 +59,9 @@ public:
     createBatteryReader(bool, const DateProvider& dateProvider) override {
         return LinuxBatteryDataProviderFactory::create(false, dateProvider, _sysfs);
     }
-    std::unique_ptr<ChargeLimitControl> createChargeLimitControl() override { return nullptr; }
+    std::unique_ptr<ChargeLimitControl> createChargeLimitControl() override {
+        return upower ? std::make_unique<UPowerChargeLimitControl>() : nullptr;
+    }
     SystemPowerEvents* powerEvents() override { return nullptr; }
     StatusItemHost* statusItemHost() override { return &host; }
     UserNotificationCenter& notificationCenter() override { return notifications; }
@@ -86,9 +89,10 @@ public:
         return result;
     }
 
-    std::unique_ptr<DBusMock> server =
-        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
-                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    std::unique_ptr<DBusMock> server = DBusMock::fromTemplate(
+        DBusMock::Bus::Session, "notification_daemon", "org.freedesktop.Notifications",
+        "/org/freedesktop/Notifications", R"({"capabilities": "body body-markup actions"})");
+    bool upower = false;
     FreedesktopNotificationCenter notifications;
     RecordingStatusItemHost host;
     XdgAutostartLoginItem autostart{QStringLiteral("/usr/bin/ampra")};
@@ -188,6 +192,30 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
 
     manager.stopCalibrationControl();
     EXPECT_FALSE(manager.configuration()->statePersistence().isFirstLaunch());
+}
+
+// A laptop that stops at 80 %, with UPower's switch: the notification's action lifts the limit.
+TEST_F(AppManagerTest, OffersToLiftAChargeLimitInANotificationWhoseActionLiftsIt) {
+    const auto upower = DBusMock::fromTemplate(
+        DBusMock::Bus::System, AMPRA_FIXTURES "/dbusmock/upower.py", "org.freedesktop.UPower",
+        "/org/freedesktop/UPower/devices/battery_BAT0");
+    ASSERT_TRUE(upower);
+    QFile limit(sysfs + "/BAT0/charge_control_end_threshold");
+    ASSERT_TRUE(limit.open(QIODevice::WriteOnly) && limit.write("80\n") == 3);
+    limit.close();
+    TestPlatform platform(sysfs);
+    platform.upower = true;
+    AppManager manager(platform, settings);
+    update(manager, true, "80");
+    EXPECT_EQ(platform.notices(1),
+              QStringList{"The calibration needs a full charge / This laptop stops charging at "
+                          "80%. Ampra can lift the limit until the calibration ends and then "
+                          "switch it on again."});
+    EXPECT_EQ(upower->methodCalls("EnableChargeThreshold"), QList<QVariantList>());
+    platform.server->emitSignal("org.freedesktop.Notifications", "ActionInvoked", "us",
+                                {1u, "action"});
+    EXPECT_TRUE(waitFor([&] { return !upower->methodCalls("EnableChargeThreshold").isEmpty(); }));
+    EXPECT_EQ(upower->methodCalls("EnableChargeThreshold"), QList<QVariantList>{{false}});
 }
 
 class RecordingWindows : public AppWindows {
