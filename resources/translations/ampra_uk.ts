@@ -287,6 +287,16 @@
         <extracomment>The button that shows the calibration history table</extracomment>
         <translation>Показати історію</translation>
     </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The button in calibration step 1 that lifts the laptop&apos;s charge limit until the calibration ends (%1: 100%)</extracomment>
+        <translation>Зарядити до %1 для цього калібрування</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full. Ampra can lift the limit until the calibration ends.</source>
+        <extracomment>Calibration step 1 when Ampra can lift the laptop&apos;s charge limit, above the button that does it (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Цей ноутбук припиняє заряджання на %1, тому акумулятор ніколи не заряджається повністю. Ampra може зняти обмеження до кінця калібрування.</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -758,6 +768,21 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>Подяки</translation>
+    </message>
+    <message>
+        <source>Charge limit:</source>
+        <extracomment>Label of the check box that lifts the laptop&apos;s charge limit for calibrations</extracomment>
+        <translation>Обмеження заряду:</translation>
+    </message>
+    <message>
+        <source>Always for calibrations</source>
+        <extracomment>Check box: lift the laptop&apos;s charge limit for every calibration without asking</extracomment>
+        <translation>Завжди під час калібрування</translation>
+    </message>
+    <message>
+        <source>A calibration needs a full charge. Ampra lifts the laptop&apos;s charge limit until the calibration ends, then switches it on again.</source>
+        <extracomment>Explanation under the check box that lifts the charge limit for calibrations</extracomment>
+        <translation>Для калібрування потрібен повний заряд. Ampra знімає обмеження заряду ноутбука до кінця калібрування, а потім знову вмикає його.</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1271,11 @@ Cycles: %3</source>
         <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Charging to %1 for the calibration, the %2 limit comes back afterwards</source>
+        <extracomment>The battery status while Ampra has lifted the laptop&apos;s charge limit for a calibration (%1: 100%, %2: the limit, a charge level such as 80%)</extracomment>
+        <translation>Заряджання до %1 для калібрування, обмеження %2 повернеться потім</translation>
+    </message>
 </context>
 <context>
     <name>HistoryExportDialog</name>
@@ -1366,6 +1396,21 @@ Cycles: %3</source>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>Відкрийте її знову з меню застосунків. У GNOME для лотка потрібне розширення AppIndicator.</translation>
+    </message>
+    <message>
+        <source>The calibration needs a full charge</source>
+        <extracomment>Title of the notification that offers to lift the laptop&apos;s charge limit for a calibration</extracomment>
+        <translation>Для калібрування потрібен повний заряд</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1. Ampra can lift the limit until the calibration ends and then switch it on again.</source>
+        <extracomment>Body of the notification that offers to lift the laptop&apos;s charge limit (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>Цей ноутбук припиняє заряджання на %1. Ampra може зняти обмеження до кінця калібрування, а потім знову ввімкнути його.</translation>
+    </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The notification&apos;s button that lifts the charge limit for the calibration under way (%1: 100%)</extracomment>
+        <translation>Зарядити до %1 для цього калібрування</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,16 @@
         <extracomment>The button that shows the calibration history table</extracomment>
         <translation>显示历史</translation>
     </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The button in calibration step 1 that lifts the laptop&apos;s charge limit until the calibration ends (%1: 100%)</extracomment>
+        <translation>为本次校准充电至 %1</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1, so the battery never gets full. Ampra can lift the limit until the calibration ends.</source>
+        <extracomment>Calibration step 1 when Ampra can lift the laptop&apos;s charge limit, above the button that does it (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>这台笔记本电脑在 %1 时停止充电，因此电池永远不会充满。Ampra 可以在校准结束前解除此限制。</translation>
+    </message>
 </context>
 <context>
     <name>AMPCapacityTableDataProvider</name>
@@ -744,6 +754,21 @@
         <source>Acknowledgements</source>
         <extracomment>Button on the About page that shows the libraries Ampra uses and their licences</extracomment>
         <translation>致谢</translation>
+    </message>
+    <message>
+        <source>Charge limit:</source>
+        <extracomment>Label of the check box that lifts the laptop&apos;s charge limit for calibrations</extracomment>
+        <translation>充电限制：</translation>
+    </message>
+    <message>
+        <source>Always for calibrations</source>
+        <extracomment>Check box: lift the laptop&apos;s charge limit for every calibration without asking</extracomment>
+        <translation>校准时始终解除</translation>
+    </message>
+    <message>
+        <source>A calibration needs a full charge. Ampra lifts the laptop&apos;s charge limit until the calibration ends, then switches it on again.</source>
+        <extracomment>Explanation under the check box that lifts the charge limit for calibrations</extracomment>
+        <translation>校准需要充满电。Ampra 会在校准结束前解除笔记本电脑的充电限制，之后再重新开启。</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1255,11 @@ Cycles: %3</source>
         <extracomment>A percentage (%1: a whole number, 57 for 57 percent); write the percent sign as your language does, with a no-break space before it if it takes a space</extracomment>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>Charging to %1 for the calibration, the %2 limit comes back afterwards</source>
+        <extracomment>The battery status while Ampra has lifted the laptop&apos;s charge limit for a calibration (%1: 100%, %2: the limit, a charge level such as 80%)</extracomment>
+        <translation>为校准充电至 %1，%2 的限制之后会恢复</translation>
+    </message>
 </context>
 <context>
     <name>HistoryExportDialog</name>
@@ -1350,6 +1380,21 @@ Cycles: %3</source>
         <source>Open it again from the applications menu. On GNOME, a tray needs the AppIndicator extension.</source>
         <extracomment>Body of the notification shown when the desktop has no tray for Ampra&apos;s icon; &quot;AppIndicator&quot; is the name of a GNOME Shell extension</extracomment>
         <translation>请从应用程序菜单再次打开它。在 GNOME 上，托盘需要 AppIndicator 扩展。</translation>
+    </message>
+    <message>
+        <source>The calibration needs a full charge</source>
+        <extracomment>Title of the notification that offers to lift the laptop&apos;s charge limit for a calibration</extracomment>
+        <translation>校准需要充满电</translation>
+    </message>
+    <message>
+        <source>This laptop stops charging at %1. Ampra can lift the limit until the calibration ends and then switch it on again.</source>
+        <extracomment>Body of the notification that offers to lift the laptop&apos;s charge limit (%1: the limit, a charge level such as 80%)</extracomment>
+        <translation>这台笔记本电脑在 %1 时停止充电。Ampra 可以在校准结束前解除此限制，之后再重新开启。</translation>
+    </message>
+    <message>
+        <source>Charge to %1 for this calibration</source>
+        <extracomment>The notification&apos;s button that lifts the charge limit for the calibration under way (%1: 100%)</extracomment>
+        <translation>为本次校准充电至 %1</translation>
     </message>
 </context>
 <context>
