@@ -14,3 +14,15 @@ std::optional<QRect> X11PopupPlacement::availableGeometry(const QRect& item) con
         return std::nullopt;
     return screen->availableGeometry();
 }
+
+QPoint X11PopupPlacement::anchor(const QPoint& reported, const QPoint& pointer,
+                                 const QList<QRect>& screens) {
+    bool onScreen = false;
+    for (const QRect& screen : screens) {
+        const QRect corner(screen.topLeft(), QSize(64, 64));
+        if (corner.contains(reported) && !corner.contains(pointer))
+            return pointer;
+        onScreen = onScreen || screen.contains(reported);
+    }
+    return onScreen ? reported : pointer;
+}
