@@ -39,6 +39,7 @@ TEST(PanelAppearanceTest, TheIconFollowsThePanelNotTheApplications) {
         const char* forced;
         const char* desktopScheme;
         const char* panel;
+        const char* busName = nullptr; // owned on the session bus
     } cases[] = {
         {"ubuntu:GNOME", nullptr, "automatic", "Light", "Dark"},
         {"XFCE", nullptr, "automatic", "Light", "Dark"},
@@ -53,6 +54,10 @@ TEST(PanelAppearanceTest, TheIconFollowsThePanelNotTheApplications) {
         {"MATE", nullptr, "automatic", "Light", "Light"},
         {"LXQt", kDarkScheme, "automatic", "Light", "Light"},
         {"", nullptr, "automatic", "Dark", "Dark"},
+        {"", nullptr, "automatic", "Light", "Dark", "org.gnome.Shell"},
+        {"", kDarkScheme, "automatic", "Light", "Dark", "org.kde.plasmashell"},
+        {"", nullptr, "automatic", "Light", "Dark", "org.xfce.Panel"},
+        {"MATE", nullptr, "automatic", "Light", "Light", "org.gnome.Shell"},
         {"XFCE", nullptr, "light", "Light", "Light"},
         {"KDE", kDarkScheme, "light", "Dark", "Light"},
         {"MATE", nullptr, "dark", "Light", "Dark"},
@@ -67,7 +72,13 @@ TEST(PanelAppearanceTest, TheIconFollowsThePanelNotTheApplications) {
         settings.setObject(QString::fromLatin1(c.forced), AmpraPreferences::kPanelAppearance);
         FixedAppearance desktop;
         desktop.style = c.desktopScheme;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (c.busName) {
+            ASSERT_TRUE(bus.registerService(c.busName));
+        }
         const PanelAppearance panel(settings, desktop, c.desktop, folder.path());
+        if (c.busName)
+            bus.unregisterService(c.busName);
         EXPECT_EQ(panel.interfaceStyle(), c.panel)
             << c.desktop << " " << (c.kdeglobals ? c.kdeglobals : "-") << " " << c.forced;
     }

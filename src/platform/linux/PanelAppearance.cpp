@@ -7,6 +7,7 @@
 #include "persistence/SettingsStore.h"
 
 #include <QColor>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <log4cplus/logger.h>
@@ -23,15 +24,37 @@ log4cplus::Logger logger() {
 const QString kLight = u"Light"_s;
 const QString kDark = u"Dark"_s;
 
+// Some sessions leave XDG_CURRENT_DESKTOP unset, and a program started outside the session does
+// not get it: the name a desktop's shell or panel owns on the session bus tells the desktop.
+QStringList desktopNames(const QString& currentDesktop, const QDBusConnection& bus) {
+    const QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
+    if (!names.isEmpty() || !bus.isConnected())
+        return names;
+    static const std::pair<QString, QString> owners[] = {{u"org.gnome.Shell"_s, u"GNOME"_s},
+                                                         {u"org.kde.plasmashell"_s, u"KDE"_s},
+                                                         {u"org.Cinnamon"_s, u"X-Cinnamon"_s},
+                                                         {u"org.xfce.Panel"_s, u"XFCE"_s}};
+    for (const auto& [owner, desktop] : owners) {
+        if (bus.interface()->isServiceRegistered(owner)) {
+            LOG4CPLUS_INFO(logger(), "No XDG_CURRENT_DESKTOP; " << owner.toStdString()
+                                                                << " on the session bus: the panel "
+                                                                   "is taken as "
+                                                                << desktop.toStdString() << "'s");
+            return {desktop};
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 PanelAppearance::PanelAppearance(SettingsStore& settings, const AppearanceProvider& desktop,
                                  const QString& currentDesktop, const QString& configFolder,
-                                 QObject* parent)
+                                 const QDBusConnection& bus, QObject* parent)
     : AppearanceProvider(parent)
     , _settings(settings)
     , _desktop(desktop)
-    , _desktopNames(currentDesktop.split(u':', Qt::SkipEmptyParts))
+    , _desktopNames(desktopNames(currentDesktop, bus))
     , _kdeglobals(QDir(configFolder).filePath(u"kdeglobals"_s)) {
     connect(&_desktop, &AppearanceProvider::interfaceStyleChanged, this, &PanelAppearance::update);
     connect(&_settings, &SettingsStore::valueChanged, this, [this](const QString& key) {

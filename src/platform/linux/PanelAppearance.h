@@ -5,6 +5,7 @@
 
 #include "stylekit/AppearanceProvider.h"
 
+#include <QDBusConnection>
 #include <QFileSystemWatcher>
 #include <QString>
 
@@ -13,15 +14,17 @@ class SettingsStore;
 // The colour of the panel the status item sits on, which is not the applications' colour scheme:
 // GNOME Shell's top bar and the default panels of Xfce, Cinnamon, Budgie and Pantheon are dark
 // whatever the theme; Plasma's panel follows the colour scheme in kdeglobals; elsewhere the panel
-// is taken to follow the desktop's scheme. The "PanelAppearance" setting may force either.
+// is taken to follow the desktop's scheme. Without the desktop's name, its shell's or panel's name
+// on the session bus tells the desktop. The "PanelAppearance" setting may force either.
 class PanelAppearance : public AppearanceProvider {
     Q_OBJECT
 
 public:
-    // `currentDesktop` is XDG_CURRENT_DESKTOP's value, `configFolder` where kdeglobals lives.
-    // Neither `settings` nor `desktop` is owned.
+    // `currentDesktop` is XDG_CURRENT_DESKTOP's value, `configFolder` where kdeglobals lives,
+    // `bus` the session bus. Neither `settings` nor `desktop` is owned.
     PanelAppearance(SettingsStore& settings, const AppearanceProvider& desktop,
                     const QString& currentDesktop, const QString& configFolder,
+                    const QDBusConnection& bus = QDBusConnection::sessionBus(),
                     QObject* parent = nullptr);
 
     QString interfaceStyle() const override;
