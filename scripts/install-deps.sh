@@ -7,7 +7,7 @@ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l
 liblog4cplus-dev libplist-dev libudev-dev libgtest-dev libgmock-dev libbenchmark-dev
 dbus python3-dbusmock python3-gi umockdev libumockdev-dev gir1.2-umockdev-1.0 xvfb xauth sqlite3 fonts-dejavu-core
 desktop-file-utils libxml2-utils appstream help2man lintian mmdebstrap uidmap trayer xdotool imagemagick python3-pyatspi
-sway waybar grim qt6-wayland faketime gnuplot-nox"
+xfce4-panel xfwm4 sway waybar grim qt6-wayland faketime gnuplot-nox"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
