@@ -146,6 +146,12 @@ bool AmpraPreferences::liftChargeLimitForCalibrations() const {
     return _store.boolForKey(kLiftChargeLimitForCalibrations);
 }
 
+// An unknown value counts as automatic, as it does for the panel's colour.
+bool AmpraPreferences::panelAppearanceIsAutomatic() const {
+    const QString value = _store.objectForKey(kPanelAppearance).toString();
+    return value != QLatin1String("light") && value != QLatin1String("dark");
+}
+
 bool AmpraPreferences::startAtLogin() const {
     return _store.boolForKey(kStartAtLogin);
 }

@@ -62,6 +62,7 @@ public:
     void setUseColoredStatusBarIcon(bool value) override;
     bool showPercentageInIcon() const override;
     bool liftChargeLimitForCalibrations() const override;
+    bool panelAppearanceIsAutomatic() const override;
     bool startAtLogin() const;
 
     uint64_t chargePercentageForComputerOff() const override { return 10; }

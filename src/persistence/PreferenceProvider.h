@@ -32,6 +32,8 @@ public:
     virtual bool showPercentageInIcon() const = 0;
     // Lift the firmware's charge limit for every calibration without asking.
     virtual bool liftChargeLimitForCalibrations() const = 0;
+    // False once the user has said whether the panel is light or dark.
+    virtual bool panelAppearanceIsAutomatic() const = 0;
 
     virtual uint64_t chargePercentageForComputerOff() const = 0;
     virtual uint64_t chargePercentageAfterComputerOff() const = 0;

@@ -74,7 +74,7 @@ void StatusBarC::refreshContentWithData(const CalibrationData& data) {
         };
         drawnFrom = content.icon->drawnFrom();
     }
-    _statusItem->setContent(drawer, drawnFrom, content.title.value_or(QString()),
+    _statusItem->setContent(drawer, drawnFrom, content.title.value_or(QString()), content.toolTip,
                             content.isTemplate);
 }
 
@@ -88,6 +88,9 @@ StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
         text = QStringLiteral("A"); // the item must always show something
     if (!text.isEmpty())
         content.title = text;
+    //: Tooltip of the tray icon, also the only line some panels show on hover; %1 is the charge
+    //: and the time left, as "70% (2:05)"
+    content.toolTip = tr("Ampra — %1").arg(title(data.batteryData(), true, true));
     if (showIcon)
         content.icon = buttonImageWithData(data.batteryData(), lightStyle);
     // A title drawn alone follows the panel's colours as the icon does.
@@ -138,13 +141,17 @@ StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
         else
             LOG4CPLUS_ERROR(logger, "Unknown charge value to set in the status bar");
     }
+    // The panel's lightness is a guess unless the user chose it: the halo covers a wrong guess.
+    const QColor haloColor = preferences.panelAppearanceIsAutomatic()
+                                 ? QColor(lightStyle ? Qt::white : Qt::black)
+                                 : QColor();
     if (preferences.showPercentageInIcon())
-        return {StatusBarIcon::Kind::percentage, strokeColor, fillColor, charge};
+        return {StatusBarIcon::Kind::percentage, strokeColor, fillColor, charge, haloColor};
     const bool vertical = preferences.useVerticalIcons();
     if (batteryData.powerSource == PowerSourceType::acPowered)
         return {vertical ? StatusBarIcon::Kind::charging : StatusBarIcon::Kind::chargingH,
-                strokeColor, strokeColor, charge};
+                strokeColor, strokeColor, charge, haloColor};
     return {vertical ? StatusBarIcon::Kind::verticalBattery
                      : StatusBarIcon::Kind::horizontalBattery,
-            strokeColor, fillColor, charge};
+            strokeColor, fillColor, charge, haloColor};
 }

@@ -13,6 +13,8 @@ struct StatusBarContent {
     std::optional<StatusBarIcon> icon;
     // None: the image alone.
     std::optional<QString> title;
+    // The product's name and the charge and time, whatever the title shows.
+    QString toolTip;
     // The panel may tint a template image to suit a dark theme.
     bool isTemplate = false;
 };

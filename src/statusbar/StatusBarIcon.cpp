@@ -5,6 +5,9 @@
 
 #include "stylekit/AmpraStyleKit.h"
 
+#include <QPainter>
+#include <algorithm>
+
 QSizeF StatusBarIcon::frameSize() const {
     switch (kind) {
     case Kind::verticalBattery:
@@ -17,8 +20,9 @@ QSizeF StatusBarIcon::frameSize() const {
 }
 
 QByteArray StatusBarIcon::drawnFrom() const {
-    QByteArray text =
-        QByteArray::number(int(kind)) + ' ' + QByteArray::number(quint64(strokeColor.rgba64()), 16);
+    QByteArray text = QByteArray::number(int(kind)) + ' ' +
+                      QByteArray::number(quint64(strokeColor.rgba64()), 16) + ' ' +
+                      QByteArray::number(quint64(haloColor.rgba64()), 16);
     // The bolt shows neither a fill nor the charge.
     if (kind != Kind::charging && kind != Kind::chargingH)
         text += ' ' + QByteArray::number(quint64(fillColor.rgba64()), 16) + ' ' +
@@ -27,7 +31,20 @@ QByteArray StatusBarIcon::drawnFrom() const {
 }
 
 QImage StatusBarIcon::draw(int pixels) const {
-    const QRectF frame(QPointF(0, 0), frameSize() * (pixels / 22.0));
+    const QImage image = drawFrame(QRectF(QPointF(0, 0), frameSize() * (pixels / 22.0)));
+    if (!haloColor.isValid())
+        return image;
+    QImage slot(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    slot.fill(Qt::transparent);
+    QPainter painter(&slot);
+    // Whole-pixel offsets keep the drawn lines on the pixel grid.
+    painter.drawImage(QPoint((pixels - image.width()) / 2, (pixels - image.height()) / 2), image);
+    painter.end();
+    // As wide as the outline, so that it survives a host scaling the largest picture down.
+    return AmpraStyleKit::imageWithHalo(slot, haloColor, std::max(1, qRound(pixels / 16.0)));
+}
+
+QImage StatusBarIcon::drawFrame(const QRectF& frame) const {
     switch (kind) {
     case Kind::verticalBattery:
         return AmpraStyleKit::imageOfVerticalBatteryBlack(strokeColor, fillColor, frame,

@@ -5,7 +5,7 @@
 
 #include <QColor>
 #include <QImage>
-#include <QSizeF>
+#include <QRectF>
 #include <cstdint>
 
 // Which battery image the status item shows, in which colours, at which charge.
@@ -17,11 +17,18 @@ struct StatusBarIcon {
     QColor strokeColor;
     QColor fillColor;
     uint64_t chargePercentage;
+    // Around outline and bolt, in the opposite lightness, so that the icon shows on a panel of
+    // either lightness; none for the plain icon.
+    QColor haloColor = {};
 
     // The frame in points; the panel's slot is 22 points high.
     QSizeF frameSize() const;
     // Everything the image depends on besides its size: equal texts draw equal images.
     QByteArray drawnFrom() const;
     // Drawn for a square slot of `pixels`: the frame scaled to the slot, never a scaled bitmap.
+    // With a halo the image fills the slot, so that the halo has room beside a narrow battery.
     QImage draw(int pixels) const;
+
+private:
+    QImage drawFrame(const QRectF& frame) const;
 };

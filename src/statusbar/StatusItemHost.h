@@ -27,11 +27,12 @@ public:
     virtual ~StatusItemHost() = default;
 
     // Replaces image and title wholesale. Without a drawer the item shows its title alone; with an
-    // empty title, the image alone. Template content is drawn for a dark panel, which may tint it;
-    // a title drawn alone is then white. `drawnFrom` names everything the drawer's image depends
-    // on: the host draws again only when it changes.
+    // empty title, the image alone. `toolTip` is the one line a host shows on hover. Template
+    // content is drawn for a dark panel, which may tint it; a title drawn alone is then white.
+    // `drawnFrom` names everything the drawer's image depends on: the host draws again only when
+    // it changes.
     virtual void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
-                            const QString& title, bool isTemplate) = 0;
+                            const QString& title, const QString& toolTip, bool isTemplate) = 0;
     virtual void setHighlighted(bool highlighted) = 0;
     // Called on a primary click, on press, with where it happened.
     virtual void setClickHandler(ClickHandler handler) = 0;

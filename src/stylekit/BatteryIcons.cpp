@@ -43,10 +43,18 @@ const BatteryShape kLying{
 // A lying battery as wide and tall as a square slot allows, so that two digits fit inside it.
 const BatteryShape kWide{{0.0, 0.86, 0.14, 0.86}, {0.89, 0.98, 0.36, 0.64}, true, {}};
 
-// An edge at a fraction of the frame, rounded to a whole point and moved by half a point, so that
-// a one-point line covers whole pixels.
-qreal alignedEdge(qreal origin, qreal length, qreal fraction) {
-    return origin + std::floor(length * fraction + 0.5) + 0.5;
+// The outline is one point wide in a 22-point frame and grows with the frame, so that a host that
+// scales a large pixmap down to its panel still shows a solid line.
+qreal lineWidth(const QRectF& frame) {
+    return std::max(1.0, std::round(frame.height() / 16));
+}
+
+// The middle of a line along an edge at a fraction of the frame: the edge is rounded to a whole
+// point and the line lies on the whole points inside it, so that it covers whole pixels. The line's
+// outer side stays where a one-point line has it, so a wider line grows into the body.
+qreal alignedEdge(qreal origin, qreal length, qreal fraction, qreal width, bool far) {
+    const qreal edge = origin + std::floor(length * fraction + 0.5);
+    return far ? edge + 1 - width / 2 : edge + width / 2;
 }
 
 QRectF between(qreal left, qreal right, qreal bottom, qreal top) {
@@ -72,17 +80,19 @@ QPainterPath domedCap(const QRectF& cap) {
 }
 
 QRectF bodyRect(const QRectF& frame, const BatteryShape& shape) {
-    return between(alignedEdge(frame.x(), frame.width(), shape.body.left),
-                   alignedEdge(frame.x(), frame.width(), shape.body.right),
-                   alignedEdge(frame.y(), frame.height(), shape.body.bottom),
-                   alignedEdge(frame.y(), frame.height(), shape.body.top));
+    const qreal width = lineWidth(frame);
+    return between(alignedEdge(frame.x(), frame.width(), shape.body.left, width, false),
+                   alignedEdge(frame.x(), frame.width(), shape.body.right, width, true),
+                   alignedEdge(frame.y(), frame.height(), shape.body.bottom, width, false),
+                   alignedEdge(frame.y(), frame.height(), shape.body.top, width, true));
 }
 
 void drawBody(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
               const QColor& strokeColor) {
-    painter.setPen(QPen(strokeColor, 1));
+    const qreal width = lineWidth(frame);
+    painter.setPen(QPen(strokeColor, width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(bodyRect(frame, shape), 1, 1);
+    painter.drawRoundedRect(bodyRect(frame, shape), width, width);
 }
 
 void drawCap(QPainter& painter, const QRectF& frame, const BatteryShape& shape,
@@ -181,8 +191,9 @@ void drawBatteryWithPercentage(QPainter& painter, const QColor& strokeColor,
                                const QRectF& frame) {
     drawBody(painter, frame, kWide, strokeColor);
     drawCap(painter, frame, kWide, strokeColor);
-    // The inside starts where the one-point line ends.
-    const QRectF inside = bodyRect(frame, kWide).adjusted(0.5, 0.5, -0.5, -0.5);
+    // The inside starts where the line ends.
+    const qreal half = lineWidth(frame) / 2;
+    const QRectF inside = bodyRect(frame, kWide).adjusted(half, half, -half, -half);
     QPainterPath bar;
     bar.addRect(QRectF(
         inside.topLeft(),
@@ -237,6 +248,30 @@ QImage imageOfBatteryChargingH(const QRectF& frame, const QColor& strokeColor, i
     return drawnImage(frame, pixelRatio, [&](QPainter& painter, const QRectF& target) {
         drawBatteryChargingH(painter, target, strokeColor);
     });
+}
+
+QImage imageWithHalo(const QImage& image, const QColor& haloColor, int width) {
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
+    // A round pen: the square of the width plus one takes in the diagonal neighbours at width 1.
+    const int reach = width * width + 1;
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            int alpha = 0;
+            for (int dy = -width; dy <= width; ++dy)
+                for (int dx = -width; dx <= width; ++dx)
+                    if (dx * dx + dy * dy <= reach && source.valid(x + dx, y + dy))
+                        alpha = std::max(alpha, qAlpha(source.pixel(x + dx, y + dy)));
+            result.setPixel(x, y,
+                            qPremultiply(qRgba(haloColor.red(), haloColor.green(), haloColor.blue(),
+                                               alpha * haloColor.alpha() / 255)));
+        }
+    }
+    QPainter painter(&result);
+    painter.drawImage(0, 0, source);
+    painter.end();
+    result.setDevicePixelRatio(image.devicePixelRatio());
+    return result;
 }
 
 } // namespace AmpraStyleKit

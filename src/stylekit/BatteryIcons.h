@@ -42,4 +42,8 @@ QImage imageOfBatteryWithPercentage(const QColor& strokeColor, const QColor& fil
 QImage imageOfBatteryCharging(const QRectF& frame, const QColor& strokeColor, int pixelRatio = 1);
 QImage imageOfBatteryChargingH(const QRectF& frame, const QColor& strokeColor, int pixelRatio = 1);
 
+// The image over its own shape grown by `width` pixels in `haloColor`: a halo of the opposite
+// lightness keeps an icon visible on a panel of the icon's own lightness.
+QImage imageWithHalo(const QImage& image, const QColor& haloColor, int width);
+
 } // namespace AmpraStyleKit

@@ -4,6 +4,7 @@
 #include "platform/linux/TrayStatusItemHost.h"
 
 #include "StatusNotifierItemProxy.h"
+#include "platform/linux/DBusMenuEvent.h"
 #include "platform/linux/DBusMenuLayoutItem.h"
 #include "platform/linux/StatusNotifierToolTip.h"
 #include "support/DBusMock.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QDir>
 #include <QMenu>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -40,7 +42,7 @@ void show(TrayStatusItemHost& item, const QString& title, QList<int>* askedSizes
         image.fill(kRed);
         return image;
     };
-    item.setContent(drawBar, "red bar", title, false);
+    item.setContent(drawBar, "red bar", title, "Ampra — " + title, false);
 }
 
 bool registered(const DBusMock& watcher, const TrayStatusItemHost& item) {
@@ -83,6 +85,10 @@ public:
     QVariant property(const QString& name) {
         const QDBusMessage reply = call("org.freedesktop.DBus.Properties", "Get", {kItem, name});
         return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+    QVariantMap properties() {
+        const QDBusMessage reply = call("org.freedesktop.DBus.Properties", "GetAll", {kItem});
+        return qdbus_cast<QVariantMap>(reply.arguments().value(0));
     }
 
     int newIcons = 0;
@@ -129,12 +135,23 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
                                                            {"Status", "Active"},
                                                            {"XAyatanaLabel", "85% (2:05)"},
                                                            {"ItemIsMenu", false},
-                                                           {"XAyatanaLabelGuide", "100% (10:00)"}};
+                                                           {"XAyatanaLabelGuide", "100% (10:00)"},
+                                                           {"WindowId", 0},
+                                                           {"OverlayIconName", ""},
+                                                           {"AttentionIconName", ""},
+                                                           {"AttentionMovieName", ""}};
     for (const auto& [name, value] : properties)
         EXPECT_EQ(panel->property(name), value) << name;
     EXPECT_EQ(panel->property("Menu").value<QDBusObjectPath>().path(), "/StatusNotifierMenu");
     const auto tip = qdbus_cast<StatusNotifierToolTip>(panel->property("ToolTip"));
-    EXPECT_EQ(tip.title + ": " + tip.text, "Ampra: 85% (2:05)");
+    EXPECT_EQ(tip.title + ": " + tip.text, "Ampra — 85% (2:05): 85% (2:05)");
+    // Hosts that take icons only by name find the largest picture in a private folder.
+    const QString folder = panel->property("IconThemePath").toString();
+    EXPECT_TRUE(folder.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/"))
+        << folder.toStdString();
+    const QImage named(folder + "/" + panel->property("IconName").toString() + ".png");
+    EXPECT_EQ(named.size(), QSize(64, 64));
+    EXPECT_EQ(named.pixel(16, 0), kRed);
 
     // Each size is drawn, none scaled; the narrow image sits centred in a square.
     const auto pixmaps = qdbus_cast<StatusNotifierPixmapList>(panel->property("IconPixmap"));
@@ -186,15 +203,32 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
     event(1, "hovered");
     EXPECT_EQ(chosen, (QStringList{"open", "quit", "menu", "preferences", "quit"}));
     EXPECT_EQ(event(99, "clicked"), QDBusMessage::ErrorMessage);
+
+    // libdbusmenu-gtk hosts (xfce4-panel, waybar) open the menu and click in groups.
+    const QDBusMessage shown =
+        panel->call(kMenu, "AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 4, 99})},
+                    TrayStatusItemHost::kMenuPath);
+    ASSERT_EQ(shown.signature(), "aiai") << shown.errorMessage().toStdString();
+    EXPECT_EQ(qdbus_cast<QList<int>>(shown.arguments().at(1)), QList<int>{99});
+    const DBusMenuEventList group = {{4, "clicked", QDBusVariant(0), 0},
+                                     {99, "clicked", QDBusVariant(0), 0}};
+    const QDBusMessage clicked = panel->call(kMenu, "EventGroup", {QVariant::fromValue(group)},
+                                             TrayStatusItemHost::kMenuPath);
+    ASSERT_EQ(clicked.signature(), "ai") << clicked.errorMessage().toStdString();
+    EXPECT_EQ(qdbus_cast<QList<int>>(clicked.arguments().at(0)), QList<int>{99});
+    EXPECT_EQ(chosen, (QStringList{"open", "quit", "open", "preferences", "quit", "quit"}));
 }
 
 // Only what changed is signalled. Panels that show labels draw XAyatanaLabel beside the icon: a
 // title drawn as the icon is not shown twice.
 TEST_F(TrayStatusItemHostTest, SignalsAndDrawsAgainOnlyWhatChanges) {
     int drawings = 0;
-    const StatusItemHost::ImageDrawer draw = [&drawings](int pixels) {
+    QRgb colour = 0;
+    const StatusItemHost::ImageDrawer draw = [&](int pixels) {
         ++drawings;
-        return QImage(pixels, pixels, QImage::Format_ARGB32);
+        QImage image(pixels / 2, pixels, QImage::Format_ARGB32);
+        image.fill(colour);
+        return image;
     };
     const struct {
         const char* change;
@@ -214,18 +248,28 @@ TEST_F(TrayStatusItemHostTest, SignalsAndDrawsAgainOnlyWhatChanges) {
         {"the title drawn alone", false, "", "49% (1:58)", true, true, ""},
         {"nothing, with the title alone", false, "", "49% (1:58)", true, false, ""},
     };
+    QString iconName;
     for (const auto& step : steps) {
         drawings = 0;
+        colour = qRgb(step.drawnFrom.toInt(), 0, 0);
         const int newIcons = panel->newIcons;
-        host.setContent(step.image ? draw : nullptr, step.drawnFrom, step.title, false);
+        host.setContent(step.image ? draw : nullptr, step.drawnFrom, step.title, step.title, false);
         host.setHighlighted(step.highlighted);
         panel->settle();
         EXPECT_EQ(panel->newIcons - newIcons, step.redraws ? 1 : 0) << step.change;
-        EXPECT_EQ(panel->property("XAyatanaLabel"), step.label) << step.change;
-        // The panel asks for the icon after the signal; a second reader gets the same pixmaps.
+        // Hosts that show a published label show it even empty, in place of the icon.
+        EXPECT_EQ(panel->properties().value("XAyatanaLabel"),
+                  step.label.isEmpty() ? QVariant() : QVariant(step.label))
+            << step.change;
+        // The panel asks for the icon after the signal; a second reader gets the same pixmaps,
+        // and the named icon is drawn from them: one file, renamed with each new picture.
         panel->property("IconPixmap");
         host.pixmaps();
+        const QString name = panel->property("IconName").toString();
         EXPECT_EQ(drawings, step.redraws && step.image ? 6 : 0) << step.change;
+        EXPECT_EQ(name != iconName, step.redraws) << step.change;
+        EXPECT_EQ(QDir(host.iconFolder()).entryList(QDir::Files), QStringList{name + ".png"});
+        iconName = name;
     }
     EXPECT_EQ(panel->labels, (QStringList{"50% (2:00)", "50% (1:59)", ""}));
     EXPECT_EQ(qdbus_cast<StatusNotifierToolTip>(panel->property("ToolTip")).text, "49% (1:58)");
@@ -240,7 +284,7 @@ TEST_F(TrayStatusItemHostTest, SignalsAndDrawsAgainOnlyWhatChanges) {
     };
     host.setHighlighted(false);
     EXPECT_EQ(whitePixels(), 0);
-    host.setContent(nullptr, {}, "49% (1:58)", true);
+    host.setContent(nullptr, {}, "49% (1:58)", {}, true);
     EXPECT_GT(whitePixels(), 0);
 }
 

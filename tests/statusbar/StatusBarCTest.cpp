@@ -15,7 +15,10 @@
 #include "support/LogCapture.h"
 #include "support/RecordingStatusItemHost.h"
 
+#include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <gmock/gmock.h>
 
 namespace {
@@ -88,6 +91,8 @@ TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
 
     texts(false, false, true);
     EXPECT_FALSE(controller.contentForData(data).title); // image alone
+    // Some hosts show only the tooltip's title: it has the charge whatever the title shows.
+    EXPECT_EQ(controller.contentForData(data).toolTip, "Ampra — 60% (...)");
     texts(false, false, false);
     const StatusBarContent textOnly = controller.contentForData(data);
     EXPECT_EQ(textOnly.title, QString("A"));
@@ -189,27 +194,95 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     EXPECT_NE(host.drawer(22), light);
 }
 
+// WCAG's contrast ratio of two opaque colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
 // The figure inside the icon is drawn at every tray size and reads at the smallest: ink on an
-// empty battery, a hole in a full one.
+// empty battery, a hole (filled by the halo) in a full one.
 TEST_F(StatusBarCTest, DrawsThePercentageInsideTheIconAtEachTraySize) {
     store.setBool(true, AmpraPreferences::kShowPercentageInIcon);
-    const auto opaqueInMiddle = [&](uint64_t charge) {
+    const auto inkInMiddle = [&](uint64_t charge) {
         battery.currentChargePercentage = charge;
         controller.refreshContentWithData(data);
         for (const int size : {16, 22, 32})
             EXPECT_EQ(host.drawer(size).size(), QSize(size, size));
         const QImage icon = host.drawer(16);
+        const QColor ink = controller.contentForData(data).icon->strokeColor;
         int count = 0;
         for (int y = 5; y <= 10; ++y)
             for (int x = 3; x <= 11; ++x)
-                count += qAlpha(icon.pixel(x, y)) > 128;
+                count += contrast(icon.pixelColor(x, y), ink) < 1.5 &&
+                         icon.pixelColor(x, y).alpha() > 128;
         return count;
     };
     for (const char* style : {"Light", "Dark"}) {
         appearance.style = style;
-        EXPECT_GT(opaqueInMiddle(0), 8) << style;
-        EXPECT_LT(opaqueInMiddle(100), 9 * 6 - 8) << style;
+        EXPECT_GT(inkInMiddle(0), 8) << style;
+        EXPECT_LT(inkInMiddle(100), 9 * 6 - 8) << style;
     }
+}
+
+// The icon on the panel, looked at as a user does: along the middle row and column from each
+// side a third of the way in, the outline must stand out somewhere; the weakest side counts. With
+// `middle`, so must something in the middle third: the bolt.
+double contrastOnPanel(const QImage& icon, const QColor& panel, bool middle) {
+    QImage shown(icon.size(), QImage::Format_ARGB32);
+    shown.fill(panel);
+    QPainter(&shown).drawImage(0, 0, icon);
+    const int n = shown.width(), third = n / 3;
+    const auto strongest = [&](int x, int y, int dx, int dy, int steps) {
+        double best = 1;
+        for (int i = 0; i < steps; ++i)
+            best = std::max(best, contrast(shown.pixelColor(x + i * dx, y + i * dy), panel));
+        return best;
+    };
+    const double weakest =
+        std::min({strongest(0, n / 2, 1, 0, third + 1), strongest(n - 1, n / 2, -1, 0, third + 1),
+                  strongest(n / 2, 0, 0, 1, third + 1), strongest(n / 2, n - 1, 0, -1, third + 1)});
+    double bolt = 1;
+    for (int y = third; middle && y < n - third; ++y)
+        bolt = std::max(bolt, strongest(third, y, 1, 0, n - 2 * third));
+    return middle ? std::min(weakest, bolt) : weakest;
+}
+
+// Whichever lightness was guessed for the panel, outline and bolt stand out on it at each size a
+// host may take, and when a host scales the largest down.
+TEST_F(StatusBarCTest, TheIconStandsOutOnAnyPanel) {
+    sample(0, 60, 0, false);
+    const QColor panels[] = {Qt::black, Qt::white, QColor(0x353535), QColor(0x2980b9),
+                             QColor(0xdcdad5)};
+    for (const char* style : {"Light", "Dark"})
+        for (const bool vertical : {true, false})
+            for (const auto source :
+                 {PowerSourceType::batteryPowered, PowerSourceType::acPowered}) {
+                appearance.style = style;
+                configuration.preferences().setUseVerticalIcons(vertical);
+                battery.powerSource = source;
+                controller.refreshContentWithData(data);
+                std::vector<std::pair<QString, QImage>> icons;
+                for (const int size : {16, 22, 24, 32, 48, 64})
+                    icons.emplace_back(QString::number(size), host.drawer(size));
+                icons.emplace_back("64 to 22", host.drawer(64).scaled(22, 22, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation));
+                for (const QColor& panel : panels)
+                    for (const auto& [size, icon] : icons)
+                        EXPECT_GE(
+                            contrastOnPanel(icon, panel, source == PowerSourceType::acPowered), 3.0)
+                            << style << (vertical ? " upright " : " lying ") << int(source) << " "
+                            << size.toStdString() << " on " << panel.name().toStdString();
+            }
+    // Who chose the panel's lightness gets the plain icon.
+    store.setObject(QStringLiteral("dark"), AmpraPreferences::kPanelAppearance);
+    EXPECT_FALSE(controller.contentForData(data).icon->haloColor.isValid());
 }
 
 } // namespace

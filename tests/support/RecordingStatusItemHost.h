@@ -11,6 +11,7 @@ public:
     ImageDrawer drawer;
     QByteArray drawnFrom;
     QString title;
+    QString toolTip;
     bool isTemplate = false;
     bool highlighted = false;
     int contentUpdates = 0;
@@ -21,10 +22,11 @@ public:
     TrayHandler tray;
 
     void setContent(const ImageDrawer& drawImage, const QByteArray& source, const QString& text,
-                    bool templateImage) override {
+                    const QString& hoverText, bool templateImage) override {
         drawer = drawImage;
         drawnFrom = source;
         title = text;
+        toolTip = hoverText;
         isTemplate = templateImage;
         ++contentUpdates;
     }

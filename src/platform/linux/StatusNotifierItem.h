@@ -3,54 +3,33 @@
 
 #pragma once
 
-#include "StatusNotifierPixmap.h"
-#include "StatusNotifierToolTip.h"
-
-#include <QDBusObjectPath>
-#include <QObject>
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
+#include <QVariant>
 
 class TrayStatusItemHost;
 
-// The tray host's D-Bus object: the StatusNotifierItem adaptor generated from the interface's XML
-// reads these properties and hands the calls on; properties come from the host, calls go to it.
-class StatusNotifierItem : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(QString Category READ Category)
-    Q_PROPERTY(QString Id READ Id)
-    Q_PROPERTY(QString Title READ Title)
-    Q_PROPERTY(QString Status READ Status)
-    Q_PROPERTY(StatusNotifierPixmapList IconPixmap READ IconPixmap)
-    Q_PROPERTY(StatusNotifierToolTip ToolTip READ ToolTip)
-    Q_PROPERTY(bool ItemIsMenu READ ItemIsMenu)
-    Q_PROPERTY(QDBusObjectPath Menu READ Menu)
-    Q_PROPERTY(QString XAyatanaLabel READ XAyatanaLabel)
-    Q_PROPERTY(QString XAyatanaLabelGuide READ XAyatanaLabelGuide)
-
+// The tray host's StatusNotifierItem object on the bus: properties come from the host, calls go to
+// it. It answers the bus itself, not through an adaptor, whose properties are always all there:
+// some hosts show a published label in place of the icon, even an empty one, so an empty label is
+// left out.
+class StatusNotifierItem : public QDBusVirtualObject {
 public:
-    explicit StatusNotifierItem(TrayStatusItemHost* host);
+    static constexpr const char* kInterface = "org.kde.StatusNotifierItem";
 
-    QString Category() const;
-    QString Id() const;
-    QString Title() const;
-    QString Status() const;
-    StatusNotifierPixmapList IconPixmap() const;
-    StatusNotifierToolTip ToolTip() const;
-    bool ItemIsMenu() const;
-    QDBusObjectPath Menu() const;
-    QString XAyatanaLabel() const;
-    QString XAyatanaLabelGuide() const;
+    StatusNotifierItem(TrayStatusItemHost& host, const QDBusConnection& bus);
 
-public Q_SLOTS:
-    void Activate(int x, int y);
-    void SecondaryActivate(int x, int y);
-    void ContextMenu(int x, int y);
-    void Scroll(int delta, const QString& orientation);
-
-Q_SIGNALS:
-    void NewIcon();
-    void NewToolTip();
-    void XAyatanaNewLabel(const QString& label, const QString& guide);
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+    // Sends one of the interface's signals: NewIcon, NewToolTip, XAyatanaNewLabel.
+    void emitSignal(const QString& name, const QVariantList& arguments = {}) const;
 
 private:
-    TrayStatusItemHost* _host;
+    // None for an unknown property or an empty label.
+    QVariant propertyValue(const QString& name) const;
+    QDBusMessage answerProperties(const QDBusMessage& message) const;
+    bool call(const QDBusMessage& message);
+
+    TrayStatusItemHost& _host;
+    QDBusConnection _bus;
 };

@@ -5,17 +5,23 @@
 
 #include "StatusNotifierItem.h"
 #include "StatusNotifierMenu.h"
+#include "StatusNotifierToolTip.h"
 #include "TrayIconImage.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QCursor>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <log4cplus/logger.h>
 #include <log4cplus/loggingmacros.h>
@@ -42,9 +48,11 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
     , _serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                        .arg(QCoreApplication::applicationPid())
                        .arg(nextInstance()))
-    , _item(new StatusNotifierItem(this))
+    , _item(new StatusNotifierItem(*this, _bus))
     , _menu(std::make_unique<QMenu>())
-    , _menuExport(new StatusNotifierMenu(*_menu, this)) {
+    , _menuExport(new StatusNotifierMenu(*_menu, this))
+    , _iconFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                  QStringLiteral("/ampra-icons-XXXXXX")) {
     qDBusRegisterMetaType<StatusNotifierPixmap>();
     qDBusRegisterMetaType<StatusNotifierPixmapList>();
     qDBusRegisterMetaType<StatusNotifierToolTip>();
@@ -63,8 +71,7 @@ TrayStatusItemHost::TrayStatusItemHost(QDBusConnection bus, QObject* parent)
         showFallback();
         return;
     }
-    _published = _bus.registerObject(QString::fromLatin1(kItemPath), _item,
-                                     QDBusConnection::ExportAdaptors) &&
+    _published = _bus.registerVirtualObject(QString::fromLatin1(kItemPath), _item) &&
                  _bus.registerObject(QString::fromLatin1(kMenuPath), _menuExport,
                                      QDBusConnection::ExportAdaptors) &&
                  _bus.registerService(_serviceName);
@@ -101,21 +108,23 @@ TrayStatusItemHost::~TrayStatusItemHost() {
 // Updates arrive every minute and mostly change nothing: the icon is drawn again only when what
 // it is drawn from changes, and then only once a panel asks for it.
 void TrayStatusItemHost::setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom,
-                                    const QString& title, bool isTemplate) {
+                                    const QString& title, const QString& toolTip, bool isTemplate) {
     const QByteArray iconSource = drawImage ? "image " + drawnFrom : "title " + title.toUtf8();
     const bool changedIcon = iconSource != _iconSource || isTemplate != _isTemplate;
-    const bool changedTitle = title != _title;
+    const bool changedTitle = title != _title || toolTip != _toolTip;
     const QString oldLabel = label();
     _drawImage = drawImage;
     _iconSource = iconSource;
     _title = title;
+    _toolTip = toolTip;
     _isTemplate = isTemplate;
     if (changedIcon)
         iconChanged();
     if (label() != oldLabel)
-        Q_EMIT _item->XAyatanaNewLabel(label(), QString::fromLatin1(kLabelGuide));
+        _item->emitSignal(QStringLiteral("XAyatanaNewLabel"),
+                          {label(), QString::fromLatin1(kLabelGuide)});
     if (changedTitle) {
-        Q_EMIT _item->NewToolTip();
+        _item->emitSignal(QStringLiteral("NewToolTip"));
         updateFallbackToolTip();
     }
 }
@@ -132,6 +141,10 @@ void TrayStatusItemHost::setHighlighted(bool highlighted) {
     iconChanged();
 }
 
+QString TrayStatusItemHost::toolTip() const {
+    return _toolTip.isEmpty() ? QStringLiteral("Ampra") : _toolTip;
+}
+
 const StatusNotifierPixmapList& TrayStatusItemHost::pixmaps() const {
     if (!_pixmaps) {
         _pixmaps.emplace();
@@ -139,6 +152,40 @@ const StatusNotifierPixmapList& TrayStatusItemHost::pixmaps() const {
             *_pixmaps << StatusNotifierPixmap::fromImage(image);
     }
     return *_pixmaps;
+}
+
+QString TrayStatusItemHost::iconName() const {
+    if (!_iconName)
+        _iconName = writeIconFile();
+    return *_iconName;
+}
+
+// The largest picture: hosts scale a named icon to their size.
+QString TrayStatusItemHost::writeIconFile() const {
+    if (images().isEmpty() || !_iconFolder.isValid())
+        return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    images().last().save(&buffer, "PNG");
+    const QString name =
+        QStringLiteral("ampra-") +
+        QString::fromLatin1(
+            QCryptographicHash::hash(png, QCryptographicHash::Sha1).toHex().left(16));
+    const QString path = _iconFolder.filePath(name + QStringLiteral(".png"));
+    if (path == _iconFile)
+        return name;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit()) {
+        LOG4CPLUS_WARN(logger(), "Cannot write the tray icon to "
+                                     << path.toStdString() << ": "
+                                     << file.errorString().toStdString());
+        return {};
+    }
+    if (!_iconFile.isEmpty())
+        QFile::remove(_iconFile);
+    _iconFile = path;
+    return name;
 }
 
 void TrayStatusItemHost::setClickHandler(ClickHandler handler) {
@@ -260,17 +307,22 @@ void TrayStatusItemHost::setTrayShown(bool shown) {
 }
 
 void TrayStatusItemHost::iconChanged() {
+    _images.reset();
     _pixmaps.reset();
-    Q_EMIT _item->NewIcon();
+    _iconName.reset();
+    _item->emitSignal(QStringLiteral("NewIcon"));
     updateFallbackIcon();
 }
 
-QList<QImage> TrayStatusItemHost::images() const {
-    QList<QImage> images;
-    if (_drawImage || !_title.isEmpty())
-        for (int pixels : kIconSizes)
-            images << TrayIconImage::render(_drawImage, _title, _isTemplate, _highlighted, pixels);
-    return images;
+const QList<QImage>& TrayStatusItemHost::images() const {
+    if (!_images) {
+        _images.emplace();
+        if (_drawImage || !_title.isEmpty())
+            for (int pixels : kIconSizes)
+                *_images << TrayIconImage::render(_drawImage, _title, _isTemplate, _highlighted,
+                                                  pixels);
+    }
+    return *_images;
 }
 
 void TrayStatusItemHost::updateFallbackIcon() {
@@ -288,5 +340,5 @@ void TrayStatusItemHost::updateFallbackIcon() {
 
 void TrayStatusItemHost::updateFallbackToolTip() {
     if (_fallback)
-        _fallback->setToolTip(_title.isEmpty() ? QStringLiteral("Ampra") : _title);
+        _fallback->setToolTip(toolTip());
 }

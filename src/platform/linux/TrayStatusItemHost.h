@@ -8,6 +8,7 @@
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -40,7 +41,7 @@ public:
     ~TrayStatusItemHost() override;
 
     void setContent(const ImageDrawer& drawImage, const QByteArray& drawnFrom, const QString& title,
-                    bool isTemplate) override;
+                    const QString& toolTip, bool isTemplate) override;
     void setHighlighted(bool highlighted) override;
     void setClickHandler(ClickHandler handler) override;
     void setQuitHandler(QuitHandler handler) override;
@@ -51,10 +52,16 @@ public:
     // The bus name under which the item is registered with the watcher.
     QString serviceName() const { return _serviceName; }
     QString title() const { return _title; }
+    QString toolTip() const;
     // The text panels that show labels put beside the icon.
     QString label() const;
     // Drawn when first asked for after a change.
     const StatusNotifierPixmapList& pixmaps() const;
+    // For hosts that take icons only by name: the picture as a PNG file in the icon folder, named
+    // after its content, since hosts keep icons by name. Written when first asked for after a
+    // change, and the previous file removed.
+    QString iconName() const;
+    QString iconFolder() const { return _iconFolder.path(); }
 
     // Calls from the panel, through the D-Bus adaptor or the stand-in tray icon.
     void activate(const StatusItemClick& click);
@@ -67,7 +74,8 @@ private:
     void showFallback();
     void setTrayShown(bool shown);
     void iconChanged();
-    QList<QImage> images() const;
+    const QList<QImage>& images() const;
+    QString writeIconFile() const;
     void updateFallbackIcon();
     void updateFallbackToolTip();
 
@@ -88,9 +96,14 @@ private:
     // What the icon is drawn from: the drawer's source, or the title drawn in its place.
     QByteArray _iconSource;
     QString _title;
+    QString _toolTip;
     bool _isTemplate = false;
     bool _highlighted = false;
+    mutable std::optional<QList<QImage>> _images;
     mutable std::optional<StatusNotifierPixmapList> _pixmaps;
+    QTemporaryDir _iconFolder;
+    mutable std::optional<QString> _iconName;
+    mutable QString _iconFile;
     ClickHandler _clickHandler;
     QuitHandler _quitHandler;
     PreferencesHandler _preferencesHandler;
