@@ -31,7 +31,7 @@ QByteArray StatusBarIcon::drawnFrom() const {
 }
 
 QImage StatusBarIcon::draw(int pixels) const {
-    const QImage image = drawFrame(QRectF(QPointF(0, 0), frameSize() * (pixels / 22.0)));
+    QImage image = drawFrame(QRectF(QPointF(0, 0), frameSize() * (pixels / 22.0)));
     if (!haloColor.isValid())
         return image;
     QImage slot(pixels, pixels, QImage::Format_ARGB32_Premultiplied);

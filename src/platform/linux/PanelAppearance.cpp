@@ -27,7 +27,7 @@ const QString kDark = u"Dark"_s;
 // Some sessions leave XDG_CURRENT_DESKTOP unset, and a program started outside the session does
 // not get it: the name a desktop's shell or panel owns on the session bus tells the desktop.
 QStringList desktopNames(const QString& currentDesktop, const QDBusConnection& bus) {
-    const QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
+    QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
     if (!names.isEmpty() || !bus.isConnected())
         return names;
     static const std::pair<QString, QString> owners[] = {{u"org.gnome.Shell"_s, u"GNOME"_s},

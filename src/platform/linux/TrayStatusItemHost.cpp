@@ -168,10 +168,9 @@ QString TrayStatusItemHost::writeIconFile() const {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     images().last().save(&buffer, "PNG");
-    const QString name =
-        QStringLiteral("ampra-") +
-        QString::fromLatin1(
-            QCryptographicHash::hash(png, QCryptographicHash::Sha1).toHex().left(16));
+    QString name = QStringLiteral("ampra-") +
+                   QString::fromLatin1(
+                       QCryptographicHash::hash(png, QCryptographicHash::Sha1).toHex().left(16));
     const QString path = _iconFolder.filePath(name + QStringLiteral(".png"));
     if (path == _iconFile)
         return name;
