@@ -216,7 +216,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
                                              TrayStatusItemHost::kMenuPath);
     ASSERT_EQ(clicked.signature(), "ai") << clicked.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(clicked.arguments().at(0)), QList<int>{99});
-    EXPECT_EQ(chosen, (QStringList{"open", "quit", "open", "preferences", "quit", "quit"}));
+    EXPECT_EQ(chosen, (QStringList{"open", "quit", "menu", "preferences", "quit", "quit"}));
 }
 
 // Only what changed is signalled. Panels that show labels draw XAyatanaLabel beside the icon: a

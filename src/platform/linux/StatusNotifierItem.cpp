@@ -139,7 +139,7 @@ bool StatusNotifierItem::call(const QDBusMessage& message) {
     const QVariantList arguments = message.arguments();
     const QPoint point(arguments.value(0).toInt(), arguments.value(1).toInt());
     if (member == u"Activate" && message.signature() == u"ii")
-        _host.activate({point, QRect()});
+        _host.activateAt(point);
     else if (member == u"ContextMenu" && message.signature() == u"ii")
         _host.showContextMenu(point);
     else if (!(member == u"SecondaryActivate" && message.signature() == u"ii") &&

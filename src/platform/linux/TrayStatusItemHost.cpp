@@ -7,6 +7,7 @@
 #include "StatusNotifierMenu.h"
 #include "StatusNotifierToolTip.h"
 #include "TrayIconImage.h"
+#include "X11PopupPlacement.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -21,6 +22,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <log4cplus/logger.h>
@@ -232,6 +234,18 @@ void TrayStatusItemHost::buildMenu() {
 void TrayStatusItemHost::activate(const StatusItemClick& click) {
     if (_clickHandler)
         _clickHandler(click, QGuiApplication::queryKeyboardModifiers());
+}
+
+// Some panels report places that cannot be the item's; only on X11 is the pointer's place known.
+void TrayStatusItemHost::activateAt(const QPoint& reported) {
+    QPoint place = reported;
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->geometry();
+        place = X11PopupPlacement::anchor(reported, QCursor::pos(), screens);
+    }
+    activate({place, QRect()});
 }
 
 void TrayStatusItemHost::showContextMenu(const QPoint& screenPosition) {

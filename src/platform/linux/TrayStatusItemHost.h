@@ -65,6 +65,8 @@ public:
 
     // Calls from the panel, through the D-Bus adaptor or the stand-in tray icon.
     void activate(const StatusItemClick& click);
+    // A click the panel reports by its place alone.
+    void activateAt(const QPoint& reported);
     void showContextMenu(const QPoint& screenPosition);
 
 private:
