@@ -1432,6 +1432,14 @@ Cicli: %3</translation>
     </message>
 </context>
 <context>
+    <name>StatusBarC</name>
+    <message>
+        <source>Ampra — %1</source>
+        <extracomment>Tooltip of the tray icon, also the only line some panels show on hover; %1 is the charge and the time left, as &quot;70% (2:05)&quot;</extracomment>
+        <translation>Ampra — %1</translation>
+    </message>
+</context>
+<context>
     <name>SummaryRings</name>
     <message>
         <source>POOR</source>
