@@ -43,6 +43,7 @@ AMPPreferencesTabVC::AMPPreferencesTabVC(SettingsStore& store,
     const std::pair<QWidget*, QLabel*> hints[] = {
         {_ui->calibrationSchedulePopUpButton, _ui->calibrationHint},
         {_ui->remindToUnplugPopUpButton, _ui->remindToUnplugHint},
+        {_ui->liftChargeLimitCheckBox, _ui->liftChargeLimitHint},
         {_ui->panelAppearancePopUpButton, _ui->panelAppearanceHint}};
     for (const auto& [control, hint] : hints)
         control->setAccessibleDescription(hint->text());
