@@ -51,7 +51,7 @@ void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> desi
     _designCapacity = designCapacity;
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, capacityColumn), index(rowCount() - 1, capacityColumn),
-                         {Qt::DisplayRole});
+                           {Qt::DisplayRole});
 }
 
 int AMPCapacityTableDataProvider::rowCount(const QModelIndex& parent) const {
