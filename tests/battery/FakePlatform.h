@@ -6,10 +6,9 @@
 #include "battery/PowerSourceChangeNotifier.h"
 #include "battery/PowerSourceService.h"
 #include "battery/RegistryDump.h"
+#include "platform/linux/PowerSupplyUevent.h"
 
 #include <QMap>
-#include <algorithm>
-#include <string>
 
 // Platform services whose answers a test sets; the reader owns them, the test keeps pointers.
 struct FakePowerSourceService : PowerSourceService {
@@ -32,26 +31,17 @@ struct FakeRegistryDump : RegistryDump {
         asked.append(branch);
         return branches.value(branch);
     }
-    // The text's "POWER_SUPPLY_<key>=value" lines, as the Linux reading parses them.
+    // The text read as the Linux reading reads a uevent.
     std::optional<Values> branchValues(const QString& branch) override {
         const auto text = branchText(branch);
         if (!text)
             return std::nullopt;
-        parsed = text->toStdString();
-        Values values;
-        std::string_view rest(parsed);
-        while (!rest.empty()) {
-            const std::string_view line = rest.substr(0, rest.find('\n'));
-            rest.remove_prefix(std::min(rest.size(), line.size() + 1));
-            const auto equals = line.find('=');
-            if (line.starts_with("POWER_SUPPLY_") && equals != std::string_view::npos)
-                values.emplace_back(line.substr(13, equals - 13), line.substr(equals + 1));
-        }
-        return values;
+        parsed.emplace(text->toUtf8());
+        return parsed->values();
     }
     Format dumpFormat;
     QMap<QString, std::optional<QString>> branches;
-    std::string parsed;
+    std::optional<PowerSupplyUevent> parsed;
     QStringList asked;
 };
 

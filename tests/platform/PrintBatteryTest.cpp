@@ -1,37 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
+#include "support/AmpraCommand.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome {
-    int exitCode;
-    QString output;
-    QString errors;
-};
-
-Outcome ampra(const QStringList& arguments, const QString& machine = "desktop") {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("AMPRA_SYSFS_ROOT", AMPRA_FIXTURES "/sysfs/" + machine);
-    environment.insert("LANGUAGE", "en");
-    // Printing needs no display: none is offered.
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(environment);
-    process.start(AMPRA_BUILD_DIR "/src/app/ampra", arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, {}, {}};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // "ampra --print-battery" on each fixture machine prints the description its tree gives, then
 // the sample it maps to; or that there is no battery, or that it gives no charge.
@@ -40,7 +18,7 @@ TEST(PrintBatteryTest, PrintsEachMachinesReading) {
         QDir(AMPRA_FIXTURES "/sysfs").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_EQ(machines.size(), 12);
     for (const QString& machine : machines) {
-        const Outcome run = ampra({"--print-battery"}, machine);
+        const AmpraCommand run({"--print-battery"}, AMPRA_FIXTURES "/sysfs/" + machine);
         EXPECT_EQ(run.exitCode, 0);
         QFile expected(AMPRA_FIXTURES "/print-battery/" + machine + ".txt");
         ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << machine.toStdString();
@@ -68,7 +46,7 @@ TEST(PrintBatteryTest, AnswersTheCommandLineWithoutADisplay) {
         {{"--export-history", "-", "--preferences"}, 1, "cannot be combined"},
     };
     for (const auto& expected : cases) {
-        const Outcome run = ampra(expected.arguments);
+        const AmpraCommand run(expected.arguments, AMPRA_FIXTURES "/sysfs/desktop");
         EXPECT_EQ(run.exitCode, expected.exitCode) << expected.arguments.join(' ').toStdString();
         EXPECT_TRUE((run.output + run.errors).contains(expected.printed))
             << (run.output + run.errors).toStdString();

@@ -129,19 +129,15 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
     host.setPreferencesHandler([&] { chosen << "preferences"; });
     host.setQuitHandler([&] { chosen << "quit"; });
     show(host, "85% (2:05)", &askedSizes);
-    const std::pair<const char*, QVariant> properties[] = {{"Category", "Hardware"},
-                                                           {"Id", "com.vantrel.Ampra"},
-                                                           {"Title", "Ampra"},
-                                                           {"Status", "Active"},
-                                                           {"XAyatanaLabel", "85% (2:05)"},
-                                                           {"ItemIsMenu", false},
-                                                           {"XAyatanaLabelGuide", "100% (10:00)"},
-                                                           {"WindowId", 0},
-                                                           {"OverlayIconName", ""},
-                                                           {"AttentionIconName", ""},
-                                                           {"AttentionMovieName", ""}};
-    for (const auto& [name, value] : properties)
-        EXPECT_EQ(panel->property(name), value) << name;
+    const QVariantMap properties = panel->properties();
+    const QVariantMap expected{{"Category", "Hardware"},  {"Id", "com.vantrel.Ampra"},
+                               {"Title", "Ampra"},        {"Status", "Active"},
+                               {"ItemIsMenu", false},     {"XAyatanaLabel", "85% (2:05)"},
+                               {"WindowId", 0},           {"XAyatanaLabelGuide", "100% (10:00)"},
+                               {"OverlayIconName", ""},   {"AttentionIconName", ""},
+                               {"AttentionMovieName", ""}};
+    for (const auto& [name, value] : expected.asKeyValueRange())
+        EXPECT_EQ(properties.value(name), value) << name.toStdString();
     EXPECT_EQ(panel->property("Menu").value<QDBusObjectPath>().path(), "/StatusNotifierMenu");
     const auto tip = qdbus_cast<StatusNotifierToolTip>(panel->property("ToolTip"));
     EXPECT_EQ(tip.title + ": " + tip.text, "Ampra — 85% (2:05): 85% (2:05)");
@@ -166,7 +162,6 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
         EXPECT_EQ(pixelAt(pixmap, size / 4 + size / 2 - 1, size - 1), kRed) << size;
         EXPECT_EQ(pixelAt(pixmap, size / 4 + size / 2, size - 1), 0u) << size;
     }
-    EXPECT_EQ(pixmaps[0].bytes.mid(16, 4), QByteArray("\xff\xff\x00\x00", 4)); // alpha first
     host.setHighlighted(true);
     EXPECT_NE(pixelAt(host.pixmaps().first(), 0, 0), 0u); // the highlight fills the corners too
 

@@ -192,15 +192,10 @@ TEST_F(ChargeLimitCalibrationTest, ALiftedLimitComesBackWhenTheCalibrationEndsOr
     EXPECT_EQ(lifted(), std::nullopt);
     EXPECT_EQ(engine->stored(Calibration::kEntityName).size(), 1u);
 
-    clock.advance(29 * 86400); // due again, and postponed after the yes
-    liftAfterTheYes();
-    engine->manager->postponeCalibration();
-    EXPECT_EQ(switches(4).back(), QVariantList{true});
-
-    clock.advance(8 * 86400); // due again, and calibrations switched off after the yes
+    clock.advance(29 * 86400); // due again, and calibrations switched off after the yes
     liftAfterTheYes();
     engine->manager->stopCalibrationControl();
-    EXPECT_EQ(switches(6).back(), QVariantList{true});
+    EXPECT_EQ(switches(4).back(), QVariantList{true});
     EXPECT_EQ(lifted(), std::nullopt);
 
     // A crash left the limit lifted, and no calibration is due at the next start.
@@ -208,15 +203,15 @@ TEST_F(ChargeLimitCalibrationTest, ALiftedLimitComesBackWhenTheCalibrationEndsOr
     ASSERT_TRUE(engine->configuration.context()->save());
     engine->configuration.statePersistence().setLiftedChargeLimit(80);
     start();
-    EXPECT_EQ(switches(7).back(), QVariantList{true});
+    EXPECT_EQ(switches(5).back(), QVariantList{true});
     EXPECT_EQ(lifted(), std::nullopt);
-    EXPECT_EQ(std::ranges::count(log.messages(), "The 80% charge limit is on again"), 4);
+    EXPECT_EQ(std::ranges::count(log.messages(), "The 80% charge limit is on again"), 3);
 
     // Remembered for every calibration: lifted without asking.
     engine->settings.setBool(true, AmpraPreferences::kLiftChargeLimitForCalibrations);
     clock.advance(29 * 86400);
     delegate.takeNotices();
     update(true, 80);
-    EXPECT_EQ(switches(8).back(), QVariantList{false});
+    EXPECT_EQ(switches(6).back(), QVariantList{false});
     EXPECT_EQ(std::ranges::count(delegate.takeNotices(), "lift 80"), 0);
 }

@@ -206,15 +206,13 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-// The figure inside the icon is drawn at every tray size and reads at the smallest: ink on an
-// empty battery, a hole (filled by the halo) in a full one.
-TEST_F(StatusBarCTest, DrawsThePercentageInsideTheIconAtEachTraySize) {
+// The figure inside the icon reads at the smallest tray size: ink on an empty battery, a hole
+// (filled by the halo) in a full one.
+TEST_F(StatusBarCTest, DrawsAReadablePercentageInsideTheIcon) {
     store.setBool(true, AmpraPreferences::kShowPercentageInIcon);
     const auto inkInMiddle = [&](uint64_t charge) {
         battery.currentChargePercentage = charge;
         controller.refreshContentWithData(data);
-        for (const int size : {16, 22, 32})
-            EXPECT_EQ(host.drawer(size).size(), QSize(size, size));
         const QImage icon = host.drawer(16);
         const QColor ink = controller.contentForData(data).icon->strokeColor;
         int count = 0;

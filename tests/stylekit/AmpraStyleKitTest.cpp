@@ -4,7 +4,7 @@
 #include "stylekit/AmpraStyleKit.h"
 
 #include <QImage>
-#include <functional>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,52 +17,48 @@ QImage upright(double charge, int ratio = kRatio) {
     return AmpraStyleKit::imageOfVerticalBatteryBlack(kStroke, kFill, {0, 0, 11, 22}, charge,
                                                       ratio);
 }
-QImage lying(double charge, int ratio = kRatio) {
+QImage sideways(double charge, int ratio = kRatio) {
     return AmpraStyleKit::imageOfHorizontalBatteryBlack(kStroke, kFill, {0, 0, 22, 22}, charge,
                                                         ratio);
 }
 
-// The extent {left, right, bottom, top}, in the icon's points with y up, of the pixels painted
-// exactly in `color`; empty when there are none.
-std::vector<double> extentOf(const QImage& image, const QColor& color,
-                             const std::function<bool(int x, int y)>& inside = {}) {
+// Along the bar's middle line, in points: the gap from the outline to the fill, the fill, and the
+// gap from the fill to the outline.
+std::array<double, 3> bar(const QImage& image, bool lying) {
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    QRect box;
-    for (int y = 0; y < pixels.height(); ++y)
-        for (int x = 0; x < pixels.width(); ++x)
-            if (pixels.pixel(x, y) == color.rgba() && (!inside || inside(x, y)))
-                box |= QRect(x, y, 1, 1);
-    if (box.isEmpty())
+    QString line; // 's' for the outline, 'f' for the fill
+    for (int i = 0; i < (lying ? pixels.width() : pixels.height()); ++i) {
+        const QRgb pixel = lying ? pixels.pixel(i, pixels.height() / 2)
+                                 : pixels.pixel(pixels.width() / 2, pixels.height() - 1 - i);
+        line += pixel == kStroke.rgba() ? 's' : pixel == kFill.rgba() ? 'f' : '-';
+    }
+    const qsizetype first = line.indexOf('f'), end = line.lastIndexOf('f') + 1;
+    if (first < 0)
         return {};
-    const double h = pixels.height(), ratio = image.devicePixelRatio();
-    return {box.left() / ratio, (box.right() + 1) / ratio, (h - box.bottom() - 1) / ratio,
-            (h - box.top()) / ratio};
-}
-
-void expectExtent(const std::vector<double>& extent, const std::vector<double>& expected) {
-    ASSERT_EQ(extent.size(), 4u);
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_NEAR(extent[i], expected[i], 1.0 / kRatio) << "edge " << i;
+    return {double(first - line.lastIndexOf('s', first) - 1) / kRatio, double(end - first) / kRatio,
+            double(line.indexOf('s', end) - end) / kRatio};
 }
 
 int alphaAt(const QImage& image, int x, int yUp) {
     return qAlpha(image.pixel(x, image.height() - 1 - yUp));
 }
 
-TEST(AmpraStyleKitTest, BarsGrowWithTheChargeAndTerminalsSitOnTheBodyEnd) {
-    EXPECT_TRUE(extentOf(upright(0), kFill).empty());
-    expectExtent(extentOf(upright(50), kFill), {2.75, 8.25, 3.85, 10.45});
-    expectExtent(extentOf(upright(100), kFill), {2.75, 8.25, 3.85, 0.775 * 22});
-    EXPECT_GT(extentOf(upright(120), kFill)[3], 0.8375 * 22); // nothing clips above 100
-    EXPECT_TRUE(extentOf(lying(0), kFill).empty());
-    expectExtent(extentOf(lying(50), kFill), {2.75, 2.75 + 0.65 * 22 / 2, 7.7, 14.3});
-    expectExtent(extentOf(lying(100), kFill), {2.75, 0.775 * 22, 7.7, 14.3});
-
-    // Beyond the body's end line, which covers 18 to 19.
-    expectExtent(extentOf(upright(0), kStroke, [](int, int y) { return y < 3 * kRatio; }),
-                 {3.85, 7.15, 19, 19.8});
-    expectExtent(extentOf(lying(0), kStroke, [](int x, int) { return x >= 19 * kRatio; }),
-                 {19, 20.35, 8.8, 13.2});
+// The bar grows from the body's near end with the charge; a full one fills the body but for a gap
+// of under a point at each end, and a charge above 100 is not clipped.
+TEST(AmpraStyleKitTest, BarsGrowWithTheChargeAndAFullOneFillsTheBody) {
+    for (const bool lying : {false, true}) {
+        SCOPED_TRACE(lying ? "lying" : "upright");
+        const auto draw = [lying](double charge) {
+            return lying ? sideways(charge) : upright(charge);
+        };
+        EXPECT_EQ(bar(draw(0), lying)[1], 0.0);
+        const auto half = bar(draw(50), lying), full = bar(draw(100), lying);
+        for (const double gap : {full[0], full[2]})
+            EXPECT_TRUE(gap > 0 && gap < 1) << gap;
+        EXPECT_EQ(half[0], full[0]);
+        EXPECT_NEAR(half[1], full[1] / 2, 1.0 / kRatio);
+        EXPECT_GT(bar(draw(120), lying)[1], full[1]);
+    }
 }
 
 TEST(AmpraStyleKitTest, OnePointLinesCoverWholePixelsAtStatusBarSize) {
@@ -91,9 +87,9 @@ TEST(AmpraStyleKitTest, ChargingIconsShowOutlineAndBoltInTheStrokeColourOnly) {
                     qAlpha(pixels.pixel(x, y)) == 255 && pixels.pixel(x, y) != kStroke.rgba();
         EXPECT_EQ(foreign, 0);
     }
-    EXPECT_EQ(alphaAt(up, 8 * kRatio, 11 * kRatio), 255); // the bolt crosses the middle
+    EXPECT_EQ(alphaAt(up, 8 * kRatio, 11 * kRatio),
+              255); // the bolt crosses the middle
     EXPECT_EQ(alphaAt(side, 9 * kRatio, 11 * kRatio), 255);
-    expectExtent(extentOf(up, kStroke), {2, 15, 2, 0.9 * 22});
 }
 
 } // namespace

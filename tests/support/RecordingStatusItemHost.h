@@ -11,28 +11,25 @@ public:
     ImageDrawer drawer;
     QByteArray drawnFrom;
     QString title;
-    QString toolTip;
     bool isTemplate = false;
     bool highlighted = false;
     int contentUpdates = 0;
     ClickHandler click;
-    QuitHandler quit;
     PreferencesHandler preferences;
     OpenHandler open;
     TrayHandler tray;
 
     void setContent(const ImageDrawer& drawImage, const QByteArray& source, const QString& text,
-                    const QString& hoverText, bool templateImage) override {
+                    const QString&, bool templateImage) override {
         drawer = drawImage;
         drawnFrom = source;
         title = text;
-        toolTip = hoverText;
         isTemplate = templateImage;
         ++contentUpdates;
     }
     void setHighlighted(bool value) override { highlighted = value; }
     void setClickHandler(ClickHandler handler) override { click = std::move(handler); }
-    void setQuitHandler(QuitHandler handler) override { quit = std::move(handler); }
+    void setQuitHandler(QuitHandler) override {}
     void setPreferencesHandler(PreferencesHandler handler) override {
         preferences = std::move(handler);
     }
