@@ -125,21 +125,6 @@ TEST_F(CalibrationAlgorithmTest, AWholeCalibrationEndsDoneAndStartsOverADayLater
         EXPECT_EQ(line.level, log4cplus::INFO_LOG_LEVEL) << line.message;
 }
 
-TEST_F(CalibrationAlgorithmTest, TheEventsAreNamedInTheEntryLines) {
-    const std::string sample = " with data [isCharging:false, isCharged:false, "
-                               "currentChargePercentage:9, acPowered:false] and event: ";
-    algorithm._forceAlgorithmFiniteStateMachineToState(discharging, std::nullopt);
-    run({9}, Event::wakeUp);
-    run({9}, Event::sleep);
-    algorithm._forceAlgorithmFiniteStateMachineToState(discharging, std::nullopt);
-    run({9});
-    run({9}, Event::powerOff);
-    EXPECT_EQ(log.count("Entering Turn It Off" + sample + "WakeUp "), 1);
-    EXPECT_EQ(log.count("Entering Computer Off" + sample + "Sleep"), 1);
-    EXPECT_EQ(log.count("Entering Turn It Off" + sample + "No Event "), 1);
-    EXPECT_EQ(log.count("Entering Computer Off" + sample + "powerOff"), 1);
-}
-
 TEST_F(CalibrationAlgorithmTest, ARunStopsAfterSixPassesAndTheNextOneEntersTheLastState) {
     preferences.instant = true;
     run({50});

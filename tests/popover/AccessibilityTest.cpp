@@ -31,7 +31,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -128,69 +127,35 @@ private:
     std::unique_ptr<PopoverWindow> _popover;
 };
 
+// A window and its page: the popover with a ring's view open (none: the summary; past the
+// calibration: its history), a preferences or tutorial page, or the override window.
 struct Screen {
     const char* name;
-    std::function<QWidget&(Screens&)> open;
+    enum { popover, preferences, tutorial, batteryOverride } window;
+    int page = 0;
+    QWidget& open(Screens& s) const {
+        switch (window) {
+        case popover:
+            return page ? s.popover(Tab(std::min(page, 4)), page > 4) : s.popover(std::nullopt);
+        case preferences:
+            return s.preferences(page);
+        case tutorial:
+            return s.tutorial(page);
+        case batteryOverride:
+            break;
+        }
+        return s.batteryOverride();
+    }
 };
 
 const Screen screens[] = {
-    {"summary",
-     [](Screens& s) -> QWidget& {
-         return s.popover(std::nullopt);
-     }},
-    {"charge",
-     [](Screens& s) -> QWidget& {
-         return s.popover(Tab::charge);
-     }},
-    {"capacity",
-     [](Screens& s) -> QWidget& {
-         return s.popover(Tab::capacity);
-     }},
-    {"health",
-     [](Screens& s) -> QWidget& {
-         return s.popover(Tab::health);
-     }},
-    {"calibration",
-     [](Screens& s) -> QWidget& {
-         return s.popover(Tab::calibration);
-     }},
-    {"calibrationHistory",
-     [](Screens& s) -> QWidget& {
-         return s.popover(Tab::calibration, true);
-     }},
-    {"general",
-     [](Screens& s) -> QWidget& {
-         return s.preferences(0);
-     }},
-    {"notifications",
-     [](Screens& s) -> QWidget& {
-         return s.preferences(1);
-     }},
-    {"appearance",
-     [](Screens& s) -> QWidget& {
-         return s.preferences(2);
-     }},
-    {"about",
-     [](Screens& s) -> QWidget& {
-         return s.preferences(3);
-     }},
-    {"tutorial1",
-     [](Screens& s) -> QWidget& {
-         return s.tutorial(0);
-     }},
-    {"tutorial2",
-     [](Screens& s) -> QWidget& {
-         return s.tutorial(1);
-     }},
-    {"tutorial3",
-     [](Screens& s) -> QWidget& {
-         return s.tutorial(2);
-     }},
-    {"override",
-     [](Screens& s) -> QWidget& {
-         return s.batteryOverride();
-     }},
-};
+    {"summary", Screen::popover},           {"charge", Screen::popover, 1},
+    {"capacity", Screen::popover, 2},       {"health", Screen::popover, 3},
+    {"calibration", Screen::popover, 4},    {"calibrationHistory", Screen::popover, 5},
+    {"general", Screen::preferences},       {"notifications", Screen::preferences, 1},
+    {"appearance", Screen::preferences, 2}, {"about", Screen::preferences, 3},
+    {"tutorial1", Screen::tutorial},        {"tutorial2", Screen::tutorial, 1},
+    {"tutorial3", Screen::tutorial, 2},     {"override", Screen::batteryOverride}};
 
 class AccessibilityTest : public testing::TestWithParam<Screen> {
 protected:

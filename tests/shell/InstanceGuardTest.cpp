@@ -30,45 +30,27 @@ void write(const QString& path, const QByteArray& text) {
 TEST(InstanceGuardTest, TakesOverEveryLockNoLiveAmpraHolds) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"ampra.lock"_s);
-    const struct {
-        const char* name;
-        std::function<void()> leave;
-    } cases[] = {
-        {"nothing",
-         [] {
-         }},
-        {"an empty file",
-         [&] {
-             write(path, {});
-         }},
-        {"garbage",
-         [&] {
-             write(path, "\xff\xfe\x00garbage");
-         }},
-        {"another host's lock",
-         [&] {
-             write(path, "4242\nampra\nelsewhere.example.org\n");
-         }},
-        {"an unreadable file",
-         [&] {
-             write(path, "1\n");
-             QFile::setPermissions(path, {});
-         }},
-        {"a directory",
-         [&] {
-             ASSERT_TRUE(QDir().mkdir(path));
-         }},
-        {"a dangling link",
-         [&] {
-             ASSERT_TRUE(QFile::link(u"/nonexistent"_s, path));
-         }},
-    };
+    // What is at the name: nothing, a file of these bytes, an unreadable one, a directory, a link.
+    enum Kind { nothing, file, unreadable, directory, link };
+    const std::tuple<const char*, Kind, QByteArray> cases[] = {
+        {"nothing", nothing, {}},
+        {"an empty file", file, {}},
+        {"garbage", file, QByteArray("\xff\xfe\x00garbage", 10)},
+        {"another host's lock", file, "4242\nampra\nelsewhere.example.org\n"},
+        {"an unreadable file", unreadable, "1\n"},
+        {"a directory", directory, {}},
+        {"a dangling link", link, "/nonexistent"}};
     const QtMessageHandler previous = qInstallMessageHandler(collect);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, kind, text] : cases) {
+        SCOPED_TRACE(name);
         QFile::remove(path);
         QDir().rmdir(path);
-        c.leave();
+        ASSERT_TRUE(kind != link || QFile::link(QString::fromLatin1(text), path));
+        ASSERT_TRUE(kind != directory || QDir().mkdir(path));
+        if (kind == file || kind == unreadable)
+            write(path, text);
+        if (kind == unreadable)
+            QFile::setPermissions(path, {});
         warnings.clear();
         {
             InstanceGuard first(path);

@@ -8,7 +8,6 @@
 #include "persistence/AmpraPreferences.h"
 #include "persistence/PreferenceProvider.h"
 #include "persistence/SettingsStore.h"
-#include "stylekit/Palette.h"
 #include "support/FakeBattery.h"
 #include "support/FakeDateProvider.h"
 #include "support/PaintedAt.h"
@@ -196,28 +195,6 @@ TEST_F(WindowsTest, AboutPageButtonsReachTheApplication) {
                     .match(ui.appVersionLabel->text())
                     .hasMatch())
         << ui.appVersionLabel->text().toStdString();
-}
-
-// Every page of both windows paints on a screen of two pixels per point: the About page and the
-// tutorial on colours of their own.
-TEST_F(WindowsTest, PagesPaintAtTwoPixelsPerPoint) {
-    AMPPreferencesTabVC& window = preferencesWindow();
-    QTabWidget& tabs = *window.ui().tabView;
-    for (int index = 0; index < tabs.count(); ++index) {
-        tabs.setCurrentIndex(index);
-        QWidget& page = *tabs.currentWidget();
-        const QPoint below = page.mapTo(&window, QPoint(4, page.height() - 4)) * 2;
-        const QColor colour = paintedAt(window, 2).pixelColor(below);
-        if (page.objectName() == u"AMPPreferencesAboutVC"_s) {
-            EXPECT_EQ(colour.rgb(), AmpraStyleKit::popOverBackgroundColor().rgb());
-        }
-    }
-    for (int page = 0; page < 3; ++page) {
-        tutorial().setSelectedIndex(page);
-        EXPECT_EQ(paintedAt(tutorial(), 2).pixelColor(4, 4).rgb(),
-                  AmpraStyleKit::ringHoveredBackgroundColor().rgb())
-            << page;
-    }
 }
 
 // Which buttons a tutorial page shows: the back button hides on the first page, forward on the
