@@ -32,8 +32,10 @@ PopoverController::~PopoverController() {
 void PopoverController::toggle(const StatusItemClick& click,
                                const std::optional<CalibrationData>& lastData) {
     // Without the item's geometry the click point stands for the item.
-    _lastItem = click.itemGeometry.isEmpty() ? QRect(click.screenPosition, QSize(1, 1))
-                                             : click.itemGeometry;
+    _lastItem = click.itemGeometry;
+    if (click.itemGeometry.isEmpty())
+        _lastItem = click.screenPosition ? std::optional(QRect(*click.screenPosition, QSize(1, 1)))
+                                         : std::nullopt;
     if (_window)
         close();
     else

@@ -5,10 +5,12 @@
 
 #include <QPoint>
 #include <QRect>
+#include <optional>
 
 // Where the user clicked the status item, as the tray reports it.
 struct StatusItemClick {
-    QPoint screenPosition;
+    // None when neither the tray nor the pointer tells where the item is.
+    std::optional<QPoint> screenPosition;
     // The item's rectangle on the screen; empty when the tray does not tell it.
     QRect itemGeometry;
 

@@ -122,7 +122,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
     QList<QPoint> clicks;
     QStringList chosen;
     host.setClickHandler([&](const StatusItemClick& click, Qt::KeyboardModifiers) {
-        clicks << click.screenPosition;
+        clicks << click.screenPosition.value();
         chosen << "open";
     });
     host.setOpenHandler([&] { chosen << "menu"; });

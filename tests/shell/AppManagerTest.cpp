@@ -259,6 +259,9 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     EXPECT_EQ(charge(), "41%");
     popover.window()->close(); // a click elsewhere or Escape
     EXPECT_FALSE(popover.isShown());
+    platform.host.click({}, Qt::NoModifier); // the item's place unknown: a window of its own
+    EXPECT_FALSE(popover.window()->isPopup());
+    popover.window()->close();
 
     platform.host.click(item, Qt::NoModifier);
     LogCapture log("calibration.batteryManager");

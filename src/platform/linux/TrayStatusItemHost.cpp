@@ -237,13 +237,17 @@ void TrayStatusItemHost::activate(const StatusItemClick& click) {
 }
 
 // Some panels report places that cannot be the item's; only on X11 is the pointer's place known.
+// Xwayland sees the pointer only over its own windows: over a Wayland panel it tells where the
+// pointer last was.
 void TrayStatusItemHost::activateAt(const QPoint& reported) {
-    QPoint place = reported;
+    std::optional<QPoint> place = reported;
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         QList<QRect> screens;
         for (const QScreen* screen : QGuiApplication::screens())
             screens << screen->geometry();
-        place = X11PopupPlacement::anchor(reported, QCursor::pos(), screens);
+        const bool xwayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+        place = X11PopupPlacement::anchor(
+            reported, xwayland ? std::nullopt : std::optional(QCursor::pos()), screens);
     }
     activate({place, QRect()});
 }

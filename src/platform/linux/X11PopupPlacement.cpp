@@ -15,12 +15,13 @@ std::optional<QRect> X11PopupPlacement::availableGeometry(const QRect& item) con
     return screen->availableGeometry();
 }
 
-QPoint X11PopupPlacement::anchor(const QPoint& reported, const QPoint& pointer,
-                                 const QList<QRect>& screens) {
+std::optional<QPoint> X11PopupPlacement::anchor(const QPoint& reported,
+                                                const std::optional<QPoint>& pointer,
+                                                const QList<QRect>& screens) {
     bool onScreen = false;
     for (const QRect& screen : screens) {
         const QRect corner(screen.topLeft(), QSize(64, 64));
-        if (corner.contains(reported) && !corner.contains(pointer))
+        if (corner.contains(reported) && !(pointer && corner.contains(*pointer)))
             return pointer;
         onScreen = onScreen || screen.contains(reported);
     }
