@@ -67,9 +67,19 @@ bool CommandLine::printBattery() const {
     return _parser.isSet(_printBattery);
 }
 
-std::optional<QString> CommandLine::exportHistory() const {
-    return _parser.isSet(_exportHistory) ? std::optional(_parser.value(_exportHistory))
-                                         : std::nullopt;
+std::optional<QByteArray> CommandLine::exportHistory(const QByteArrayList& arguments) const {
+    if (!_parser.isSet(_exportHistory))
+        return std::nullopt;
+    // The parser's own reading: the last value given, after the option or after "=".
+    const QByteArray option = "--" + _exportHistory.names().constFirst().toLatin1();
+    std::optional<QByteArray> fileName;
+    for (qsizetype i = 1; i < arguments.size() && arguments.at(i) != "--"; ++i) {
+        if (arguments.at(i) == option && i + 1 < arguments.size())
+            fileName = arguments.at(++i);
+        else if (arguments.at(i).startsWith(option + '='))
+            fileName = arguments.at(i).mid(option.size() + 1);
+    }
+    return fileName;
 }
 
 bool CommandLine::overrideBattery() const {

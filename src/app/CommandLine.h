@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArrayList>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,8 +26,10 @@ public:
     void process(const QCoreApplication& application);
 
     bool printBattery() const;
-    // The file to export the history to ("-": standard output), when asked for.
-    std::optional<QString> exportHistory() const;
+    // The file to export the history to ("-": standard output), when asked for, byte for byte as
+    // `arguments` (the program's) spell it: a name that is not text in the locale's encoding does
+    // not survive a QString.
+    std::optional<QByteArray> exportHistory(const QByteArrayList& arguments) const;
     bool overrideBattery() const;
     bool preferences() const;
     // Draws the pictures, so it needs a display (QT_QPA_PLATFORM=offscreen will do).

@@ -63,7 +63,7 @@ int printBattery() {
 }
 
 // Reads the store without taking the instance lock: a running Ampra goes on undisturbed.
-int exportHistory(const QString& fileName) {
+int exportHistory(const QByteArray& fileName) {
     StoreError error;
     const QString store = QDir(ApplicationFolder::path()).filePath(AppPersistance::kStoreFileName);
     if (HistoryExport::exportStore(store, fileName, &error))
@@ -109,9 +109,12 @@ int main(int argc, char** argv) {
     // Every appender logs synchronously: the pool's threads would only wait. The library keeps
     // at least one.
     log4cplus::setThreadPoolSize(0);
+    QByteArrayList rawArguments;
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
+    for (int i = 0; i < argc; ++i) {
+        rawArguments << argv[i];
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
     const bool printsOnly = CommandLine::printsOnly(arguments);
     const std::unique_ptr<QCoreApplication> application =
         printsOnly ? std::make_unique<QCoreApplication>(argc, argv)
@@ -123,7 +126,7 @@ int main(int argc, char** argv) {
     commandLine.process(*application);
     if (printsOnly) {
         logToStandardError();
-        if (const std::optional<QString> file = commandLine.exportHistory())
+        if (const std::optional<QByteArray> file = commandLine.exportHistory(rawArguments))
             return exportHistory(*file);
         return printBattery();
     }

@@ -10,10 +10,12 @@
 #include "StoreError.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,20 +40,20 @@ std::optional<QDateTime> writableDate(const ManagedObject& record) {
     return date;
 }
 
-bool setWriteError(StoreError* error, const QString& fileName, const QString& reason) {
+bool setWriteError(StoreError* error, const QByteArray& fileName, const QString& reason) {
     if (error)
-        *error = {QStringLiteral("The history could not be written to ") + fileName +
-                      QStringLiteral("."),
+        *error = {QStringLiteral("The history could not be written to ") +
+                      QFile::decodeName(fileName) + QStringLiteral("."),
                   reason};
     return false;
 }
 
-// Why fileName must not be written, or nothing: QSaveFile renames its text over whatever the name
-// is, a FIFO or a device node as much as the store, which are compared by file, not by name.
-QString refusal(const QString& fileName, const QString& storePath) {
+// Why fileName must not be written, or nothing: the text is renamed over whatever the name is, a
+// FIFO or a device node as much as the store, which are compared by file, not by name.
+QString refusal(const QByteArray& fileName, const QString& storePath) {
     struct stat target {};
     struct stat store {};
-    if (::stat(QFile::encodeName(fileName).constData(), &target) != 0)
+    if (::stat(fileName.constData(), &target) != 0)
         return {};
     if (!S_ISREG(target.st_mode))
         return QStringLiteral("It is not a regular file.");
@@ -59,6 +61,40 @@ QString refusal(const QString& fileName, const QString& storePath) {
         target.st_dev == store.st_dev && target.st_ino == store.st_ino)
         return QStringLiteral("It is Ampra's data store.");
     return {};
+}
+
+// Writes data to a new file beside fileName and renames it over fileName once it is all on disk;
+// returns why that failed, or nothing. On the name's bytes, which QSaveFile would take as text.
+// The new file has no name until it is complete where the file system allows it, so that a kill
+// leaves nothing behind.
+QString replaceFile(const QByteArray& fileName, const QByteArray& data) {
+    const QByteArray folder = fileName.left(fileName.lastIndexOf('/') + 1);
+    const QByteArray temporary =
+        folder + ".ampra-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+    int descriptor =
+        ::open(folder.isEmpty() ? "." : folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const bool unnamed = descriptor >= 0;
+    if (!unnamed)
+        descriptor = ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return qt_error_string(errno);
+    struct stat existing {};
+    if (::stat(fileName.constData(), &existing) == 0) // its permissions stay
+        ::fchmod(descriptor, existing.st_mode & 07777);
+    const QByteArray path = "/proc/self/fd/" + QByteArray::number(descriptor);
+    QFile file;
+    QString reason;
+    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) ||
+        file.write(data) != data.size() || !file.flush())
+        reason = file.errorString();
+    else if (::fsync(descriptor) != 0 ||
+             (unnamed && ::linkat(AT_FDCWD, path.constData(), AT_FDCWD, temporary.constData(),
+                                  AT_SYMLINK_FOLLOW) != 0) ||
+             ::rename(temporary.constData(), fileName.constData()) != 0)
+        reason = qt_error_string(errno);
+    if (!reason.isEmpty())
+        ::unlink(temporary.constData());
+    return reason;
 }
 
 } // namespace
@@ -82,13 +118,13 @@ QByteArray HistoryExport::csv(const BatteryHistory& history) {
     return text;
 }
 
-bool HistoryExport::exportContext(const ManagedObjectContext& context, const QString& fileName,
+bool HistoryExport::exportContext(const ManagedObjectContext& context, const QByteArray& fileName,
                                   StoreError* error) {
     const std::optional<BatteryHistory> history = BatteryHistory::fetch(context, error);
     return history && write(csv(*history), fileName, context.storePath(), error);
 }
 
-bool HistoryExport::exportStore(const QString& storePath, const QString& fileName,
+bool HistoryExport::exportStore(const QString& storePath, const QByteArray& fileName,
                                 StoreError* error) {
     StoreError openError;
     const auto store = PersistentStoreCoordinator::openSQLiteStoreForReading(storePath, openError);
@@ -101,20 +137,17 @@ bool HistoryExport::exportStore(const QString& storePath, const QString& fileNam
     return exportContext(context, fileName, error);
 }
 
-bool HistoryExport::write(const QByteArray& csv, const QString& fileName, const QString& storePath,
-                          StoreError* error) {
+bool HistoryExport::write(const QByteArray& csv, const QByteArray& fileName,
+                          const QString& storePath, StoreError* error) {
     if (fileName == kStandardOutput) {
         QFile output;
         if (!output.open(stdout, QIODevice::WriteOnly) || output.write(csv) != csv.size() ||
             !output.flush())
-            return setWriteError(error, QStringLiteral("the standard output"),
-                                 output.errorString());
+            return setWriteError(error, "the standard output", output.errorString());
         return true;
     }
-    if (const QString reason = refusal(fileName, storePath); !reason.isEmpty())
-        return setWriteError(error, fileName, reason);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        return setWriteError(error, fileName, file.errorString());
-    return true;
+    QString reason = refusal(fileName, storePath);
+    if (reason.isEmpty())
+        reason = replaceFile(fileName, csv);
+    return reason.isEmpty() || setWriteError(error, fileName, reason);
 }

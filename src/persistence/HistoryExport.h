@@ -18,18 +18,20 @@ struct StoreError;
 class HistoryExport {
 public:
     // "-" as a file name writes to standard output.
-    inline static const QString kStandardOutput = QStringLiteral("-");
+    inline static const QByteArray kStandardOutput = QByteArrayLiteral("-");
 
     static QByteArray csv(const BatteryHistory& history);
     // Writes the records of `context` to fileName, replacing the file only once all is written.
-    // Only a regular file is replaced, and never the store itself.
-    static bool exportContext(const ManagedObjectContext& context, const QString& fileName,
+    // Only a regular file is replaced, and never the store itself. The name is the system's, in
+    // bytes: one that is not text in the locale's encoding is written as it is spelt.
+    static bool exportContext(const ManagedObjectContext& context, const QByteArray& fileName,
                               StoreError* error);
     // The same from the store file at storePath, opened for reading only: Ampra may be running
     // and writing it meanwhile.
-    static bool exportStore(const QString& storePath, const QString& fileName, StoreError* error);
+    static bool exportStore(const QString& storePath, const QByteArray& fileName,
+                            StoreError* error);
 
 private:
-    static bool write(const QByteArray& csv, const QString& fileName, const QString& storePath,
+    static bool write(const QByteArray& csv, const QByteArray& fileName, const QString& storePath,
                       StoreError* error);
 };

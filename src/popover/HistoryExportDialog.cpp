@@ -7,6 +7,7 @@
 #include "persistence/StoreError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -39,7 +40,7 @@ void HistoryExportDialog::run(ManagedObjectContext* context) {
     if (fileName.isEmpty())
         return;
     StoreError error;
-    if (!HistoryExport::exportContext(*context, fileName, &error))
+    if (!HistoryExport::exportContext(*context, QFile::encodeName(fileName), &error))
         //: Shown when the history could not be exported; %1 is the reason, in English
         QMessageBox::warning(nullptr, failed,
                              tr("The battery history could not be exported.\n\n%1")

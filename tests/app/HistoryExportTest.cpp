@@ -14,8 +14,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +25,20 @@ namespace {
 
 AmpraCommand exportHistory(const QString& fileName) {
     return AmpraCommand({u"--export-history"_s, fileName});
+}
+
+// Through the shell, which passes the name byte for byte; QProcess would pass it as text.
+int exportHistoryTo(const QByteArray& fileName) {
+    QString escaped;
+    for (const char byte : fileName)
+        escaped += u"\\0%1"_s.arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
+    QProcess process;
+    process.start(u"/bin/sh"_s,
+                  {u"-c"_s, uR"sh(exec "$0" --export-history "$(printf %b "$1")")sh"_s,
+                   QStringLiteral(AMPRA_BUILD_DIR "/src/app/ampra"), escaped});
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
+               ? process.exitCode()
+               : -1;
 }
 
 // 150 snapshots a week apart, the last without a cycle count, and 3 calibrations.
@@ -58,7 +74,7 @@ TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
         QDir(ApplicationFolder::path()).filePath(AppPersistance::kStoreFileName);
     ASSERT_TRUE(QDir().mkpath(ApplicationFolder::path()));
     ASSERT_EQ(::mkfifo(QFile::encodeName(storePath).constData(), 0600), 0);
-    EXPECT_TRUE(exportHistory(u"-"_s).errors.contains(u"not a regular file"_s));
+    EXPECT_TRUE(exportHistory("-").errors.contains(u"not a regular file"_s));
     ASSERT_TRUE(QFile::remove(storePath));
 
     AppPersistance persistance;
@@ -87,6 +103,17 @@ TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
     QFile file(dir.filePath(u"history.csv"_s));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), printed.output);
+    // A name that is not UTF-8 is written as it is spelt, not as text made of it.
+    const QByteArray latin1Name = QFile::encodeName(dir.path()) + "/hist\xf6ry.csv";
+    EXPECT_EQ(exportHistoryTo(latin1Name), 0);
+    std::FILE* const latin1Stream = std::fopen(latin1Name.constData(), "r");
+    ASSERT_NE(latin1Stream, nullptr);
+    QFile latin1File;
+    ASSERT_TRUE(latin1File.open(latin1Stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(latin1File.readAll(), printed.output);
+    ASSERT_EQ(::unlink(latin1Name.constData()), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"history.csv"_s}); // nothing else, no temporary
     const AmpraCommand unwritable = exportHistory(dir.filePath(u"no-such-folder/history.csv"_s));
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.errors.contains(u"no-such-folder/history.csv"_s))

@@ -130,6 +130,7 @@ TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEach
         {"not an appcast", {200, "<html><body>Moved</body></html>"}, false, "not an RSS"},
         {"404", {404, "gone"}, false, "failed"},
         {"never answers", {200, {}, false}, false, "no answer within 300 ms"},
+        {"redirect to data", {302, {}, true, "data:,<rss/>"}, false, "Unknown protocol"},
         {"deeply nested", {200, nestedFeed()}, false, "nested deeper than 64"},
         {"crowded", {200, crowdedFeed()}, false, "more than 1000 items"},
         {"large", {200, largeFeed()}, false, "larger than 1048576 bytes"},

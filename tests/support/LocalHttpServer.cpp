@@ -37,7 +37,10 @@ void LocalHttpServer::answer(QTcpSocket* socket) {
     if (!response.answers)
         return;
     socket->write("HTTP/1.1 " + QByteArray::number(response.status) +
-                  " Test\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
+                  " Test\r\nContent-Type: application/rss+xml\r\n" +
+                  (response.location.isEmpty() ? QByteArray()
+                                               : "Location: " + response.location + "\r\n") +
+                  "Content-Length: " +
                   QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n" +
                   response.body);
     socket->disconnectFromHost();

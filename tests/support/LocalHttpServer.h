@@ -20,6 +20,8 @@ public:
         QByteArray body;
         // False: the connection is accepted and never answered.
         bool answers = true;
+        // Sent as the Location header when set.
+        QByteArray location = {};
     };
     struct Request {
         QByteArray path;
