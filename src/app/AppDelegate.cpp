@@ -20,8 +20,11 @@ AppDelegate::~AppDelegate() {
 }
 
 bool AppDelegate::applicationDidFinishLaunching() {
-    if (applicationAlreadyRunning())
+    if (applicationAlreadyRunning()) {
+        // Also in the running one's log, where a user asking why nothing opened looks.
+        LogSystem::appendWarning(applicationDocumentsDirectory(), _instanceGuard.whyGivingWay());
         return false;
+    }
     setupLogSystem();
     _platform = _platformFactory();
     if (StatusItemHost* statusItem = _platform->statusItemHost())

@@ -53,8 +53,10 @@ bool InstanceGuard::applicationAlreadyRunning() {
             ::close(fd);
             if (lockError != EWOULDBLOCK)
                 return runWithoutLock(QString::fromLocal8Bit(std::strerror(lockError)));
-            qWarning("Ampra is already running (process %d); this start ends.",
-                     count > 0 ? std::atoi(holder) : 0);
+            _whyGivingWay =
+                QStringLiteral("Ampra is already running (process %1); this start ends.")
+                    .arg(count > 0 ? std::atoi(holder) : 0);
+            qWarning("%s", qPrintable(_whyGivingWay));
             return true;
         }
         struct stat opened {};

@@ -24,6 +24,8 @@ public:
     // True when a running Ampra of this user holds the lock. Says on standard error why a start
     // gives way, or why it runs without the lock.
     bool applicationAlreadyRunning();
+    // Why this start gives way, once applicationAlreadyRunning() said it does.
+    const QString& whyGivingWay() const { return _whyGivingWay; }
 
 private:
     // The lock file opened for writing, or -1 with the reason in `problem`.
@@ -31,5 +33,6 @@ private:
     bool runWithoutLock(const QString& reason);
 
     QString _path;
+    QString _whyGivingWay;
     int _fd = -1;
 };

@@ -6,6 +6,8 @@
 #include "ColorConsoleAppender.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 #include <exception>
 #include <log4cplus/consoleappender.h>
@@ -13,6 +15,7 @@
 #include <log4cplus/layout.h>
 #include <log4cplus/logger.h>
 #include <log4cplus/loggingmacros.h>
+#include <log4cplus/spi/loggingevent.h>
 #include <syslog.h>
 
 namespace {
@@ -55,6 +58,19 @@ void routeQtMessage(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 } // namespace
+
+void LogSystem::appendWarning(const QString& applicationFolder, const QString& message) {
+    const QString path = QDir(applicationFolder).filePath(QLatin1StringView(kLogFileName));
+    if (!QFileInfo(path).isFile())
+        return;
+    // Opened for appending, so the line lands whole after the running one's.
+    log4cplus::SharedAppenderPtr file(
+        new log4cplus::FileAppender(QFile::encodeName(path).toStdString(), std::ios_base::app));
+    file->setLayout(std::make_unique<log4cplus::PatternLayout>(kPattern));
+    file->doAppend(log4cplus::spi::InternalLoggingEvent("shell", log4cplus::WARN_LOG_LEVEL,
+                                                        message.toStdString(), __FILE__, __LINE__));
+    file->close();
+}
 
 bool LogSystem::setup(const QString& applicationFolder) {
     std::unique_ptr<log4cplus::Layout> pattern;

@@ -15,4 +15,7 @@ public:
 
     // Returns false when the loggers kept the defaults or the log file cannot be kept.
     static bool setup(const QString& applicationFolder);
+    // A warning from a start that gives way, appended to the running Ampra's log, if it keeps
+    // one, without configuring anything: the running one's appender goes on rolling the file.
+    static void appendWarning(const QString& applicationFolder, const QString& message);
 };

@@ -84,6 +84,11 @@ TEST(AmpraProcessTest, OneInstanceRunsAfterACrashAndTheQuitActionEndsItInOrder) 
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(waitForOutput(first, "Activated: showing the summary"));
+    QFile log(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+              "/com.vantrel.Ampra/ampra.log"); // why the second gave way
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains(
+        QString("WARN # Ampra is already running (process %1)").arg(first.processId()).toUtf8()));
     EXPECT_FALSE(SettingsStore(settingsPath()).objectForKey("isFirstLaunch").isValid());
 
     QDBusMessage quit = QDBusMessage::createMethodCall(
