@@ -297,13 +297,16 @@ PersistentStoreCoordinator::fetchCapacityExtremes(int columns, StoreError* error
                          QStringLiteral("id"), QStringLiteral("capacity"),
                          QStringLiteral("AND capacity > 0"), QStringLiteral("id"),
                          QStringLiteral("capacity"));
-    query.prepare(statement);
-    query.bindValue(QStringLiteral(":start"), daily ? first / kDay : first);
-    query.bindValue(QStringLiteral(":span"), span);
-    query.bindValue(QStringLiteral(":end"), daily ? last / kDay : last);
-    query.bindValue(QStringLiteral(":firstId"), firstId);
-    query.bindValue(QStringLiteral(":lastId"), lastId);
-    if (!query.exec()) {
+    // Unprepared (a table gone), executing would only report a parameter count mismatch.
+    const bool prepared = query.prepare(statement);
+    if (prepared) {
+        query.bindValue(QStringLiteral(":start"), daily ? first / kDay : first);
+        query.bindValue(QStringLiteral(":span"), span);
+        query.bindValue(QStringLiteral(":end"), daily ? last / kDay : last);
+        query.bindValue(QStringLiteral(":firstId"), firstId);
+        query.bindValue(QStringLiteral(":lastId"), lastId);
+    }
+    if (!prepared || !query.exec()) {
         setError(error, failure, query.lastError());
         return std::nullopt;
     }

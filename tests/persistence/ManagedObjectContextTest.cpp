@@ -164,6 +164,11 @@ TEST_F(ManagedObjectContextTest, ChartsReadTheEndsAndEachColumnsExtremes) {
             ASSERT_TRUE(side.exec("DROP TRIGGER BatteryStatusSnapshot_days_insert") &&
                         side.exec("DROP TABLE BatteryStatusSnapshot_days"));
         }
+        StoreError error; // gone under the open store: the reason is SQLite's
+        EXPECT_EQ(persistance->managedObjectContext()->fetchCapacityExtremes(2, &error),
+                  std::nullopt);
+        EXPECT_TRUE(error.failureReason.contains("no such table"))
+            << error.failureReason.toStdString();
         persistance.reset();
         open();
         EXPECT_EQ(capacities(), row.capacities);
