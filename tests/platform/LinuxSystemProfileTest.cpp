@@ -48,6 +48,7 @@ TEST(LinuxSystemProfileTest, DescribesTheMachineWithoutSerialsOrNames) {
           "    charge_full_design: 4400000\n    charge_full: 3740000\n    cycle_count: 412\n"_s,
           u"Kernel: "_s + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion()})
         EXPECT_TRUE(profile.contains(expected)) << expected.toStdString();
+    EXPECT_EQ(profile.count(u"Battery:"_s), 1); // not the mouse's
     QStringList personal{u"dc:2c:26"_s, u"Alice"_s,    u"SN7Q4XZ2"_s,
                          u"PF1XK9QZ"_s, u"4c4c4544"_s, QSysInfo::machineHostName(),
                          root.path()};
