@@ -125,11 +125,23 @@ void SoftwareUpdater::startCheck() {
     QTimer::singleShot(_timeoutMs, reply, [this, abort] {
         abort(QStringLiteral("no answer within %1 ms").arg(_timeoutMs));
     });
-    connect(reply, &QNetworkReply::redirected, reply, [reply, abort](const QUrl& url) {
-        if (AppcastItem::isWebAddress(url))
+    const auto refused = [abort](const QUrl& target) {
+        if (AppcastItem::isWebAddress(target))
+            return false;
+        abort(QStringLiteral("redirected to ") + target.toString());
+        return true;
+    };
+    connect(reply, &QNetworkReply::redirected, reply, [reply, refused](const QUrl& url) {
+        if (!refused(url))
             Q_EMIT reply->redirectAllowed();
-        else
-            abort(QStringLiteral("redirected to ") + url.toString());
+    });
+    // Qt turns to a redirect only once its body has ended, which a hostile server never lets
+    // happen: the target is judged as soon as the head arrives.
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, refused] {
+        const QByteArray location = reply->rawHeader("Location");
+        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() / 100 == 3 &&
+            !location.isEmpty())
+            refused(reply->url().resolved(QUrl::fromEncoded(location)));
     });
     // The reply buffers little and the feed is taken as it arrives, so that its size is checked
     // on every piece: an endless body must not fill the memory.

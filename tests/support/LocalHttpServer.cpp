@@ -33,15 +33,18 @@ void LocalHttpServer::answer(QTcpSocket* socket) {
             request.userAgent = line.mid(11).trimmed();
     }
     _requests.append(request);
-    const Response response = _responses.value(request.path, Response{404, "not found", true});
-    if (!response.answers)
+    const Response response = _responses.value(request.path, Response{404, "not found"});
+    if (response.answer == Answer::Nothing)
         return;
-    socket->write("HTTP/1.1 " + QByteArray::number(response.status) +
-                  " Test\r\nContent-Type: application/rss+xml\r\n" +
-                  (response.location.isEmpty() ? QByteArray()
-                                               : "Location: " + response.location + "\r\n") +
-                  "Content-Length: " +
-                  QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n" +
-                  response.body);
-    socket->disconnectFromHost();
+    const bool whole = response.answer == Answer::Whole;
+    socket->write(
+        "HTTP/1.1 " + QByteArray::number(response.status) +
+        " Test\r\nContent-Type: application/rss+xml\r\n" +
+        (response.location.isEmpty() ? QByteArray() : "Location: " + response.location + "\r\n") +
+        (whole ? "Content-Length: " + QByteArray::number(response.body.size()) +
+                     "\r\nConnection: close\r\n"
+               : QByteArray()) +
+        "\r\n" + response.body);
+    if (whole)
+        socket->disconnectFromHost();
 }

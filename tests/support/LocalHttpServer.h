@@ -15,11 +15,17 @@ class LocalHttpServer : public QObject {
     Q_OBJECT
 
 public:
+    enum class Answer {
+        Whole,
+        // The head and the body so far, of no stated length, on a connection held open.
+        Endless,
+        // The connection is accepted and never answered.
+        Nothing,
+    };
     struct Response {
         int status = 200;
         QByteArray body;
-        // False: the connection is accepted and never answered.
-        bool answers = true;
+        Answer answer = Answer::Whole;
         // Sent as the Location header when set.
         QByteArray location = {};
     };
