@@ -96,24 +96,20 @@ TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
     EXPECT_TRUE(lines.contains("calibration,2024-04-10T10:30:00Z,4900,14\r"));
     EXPECT_EQ(lines.last(), "snapshot,2026-11-09T09:30:00Z,4851,\r"); // no cycle count
 
-    // Into a file: the same text; a file that cannot be written fails with the reason.
+    // Into a file named in bytes that are not UTF-8: the same text, in exactly that file and no
+    // other; a file that cannot be written fails with the reason.
     QTemporaryDir dir;
-    const AmpraCommand saved = exportHistory(dir.filePath(u"history.csv"_s));
-    EXPECT_EQ(saved.exitCode, 0);
-    QFile file(dir.filePath(u"history.csv"_s));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray fileName = QFile::encodeName(dir.path()) + "/hist\xf6ry.csv";
+    EXPECT_EQ(exportHistoryTo(fileName), 0);
+    std::FILE* const stream = std::fopen(fileName.constData(), "r");
+    ASSERT_NE(stream, nullptr);
+    QFile file;
+    ASSERT_TRUE(file.open(stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     EXPECT_EQ(file.readAll(), printed.output);
-    // A name that is not UTF-8 is written as it is spelt, not as text made of it.
-    const QByteArray latin1Name = QFile::encodeName(dir.path()) + "/hist\xf6ry.csv";
-    EXPECT_EQ(exportHistoryTo(latin1Name), 0);
-    std::FILE* const latin1Stream = std::fopen(latin1Name.constData(), "r");
-    ASSERT_NE(latin1Stream, nullptr);
-    QFile latin1File;
-    ASSERT_TRUE(latin1File.open(latin1Stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    EXPECT_EQ(latin1File.readAll(), printed.output);
-    ASSERT_EQ(::unlink(latin1Name.constData()), 0);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{u"history.csv"_s}); // nothing else, no temporary
+    ASSERT_EQ(::unlink(fileName.constData()), 0);
+    EXPECT_TRUE(QDir(dir.path())
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                             QDir::NoDotAndDotDot)); // no temporary
     const AmpraCommand unwritable = exportHistory(dir.filePath(u"no-such-folder/history.csv"_s));
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.errors.contains(u"no-such-folder/history.csv"_s))
