@@ -46,7 +46,13 @@ void PopoverController::open(const std::optional<CalibrationData>& lastData) {
     if (_window)
         _window->present();
     else
-        show(_lastItem, lastData);
+        show(_lastItem || !_trayShown ? _lastItem : _placement.usualItemPlace(), lastData);
+}
+
+void PopoverController::setTrayShown(bool shown) {
+    _trayShown = shown;
+    if (!shown)
+        _lastItem.reset();
 }
 
 void PopoverController::show(const std::optional<QRect>& item,
@@ -57,7 +63,7 @@ void PopoverController::show(const std::optional<QRect>& item,
     std::optional<PopoverWindow::Anchor> anchor;
     if (item)
         if (const std::optional<QRect> available = _placement.availableGeometry(*item))
-            anchor = PopoverWindow::Anchor{*item, *available};
+            anchor = PopoverWindow::Anchor{*item, *available, _placement.clicksNeedCover()};
     _window = new PopoverWindow(_summary, anchor);
     connect(_window, &PopoverWindow::closed, this, &PopoverController::popoverDidClose);
     _summary->setRoom(_window->room());

@@ -39,10 +39,11 @@ public:
     bool isShown() const { return _window; }
     // Opens the popover by the item clicked, filled at once from `lastData`; or closes it.
     void toggle(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
-    // Opens the popover by the item last clicked, or brings it to the front; never closes it.
+    // Opens the popover by the item last clicked, else where the panel usually puts items, or
+    // brings it to the front; never closes it.
     void open(const std::optional<CalibrationData>& lastData);
-    // The item is gone (no tray): the next opening is a window.
-    void forgetItem() { _lastItem.reset(); }
+    // Whether a tray shows the item: without one, the next opening is a window.
+    void setTrayShown(bool shown);
     void close();
     void refreshContentWithData(const CalibrationData& data);
 
@@ -63,4 +64,5 @@ private:
     AMPSummaryMasterVC* _summary = nullptr;
     AMPBatteryDataAwareInterface* onPopOverVC = nullptr;
     std::optional<QRect> _lastItem;
+    bool _trayShown = true;
 };

@@ -40,6 +40,8 @@ PopoverWindow::PopoverWindow(QWidget* content, std::optional<Anchor> anchor)
         setArrow(true, 0);
         //: The popover's window name for screen readers: the application's name
         setWindowTitle(tr("Ampra"));
+        if (_anchor->coverScreen)
+            createCover();
     } else {
         setWindowTitle(QGuiApplication::applicationDisplayName());
     }
@@ -53,6 +55,25 @@ PopoverWindow::PopoverWindow(QWidget* content, std::optional<Anchor> anchor)
                     closeUnlessFocusCameBack();
             });
     AccessibleViews::clickButtonsOnEnter(*this);
+}
+
+// Where the grab misses clicks outside the application's windows (Xwayland), a click on the
+// desktop, a panel or another window lands on this transparent window beneath the popup instead,
+// and closes the popup as any click outside it does. It leaves out the screen's last row: mutter
+// takes an override-redirect window the size of the screen for a full-screen one and hides its
+// top bar.
+void PopoverWindow::createCover() {
+    const QScreen* screen = QGuiApplication::screenAt(_anchor->item.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    _cover = std::make_unique<QWidget>(
+        nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                     Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint);
+    _cover->setAttribute(Qt::WA_TranslucentBackground);
+    _cover->setAttribute(Qt::WA_ShowWithoutActivating);
+    _cover->setGeometry(screen->geometry().adjusted(0, 0, 0, -1));
 }
 
 QSize PopoverWindow::room() const {
@@ -69,6 +90,8 @@ void PopoverWindow::present() {
     adjustSize();
     if (_anchor)
         placeBesideItem();
+    if (_cover)
+        _cover->show();
     show();
     raise();
     activateWindow();
@@ -130,6 +153,8 @@ void PopoverWindow::resizeEvent(QResizeEvent* event) {
 
 void PopoverWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
+    if (_cover)
+        _cover->hide();
     Q_EMIT closed();
 }
 

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 // The popover around one view. Beside a status item it is a frameless popup with an arrow towards
@@ -20,10 +21,12 @@ public:
     static constexpr int kArrowWidth = 20;
     static constexpr int kCornerRadius = 6;
 
-    // The item on the screen and the part of that screen the popup may cover.
+    // The item on the screen and the part of that screen the popup may cover, and whether a
+    // transparent window has to cover the screen for the popup to see a click outside it.
     struct Anchor {
         QRect item;
         QRect available;
+        bool coverScreen = false;
     };
 
     // Takes `content`; a popup when anchored.
@@ -48,6 +51,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void createCover();
     void placeBesideItem();
     void setArrow(bool up, int x);
     void updateShape();
@@ -58,4 +62,5 @@ private:
     bool _arrowUp = true;
     int _arrowX = 0;
     bool _wasActive = false;
+    std::unique_ptr<QWidget> _cover;
 };

@@ -27,12 +27,12 @@ NoTrayNotice::~NoTrayNotice() {
 
 void NoTrayNotice::trayChanged(bool shown) {
     const QString key = QString::fromLatin1(kNoticeShownKey);
+    // Where the item was is no place for the summary any more: it opens as a window.
+    _popover.setTrayShown(shown);
     if (shown) {
         _settings.removeObjectForKey(key);
         return;
     }
-    // Where the item was is no place for the summary any more: it opens as a window.
-    _popover.forgetItem();
     if (_settings.boolForKey(key))
         return;
     const NoticeTexts::Notice notice = NoticeTexts::noTray();

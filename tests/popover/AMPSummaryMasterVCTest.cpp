@@ -20,10 +20,12 @@
 #include "support/WaitFor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -401,6 +403,26 @@ TEST(PopoverWindowTest, WithoutAPlaceBesideTheItemItIsAWindow) {
         settle();
         EXPECT_FALSE(window.isVisible()) << byEscape;
     }
+}
+
+// Where the grab misses clicks outside the application (Xwayland), a transparent window beneath
+// the popup takes them: a click there closes the popup, and the cover goes with it.
+TEST(PopoverWindowTest, ACoverTakesTheClickTheGrabMisses) {
+    auto* content = new QWidget;
+    content->setFixedSize(440, 150);
+    PopoverWindow popup(content,
+                        PopoverWindow::Anchor{QRect(700, 5, 20, 20), QRect(0, 30, 800, 570), true});
+    popup.present();
+    // The screen but its last row, which mutter would take for a full-screen window.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry().adjusted(0, 0, 0, -1);
+    QWidget* cover = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != &popup && window->isVisible() && window->geometry() == screen)
+            cover = window;
+    ASSERT_TRUE(cover && cover->testAttribute(Qt::WA_TranslucentBackground));
+    QTest::mouseClick(cover->windowHandle(), Qt::LeftButton, {}, QPoint(40, 500));
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_FALSE(cover->isVisible());
 }
 
 } // namespace

@@ -48,7 +48,9 @@ LinuxPlatformServices::LinuxPlatformServices()
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         _popupPlacement = std::make_unique<WaylandPopupPlacement>();
     else
-        _popupPlacement = std::make_unique<X11PopupPlacement>();
+        // An X11 client with a Wayland display beside it runs on Xwayland.
+        _popupPlacement =
+            std::make_unique<X11PopupPlacement>(!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
 }
 
 LinuxPlatformServices::~LinuxPlatformServices() = default;

@@ -10,4 +10,6 @@
 class WaylandPopupPlacement : public PopupPlacement {
 public:
     std::optional<QRect> availableGeometry(const QRect&) const override { return std::nullopt; }
+    std::optional<QRect> usualItemPlace() const override { return std::nullopt; }
+    bool clicksNeedCover() const override { return false; }
 };

@@ -5,15 +5,23 @@
 
 #include "popover/PopupPlacement.h"
 
+#include <QDBusConnection>
 #include <QList>
 #include <QPoint>
 #include <optional>
 
 // On X11 a popup goes where the application puts it: inside the available part of the screen
-// the item is on, the panels left out.
+// the item is on, the panels left out. Under GNOME Shell, known by its name on `bus`, the items
+// are at the right of the top bar. Under Xwayland the X server sees the pointer only over X
+// windows, so a popup's grab gets no click on the desktop or on Wayland windows.
 class X11PopupPlacement : public PopupPlacement {
 public:
+    explicit X11PopupPlacement(bool xwayland = false,
+                               QDBusConnection bus = QDBusConnection::sessionBus());
+
     std::optional<QRect> availableGeometry(const QRect& item) const override;
+    std::optional<QRect> usualItemPlace() const override;
+    bool clicksNeedCover() const override { return _xwayland; }
 
     // Where a click reported without the item's geometry stands for the item. Some hosts report
     // a place that cannot be the item's (MATE sends (0, 25), waybar a place in its own widget):
@@ -23,4 +31,8 @@ public:
     static std::optional<QPoint> anchor(const QPoint& reported,
                                         const std::optional<QPoint>& pointer,
                                         const QList<QRect>& screens);
+
+private:
+    bool _xwayland;
+    QDBusConnection _bus;
 };
