@@ -27,7 +27,7 @@ NoTrayNotice::~NoTrayNotice() {
 
 void NoTrayNotice::trayChanged(bool shown) {
     const QString key = QString::fromLatin1(kNoticeShownKey);
-    // Where the item was is no place for the summary any more: it opens as a window.
+    // Without a tray the summary has no item to hang from: it opens as a window.
     _popover.setTrayShown(shown);
     if (shown) {
         _settings.removeObjectForKey(key);
