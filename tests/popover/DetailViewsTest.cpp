@@ -22,6 +22,7 @@
 #include "popover/CapacityChart.h"
 #include "popover/ExpandCollapseButton.h"
 #include "popover/PagedContainer.h"
+#include "popover/WrappingLabel.h"
 #include "shell/Translations.h"
 #include "support/FakeDateProvider.h"
 #include "support/LogCapture.h"
@@ -43,6 +44,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <functional>
 #include <gmock/gmock.h>
 
 using namespace Qt::StringLiterals;
@@ -338,6 +340,34 @@ TEST(ExpandCollapseButtonTest, ShowsTheHoverImageWhileThePointerIsInsideAndTakes
     button.setFocus();
     QTest::keyClick(&button, Qt::Key_Space);
     EXPECT_EQ(clicked.count(), 2);
+}
+
+// A wrapped, selectable label remembers its heights, yet answers as a plain one after each change.
+TEST(WrappingLabelTest, AnswersAsAPlainLabelAfterEachChange) {
+    WrappingLabel wrapping;
+    QLabel plain;
+    const std::function<void(QLabel&)> changes[] = {
+        [](QLabel& label) {
+            label.setWordWrap(true);
+            label.setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label.setText(u"Use your laptop until the charge falls under 15%."_s);
+        },
+        [](QLabel& label) { label.setText(label.text().repeated(3)); },
+        [](QLabel& label) {
+            QFont font = label.font();
+            font.setPointSize(font.pointSize() * 2);
+            label.setFont(font);
+        },
+        [](QLabel& label) { label.setContentsMargins(0, 10, 0, 10); },
+        [](QLabel& label) { label.setIndent(40); },
+        [](QLabel& label) { label.setWordWrap(false); },
+    };
+    for (const auto& change : changes) {
+        change(wrapping);
+        change(plain);
+        for (int width : {80, 160, 320})
+            EXPECT_EQ(wrapping.heightForWidth(width), plain.heightForWidth(width)) << width;
+    }
 }
 
 TEST(ExpandCollapseButtonTest, DrawsEachImageFromItsResource) {
