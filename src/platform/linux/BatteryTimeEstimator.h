@@ -30,8 +30,9 @@ public:
         qint64 timeToFull = 0;
     };
 
-    // How often a discharging battery is worth a sample between updates.
-    static constexpr int kSampleSeconds = 15;
+    // A discharging battery is worth a sample this long after each update, half-way to the next:
+    // more readings would only wake the machine more often.
+    static constexpr int kSampleSeconds = 30;
 
     explicit BatteryTimeEstimator(const DateProvider& dateProvider);
 

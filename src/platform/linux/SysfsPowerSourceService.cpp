@@ -73,6 +73,7 @@ SysfsPowerSourceService::SysfsPowerSourceService(QString powerSupplyFolder,
 void SysfsPowerSourceService::sampleWhileDischarging() {
     _sampler = std::make_unique<QTimer>();
     _sampler->setInterval(std::chrono::seconds(BatteryTimeEstimator::kSampleSeconds));
+    _sampler->setSingleShot(true);
     QObject::connect(_sampler.get(), &QTimer::timeout, _sampler.get(), [this] { sampleBattery(); });
 }
 
@@ -184,8 +185,7 @@ QVariantMap SysfsPowerSourceService::powerSourceDescription(const QString& sourc
     if (_sampler && status == QLatin1String("Discharging")) {
         _sampledBattery = source;
         _sampledOnMains = onMains;
-        if (!_sampler->isActive())
-            _sampler->start();
+        _sampler->start();
     } else if (_sampler) {
         _sampler->stop();
     }

@@ -29,8 +29,9 @@ public:
     // folder listed again.
     void keepSupplyList() { _keepsSupplyList = true; }
     void supplyListChanged() { _supplies.reset(); }
-    // Samples a discharging battery between snapshots, on a timer of the calling thread, so that
-    // its time to empty rests on more than one reading a minute.
+    // Samples a discharging battery once between snapshots, on a timer of the calling thread
+    // restarted by each snapshot, so that its time to empty rests on more than one reading a
+    // minute without a wake-up of its own beside the update's.
     void sampleWhileDischarging();
 
     QStringList copyPowerSourcesList() override;
