@@ -15,6 +15,7 @@
 #include "popover/AMPCapacityVC.h"
 #include "popover/CapacityChart.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -42,9 +43,12 @@ public:
     AppPersistance persistance{&configuration, folder.filePath(QStringLiteral("store"))};
 };
 
-// One store per size, made by the first benchmark that asks for it.
+// One store per size, made by the first benchmark that asks for it and closed while the
+// application, which holds the SQLite driver, still exists.
 AmpraConfiguration& loaded(int snapshots, int calibrations) {
     static std::map<std::pair<int, int>, std::unique_ptr<LoadedConfiguration>> stores;
+    if (stores.empty())
+        qAddPostRoutine([] { stores.clear(); });
     auto& store = stores[{snapshots, calibrations}];
     if (!store)
         store = std::make_unique<LoadedConfiguration>(snapshots, calibrations);

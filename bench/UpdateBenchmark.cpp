@@ -16,6 +16,7 @@
 #include "platform/linux/LinuxSystemProfile.h"
 #include "platform/linux/SysfsPowerSourceService.h"
 #include "platform/linux/TrayStatusItemHost.h"
+#include "platform/linux/UPowerChargeLimitControl.h"
 #include "platform/linux/UeventRegistryDump.h"
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -95,6 +96,10 @@ public:
         sources->keepSupplyList();
         auto registry = std::make_unique<UeventRegistryDump>(*sources);
         return std::make_unique<BatteryDataProvider>(std::move(sources), std::move(registry));
+    }
+    // No UPower on the private system bus: the control finds it cannot work.
+    std::unique_ptr<ChargeLimitControl> createChargeLimitControl() override {
+        return std::make_unique<UPowerChargeLimitControl>();
     }
     SystemPowerEvents* powerEvents() override { return nullptr; }
     StatusItemHost* statusItemHost() override { return &_tray; }
