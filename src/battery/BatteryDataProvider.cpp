@@ -13,10 +13,10 @@ BatteryDataProvider::BatteryDataProvider(std::unique_ptr<PowerSourceService> pow
                                          std::unique_ptr<PowerSourceChangeNotifier> runLoopSource)
     : _powerSources(std::move(powerSources))
     , _registry(std::move(registry))
-    , runLoopSource_(std::move(runLoopSource))
+    , _runLoopSource(std::move(runLoopSource))
     , _logger(log4cplus::Logger::getInstance("battery.BatteryDataProvider")) {
-    if (runLoopSource_)
-        runLoopSource_->attach([this] {
+    if (_runLoopSource)
+        _runLoopSource->attach([this] {
             if (_delegate)
                 _delegate->batteryDataProviderDidNoticeUpdateOnBatteryData();
         });

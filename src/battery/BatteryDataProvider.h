@@ -35,7 +35,7 @@ public:
 private:
     std::unique_ptr<PowerSourceService> _powerSources;
     std::unique_ptr<RegistryDump> _registry;
-    std::unique_ptr<PowerSourceChangeNotifier> runLoopSource_;
+    std::unique_ptr<PowerSourceChangeNotifier> _runLoopSource;
     BatteryDataProviderDelegate* _delegate = nullptr;
     bool _reportedUnreadable = false;
     log4cplus::Logger _logger;

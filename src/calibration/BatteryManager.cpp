@@ -35,7 +35,7 @@ BatteryManager::BatteryManager(std::unique_ptr<BatteryData> batteryData,
     , _statePersistence(configuration.statePersistence())
     , _dateProvider(dateProvider)
     , _chargeLimit(std::move(chargeLimitControl), _preferenceProvider, _statePersistence)
-    , logger(log4cplus::Logger::getInstance("calibration.batteryManager")) {
+    , _logger(log4cplus::Logger::getInstance("calibration.batteryManager")) {
     _calibrationAlgorith->delegate = this;
     _chargeLimit.changed = [this] {
         refresh();
@@ -54,7 +54,7 @@ BatteryManager::~BatteryManager() {
 }
 
 void BatteryManager::startCalibrationControl() {
-    LOG4CPLUS_INFO(logger, "Start Calibration Control");
+    LOG4CPLUS_INFO(_logger, "Start Calibration Control");
     if (isCalibrationOn)
         return;
     isCalibrationOn = true;
@@ -64,7 +64,7 @@ void BatteryManager::startCalibrationControl() {
 }
 
 void BatteryManager::stopCalibrationControl() {
-    LOG4CPLUS_INFO(logger, "Stop Calibration Control");
+    LOG4CPLUS_INFO(_logger, "Stop Calibration Control");
     if (!isCalibrationOn)
         return;
     isCalibrationOn = false;
@@ -86,9 +86,9 @@ CalibrationData BatteryManager::runWithEvent(std::optional<CalibrationRelevantEv
     _batteryData->refreshBasicBatteryData();
     if (std::exchange(_noBatteryLogged, _batteryData->noBattery) != _batteryData->noBattery) {
         if (_batteryData->noBattery)
-            LOG4CPLUS_WARN(logger, "No battery found: no notices until one is read");
+            LOG4CPLUS_WARN(_logger, "No battery found: no notices until one is read");
         else
-            LOG4CPLUS_INFO(logger, "A battery is read again: notices resume");
+            LOG4CPLUS_INFO(_logger, "A battery is read again: notices resume");
     }
     _calibrationAlgorith->_runAlgorithmFiniteStateMachineWithData(*_batteryData, event);
     CalibrationData data = calibrationData();
@@ -105,11 +105,11 @@ CalibrationData BatteryManager::runWithEvent(std::optional<CalibrationRelevantEv
         const QString message = QCoreApplication::translate("BatteryManager", "Calibration Done!!");
         if (delegate)
             delegate->batteryManagerNotifyEventOnCalibrationProccessWithMessage(*this, message);
-        previousCalibrationAlgorithmState = AlgorithmState::calibrationDone;
+        _previousCalibrationAlgorithmState = AlgorithmState::calibrationDone;
     }
     // Once the rest has begun, the guide tells again what to do after a wake that does not end it.
     if (event && data.calibrationAlgorithmState == AlgorithmState::computerOff)
-        previousCalibrationAlgorithmState = AlgorithmState::computerOff;
+        _previousCalibrationAlgorithmState = AlgorithmState::computerOff;
     return data;
 }
 
@@ -128,17 +128,17 @@ void BatteryManager::refresh() {
 }
 
 void BatteryManager::didReceiveWakeUpNotification() {
-    LOG4CPLUS_INFO(logger, "Wake Up Event");
+    LOG4CPLUS_INFO(_logger, "Wake Up Event");
     runWithEvent(CalibrationRelevantEvent::wakeUp);
 }
 
 void BatteryManager::didReceivePowerOffNotification() {
-    LOG4CPLUS_INFO(logger, "Power Off Event");
+    LOG4CPLUS_INFO(_logger, "Power Off Event");
     runWithEvent(CalibrationRelevantEvent::powerOff);
 }
 
 void BatteryManager::didReceiveSleepNotification() {
-    LOG4CPLUS_INFO(logger, "Sleep Event");
+    LOG4CPLUS_INFO(_logger, "Sleep Event");
     runWithEvent(CalibrationRelevantEvent::sleep);
 }
 
@@ -207,7 +207,7 @@ void BatteryManager::applyGuideMessageRule(const CalibrationData& data) {
     if (data.calibrationState != CalibrationState::pendingCalibration)
         return;
     // "Calibration Done!!" goes only with a recorded calibration (above).
-    if (data.calibrationAlgorithmState != previousCalibrationAlgorithmState &&
+    if (data.calibrationAlgorithmState != _previousCalibrationAlgorithmState &&
         data.calibrationAlgorithmState != AlgorithmState::calibrationDone) {
         std::optional<QString> message;
         switch (data.calibrationAlgorithmState) {
@@ -237,21 +237,21 @@ void BatteryManager::applyGuideMessageRule(const CalibrationData& data) {
         if (delegate)
             delegate->batteryManagerNotifyEventOnCalibrationProccessWithMessage(*this, message);
     }
-    previousCalibrationAlgorithmState = data.calibrationAlgorithmState;
+    _previousCalibrationAlgorithmState = data.calibrationAlgorithmState;
 }
 
 void BatteryManager::postponeCalibration() {
-    LOG4CPLUS_INFO(logger, "Calibration Postpone Request");
+    LOG4CPLUS_INFO(_logger, "Calibration Postpone Request");
     _calibrationControl->postponeCalibration();
     refresh();
 }
 
 void BatteryManager::guideThroughCalibration() {
-    LOG4CPLUS_INFO(logger, "Calibration Guide Request");
+    LOG4CPLUS_INFO(_logger, "Calibration Guide Request");
 }
 
 void BatteryManager::liftChargeLimitForCalibration() {
-    LOG4CPLUS_INFO(logger, "Charge Limit Lift Request");
+    LOG4CPLUS_INFO(_logger, "Charge Limit Lift Request");
     _chargeLimit.lift();
     refresh();
 }
@@ -262,12 +262,12 @@ void BatteryManager::restorePersistence() {
     if (state) {
         const auto timeStamp = _statePersistence.calibrationAlgorithmTimeStamp();
         if (timeStamp)
-            LOG4CPLUS_INFO(logger, "Restoring Algorithm Persistence to state: "
-                                       << *stored << ", with time Stamp: "
-                                       << timeStamp->toString(Qt::ISODateWithMs).toStdString());
+            LOG4CPLUS_INFO(_logger, "Restoring Algorithm Persistence to state: "
+                                        << *stored << ", with time Stamp: "
+                                        << timeStamp->toString(Qt::ISODateWithMs).toStdString());
         else
-            LOG4CPLUS_INFO(logger, "Restoring Algorithm Persistence to state: "
-                                       << *stored << " with no time Stamp");
+            LOG4CPLUS_INFO(_logger, "Restoring Algorithm Persistence to state: "
+                                        << *stored << " with no time Stamp");
         _calibrationAlgorith->_forceAlgorithmFiniteStateMachineToState(*state, timeStamp);
     }
     _calibrationControl->restorePersistence();

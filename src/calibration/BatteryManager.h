@@ -96,8 +96,8 @@ private:
     PowerSourceType _previousPowerSource = PowerSourceType::unknownPower;
     const DateProvider& _dateProvider;
     CalibrationChargeLimit _chargeLimit;
-    log4cplus::Logger logger;
-    AlgorithmState previousCalibrationAlgorithmState = AlgorithmState::calibrationOff;
+    log4cplus::Logger _logger;
+    AlgorithmState _previousCalibrationAlgorithmState = AlgorithmState::calibrationOff;
     // The sample's noBattery as last logged.
     bool _noBatteryLogged = false;
 };

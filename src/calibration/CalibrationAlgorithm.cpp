@@ -53,7 +53,7 @@ CalibrationAlgorithm::CalibrationAlgorithm(const PreferenceProvider& preferenceP
                                            const DateProvider& dateProvider)
     : _elapsedTimer(dateProvider)
     , _preferenceProvider(preferenceProvider)
-    , logger(log4cplus::Logger::getInstance("calibration.algorithm")) {}
+    , _logger(log4cplus::Logger::getInstance("calibration.algorithm")) {}
 
 void CalibrationAlgorithm::_runAlgorithmFiniteStateMachineWithData(
     const BatteryData& data, std::optional<CalibrationRelevantEvent> calibrationRelevantEvent) {
@@ -63,7 +63,7 @@ void CalibrationAlgorithm::_runAlgorithmFiniteStateMachineWithData(
     const std::string eventName = eventLogName(calibrationRelevantEvent);
     for (unsigned pass = 1;; ++pass) {
         if (pass > 1)
-            LOG4CPLUS_INFO(logger, "Algorithm LoopCounter: " << pass);
+            LOG4CPLUS_INFO(_logger, "Algorithm LoopCounter: " << pass);
         evaluateState(data, calibrationRelevantEvent, eventName);
         if (!isEnteringAState)
             break;
@@ -155,7 +155,7 @@ bool CalibrationAlgorithm::runEntryBlock(const BatteryData& data, const std::str
         text << " and event: " << eventName << " ";
     else if (_algorithmState == AlgorithmState::computerOff)
         text << " and event: " << eventName;
-    LOG4CPLUS_INFO(logger, text.str());
+    LOG4CPLUS_INFO(_logger, text.str());
     if (const auto minimum = minimumTimeIn(_algorithmState))
         setTimeReference(*minimum);
     return true;
@@ -182,7 +182,7 @@ std::optional<double> CalibrationAlgorithm::minimumTimeIn(AlgorithmState state) 
 
 void CalibrationAlgorithm::setTimeReference(double interval) {
     if (_elapsedTimer.isReferenceSet()) {
-        LOG4CPLUS_WARN(logger,
+        LOG4CPLUS_WARN(_logger,
                        "Setting a refenrece on already existing one with value: " << interval);
         return;
     }
@@ -219,20 +219,20 @@ void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(
         sample.currentChargePercentage = 100;
         break;
     default:
-        LOG4CPLUS_INFO(logger, "No change make on force state " << name);
+        LOG4CPLUS_INFO(_logger, "No change make on force state " << name);
     }
     _algorithmState = state;
 
     if (timeStamp) {
-        LOG4CPLUS_INFO(logger, "Date reference "
-                                   << timeStamp->toString(Qt::ISODateWithMs).toStdString()
-                                   << ", set on force state " << name);
+        LOG4CPLUS_INFO(_logger, "Date reference "
+                                    << timeStamp->toString(Qt::ISODateWithMs).toStdString()
+                                    << ", set on force state " << name);
         // Set directly, so that the wait counts from the stored instant and the stored time
         // stamp is not rewritten; the entry block below then keeps this reference.
         if (const auto minimum = minimumTimeIn(state))
             _elapsedTimer.setReferenceForInterval(*minimum, *timeStamp);
         else
-            LOG4CPLUS_ERROR(logger, "No time reference set on force state " << name);
+            LOG4CPLUS_ERROR(_logger, "No time reference set on force state " << name);
     }
     isEnteringAState = true;
     _runAlgorithmFiniteStateMachineWithData(sample, std::nullopt);

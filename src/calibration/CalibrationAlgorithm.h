@@ -61,5 +61,5 @@ private:
     // Restored in computerOff and not run since.
     bool _restoredAsleep = false;
     const PreferenceProvider& _preferenceProvider;
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
 };

@@ -30,20 +30,20 @@ std::string describe(const StoreError& error) {
 
 CalibrationControl::CalibrationControl(GlobalConfigurationProvider& configuration,
                                        const DateProvider& dateProvider)
-    : configuration(configuration)
-    , perferences(configuration.preferences())
-    , statePersistence(configuration.statePersistence())
+    : _configuration(configuration)
+    , _perferences(configuration.preferences())
+    , _statePersistence(configuration.statePersistence())
     , _dateProvider(dateProvider)
-    , logger(log4cplus::Logger::getInstance("calibration.CalibrationControl")) {}
+    , _logger(log4cplus::Logger::getInstance("calibration.CalibrationControl")) {}
 
 std::optional<ManagedObject> CalibrationControl::_lastSavedCalibration() const {
-    ManagedObjectContext* context = configuration.context();
+    ManagedObjectContext* context = _configuration.context();
     if (!context)
         return std::nullopt;
     StoreError error;
     const auto records = context->fetchNewest(Calibration::kEntityName, 1, &error);
     if (!records) {
-        LOG4CPLUS_ERROR(logger, "Last saved calibration error: " << describe(error));
+        LOG4CPLUS_ERROR(_logger, "Last saved calibration error: " << describe(error));
         return std::nullopt;
     }
     if (records->empty())
@@ -58,7 +58,7 @@ CalibrationControl::_isCalibrationDue(const std::optional<ManagedObject>& last) 
     const auto date = last->date();
     if (!date)
         return true;
-    return *date <= _dateProvider.now().addSecs(-qint64(perferences.timeBetweenCalibrations()));
+    return *date <= _dateProvider.now().addSecs(-qint64(_perferences.timeBetweenCalibrations()));
 }
 
 std::optional<QDateTime> CalibrationControl::nextCalibrationDate() const {
@@ -68,33 +68,33 @@ std::optional<QDateTime> CalibrationControl::nextCalibrationDate() const {
 std::optional<QDateTime>
 CalibrationControl::nextCalibrationDate(const std::optional<ManagedObject>& last) const {
     if (calibrationState == CalibrationState::postponed)
-        return statePersistence.postponeCalibrationToDate();
+        return _statePersistence.postponeCalibrationToDate();
     const QDateTime now = _dateProvider.now();
     const auto date = last ? last->date() : std::nullopt;
     if (!date)
         return now;
     // Whole seconds: the preferences keep the intervals far inside the range of qint64.
-    const qint64 interval = qint64(perferences.timeBetweenCalibrations());
+    const qint64 interval = qint64(_perferences.timeBetweenCalibrations());
     if (*date <= now.addSecs(-interval))
         return now;
     return date->addSecs(interval);
 }
 
 void CalibrationControl::restorePersistence() {
-    if (const auto stored = statePersistence.calibrationState())
+    if (const auto stored = _statePersistence.calibrationState())
         if (const auto state = calibrationStateFromRawValue(*stored))
             calibrationState = *state;
     // A calibration finished by switching the computer off ends on the first reading after the
     // start: compared with the state the last run left, it is seen and recorded.
-    if (const auto stored = statePersistence.calibrationAlgorithmState())
+    if (const auto stored = _statePersistence.calibrationAlgorithmState())
         _previousCalibrationAlgorithmState = algorithmStateFromRawValue(*stored);
 }
 
 void CalibrationControl::postponeCalibration() {
     if (calibrationState != CalibrationState::pendingCalibration)
         return;
-    statePersistence.setPostponeCalibrationToDate(
-        _dateProvider.now().addSecs(qint64(perferences.postponedCalibationInterval())));
+    _statePersistence.setPostponeCalibrationToDate(
+        _dateProvider.now().addSecs(qint64(_perferences.postponedCalibationInterval())));
     calibrationState = CalibrationState::postponed;
 }
 
@@ -108,16 +108,16 @@ void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data)
     // One lookup serves the due test and the next date.
     std::optional<ManagedObject> last;
     if (finished) {
-        statePersistence.setPostponeCalibrationToDate(std::nullopt);
+        _statePersistence.setPostponeCalibrationToDate(std::nullopt);
         calibrationState = CalibrationState::calibrated;
         insertRecordFrom<Calibration>(data.batteryData());
         _persistData();
         data.calibrationRecorded = true;
         last = _lastSavedCalibration();
     } else if (calibrationState == CalibrationState::postponed) {
-        const auto until = statePersistence.postponeCalibrationToDate();
+        const auto until = _statePersistence.postponeCalibrationToDate();
         if (until && *until < _dateProvider.now()) {
-            statePersistence.setPostponeCalibrationToDate(std::nullopt);
+            _statePersistence.setPostponeCalibrationToDate(std::nullopt);
             calibrationState = CalibrationState::pendingCalibration;
             last = _lastSavedCalibration();
         }
@@ -132,8 +132,8 @@ void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data)
     data.nextCalibrationDate = nextCalibrationDate(last);
 
     const bool charged = data.batteryData().isCharged;
-    const bool justBecameFull = previousIsChargedState == false && charged;
-    previousIsChargedState = charged;
+    const bool justBecameFull = _previousIsChargedState == false && charged;
+    _previousIsChargedState = charged;
     if (justBecameFull && !_isThereRecentSnapshot()) {
         insertRecordFrom<BatteryStatusSnapshot>(data.batteryData());
         _persistData();
@@ -141,13 +141,13 @@ void CalibrationControl::evaluateCalibrationStateWithData(CalibrationData& data)
 }
 
 bool CalibrationControl::_isThereRecentSnapshot() const {
-    ManagedObjectContext* context = configuration.context();
+    ManagedObjectContext* context = _configuration.context();
     if (!context)
         return false;
     StoreError error;
     const auto records = context->fetchNewest(BatteryStatusSnapshot::kEntityName, 1, &error);
     if (!records) {
-        LOG4CPLUS_ERROR(logger, "Error fetching for recent Snapshot: " << describe(error));
+        LOG4CPLUS_ERROR(_logger, "Error fetching for recent Snapshot: " << describe(error));
         return false;
     }
     if (records->empty())
@@ -163,7 +163,7 @@ bool CalibrationControl::_isThereRecentSnapshot() const {
 
 template <typename Record>
 void CalibrationControl::insertRecordFrom(const BatteryData& batteryData) {
-    ManagedObjectContext* context = configuration.context();
+    ManagedObjectContext* context = _configuration.context();
     if (!context)
         return;
     Record record(*context);
@@ -173,10 +173,10 @@ void CalibrationControl::insertRecordFrom(const BatteryData& batteryData) {
 }
 
 void CalibrationControl::_persistData() {
-    ManagedObjectContext* context = configuration.context();
+    ManagedObjectContext* context = _configuration.context();
     if (!context || !context->hasChanges())
         return;
     StoreError error;
     if (!context->save(&error))
-        LOG4CPLUS_ERROR(logger, "Error On saving Calibration " << describe(error));
+        LOG4CPLUS_ERROR(_logger, "Error On saving Calibration " << describe(error));
 }

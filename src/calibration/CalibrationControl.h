@@ -43,11 +43,11 @@ private:
     void _persistData();
     template <typename Record> void insertRecordFrom(const BatteryData& batteryData);
 
-    GlobalConfigurationProvider& configuration;
-    PreferenceProvider& perferences;
-    StatePersistence& statePersistence;
+    GlobalConfigurationProvider& _configuration;
+    PreferenceProvider& _perferences;
+    StatePersistence& _statePersistence;
     const DateProvider& _dateProvider;
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
     std::optional<AlgorithmState> _previousCalibrationAlgorithmState;
-    std::optional<bool> previousIsChargedState;
+    std::optional<bool> _previousIsChargedState;
 };

@@ -23,8 +23,8 @@
 
 AppPersistance::AppPersistance(GlobalConfigurationProvider* configuration,
                                const QString& applicationFolder, ErrorPresenter* errorPresenter)
-    : configuration(configuration)
-    , logger(log4cplus::Logger::getInstance("helpers.persistance"))
+    : _configuration(configuration)
+    , _logger(log4cplus::Logger::getInstance("helpers.persistance"))
     , _applicationDocumentsDirectory(applicationFolder)
     , _errorPresenter(errorPresenter ? errorPresenter : &_loggingErrorPresenter) {}
 
@@ -94,7 +94,7 @@ void AppPersistance::openStore() {
 }
 
 ManagedObjectContext* AppPersistance::configurationContext() const {
-    return configuration ? configuration->context() : nullptr;
+    return _configuration ? _configuration->context() : nullptr;
 }
 
 void AppPersistance::importDataFormAmpraOne() {
@@ -106,19 +106,19 @@ void AppPersistance::importDataFormAmpraOne() {
         // An import cut short (a kill, a power loss) left the file moved and nothing stored: it is
         // read again, until a migrated record shows that it went through.
         if (!QFileInfo::exists(movedFile) || holdsMigratedRecords()) {
-            LOG4CPLUS_WARN(logger, "Web version: no ampra 1 migration data found");
+            LOG4CPLUS_WARN(_logger, "Web version: no ampra 1 migration data found");
             return;
         }
-        LOG4CPLUS_INFO(logger, "Resuming the ampra 1 migration from " << movedFile.toStdString());
+        LOG4CPLUS_INFO(_logger, "Resuming the ampra 1 migration from " << movedFile.toStdString());
     } else if (!folder.mkpath(kAmpraOneFolder) || !QFile::rename(statusFile, movedFile)) {
         // Moved before it is read, so that a second file never adds its entries again.
-        LOG4CPLUS_WARN(logger, "Error On moving ampra 1 status file for migration.");
+        LOG4CPLUS_WARN(_logger, "Error On moving ampra 1 status file for migration.");
         return;
     }
     const auto status = PropertyListDictionary::read(movedFile);
     if (!status) {
-        LOG4CPLUS_ERROR(logger, "Error On reading ampra 1 status file " << movedFile.toStdString()
-                                                                        << " for migration");
+        LOG4CPLUS_ERROR(_logger, "Error On reading ampra 1 status file " << movedFile.toStdString()
+                                                                         << " for migration");
         return;
     }
 
@@ -166,8 +166,8 @@ std::optional<QDateTime> AppPersistance::dateFromAmpra1FormatedDate(const QStrin
     if (!date.isValid())
         date = QLocale::system().toDate(text, QStringLiteral("MMM dd, yyyy"));
     if (!date.isValid()) {
-        LOG4CPLUS_ERROR(logger, "Error On parsing date " << text.toStdString()
-                                                         << " during ampra 1 migration");
+        LOG4CPLUS_ERROR(_logger, "Error On parsing date " << text.toStdString()
+                                                          << " during ampra 1 migration");
         return std::nullopt;
     }
     // Local midnight, or the first moment of a day that starts later.
@@ -192,9 +192,9 @@ std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QS
     static const QRegularExpression pattern(QStringLiteral("\\d+"),
                                             QRegularExpression::CaseInsensitiveOption);
     if (!pattern.isValid()) {
-        LOG4CPLUS_ERROR(logger, "Error On parsing capacities during ampra 1 migration "
-                                    << pattern.errorString().toStdString() << ", "
-                                    << "offset " << pattern.patternErrorOffset());
+        LOG4CPLUS_ERROR(_logger, "Error On parsing capacities during ampra 1 migration "
+                                     << pattern.errorString().toStdString() << ", "
+                                     << "offset " << pattern.patternErrorOffset());
         return std::nullopt;
     }
     // The old texts end in a character that is never part of the number: it is not searched.
@@ -211,8 +211,8 @@ std::optional<quint64> AppPersistance::capacityFromAmpra1FormatedString(const QS
     bool isNumber = false;
     const quint64 capacity = runs.at(1).toULongLong(&isNumber);
     if (!isNumber) {
-        LOG4CPLUS_ERROR(logger, "Error On parsing capacity " << text.toStdString()
-                                                             << " during ampra 1 migration");
+        LOG4CPLUS_ERROR(_logger, "Error On parsing capacity " << text.toStdString()
+                                                              << " during ampra 1 migration");
         return std::nullopt;
     }
     return capacity;
@@ -247,7 +247,7 @@ void AppPersistance::_persistData() {
         return;
     StoreError error;
     if (!context->save(&error))
-        LOG4CPLUS_ERROR(logger, "Error On saving Calibrations during ampra 1 migration "
-                                    << error.description.toStdString() << ", "
-                                    << error.failureReason.toStdString());
+        LOG4CPLUS_ERROR(_logger, "Error On saving Calibrations during ampra 1 migration "
+                                     << error.description.toStdString() << ", "
+                                     << error.failureReason.toStdString());
 }

@@ -54,8 +54,8 @@ private:
     QDate dateInAmpraOneForm(QStringView text) const;
     ManagedObjectContext* configurationContext() const;
 
-    GlobalConfigurationProvider* configuration;
-    log4cplus::Logger logger;
+    GlobalConfigurationProvider* _configuration;
+    log4cplus::Logger _logger;
     QString _applicationDocumentsDirectory;
     LoggingErrorPresenter _loggingErrorPresenter;
     ErrorPresenter* _errorPresenter;

@@ -39,7 +39,7 @@ QVariant roleOf(const StyledText& style, int role) {
 
 AMPCalibrationTableDataProvider::AMPCalibrationTableDataProvider(QObject* parent)
     : QAbstractTableModel(parent)
-    , logger(log4cplus::Logger::getInstance("ui.calibrationtableprovider")) {}
+    , _logger(log4cplus::Logger::getInstance("ui.calibrationtableprovider")) {}
 
 void AMPCalibrationTableDataProvider::attach(QTableView& table, QLabel& description) {
     tableView = &table;
@@ -60,9 +60,9 @@ void AMPCalibrationTableDataProvider::loadSnapshots() {
     else
         calibrations = context->fetchNewest(Calibration::kEntityName, kFetchLimit, &error);
     if (!calibrations)
-        LOG4CPLUS_ERROR(logger, "Error fetching for list of calibrations: "
-                                    << error.description.toStdString() << ' '
-                                    << error.failureReason.toStdString());
+        LOG4CPLUS_ERROR(_logger, "Error fetching for list of calibrations: "
+                                     << error.description.toStdString() << ' '
+                                     << error.failureReason.toStdString());
     endResetModel();
 }
 

@@ -42,5 +42,5 @@ public:
     std::optional<std::vector<ManagedObject>> calibrations;
 
 private:
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
 };

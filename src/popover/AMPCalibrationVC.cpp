@@ -71,7 +71,7 @@ AMPCalibrationVC::AMPCalibrationVC(GlobalConfigurationProvider& configuration,
                                    const DateProvider& dateProvider, QWidget* parent)
     : AMPSumarySubviewVC(parent)
     , _ui(std::make_unique<Ui::AMPCalibrationVC>())
-    , configuration(configuration)
+    , _configuration(configuration)
     , _dateProvider(dateProvider)
     , _tableDataProvider(new AMPCalibrationTableDataProvider(this)) {
     registerStepImages();
@@ -82,7 +82,7 @@ AMPCalibrationVC::AMPCalibrationVC(GlobalConfigurationProvider& configuration,
 AMPCalibrationVC::~AMPCalibrationVC() = default;
 
 void AMPCalibrationVC::viewDidLoad() {
-    _tableDataProvider->configuration = &configuration;
+    _tableDataProvider->configuration = &_configuration;
     _tableDataProvider->attach(*_ui->calibrationHistoryTable, *_ui->tableDescriptionText);
     _tableDataProvider->loadSnapshots();
 
@@ -96,7 +96,7 @@ void AMPCalibrationVC::viewDidLoad() {
             &AMPCalibrationVC::pageControllerDidTransitionToIndex);
     _ui->stepsController->stepDelegate = this;
 
-    const PreferenceProvider& preferences = configuration.preferences();
+    const PreferenceProvider& preferences = _configuration.preferences();
     const int intervalDays = wholeUnits(preferences.timeBetweenCalibrations(), 86400);
     const int postponeDays = wholeUnits(preferences.postponedCalibationInterval(), 86400);
     //: Help about the next calibration date: how often a calibration is suggested
@@ -139,7 +139,7 @@ void AMPCalibrationVC::viewDidLoad() {
     connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
             &AMPCalibrationVC::showCalibrationHistoryAction);
     connect(_ui->exportButton, &QPushButton::clicked, this,
-            [this] { HistoryExportDialog::open(*this, configuration.context()); });
+            [this] { HistoryExportDialog::open(*this, _configuration.context()); });
     connect(_ui->expandCalibDateButton, &QAbstractButton::clicked, this,
             &AMPCalibrationVC::nextCalibrationHelpAction);
     connect(_ui->expandCalibInfoButton, &QAbstractButton::clicked, this,
@@ -154,7 +154,7 @@ void AMPCalibrationVC::viewDidLoad() {
 }
 
 void AMPCalibrationVC::makePages() {
-    const PreferenceProvider& preferences = configuration.preferences();
+    const PreferenceProvider& preferences = _configuration.preferences();
     const QString rest = hoursText(preferences.minimumTimeInComputerOff());
     const QString lowCharge = percentText(preferences.chargePercentageForComputerOff());
     const QString afterRest = percentText(preferences.chargePercentageAfterComputerOff());

@@ -94,7 +94,7 @@ private:
     void closeBlock(Block block);
 
     std::unique_ptr<Ui::AMPCalibrationVC> _ui;
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     const DateProvider& _dateProvider;
     AMPCalibrationTableDataProvider* _tableDataProvider;
     QList<AMPStepInfoVC*> _pages;

@@ -19,28 +19,28 @@ using namespace Qt::StringLiterals;
 
 AMPCapacityTableDataProvider::AMPCapacityTableDataProvider(QObject* parent)
     : QAbstractTableModel(parent)
-    , logger(log4cplus::Logger::getInstance("ui.capacitytableprovider")) {}
+    , _logger(log4cplus::Logger::getInstance("ui.capacitytableprovider")) {}
 
 void AMPCapacityTableDataProvider::awakeFromNib(QTableView& view) {
-    tableView = &view;
+    _tableView = &view;
     view.setModel(this);
     view.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 void AMPCapacityTableDataProvider::setConfiguration(GlobalConfigurationProvider* provider) {
-    configuration = provider;
+    _configuration = provider;
 }
 
 void AMPCapacityTableDataProvider::loadSnapshots() {
     beginResetModel();
-    snapshots.reset();
-    ManagedObjectContext* context = configuration ? configuration->context() : nullptr;
+    _snapshots.reset();
+    ManagedObjectContext* context = _configuration ? _configuration->context() : nullptr;
     if (context) {
         StoreError error;
-        snapshots = context->fetchNewest(BatteryStatusSnapshot::kEntityName, kFetchLimit, &error);
-        if (!snapshots) {
+        _snapshots = context->fetchNewest(BatteryStatusSnapshot::kEntityName, kFetchLimit, &error);
+        if (!_snapshots) {
             const QString reason = error.description + u' ' + error.failureReason;
-            LOG4CPLUS_ERROR(logger,
+            LOG4CPLUS_ERROR(_logger,
                             "Error fetching for list of Snapshot: " << reason.toStdString());
         }
     }
@@ -55,7 +55,7 @@ void AMPCapacityTableDataProvider::setDesignCapacity(std::optional<quint64> desi
 }
 
 int AMPCapacityTableDataProvider::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !snapshots ? 0 : int(snapshots->size());
+    return parent.isValid() || !_snapshots ? 0 : int(_snapshots->size());
 }
 
 int AMPCapacityTableDataProvider::columnCount(const QModelIndex& parent) const {
@@ -67,7 +67,7 @@ QVariant AMPCapacityTableDataProvider::data(const QModelIndex& index, int role) 
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return DetailViewTexts::historyCell((*snapshots)[size_t(index.row())], index.column(),
+        return DetailViewTexts::historyCell((*_snapshots)[size_t(index.row())], index.column(),
                                             _designCapacity);
     case Qt::ForegroundRole:
         return AmpraStyleKit::tableTextAttributedStringWithValue({}).foregroundColor;

@@ -40,9 +40,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QTableView* tableView = nullptr;
-    GlobalConfigurationProvider* configuration = nullptr;
-    std::optional<std::vector<ManagedObject>> snapshots;
+    QTableView* _tableView = nullptr;
+    GlobalConfigurationProvider* _configuration = nullptr;
+    std::optional<std::vector<ManagedObject>> _snapshots;
     std::optional<quint64> _designCapacity;
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
 };

@@ -16,7 +16,7 @@ using namespace AmpraStyleKit;
 AMPCapacityVC::AMPCapacityVC(GlobalConfigurationProvider& configuration, QWidget* parent)
     : QWidget(parent)
     , _ui(std::make_unique<Ui::AMPCapacityVC>())
-    , configuration(configuration) {
+    , _configuration(configuration) {
     _ui->setupUi(this);
     viewDidLoad();
 }
@@ -25,9 +25,9 @@ AMPCapacityVC::~AMPCapacityVC() = default;
 
 void AMPCapacityVC::viewDidLoad() {
     _tableDataProvider.awakeFromNib(*_ui->historyTable);
-    _tableDataProvider.setConfiguration(&configuration);
+    _tableDataProvider.setConfiguration(&_configuration);
     _tableDataProvider.loadSnapshots();
-    _ui->capacityChart->setContext(configuration.context());
+    _ui->capacityChart->setContext(_configuration.context());
     for (QLabel* caption :
          {_ui->cyclesDoneLabel, _ui->cyclesByDesignLabel, _ui->originalCapacityLabel,
           _ui->currentCapacityLabel, _ui->historyLabel})
@@ -51,7 +51,7 @@ void AMPCapacityVC::viewDidLoad() {
     connect(_ui->expandCapacityButton, &QAbstractButton::clicked, this,
             &AMPCapacityVC::capacityHelpAction);
     connect(_ui->exportButton, &QPushButton::clicked, this,
-            [this] { HistoryExportDialog::open(*this, configuration.context()); });
+            [this] { HistoryExportDialog::open(*this, _configuration.context()); });
 }
 
 void AMPCapacityVC::refreshContentWithData(const CalibrationData& data) {

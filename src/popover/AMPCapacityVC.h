@@ -50,7 +50,7 @@ private:
     void viewDidLoad();
 
     std::unique_ptr<Ui::AMPCapacityVC> _ui;
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     AMPCapacityTableDataProvider _tableDataProvider;
     std::unique_ptr<HelpBlocks> _helpBlocks;
     int _cyclesHelp = 0;

@@ -22,7 +22,7 @@ constexpr int kChargeSpacingWithoutTime = 12;
 AMPChargeVC::AMPChargeVC(GlobalConfigurationProvider& configuration, QWidget* parent)
     : QWidget(parent)
     , _ui(std::make_unique<Ui::AMPChargeVC>())
-    , configuration(configuration) {
+    , _configuration(configuration) {
     _ui->setupUi(this);
     viewDidLoad();
 }

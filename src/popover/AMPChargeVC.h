@@ -51,6 +51,6 @@ private:
     void viewDidLoad();
 
     std::unique_ptr<Ui::AMPChargeVC> _ui;
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     bool _isTimeReminingSectionHidden = false;
 };

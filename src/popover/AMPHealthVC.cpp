@@ -18,7 +18,7 @@ using namespace AmpraStyleKit;
 AMPHealthVC::AMPHealthVC(GlobalConfigurationProvider& configuration, QWidget* parent)
     : QWidget(parent)
     , _ui(std::make_unique<Ui::AMPHealthVC>())
-    , configuration(configuration) {
+    , _configuration(configuration) {
     _ui->setupUi(this);
     viewDidLoad();
 }

@@ -46,6 +46,6 @@ private:
     void viewDidLoad();
 
     std::unique_ptr<Ui::AMPHealthVC> _ui;
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     std::unique_ptr<HelpBlocks> _helpBlocks;
 };

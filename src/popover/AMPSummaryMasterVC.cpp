@@ -41,7 +41,7 @@ AMPSummaryMasterVC::AMPSummaryMasterVC(GlobalConfigurationProvider& configuratio
     , _ui(std::make_unique<Ui::AMPSummaryMasterVC>())
     , _noBatteryView(new AMPNoEventsView(this))
     , _settingsMenu(new QMenu(this))
-    , configuration(configuration)
+    , _configuration(configuration)
     , _dateProvider(dateProvider)
     , _detailViews(detailViews) {
     registerImages();
@@ -88,7 +88,7 @@ void AMPSummaryMasterVC::viewDidLoad() {
     _settingsMenu->addAction(_ui->preferencesAction);
     _settingsMenu->addAction(_ui->tutorialAction);
     _settingsMenu->addSeparator();
-    VersionSupport* versionSupport = configuration.versionSupport();
+    VersionSupport* versionSupport = _configuration.versionSupport();
     if (versionSupport && versionSupport->isWebVersion()) {
         if (QAction* update = versionSupport->checkForUpdateMenuItem(_settingsMenu))
             _settingsMenu->addAction(update);
@@ -139,7 +139,7 @@ void AMPSummaryMasterVC::refreshRings(const CalibrationData& data) {
 
     ValuedRingButton& days = *_ui->daysUntilCalibrationButton;
     const double period =
-        configuration.preferences().timeBetweenCalibrations() / CalibrationData::secondsInADay;
+        _configuration.preferences().timeBetweenCalibrations() / CalibrationData::secondsInADay;
     days.setColorSections(SummaryRings::daysSections(period, days.value()));
     days.setValue(double(data.daysUntilNextCalibration(_dateProvider.now()).value_or(0)));
 
@@ -197,7 +197,7 @@ void AMPSummaryMasterVC::ringButtonAction(Tab tab) {
         ringButton(tab)->setChecked(false);
         return;
     }
-    QWidget* view = _detailViews ? _detailViews->createDetailView(tab, configuration) : nullptr;
+    QWidget* view = _detailViews ? _detailViews->createDetailView(tab, _configuration) : nullptr;
     if (auto* subview = qobject_cast<AMPSumarySubviewVC*>(view))
         subview->suviewDelegate = this;
     showSubViewController(view);
@@ -227,7 +227,7 @@ void AMPSummaryMasterVC::hideCurrentSubView() {
 
 void AMPSummaryMasterVC::showNoBatteryView() {
     _noBatteryViewOnDisplay = true;
-    PreferenceProvider& preferences = configuration.preferences();
+    PreferenceProvider& preferences = _configuration.preferences();
     preferences.setShowIcon(false);
     preferences.setShowPercentage(false);
     preferences.setShowTime(false);

@@ -79,7 +79,7 @@ private:
     std::optional<Tab> _tabOnDisplay;
     QWidget* _noBatteryView;
     QMenu* _settingsMenu;
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     const DateProvider& _dateProvider;
     AMPDetailViewFactory* _detailViews;
     bool _noBatteryViewOnDisplay = false;

@@ -59,7 +59,7 @@ void PopoverController::show(const std::optional<QRect>& item,
                              const std::optional<CalibrationData>& lastData) {
     _summary = new AMPSummaryMasterVC(_configuration, _dateProvider, _detailViews);
     _summary->summaryMasterDelegate = &_summaryDelegate;
-    onPopOverVC = _summary;
+    _onPopOverVC = _summary;
     std::optional<PopoverWindow::Anchor> anchor;
     if (item)
         if (const std::optional<QRect> available = _placement.availableGeometry(*item))
@@ -73,7 +73,7 @@ void PopoverController::show(const std::optional<QRect>& item,
     connect(_window, &QObject::destroyed, this, [] { malloc_trim(0); });
 #endif
     if (lastData)
-        onPopOverVC->refreshContentWithData(*lastData);
+        _onPopOverVC->refreshContentWithData(*lastData);
     _window->present();
     _statusBar.setState(true);
 }
@@ -84,13 +84,13 @@ void PopoverController::close() {
 }
 
 void PopoverController::refreshContentWithData(const CalibrationData& data) {
-    if (onPopOverVC)
-        onPopOverVC->refreshContentWithData(data);
+    if (_onPopOverVC)
+        _onPopOverVC->refreshContentWithData(data);
 }
 
 // However the popup went (a toggle, a click elsewhere, Escape), the summary goes with it.
 void PopoverController::popoverDidClose() {
-    onPopOverVC = nullptr;
+    _onPopOverVC = nullptr;
     _summary = nullptr;
     _window->deleteLater();
     _window = nullptr;

@@ -62,7 +62,7 @@ private:
     AMPDetailViewFactory* _detailViews;
     QPointer<PopoverWindow> _window;
     AMPSummaryMasterVC* _summary = nullptr;
-    AMPBatteryDataAwareInterface* onPopOverVC = nullptr;
+    AMPBatteryDataAwareInterface* _onPopOverVC = nullptr;
     std::optional<QRect> _lastItem;
     bool _trayShown = true;
 };

@@ -10,18 +10,18 @@
 DisplaySettingsObserver::DisplaySettingsObserver(SettingsStore& settings,
                                                  BatteryManager& batteryManager, QObject* parent)
     : QObject(parent)
-    , keys{AmpraPreferences::kShowIcon,
-           AmpraPreferences::kShowTime,
-           AmpraPreferences::kShowPercentage,
-           AmpraPreferences::kUseVerticalIcon,
-           AmpraPreferences::kUseColoredStatusBarIcon,
-           AmpraPreferences::kShowPercentageInIcon}
+    , _keys{AmpraPreferences::kShowIcon,
+            AmpraPreferences::kShowTime,
+            AmpraPreferences::kShowPercentage,
+            AmpraPreferences::kUseVerticalIcon,
+            AmpraPreferences::kUseColoredStatusBarIcon,
+            AmpraPreferences::kShowPercentageInIcon}
     , _batteryManager(batteryManager) {
     connect(&settings, &SettingsStore::valueChanged, this,
             &DisplaySettingsObserver::observeValueForKeyPath);
 }
 
 void DisplaySettingsObserver::observeValueForKeyPath(const QString& key) {
-    if (keys.contains(key))
+    if (_keys.contains(key))
         _batteryManager.refresh();
 }

@@ -21,6 +21,6 @@ public:
 private:
     void observeValueForKeyPath(const QString& key);
 
-    const QStringList keys;
+    const QStringList _keys;
     BatteryManager& _batteryManager;
 };

@@ -38,7 +38,7 @@ MailSupportHandler::MailSupportHandler(std::unique_ptr<EmailSharingService> emai
     , _emailSharingService(std::move(emailSharingService))
     , _systemProfile(systemProfile)
     , _applicationFolder(std::move(applicationFolder))
-    , logger(log4cplus::Logger::getInstance("helpers.mailsupporthandler")) {}
+    , _logger(log4cplus::Logger::getInstance("helpers.mailsupporthandler")) {}
 
 void MailSupportHandler::sendSupportRequestMail() {
     subject = subjectSupport;
@@ -71,7 +71,7 @@ void MailSupportHandler::sendWithSupportInformation(bool supportInformation) {
         return;
     }
     if (_emailSharingService)
-        LOG4CPLUS_ERROR(logger, "Support services does not allow perform: canPerformWithItems");
+        LOG4CPLUS_ERROR(_logger, "Support services does not allow perform: canPerformWithItems");
     if (!items.temporaryFolder.isEmpty())
         QDir(items.temporaryFolder).removeRecursively();
 }
@@ -79,7 +79,7 @@ void MailSupportHandler::sendWithSupportInformation(bool supportInformation) {
 std::optional<QString> MailSupportHandler::logFileURL() {
     const QString path = QDir(_applicationFolder).filePath(QStringLiteral("ampra.log"));
     if (!QFile::exists(path)) {
-        LOG4CPLUS_ERROR(logger,
+        LOG4CPLUS_ERROR(_logger,
                         "log file (ampra.log) not a avaliable at path " << path.toStdString());
         return std::nullopt;
     }
@@ -96,7 +96,7 @@ std::optional<QString> MailSupportHandler::profileFileURL() {
         std::filesystem::permissions(folder.toStdString(), std::filesystem::perms::owner_all,
                                      error);
     if (error) {
-        LOG4CPLUS_ERROR(logger, "Error creating temporal directory: " << error.message());
+        LOG4CPLUS_ERROR(_logger, "Error creating temporal directory: " << error.message());
         return std::nullopt;
     }
     const QString profile = _systemProfile.systemProfile();
@@ -107,9 +107,9 @@ std::optional<QString> MailSupportHandler::profileFileURL() {
     if (written)
         return path;
     if (!profile.isEmpty())
-        LOG4CPLUS_ERROR(logger, "Error writing profile to file "
-                                    << path.toStdString() << ": "
-                                    << file.errorString().toStdString());
+        LOG4CPLUS_ERROR(_logger, "Error writing profile to file "
+                                     << path.toStdString() << ": "
+                                     << file.errorString().toStdString());
     QDir(folder).removeRecursively();
     return std::nullopt;
 }

@@ -45,5 +45,5 @@ private:
     std::unique_ptr<EmailSharingService> _emailSharingService;
     const SystemProfileProvider& _systemProfile;
     QString _applicationFolder;
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
 };

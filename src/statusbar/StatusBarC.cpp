@@ -17,10 +17,10 @@
 
 StatusBarC::StatusBarC(GlobalConfigurationProvider& configuration, StatusItemHost* statusItem,
                        const AppearanceProvider& appearance)
-    : configuration(configuration)
+    : _configuration(configuration)
     , _statusItem(statusItem)
     , _appearance(appearance)
-    , logger(log4cplus::Logger::getInstance("ui.statusbar")) {
+    , _logger(log4cplus::Logger::getInstance("ui.statusbar")) {
     if (!_statusItem)
         return;
     _statusItem->setClickHandler(
@@ -79,7 +79,7 @@ void StatusBarC::refreshContentWithData(const CalibrationData& data) {
 }
 
 StatusBarContent StatusBarC::contentForData(const CalibrationData& data) const {
-    const PreferenceProvider& preferences = configuration.preferences();
+    const PreferenceProvider& preferences = _configuration.preferences();
     const bool showIcon = preferences.showIcon();
     const bool lightStyle = _appearance.interfaceStyle() == QLatin1String("Light");
     StatusBarContent content;
@@ -125,7 +125,7 @@ QString StatusBarC::durationText(uint64_t minutes) {
 
 StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
                                               bool lightStyle) const {
-    const PreferenceProvider& preferences = configuration.preferences();
+    const PreferenceProvider& preferences = _configuration.preferences();
     const QColor strokeColor =
         lightStyle ? QColor::fromRgbF(0.22f, 0.243f, 0.263f, 1.0f) : QColor(Qt::white);
     const uint64_t charge = batteryData.currentChargePercentage;
@@ -139,7 +139,7 @@ StatusBarIcon StatusBarC::buttonImageWithData(const BatteryData& batteryData,
         else if (charge <= 100)
             fillColor = AmpraStyleKit::fullBatteryFillColor();
         else
-            LOG4CPLUS_ERROR(logger, "Unknown charge value to set in the status bar");
+            LOG4CPLUS_ERROR(_logger, "Unknown charge value to set in the status bar");
     }
     // The panel's lightness is a guess unless the user chose it: the halo covers a wrong guess.
     const QColor haloColor = preferences.panelAppearanceIsAutomatic()

@@ -42,9 +42,9 @@ public:
 private:
     StatusBarIcon buttonImageWithData(const BatteryData& batteryData, bool lightStyle) const;
 
-    GlobalConfigurationProvider& configuration;
+    GlobalConfigurationProvider& _configuration;
     StatusItemHost* _statusItem;
     const AppearanceProvider& _appearance;
-    log4cplus::Logger logger;
+    log4cplus::Logger _logger;
     std::optional<CalibrationData> _shownData;
 };

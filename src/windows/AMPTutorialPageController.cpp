@@ -47,9 +47,9 @@ AMPTutorialPageController::AMPTutorialPageController(SettingsStore& store, Windo
     //: What the last tutorial page's picture shows, for screen readers
     _ui->page3ImageLabel->setAccessibleName(tr("A check mark in a green circle"));
     AccessibleViews::clickButtonsOnEnter(*this);
-    page1Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage1ID, store, actions, this);
-    page2Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage2ID, store, actions, this);
-    page3Controller = new AMPTutoriaThanksPageVC(*_ui->TutorialPage3ID, store, actions, this);
+    _page1Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage1ID, store, actions, this);
+    _page2Controller = new AMPTutorialFormattedPageVC(*_ui->TutorialPage2ID, store, actions, this);
+    _page3Controller = new AMPTutoriaThanksPageVC(*_ui->TutorialPage3ID, store, actions, this);
     connect(forwardButton(), &QPushButton::clicked, this,
             &AMPTutorialPageController::navigateForward);
     connect(backButton(), &QPushButton::clicked, this, &AMPTutorialPageController::navigateBack);
@@ -119,11 +119,11 @@ AMPTutorialPageController::pageControllerViewControllerForIdentifier(const QStri
     // Text that is no number means the first page, as 0 does.
     switch (id.toInt()) {
     case 2:
-        return *page3Controller;
+        return *_page3Controller;
     case 1:
-        return *page2Controller;
+        return *_page2Controller;
     default:
-        return *page1Controller;
+        return *_page1Controller;
     }
 }
 

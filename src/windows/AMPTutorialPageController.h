@@ -42,7 +42,7 @@ public:
     // Ends a swipe: turns the page the swipe went far enough for, shows the buttons again.
     void pageControllerDidEndLiveTransition();
 
-    AMPTutoriaThanksPageVC& page3() const { return *page3Controller; }
+    AMPTutoriaThanksPageVC& page3() const { return *_page3Controller; }
     QPushButton* forwardButton() const;
     QPushButton* backButton() const;
 
@@ -55,9 +55,9 @@ private:
     void focusPageTitle();
 
     std::unique_ptr<Ui::AMPTutorialWindow> _ui;
-    AMPTutorialFormattedPageVC* page1Controller;
-    AMPTutorialFormattedPageVC* page2Controller;
-    AMPTutoriaThanksPageVC* page3Controller;
+    AMPTutorialFormattedPageVC* _page1Controller;
+    AMPTutorialFormattedPageVC* _page2Controller;
+    AMPTutoriaThanksPageVC* _page3Controller;
     QTimer _swipeEnd;
     int _swipeDistance = 0;
 };
