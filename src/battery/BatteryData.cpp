@@ -79,10 +79,10 @@ QLatin1String boolText(bool value) {
 
 BatteryData::BatteryData() = default;
 
-BatteryData::BatteryData(std::unique_ptr<BatteryDataProvider> dataSource)
-    : dataSource(std::move(dataSource)) {
-    if (this->dataSource)
-        this->dataSource->setDelegate(this);
+BatteryData::BatteryData(std::unique_ptr<BatteryDataProvider> source)
+    : dataSource(std::move(source)) {
+    if (dataSource)
+        dataSource->setDelegate(this);
 }
 
 BatteryData::~BatteryData() = default;

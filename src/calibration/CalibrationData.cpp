@@ -7,10 +7,10 @@
 
 #include <cmath>
 
-CalibrationData::CalibrationData(const BatteryData& batteryData, CalibrationState calibrationState,
-                                 AlgorithmState calibrationAlgorithmState)
-    : calibrationState(calibrationState)
-    , calibrationAlgorithmState(calibrationAlgorithmState)
+CalibrationData::CalibrationData(const BatteryData& batteryData, CalibrationState state,
+                                 AlgorithmState algorithmState)
+    : calibrationState(state)
+    , calibrationAlgorithmState(algorithmState)
     , _batteryData(&batteryData) {}
 
 std::optional<uint64_t> CalibrationData::daysUntilNextCalibration(const QDateTime& now) const {

@@ -20,7 +20,7 @@ QString MailSupportHandler::supportAddress() {
 
 MailSupportHandler::MailSupportHandler(std::unique_ptr<EmailSharingService> emailSharingService,
                                        const SystemProfileProvider& systemProfile,
-                                       QString applicationFolder, QString recipient)
+                                       QString applicationFolder, QString address)
     //: Support eMail subject
     : subjectLocalized(QCoreApplication::translate("MailSupportHandler", "type your subject here"))
     //: Support eMail body greeting
@@ -31,7 +31,7 @@ MailSupportHandler::MailSupportHandler(std::unique_ptr<EmailSharingService> emai
     , bodyLocalized3(QCoreApplication::translate(
           "MailSupportHandler",
           "NOTE: The attached report files do NOT contain any personal information"))
-    , recipient(std::move(recipient))
+    , recipient(std::move(address))
     , subjectSupport(QStringLiteral("[Ampra Support]: <") + subjectLocalized + u'>')
     , subjectContact(QStringLiteral("[Ampra Contact]: <") + subjectLocalized + u'>')
     , body(bodyLocalized1 + QStringLiteral("\n\n<") + bodyLocalized2 + QStringLiteral(">\n\n\n"))

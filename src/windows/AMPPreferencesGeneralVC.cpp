@@ -25,11 +25,11 @@ QList<PopUpEntry> calibrationIntervals() {
 } // namespace
 
 AMPPreferencesGeneralVC::AMPPreferencesGeneralVC(Ui::AMPPreferencesWindow& ui, SettingsStore& store,
-                                                 GlobalConfigurationProvider* configuration,
+                                                 GlobalConfigurationProvider* provider,
                                                  WindowActions& actions, QObject* parent)
     : QObject(parent)
     , calibrationSchedulePopUpButton(*ui.calibrationSchedulePopUpButton)
-    , configuration(configuration)
+    , configuration(provider)
     , calibrationScheduleTimeList(calibrationIntervals())
     , _actions(actions) {
     PopUpEntry::fill(calibrationSchedulePopUpButton, calibrationScheduleTimeList);

@@ -25,12 +25,13 @@ QList<PopUpEntry> reminderIntervals() {
 
 } // namespace
 
-AMPPreferencesNotificationsVC::AMPPreferencesNotificationsVC(
-    Ui::AMPPreferencesWindow& ui, SettingsStore& store, GlobalConfigurationProvider* configuration,
-    QObject* parent)
+AMPPreferencesNotificationsVC::AMPPreferencesNotificationsVC(Ui::AMPPreferencesWindow& ui,
+                                                             SettingsStore& store,
+                                                             GlobalConfigurationProvider* provider,
+                                                             QObject* parent)
     : QObject(parent)
     , remindToUnplugPopUpButton(*ui.remindToUnplugPopUpButton)
-    , configuration(configuration)
+    , configuration(provider)
     , workingHoursReminderList(reminderIntervals()) {
     PopUpEntry::fill(remindToUnplugPopUpButton, workingHoursReminderList);
     connect(&remindToUnplugPopUpButton, &QComboBox::activated, this,
