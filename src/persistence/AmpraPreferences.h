@@ -4,8 +4,10 @@
 #pragma once
 
 #include "PreferenceProvider.h"
+#include "Setting.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <log4cplus/logger.h>
 
@@ -41,29 +43,39 @@ public:
 
     void registerDefaults();
 
-    double timeBetweenCalibrations() const override;
-    void setTimeBetweenCalibrations(double seconds) override;
-    double workingHoursWarningInterval() const override;
-    void setWorkingHoursWarningInterval(double seconds) override;
-    bool notifyOnPowerCordChange() const override;
-    bool notifyOnSelectedCharge() const override;
-    uint64_t notificationCharge() const override;
-    bool remindToUnplug() const override;
-    void setRemindToUnplug(bool value) override;
-    bool useVerticalIcons() const override;
-    void setUseVerticalIcons(bool value) override;
-    bool showIcon() const override;
-    void setShowIcon(bool value) override;
-    bool showTime() const override;
-    void setShowTime(bool value) override;
-    bool showPercentage() const override;
-    void setShowPercentage(bool value) override;
-    bool useColoredStatusBarIcon() const override;
-    void setUseColoredStatusBarIcon(bool value) override;
-    bool showPercentageInIcon() const override;
-    bool liftChargeLimitForCalibrations() const override;
+    double timeBetweenCalibrations() const override { return number(kNextCalibrationInterval); }
+    void setTimeBetweenCalibrations(double seconds) override {
+        setNumber(kNextCalibrationInterval, seconds);
+    }
+    double workingHoursWarningInterval() const override {
+        return number(kWorkingHoursWarningInterval);
+    }
+    void setWorkingHoursWarningInterval(double seconds) override {
+        setNumber(kWorkingHoursWarningInterval, seconds);
+    }
+    bool notifyOnPowerCordChange() const override { return flag(kNotifyOnPowerCord); }
+    bool notifyOnSelectedCharge() const override { return flag(kNotifyOnSelectedCharge); }
+    uint64_t notificationCharge() const override { return uint64_t(number(kNotificationCharge)); }
+    bool remindToUnplug() const override { return flag(kRemaindToUnplug); }
+    void setRemindToUnplug(bool value) override { setFlag(kRemaindToUnplug, value); }
+    bool useVerticalIcons() const override { return flag(kUseVerticalIcon); }
+    void setUseVerticalIcons(bool value) override { setFlag(kUseVerticalIcon, value); }
+    bool showIcon() const override { return flag(kShowIcon); }
+    void setShowIcon(bool value) override { setFlag(kShowIcon, value); }
+    bool showTime() const override { return flag(kShowTime); }
+    void setShowTime(bool value) override { setFlag(kShowTime, value); }
+    bool showPercentage() const override { return flag(kShowPercentage); }
+    void setShowPercentage(bool value) override { setFlag(kShowPercentage, value); }
+    bool useColoredStatusBarIcon() const override { return flag(kUseColoredStatusBarIcon); }
+    void setUseColoredStatusBarIcon(bool value) override {
+        setFlag(kUseColoredStatusBarIcon, value);
+    }
+    bool showPercentageInIcon() const override { return flag(kShowPercentageInIcon); }
+    bool liftChargeLimitForCalibrations() const override {
+        return flag(kLiftChargeLimitForCalibrations);
+    }
     bool panelAppearanceIsAutomatic() const override;
-    bool startAtLogin() const;
+    bool startAtLogin() const { return flag(kStartAtLogin); }
 
     uint64_t chargePercentageForComputerOff() const override { return 10; }
     uint64_t chargePercentageAfterComputerOff() const override { return 15; }
@@ -77,9 +89,15 @@ public:
     uint64_t notificationMinimumCharge() const override { return 5; }
 
 private:
-    // The stored number under `key`, truncated and clamped to [low, high]; a value out of range
-    // is logged once.
-    double inRange(const QString& key, double low, double high) const;
+    // The user's settings: every key above, with its default and range.
+    static const QList<Setting>& settings();
+    bool flag(const QString& key) const;
+    void setFlag(const QString& key, bool value);
+    // The stored number under `key`, truncated and clamped to its row's range; a value out of
+    // range is logged once.
+    double number(const QString& key) const;
+    // Numbers are stored whole; a value that has no such form is not stored.
+    void setNumber(const QString& key, double value);
 
     SettingsStore& _store;
     log4cplus::Logger _logger;

@@ -11,8 +11,26 @@ AmpraStatePersistence::AmpraStatePersistence(SettingsStore& store) : _store(stor
     registerDefaults();
 }
 
+const QList<Setting>& AmpraStatePersistence::settings() {
+    using enum Setting::Type;
+    static const QList<Setting> table{
+        {kIsFirstLaunch, flag, true},
+        {kCalibrationState, number, {}},
+        {kCalibrationAlgorithmState, number, {}},
+        {kCalibrationAlgorithmTimeStamp, date, {}},
+        {kNextCalibrationDate, date, {}},
+        {kLiftedChargeLimit, number, {}},
+    };
+    return table;
+}
+
 void AmpraStatePersistence::registerDefaults() {
-    _store.registerDefaults({{kIsFirstLaunch, true}});
+    QVariantMap defaults;
+    for (const Setting& setting : settings()) {
+        if (setting.defaultValue.isValid())
+            defaults.insert(setting.key, setting.defaultValue);
+    }
+    _store.registerDefaults(defaults);
     _store.synchronize();
 }
 
@@ -47,44 +65,4 @@ bool AmpraStatePersistence::isFirstLaunch() const {
 
 void AmpraStatePersistence::setIsFirstLaunch(bool value) {
     _store.setBool(value, kIsFirstLaunch);
-}
-
-std::optional<qint64> AmpraStatePersistence::calibrationState() const {
-    return number(kCalibrationState);
-}
-
-void AmpraStatePersistence::setCalibrationState(std::optional<qint64> value) {
-    setNumber(value, kCalibrationState);
-}
-
-std::optional<qint64> AmpraStatePersistence::calibrationAlgorithmState() const {
-    return number(kCalibrationAlgorithmState);
-}
-
-void AmpraStatePersistence::setCalibrationAlgorithmState(std::optional<qint64> value) {
-    setNumber(value, kCalibrationAlgorithmState);
-}
-
-std::optional<QDateTime> AmpraStatePersistence::calibrationAlgorithmTimeStamp() const {
-    return date(kCalibrationAlgorithmTimeStamp);
-}
-
-void AmpraStatePersistence::setCalibrationAlgorithmTimeStamp(std::optional<QDateTime> value) {
-    setDate(value, kCalibrationAlgorithmTimeStamp);
-}
-
-std::optional<QDateTime> AmpraStatePersistence::postponeCalibrationToDate() const {
-    return date(kNextCalibrationDate);
-}
-
-void AmpraStatePersistence::setPostponeCalibrationToDate(std::optional<QDateTime> value) {
-    setDate(value, kNextCalibrationDate);
-}
-
-std::optional<qint64> AmpraStatePersistence::liftedChargeLimit() const {
-    return number(kLiftedChargeLimit);
-}
-
-void AmpraStatePersistence::setLiftedChargeLimit(std::optional<qint64> value) {
-    setNumber(value, kLiftedChargeLimit);
 }

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "Setting.h"
 #include "StatePersistence.h"
 
+#include <QList>
 #include <QString>
 
 class SettingsStore;
@@ -26,18 +28,36 @@ public:
 
     bool isFirstLaunch() const override;
     void setIsFirstLaunch(bool value) override;
-    std::optional<qint64> calibrationState() const override;
-    void setCalibrationState(std::optional<qint64> value) override;
-    std::optional<qint64> calibrationAlgorithmState() const override;
-    void setCalibrationAlgorithmState(std::optional<qint64> value) override;
-    std::optional<QDateTime> calibrationAlgorithmTimeStamp() const override;
-    void setCalibrationAlgorithmTimeStamp(std::optional<QDateTime> value) override;
-    std::optional<QDateTime> postponeCalibrationToDate() const override;
-    void setPostponeCalibrationToDate(std::optional<QDateTime> value) override;
-    std::optional<qint64> liftedChargeLimit() const override;
-    void setLiftedChargeLimit(std::optional<qint64> value) override;
+    std::optional<qint64> calibrationState() const override { return number(kCalibrationState); }
+    void setCalibrationState(std::optional<qint64> value) override {
+        setNumber(value, kCalibrationState);
+    }
+    std::optional<qint64> calibrationAlgorithmState() const override {
+        return number(kCalibrationAlgorithmState);
+    }
+    void setCalibrationAlgorithmState(std::optional<qint64> value) override {
+        setNumber(value, kCalibrationAlgorithmState);
+    }
+    std::optional<QDateTime> calibrationAlgorithmTimeStamp() const override {
+        return date(kCalibrationAlgorithmTimeStamp);
+    }
+    void setCalibrationAlgorithmTimeStamp(std::optional<QDateTime> value) override {
+        setDate(value, kCalibrationAlgorithmTimeStamp);
+    }
+    std::optional<QDateTime> postponeCalibrationToDate() const override {
+        return date(kNextCalibrationDate);
+    }
+    void setPostponeCalibrationToDate(std::optional<QDateTime> value) override {
+        setDate(value, kNextCalibrationDate);
+    }
+    std::optional<qint64> liftedChargeLimit() const override { return number(kLiftedChargeLimit); }
+    void setLiftedChargeLimit(std::optional<qint64> value) override {
+        setNumber(value, kLiftedChargeLimit);
+    }
 
 private:
+    // The engine's state: every key above, with its default.
+    static const QList<Setting>& settings();
     std::optional<qint64> number(const QString& key) const;
     void setNumber(std::optional<qint64> value, const QString& key);
     std::optional<QDateTime> date(const QString& key) const;
