@@ -47,6 +47,101 @@ const char* entryTitle(AlgorithmState state) {
     return raw < titles.size() ? titles[raw] : "Unknown State";
 }
 
+// What a run decides on: the reading, the event, and what the state's rules ask of them.
+struct Reading {
+    const BatteryData& data;
+    std::optional<CalibrationRelevantEvent> event;
+    bool entered; // this run entered the state
+    bool onMains;
+    bool reached; // the minimum time in the state is served
+    bool lowForComputerOff;
+    bool lowAfterComputerOff;
+};
+
+using Next = std::optional<AlgorithmState>;
+
+// One handler per state: the state to go to, if any.
+Next fromCalibrationOff(const Reading& r) {
+    // The run that enters this state ends in it; the next one starts the calibration.
+    return r.entered ? Next() : AlgorithmState::initCalibration;
+}
+
+Next fromInitCalibration(const Reading& r) {
+    return r.onMains && (r.data.isCharging || r.data.isCharged) ? AlgorithmState::charging : Next();
+}
+
+Next fromCharging(const Reading& r) {
+    if (r.onMains && r.data.isCharged)
+        return AlgorithmState::fullyCharged;
+    return r.data.isCharging ? Next() : AlgorithmState::initCalibration;
+}
+
+Next fromFullyCharged(const Reading& r) {
+    // Once the time on mains is served, unplugging is the next step, not a restart.
+    if (r.reached)
+        return AlgorithmState::disconnectAdapter;
+    return !r.onMains || !r.data.isCharged ? AlgorithmState::initCalibration : Next();
+}
+
+Next fromDisconnectAdapter(const Reading& r) {
+    return r.onMains ? Next() : AlgorithmState::discharging;
+}
+
+Next fromDischarging(const Reading& r) {
+    if (r.onMains)
+        return AlgorithmState::initCalibration;
+    return r.lowForComputerOff ? AlgorithmState::turnItOff : Next();
+}
+
+Next fromTurnItOff(const Reading& r) {
+    if (r.event == CalibrationRelevantEvent::powerOff || r.event == CalibrationRelevantEvent::sleep)
+        return AlgorithmState::computerOff;
+    if (r.reached && r.lowForComputerOff)
+        return AlgorithmState::calibrationDone;
+    return r.data.isCharging || r.data.isCharged ? AlgorithmState::initCalibration : Next();
+}
+
+Next fromComputerOff(const Reading& r) {
+    // A wake that does not end the rest gives it up: time awake is no rest. On battery the user
+    // can rest again at once; on mains the battery is charging already.
+    if (r.reached && r.lowAfterComputerOff)
+        return AlgorithmState::calibrationDone;
+    if (r.event != CalibrationRelevantEvent::wakeUp)
+        return Next();
+    return r.onMains || r.data.isCharging ? AlgorithmState::initCalibration
+                                          : AlgorithmState::turnItOff;
+}
+
+Next fromCalibrationDone(const Reading& r) {
+    return r.reached ? AlgorithmState::initCalibration : Next();
+}
+
+Next nextState(AlgorithmState state, const Reading& reading) {
+    switch (state) {
+    case AlgorithmState::calibrationOff:
+        return fromCalibrationOff(reading);
+    case AlgorithmState::initCalibration:
+        return fromInitCalibration(reading);
+    case AlgorithmState::charging:
+        return fromCharging(reading);
+    case AlgorithmState::fullyCharged:
+        return fromFullyCharged(reading);
+    case AlgorithmState::disconnectAdapter:
+        return fromDisconnectAdapter(reading);
+    case AlgorithmState::discharging:
+        return fromDischarging(reading);
+    case AlgorithmState::turnItOff:
+        return fromTurnItOff(reading);
+    case AlgorithmState::computerOff:
+        return fromComputerOff(reading);
+    case AlgorithmState::afterWakeUp:
+        return Next();
+    case AlgorithmState::calibrationDone:
+        return fromCalibrationDone(reading);
+    }
+    return Next();
+}
+
 } // namespace
 
 CalibrationAlgorithm::CalibrationAlgorithm(const PreferenceProvider& preferenceProvider,
@@ -81,68 +176,16 @@ void CalibrationAlgorithm::evaluateState(const BatteryData& data,
                                          std::optional<CalibrationRelevantEvent> event,
                                          const std::string& eventName) {
     const bool entered = runEntryBlock(data, eventName);
-    const bool onMains = data.powerSource == PowerSourceType::acPowered;
-    const bool reached = _elapsedTimer.isReferenceReached();
     const uint64_t charge = data.currentChargePercentage;
-    const bool lowForComputerOff = charge < _preferenceProvider.chargePercentageForComputerOff();
-
-    switch (_algorithmState) {
-    case AlgorithmState::calibrationOff:
-        // The run that enters this state ends in it; the next one starts the calibration.
-        if (!entered)
-            transitionTo(AlgorithmState::initCalibration);
-        break;
-    case AlgorithmState::initCalibration:
-        if (onMains && (data.isCharging || data.isCharged))
-            transitionTo(AlgorithmState::charging);
-        break;
-    case AlgorithmState::charging:
-        if (onMains && data.isCharged)
-            transitionTo(AlgorithmState::fullyCharged);
-        else if (!data.isCharging)
-            transitionTo(AlgorithmState::initCalibration);
-        break;
-    case AlgorithmState::fullyCharged:
-        // Once the time on mains is served, unplugging is the next step, not a restart.
-        if (reached)
-            transitionTo(AlgorithmState::disconnectAdapter);
-        else if (!onMains || !data.isCharged)
-            transitionTo(AlgorithmState::initCalibration);
-        break;
-    case AlgorithmState::disconnectAdapter:
-        if (!onMains)
-            transitionTo(AlgorithmState::discharging);
-        break;
-    case AlgorithmState::discharging:
-        if (onMains)
-            transitionTo(AlgorithmState::initCalibration);
-        else if (lowForComputerOff)
-            transitionTo(AlgorithmState::turnItOff);
-        break;
-    case AlgorithmState::turnItOff:
-        if (event == CalibrationRelevantEvent::powerOff || event == CalibrationRelevantEvent::sleep)
-            transitionTo(AlgorithmState::computerOff);
-        else if (reached && lowForComputerOff)
-            transitionTo(AlgorithmState::calibrationDone);
-        else if (data.isCharging || data.isCharged)
-            transitionTo(AlgorithmState::initCalibration);
-        break;
-    case AlgorithmState::computerOff:
-        // A wake that does not end the rest gives it up: time awake is no rest. On battery the
-        // user can rest again at once; on mains the battery is charging already.
-        if (reached && charge < _preferenceProvider.chargePercentageAfterComputerOff())
-            transitionTo(AlgorithmState::calibrationDone);
-        else if (event == CalibrationRelevantEvent::wakeUp)
-            transitionTo(onMains || data.isCharging ? AlgorithmState::initCalibration
-                                                    : AlgorithmState::turnItOff);
-        break;
-    case AlgorithmState::afterWakeUp:
-        break;
-    case AlgorithmState::calibrationDone:
-        if (reached)
-            transitionTo(AlgorithmState::initCalibration);
-        break;
-    }
+    const Reading reading{data,
+                          event,
+                          entered,
+                          data.powerSource == PowerSourceType::acPowered,
+                          _elapsedTimer.isReferenceReached(),
+                          charge < _preferenceProvider.chargePercentageForComputerOff(),
+                          charge < _preferenceProvider.chargePercentageAfterComputerOff()};
+    if (const Next state = nextState(_algorithmState, reading))
+        transitionTo(*state);
 }
 
 bool CalibrationAlgorithm::runEntryBlock(const BatteryData& data, const std::string& eventName) {
