@@ -66,6 +66,41 @@ quint64 capacityStep(quint64& lowest, quint64& highest) {
     }
 }
 
+// The capacities the y axis spans: the points' and the design capacity, widened when all are one.
+std::pair<quint64, quint64> capacitySpan(const std::vector<CapacityChartContent::Point>& points,
+                                         std::optional<quint64> designCapacity) {
+    using Point = CapacityChartContent::Point;
+    const auto [lowest, highest] =
+        std::minmax_element(points.begin(), points.end(),
+                            [](const Point& a, const Point& b) { return a.capacity < b.capacity; });
+    quint64 low = lowest->capacity;
+    quint64 high = highest->capacity;
+    if (designCapacity.value_or(0) > 0) {
+        low = std::min(low, *designCapacity);
+        high = std::max(high, *designCapacity);
+    }
+    if (low == high) {
+        low -= std::max<quint64>(low / 20, 1);
+        high += std::max<quint64>(high / 20, 1);
+    }
+    return {low, high};
+}
+
+// The whole days from `first` to `last` that get a tick, with the smallest step that gives no
+// more than kMaximumTicks of them.
+std::pair<std::vector<QDate>, DateStep> tickDays(const QDateTime& first, const QDateTime& last) {
+    const QDate firstDay = first.time() == QTime(0, 0) ? first.date() : first.date().addDays(1);
+    DateStep dateStep = std::end(kDateSteps)[-1];
+    std::vector<QDate> days;
+    for (const DateStep candidate : kDateSteps) {
+        days = tickDates(firstDay, last.date(), candidate);
+        dateStep = candidate;
+        if (days.size() <= size_t(kMaximumTicks))
+            break;
+    }
+    return {days, dateStep};
+}
+
 } // namespace
 
 CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& history,
@@ -105,19 +140,10 @@ CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& hist
         return double(date.toMSecsSinceEpoch() - start) / span;
     };
 
-    const auto [lowest, highest] =
-        std::minmax_element(content.points.begin(), content.points.end(),
-                            [](const Point& a, const Point& b) { return a.capacity < b.capacity; });
-    quint64 low = lowest->capacity;
-    quint64 high = highest->capacity;
-    if (designCapacity.value_or(0) > 0) {
-        low = std::min(low, *designCapacity);
-        high = std::max(high, *designCapacity);
-    }
-    if (low == high) {
-        low -= std::max<quint64>(low / 20, 1);
-        high += std::max<quint64>(high / 20, 1);
-    }
+    // Variables, not bindings: the step widens them and the lambda below captures them.
+    const auto capacities = capacitySpan(content.points, designCapacity);
+    quint64 low = capacities.first;
+    quint64 high = capacities.second;
     const quint64 step = capacityStep(low, high);
     content.lowestCapacity = low;
     content.highestCapacity = high;
@@ -134,18 +160,7 @@ CapacityChartContent CapacityChartContent::forHistory(const BatteryHistory& hist
     for (quint64 capacity = low; capacity <= high; capacity += step)
         content.capacityTicks.push_back({y(capacity), locale.toString(capacity)});
 
-    const QDate firstDay = content.firstDate.time() == QTime(0, 0)
-                               ? content.firstDate.date()
-                               : content.firstDate.date().addDays(1);
-    const QDate lastDay = content.lastDate.date();
-    DateStep dateStep = std::end(kDateSteps)[-1];
-    std::vector<QDate> days;
-    for (const DateStep candidate : kDateSteps) {
-        days = tickDates(firstDay, lastDay, candidate);
-        dateStep = candidate;
-        if (days.size() <= size_t(kMaximumTicks))
-            break;
-    }
+    const auto [days, dateStep] = tickDays(content.firstDate, content.lastDate);
     for (const QDate day : days)
         content.dateTicks.push_back({x(day.startOfDay(zone)), dateLabel(day, dateStep, locale)});
     return content;
