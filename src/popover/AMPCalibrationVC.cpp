@@ -96,6 +96,29 @@ void AMPCalibrationVC::viewDidLoad() {
             &AMPCalibrationVC::pageControllerDidTransitionToIndex);
     _ui->stepsController->stepDelegate = this;
 
+    fillTexts();
+    _ui->postponeButton->hide();
+    connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::postponeAction);
+    connect(_pages[int(CalibrationStep::step1)]->actionButton(), &QPushButton::clicked, this,
+            &AMPCalibrationVC::chargeToFullAction);
+    connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
+            &AMPCalibrationVC::showCalibrationHistoryAction);
+    connect(_ui->exportButton, &QPushButton::clicked, this,
+            [this] { HistoryExportDialog::open(*this, _configuration.context()); });
+    connect(_ui->expandCalibDateButton, &QAbstractButton::clicked, this,
+            &AMPCalibrationVC::nextCalibrationHelpAction);
+    connect(_ui->expandCalibInfoButton, &QAbstractButton::clicked, this,
+            &AMPCalibrationVC::calibrationHelpAction);
+    for (Block block :
+         {Block::nextCalibrationHelp, Block::calibrationHelp, Block::calibrationHistory}) {
+        const BlockParts blockParts = parts(block);
+        _ui->mainStackOfViews->removeWidget(blockParts.view);
+        blockParts.view->hide();
+        blockParts.showButtonOpen(false);
+    }
+}
+
+void AMPCalibrationVC::fillTexts() {
     const PreferenceProvider& preferences = _configuration.preferences();
     const int intervalDays = wholeUnits(preferences.timeBetweenCalibrations(), 86400);
     const int postponeDays = wholeUnits(preferences.postponedCalibationInterval(), 86400);
@@ -129,39 +152,20 @@ void AMPCalibrationVC::viewDidLoad() {
 
     //: The button that puts a due calibration off
     _ui->postponeButton->setText(tr("Postpone %n day(s)", "", postponeDays));
-    _ui->postponeButton->hide();
-    connect(_ui->postponeButton, &QPushButton::clicked, this, &AMPCalibrationVC::postponeAction);
-    QPushButton& chargeToFull = *_pages[int(CalibrationStep::step1)]->actionButton();
     //: The button in calibration step 1 that lifts the laptop's charge limit until the
     //: calibration ends (%1: 100%)
-    chargeToFull.setText(tr("Charge to %1 for this calibration").arg(percentText(100)));
-    connect(&chargeToFull, &QPushButton::clicked, this, &AMPCalibrationVC::chargeToFullAction);
-    connect(_ui->showCalibHistoryButton, &QPushButton::clicked, this,
-            &AMPCalibrationVC::showCalibrationHistoryAction);
-    connect(_ui->exportButton, &QPushButton::clicked, this,
-            [this] { HistoryExportDialog::open(*this, _configuration.context()); });
-    connect(_ui->expandCalibDateButton, &QAbstractButton::clicked, this,
-            &AMPCalibrationVC::nextCalibrationHelpAction);
-    connect(_ui->expandCalibInfoButton, &QAbstractButton::clicked, this,
-            &AMPCalibrationVC::calibrationHelpAction);
-    for (Block block :
-         {Block::nextCalibrationHelp, Block::calibrationHelp, Block::calibrationHistory}) {
-        const BlockParts blockParts = parts(block);
-        _ui->mainStackOfViews->removeWidget(blockParts.view);
-        blockParts.view->hide();
-        blockParts.showButtonOpen(false);
-    }
+    _pages[int(CalibrationStep::step1)]->actionButton()->setText(
+        tr("Charge to %1 for this calibration").arg(percentText(100)));
 }
 
-void AMPCalibrationVC::makePages() {
-    const PreferenceProvider& preferences = _configuration.preferences();
+std::vector<std::array<QString, 3>>
+AMPCalibrationVC::stepTexts(const PreferenceProvider& preferences) {
     const QString rest = hoursText(preferences.minimumTimeInComputerOff());
     const QString lowCharge = percentText(preferences.chargePercentageForComputerOff());
     const QString afterRest = percentText(preferences.chargePercentageAfterComputerOff());
     //: Calibration steps 4 and 5: the charger
     const QString keepUnplugged = tr("Keep the charger unplugged.");
-    // Per page: the step, the charger, the laptop.
-    const QString texts[][3] = {
+    return {
         {//: Calibration page shown while no step is under way
          tr("No calibration step is under way right now."),
          //: Calibration page shown while no step is under way: what Ampra does meanwhile
@@ -207,6 +211,10 @@ void AMPCalibrationVC::makePages() {
          tr("The charge was still under %1 after the rest: your battery is calibrated.")
              .arg(afterRest)},
     };
+}
+
+void AMPCalibrationVC::makePages() {
+    const auto texts = stepTexts(_configuration.preferences());
     for (const auto& text : texts) {
         auto* page = new AMPStepInfoVC(text[0], text[1], text[2], _ui->pageController);
         _pages.append(page);

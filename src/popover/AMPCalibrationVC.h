@@ -12,9 +12,12 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class AMPCalibrationTableDataProvider;
 class AMPStepInfoVC;
@@ -23,6 +26,7 @@ class DateProvider;
 class ExpandCollapseButton;
 class GlobalConfigurationProvider;
 class PagedContainer;
+class PreferenceProvider;
 namespace Ui {
 class AMPCalibrationVC;
 }
@@ -84,6 +88,10 @@ private:
     struct BlockParts;
 
     void viewDidLoad();
+    // The help texts and the postpone button's, with the preferences' durations and levels.
+    void fillTexts();
+    // Per step page: the step, the charger, the laptop.
+    static std::vector<std::array<QString, 3>> stepTexts(const PreferenceProvider& preferences);
     void makePages();
     void choosePage(CalibrationStep step, bool force);
     void showRemainingTime(std::optional<double> seconds);
