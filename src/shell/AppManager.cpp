@@ -29,7 +29,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
+AppManager::AppManager(PlatformServices& platform, SettingsStore& settings, AppWindows* windows)
     : _versionSupport(
           WebVersionSupport::create(settings, _dateProvider, platform.notificationCenter()))
     , _configuration(std::make_unique<AmpraConfiguration>(settings))
@@ -59,7 +59,7 @@ AppManager::AppManager(PlatformServices& platform, SettingsStore& settings)
     _displaySettings = std::make_unique<DisplaySettingsObserver>(settings, *_batteryManager);
     _windowActions = std::make_unique<DesktopWindowActions>(platform, *this);
     _windows = std::make_unique<WindowsController>(settings, *_configuration, *_windowActions);
-    appWindows = _windows.get();
+    _appWindows = windows ? windows : _windows.get();
     _batteryManager->delegate = _batteryEvents.get();
     _statusBarC->delegate = this;
     // The first update waits for the event loop: the caller keeps this manager only once the
@@ -81,7 +81,7 @@ void AppManager::startCalibrationControl() {
     _batteryManager->startCalibrationControl();
     if (_configuration->statePersistence().isFirstLaunch()) {
         _applicationPersistance->importDataFormAmpraOne();
-        appWindows->showTutorialWindow();
+        _appWindows->showTutorialWindow();
     }
 }
 
@@ -104,17 +104,17 @@ void AppManager::statusBarControllerRequest(StatusBarC&, const StatusItemClick& 
 }
 
 void AppManager::viewControllerRequestForPreferencesWindow(AMPSummaryMasterVC&) {
-    appWindows->showPreferencesWindow();
+    _appWindows->showPreferencesWindow();
     _popover->close();
 }
 
 // The status item's menu reaches the same window as the popover's settings menu.
 void AppManager::statusBarControllerRequestForPreferencesWindow(StatusBarC&) {
-    appWindows->showPreferencesWindow();
+    _appWindows->showPreferencesWindow();
 }
 
 void AppManager::viewControllerRequestForTutorialWindow(AMPSummaryMasterVC&) {
-    appWindows->showTutorialWindow();
+    _appWindows->showTutorialWindow();
 }
 
 void AppManager::viewControllerRequestPostponeCalibration(AMPSummaryMasterVC&) {
@@ -131,7 +131,7 @@ void AppManager::activate() {
 
 bool AppManager::activateAction(const QString& name) {
     if (name == QLatin1String(kPreferences))
-        appWindows->showPreferencesWindow();
+        _appWindows->showPreferencesWindow();
     else if (name == QLatin1String(kQuit))
         QCoreApplication::quit();
     else

@@ -41,7 +41,8 @@ class AppManager : public QObject,
     Q_OBJECT
 
 public:
-    AppManager(PlatformServices& platform, SettingsStore& settings);
+    // `windows` replaces the manager's own preferences and tutorial windows when given.
+    AppManager(PlatformServices& platform, SettingsStore& settings, AppWindows* windows = nullptr);
     ~AppManager() override;
 
     void startCalibrationControl();
@@ -68,9 +69,6 @@ public:
     void activate() override;
     bool activateAction(const QString& name) override;
 
-    // The preferences and tutorial windows: the manager's own, unless a test hands in others.
-    AppWindows* appWindows = nullptr;
-
 private:
     // Before the battery manager: the engine and the battery reader keep it.
     SystemDateProvider _dateProvider;
@@ -88,4 +86,5 @@ private:
     std::unique_ptr<DesktopWindowActions> _windowActions;
     std::unique_ptr<WindowsController> _windows;
     StatusItemHost* _statusItem;
+    AppWindows* _appWindows = nullptr;
 };

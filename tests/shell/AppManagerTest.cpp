@@ -228,9 +228,8 @@ public:
 
 TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     TestPlatform platform(sysfs);
-    AppManager manager(platform, settings);
     RecordingWindows windows;
-    manager.appWindows = &windows;
+    AppManager manager(platform, settings, &windows);
     QCoreApplication::processEvents();
     PopoverController& popover = manager.popover();
     const auto charge = [&] {
@@ -295,8 +294,7 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
     TestPlatform platform(sysfs);
     RecordingWindows windows;
     for (const bool trayInBetween : {false, false, true}) {
-        AppManager manager(platform, settings);
-        manager.appWindows = &windows;
+        AppManager manager(platform, settings, &windows);
         if (trayInBetween)
             platform.host.tray(true);
         platform.host.tray(false);
@@ -319,8 +317,7 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
               2);
 
     platform.compositorPlaces = true;
-    AppManager manager(platform, settings);
-    manager.appWindows = &windows;
+    AppManager manager(platform, settings, &windows);
     platform.host.tray(true);
     const StatusItemClick item{QPoint(790, 5), QRect()};
     platform.host.click(item, Qt::NoModifier);
