@@ -160,7 +160,7 @@ void CalibrationAlgorithm::_runAlgorithmFiniteStateMachineWithData(
         if (pass > 1)
             LOG4CPLUS_INFO(_logger, "Algorithm LoopCounter: " << pass);
         evaluateState(data, calibrationRelevantEvent, eventName);
-        if (!isEnteringAState)
+        if (!_isEnteringAState)
             break;
         // A new step never inherits the reference of the one it left.
         clearTimeReference();
@@ -189,9 +189,9 @@ void CalibrationAlgorithm::evaluateState(const BatteryData& data,
 }
 
 bool CalibrationAlgorithm::runEntryBlock(const BatteryData& data, const std::string& eventName) {
-    if (!isEnteringAState)
+    if (!_isEnteringAState)
         return false;
-    isEnteringAState = false;
+    _isEnteringAState = false;
     std::ostringstream text;
     text << "Entering " << entryTitle(_algorithmState) << " with data " << sampleDescription(data);
     if (_algorithmState == AlgorithmState::turnItOff)
@@ -206,7 +206,7 @@ bool CalibrationAlgorithm::runEntryBlock(const BatteryData& data, const std::str
 
 void CalibrationAlgorithm::transitionTo(AlgorithmState state) {
     _algorithmState = state;
-    isEnteringAState = true;
+    _isEnteringAState = true;
 }
 
 std::optional<double> CalibrationAlgorithm::minimumTimeIn(AlgorithmState state) const {
@@ -277,7 +277,7 @@ void CalibrationAlgorithm::_forceAlgorithmFiniteStateMachineToState(
         else
             LOG4CPLUS_ERROR(_logger, "No time reference set on force state " << name);
     }
-    isEnteringAState = true;
+    _isEnteringAState = true;
     _runAlgorithmFiniteStateMachineWithData(sample, std::nullopt);
     _restoredAsleep = state == AlgorithmState::computerOff;
 }

@@ -30,9 +30,6 @@ public:
 
     // Not owned; without one the machine runs the same and tells nobody.
     CalibrationAlgorithmDelegate* delegate = nullptr;
-    // The current state was just entered and its entry actions have not run yet.
-    bool isEnteringAState = false;
-
     // One evaluation with the sample and, for a system event, that event.
     void _runAlgorithmFiniteStateMachineWithData(
         const BatteryData& data, std::optional<CalibrationRelevantEvent> calibrationRelevantEvent);
@@ -49,6 +46,9 @@ public:
     const ElapsedTimeProvider& elapsedTimer() const { return _elapsedTimer; }
 
 private:
+    // The tests read the entry flag.
+    friend struct CalibrationAlgorithmProbe;
+
     void evaluateState(const BatteryData& data, std::optional<CalibrationRelevantEvent> event,
                        const std::string& eventName);
     bool runEntryBlock(const BatteryData& data, const std::string& eventName);
@@ -56,6 +56,8 @@ private:
     std::optional<double> minimumTimeIn(AlgorithmState state) const;
 
     ElapsedTimeProvider _elapsedTimer;
+    // The current state was just entered and its entry actions have not run yet.
+    bool _isEnteringAState = false;
     AlgorithmState _algorithmState = AlgorithmState::calibrationOff;
     AlgorithmState _lastStableState = AlgorithmState::calibrationOff;
     // Restored in computerOff and not run since.

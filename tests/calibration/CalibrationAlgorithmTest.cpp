@@ -74,6 +74,17 @@ public:
     bool instant = false;
 };
 
+} // namespace
+
+// The machine's entry flag, which only the tests read.
+struct CalibrationAlgorithmProbe {
+    static bool isEnteringAState(const CalibrationAlgorithm& machine) {
+        return machine._isEnteringAState;
+    }
+};
+
+namespace {
+
 class CalibrationAlgorithmTest : public testing::Test {
 protected:
     void SetUp() override { algorithm.delegate = &delegate; }
@@ -135,7 +146,7 @@ TEST_F(CalibrationAlgorithmTest, ARunStopsAfterSixPassesAndTheNextOneEntersTheLa
 
     run({5}, Event::sleep);
     EXPECT_EQ(algorithm.algorithmState(), initCalibration);
-    EXPECT_TRUE(algorithm.isEnteringAState);
+    EXPECT_TRUE(CalibrationAlgorithmProbe::isEnteringAState(algorithm));
     EXPECT_EQ(log.count("Algorithm LoopCounter: 6"), 1);
     EXPECT_EQ(log.count("Algorithm LoopCounter: 7"), 0);
     log.clear();
@@ -143,7 +154,7 @@ TEST_F(CalibrationAlgorithmTest, ARunStopsAfterSixPassesAndTheNextOneEntersTheLa
                                "changed initCalibration");
 
     run({5});
-    EXPECT_FALSE(algorithm.isEnteringAState);
+    EXPECT_FALSE(CalibrationAlgorithmProbe::isEnteringAState(algorithm));
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(log.lines()[0].message.rfind("Entering CalibrationInit with data ", 0), 0u);
     EXPECT_EQ(delegate.take(), "");
@@ -219,7 +230,7 @@ TEST_F(CalibrationAlgorithmTest, EachStateIsLeftOnlyOnItsConditions) {
         clock.advance(row.secondsInState);
         runOn(machine, row.sample, row.event);
         EXPECT_EQ(machine.algorithmState(), row.expected);
-        EXPECT_FALSE(machine.isEnteringAState);
+        EXPECT_FALSE(CalibrationAlgorithmProbe::isEnteringAState(machine));
     }
 }
 
@@ -255,7 +266,7 @@ TEST_F(CalibrationAlgorithmTest, ForcingATimedStateContinuesTheWaitFromItsTimeSt
         late._forceAlgorithmFiniteStateMachineToState(state, clock.now().addSecs(-minimum - 1));
         const bool rest = state == turnItOff || state == computerOff;
         EXPECT_EQ(late.algorithmState(), rest ? state : next);
-        EXPECT_FALSE(late.isEnteringAState);
+        EXPECT_FALSE(CalibrationAlgorithmProbe::isEnteringAState(late));
         runOn(late, keeping);
         EXPECT_EQ(late.algorithmState(), next);
     }
