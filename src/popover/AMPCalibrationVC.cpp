@@ -298,17 +298,17 @@ bool AMPCalibrationVC::isPostponeVisible(CalibrationState state) {
     return state == CalibrationState::pendingCalibration;
 }
 
-void AMPCalibrationVC::refreshContentWithData(const CalibrationData& data) {
-    _tableDataProvider->setDesignCapacity(data.batteryData().designCapacity);
+void AMPCalibrationVC::refreshContentWithData(const CalibrationData& record) {
+    _tableDataProvider->setDesignCapacity(record.batteryData().designCapacity);
     AmpraStyleKit::basicValueAttributedStringWithValue(
-        nextCalibrationDateText(data.nextCalibrationDate, _dateProvider.now()))
+        nextCalibrationDateText(record.nextCalibrationDate, _dateProvider.now()))
         .applyTo(*_ui->calibrationDateValue);
-    AmpraStyleKit::basicLabelAttributedStringWithValue(stateText(data.calibrationState))
+    AmpraStyleKit::basicLabelAttributedStringWithValue(stateText(record.calibrationState))
         .applyTo(*_ui->calibrationText);
-    _ui->stepsController->setCurrentStep(stepForState(data.calibrationAlgorithmState));
-    showRemainingTime(data.timeRemainingInCurrentStep());
-    showChargeLimit(data);
-    _ui->postponeButton->setVisible(isPostponeVisible(data.calibrationState));
+    _ui->stepsController->setCurrentStep(stepForState(record.calibrationAlgorithmState));
+    showRemainingTime(record.timeRemainingInCurrentStep());
+    showChargeLimit(record);
+    _ui->postponeButton->setVisible(isPostponeVisible(record.calibrationState));
     update();
     if (QWidget* top = window())
         top->adjustSize();
@@ -327,31 +327,31 @@ void AMPCalibrationVC::showRemainingTime(std::optional<double> seconds) {
 }
 
 // The first step would wait for a full charge that never comes.
-void AMPCalibrationVC::showChargeLimit(const CalibrationData& data) {
+void AMPCalibrationVC::showChargeLimit(const CalibrationData& record) {
     AMPStepInfoVC& page = *_pages[int(CalibrationStep::step1)];
-    const std::optional<QString> text = chargeLimitText(data);
+    const std::optional<QString> text = chargeLimitText(record);
     page.errorMessage()->setVisible(text.has_value());
     if (text)
         AmpraStyleKit::StepsInformationAttributedStringWithValue(*text).applyTo(
             *page.errorMessage());
-    page.actionButton()->setVisible(data.chargeLimitLift ==
+    page.actionButton()->setVisible(record.chargeLimitLift ==
                                     CalibrationData::ChargeLimitLift::offered);
 }
 
-std::optional<QString> AMPCalibrationVC::chargeLimitText(const CalibrationData& data) {
-    switch (data.chargeLimitLift) {
+std::optional<QString> AMPCalibrationVC::chargeLimitText(const CalibrationData& record) {
+    switch (record.chargeLimitLift) {
     case CalibrationData::ChargeLimitLift::lifted:
-        return DetailViewTexts::chargeLimitLifted(data.liftableChargeLimit);
+        return DetailViewTexts::chargeLimitLifted(record.liftableChargeLimit);
     case CalibrationData::ChargeLimitLift::offered:
         //: Calibration step 1 when Ampra can lift the laptop's charge limit, above the button
         //: that does it (%1: the limit, a charge level such as 80%)
         return tr("This laptop stops charging at %1, so the battery never gets full. Ampra can "
                   "lift the limit until the calibration ends.")
-            .arg(percentText(data.liftableChargeLimit));
+            .arg(percentText(record.liftableChargeLimit));
     case CalibrationData::ChargeLimitLift::none:
         break;
     }
-    const uint64_t limit = data.batteryData().chargeLimit;
+    const uint64_t limit = record.batteryData().chargeLimit;
     if (limit < 100)
         return chargeLimitText(limit);
     return std::nullopt;

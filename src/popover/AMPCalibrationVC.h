@@ -59,7 +59,7 @@ public:
     static QString chargeLimitText(uint64_t limit);
     // What the first step says of a charge limit: lifted for the calibration, offered to be
     // lifted, or how to lift it; none without a limit.
-    static std::optional<QString> chargeLimitText(const CalibrationData& data);
+    static std::optional<QString> chargeLimitText(const CalibrationData& record);
 
     void refreshContentWithData(const CalibrationData& data) override;
     void postponeAction();
@@ -95,7 +95,7 @@ private:
     void makePages();
     void choosePage(CalibrationStep step, bool force);
     void showRemainingTime(std::optional<double> seconds);
-    void showChargeLimit(const CalibrationData& data);
+    void showChargeLimit(const CalibrationData& record);
     BlockParts parts(Block block);
     void toggleBlock(Block block);
     void openBlock(Block block);

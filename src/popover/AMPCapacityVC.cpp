@@ -54,8 +54,8 @@ void AMPCapacityVC::viewDidLoad() {
             [this] { HistoryExportDialog::open(*this, _configuration.context()); });
 }
 
-void AMPCapacityVC::refreshContentWithData(const CalibrationData& data) {
-    const BatteryData& battery = data.batteryData();
+void AMPCapacityVC::refreshContentWithData(const CalibrationData& record) {
+    const BatteryData& battery = record.batteryData();
     const Content content = contentForData(battery);
     DetailViewTexts::apply(*_ui->cyclesDoneValue,
                            basicValueAttributedStringWithValue(content.cyclesDone));

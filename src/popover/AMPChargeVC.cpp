@@ -39,10 +39,10 @@ void AMPChargeVC::viewDidLoad() {
                                basicValueAttributedStringWithValue(DetailViewTexts::noDataText()));
 }
 
-void AMPChargeVC::refreshContentWithData(const CalibrationData& data) {
-    const bool lifted = data.chargeLimitLift == CalibrationData::ChargeLimitLift::lifted;
+void AMPChargeVC::refreshContentWithData(const CalibrationData& record) {
+    const bool lifted = record.chargeLimitLift == CalibrationData::ChargeLimitLift::lifted;
     const Content content = contentForData(
-        data.batteryData(), lifted ? std::optional(data.liftableChargeLimit) : std::nullopt);
+        record.batteryData(), lifted ? std::optional(record.liftableChargeLimit) : std::nullopt);
     DetailViewTexts::apply(*_ui->powerSourceValue,
                            basicValueAttributedStringWithValue(content.powerSource));
     DetailViewTexts::apply(*_ui->batteryStatusValue,

@@ -39,8 +39,8 @@ void AMPHealthVC::viewDidLoad() {
             &AMPHealthVC::healthHelpAction);
 }
 
-void AMPHealthVC::refreshContentWithData(const CalibrationData& data) {
-    const Content content = contentForData(data.batteryData());
+void AMPHealthVC::refreshContentWithData(const CalibrationData& record) {
+    const Content content = contentForData(record.batteryData());
     DetailViewTexts::apply(*_ui->lifespanText,
                            basicLabelAttributedStringWithValue(content.lifespan));
     DetailViewTexts::apply(*_ui->capacityText,

@@ -112,20 +112,20 @@ void AMPSummaryMasterVC::viewDidLoad() {
     _noBatteryView->hide();
 }
 
-void AMPSummaryMasterVC::refreshContentWithData(const CalibrationData& data) {
-    if (data.batteryData().noBattery) {
+void AMPSummaryMasterVC::refreshContentWithData(const CalibrationData& record) {
+    if (record.batteryData().noBattery) {
         if (!_noBatteryViewOnDisplay)
             showNoBatteryView();
         return;
     }
-    refreshRings(data);
+    refreshRings(record);
     if (_controllerOnDisplay)
-        _controllerOnDisplay->refreshContentWithData(data);
-    _lastDataReceived = data;
+        _controllerOnDisplay->refreshContentWithData(record);
+    _lastDataReceived = record;
 }
 
-void AMPSummaryMasterVC::refreshRings(const CalibrationData& data) {
-    const BatteryData& battery = data.batteryData();
+void AMPSummaryMasterVC::refreshRings(const CalibrationData& record) {
+    const BatteryData& battery = record.batteryData();
     _ui->batteryChargeButton->setValue(double(battery.currentChargePercentage));
 
     ValuedRingButton& capacity = *_ui->batteryCapacityButton;
@@ -141,7 +141,7 @@ void AMPSummaryMasterVC::refreshRings(const CalibrationData& data) {
     const double period =
         _configuration.preferences().timeBetweenCalibrations() / CalibrationData::secondsInADay;
     days.setColorSections(SummaryRings::daysSections(period, days.value()));
-    days.setValue(double(data.daysUntilNextCalibration(_dateProvider.now()).value_or(0)));
+    days.setValue(double(record.daysUntilNextCalibration(_dateProvider.now()).value_or(0)));
 
     const std::pair<RingButton*, QLabel*> rings[] = {
         {_ui->batteryChargeButton, _ui->batteryChargeRingLabel},
