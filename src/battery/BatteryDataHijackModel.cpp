@@ -40,42 +40,14 @@ void storeItem(QVariantMap& dictionary, const QString& key, const QStringList& i
 
 } // namespace
 
-// The window shows these through its translations.
-const QStringList BatteryDataHijackModel::LifeCycleStates = {
-    //: Item of the phase list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 0: Starting to charge")),
-    //: Item of the phase list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 1: Charging")),
-    //: Item of the phase list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 2: Finishing Charge")),
-    //: Item of the phase list in the battery override window: the battery is full
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 3: Charged")),
-    //: Item of the phase list in the battery override window: just unplugged
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 4: Starting discharge")),
-    //: Item of the phase list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 5: Discharging")),
-    //: Item of the phase list in the battery override window: the battery is nearly empty
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Phase 6: Finishing discharge")),
-};
-
 const QStringList BatteryDataHijackModel::PowerSourceStates = {
-    //: Item of the power-source list in the battery override window: on mains power
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "AC Power")),
-    //: Item of the power-source list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Battery Power")),
+    QStringLiteral("AC Power"),
+    QStringLiteral("Battery Power"),
 };
 
 const QStringList BatteryDataHijackModel::HealthStates = {
-    //: Item of the health list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Good")),
-    //: Item of the health list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Fair")),
-    //: Item of the health list in the battery override window
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Poor")),
-    //: Item of the health list in the battery override window: the system asks for a service
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Check Battery")),
-    //: Item of the health list in the battery override window: a health the system never gives
-    QStringLiteral(QT_TRANSLATE_NOOP("BatteryDataHijackWC", "Wrong Value")),
+    QStringLiteral("Good"),          QStringLiteral("Fair"),        QStringLiteral("Poor"),
+    QStringLiteral("Check Battery"), QStringLiteral("Wrong Value"),
 };
 
 void BatteryDataHijackModel::selectPowerSource(int index) {

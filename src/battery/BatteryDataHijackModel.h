@@ -14,8 +14,8 @@
 // counters, capacities or times, so the record keeps its last live ones meanwhile.
 class BatteryDataHijackModel : public BatteryDataHijackSource {
 public:
-    // The items of the window's lists, in order; the texts are what the reading stores.
-    static const QStringList LifeCycleStates;
+    // The texts the reading stores, in the order of the window's lists; the window shows its own
+    // translated items.
     static const QStringList PowerSourceStates;
     static const QStringList HealthStates;
 

@@ -14,10 +14,48 @@
 
 namespace {
 
-// The items are the texts the reading stores; the list shows their translations.
-void fill(QComboBox& list, const QStringList& items) {
-    for (const QString& item : items)
-        list.addItem(BatteryDataHijackWC::tr(item.toUtf8().constData()));
+// The lists' items, in the order of the model's lists.
+QStringList phaseItems() {
+    return {
+        //: Item of the phase list in the battery override window
+        BatteryDataHijackWC::tr("Phase 0: Starting to charge"),
+        //: Item of the phase list in the battery override window
+        BatteryDataHijackWC::tr("Phase 1: Charging"),
+        //: Item of the phase list in the battery override window
+        BatteryDataHijackWC::tr("Phase 2: Finishing Charge"),
+        //: Item of the phase list in the battery override window: the battery is full
+        BatteryDataHijackWC::tr("Phase 3: Charged"),
+        //: Item of the phase list in the battery override window: just unplugged
+        BatteryDataHijackWC::tr("Phase 4: Starting discharge"),
+        //: Item of the phase list in the battery override window
+        BatteryDataHijackWC::tr("Phase 5: Discharging"),
+        //: Item of the phase list in the battery override window: the battery is nearly empty
+        BatteryDataHijackWC::tr("Phase 6: Finishing discharge"),
+    };
+}
+
+QStringList powerSourceItems() {
+    return {
+        //: Item of the power-source list in the battery override window: on mains power
+        BatteryDataHijackWC::tr("AC Power"),
+        //: Item of the power-source list in the battery override window
+        BatteryDataHijackWC::tr("Battery Power"),
+    };
+}
+
+QStringList healthItems() {
+    return {
+        //: Item of the health list in the battery override window
+        BatteryDataHijackWC::tr("Good"),
+        //: Item of the health list in the battery override window
+        BatteryDataHijackWC::tr("Fair"),
+        //: Item of the health list in the battery override window
+        BatteryDataHijackWC::tr("Poor"),
+        //: Item of the health list in the battery override window: the system asks for a service
+        BatteryDataHijackWC::tr("Check Battery"),
+        //: Item of the health list in the battery override window: a health the system never gives
+        BatteryDataHijackWC::tr("Wrong Value"),
+    };
 }
 
 QString chargeText(int percentage) {
@@ -39,9 +77,9 @@ BatteryDataHijackWC::BatteryDataHijackWC(BatteryDataHijackModel& model,
     _ui->enableHijakingCheckBox->setAccessibleDescription(_ui->hintLabel->text());
     AccessibleViews::clickButtonsOnEnter(*this);
     setWindowIcon(WindowIcon::icon());
-    fill(*_ui->workCycleStatusCombo, BatteryDataHijackModel::LifeCycleStates);
-    fill(*_ui->powerSourceCombo, BatteryDataHijackModel::PowerSourceStates);
-    fill(*_ui->batteryHealthCombo, BatteryDataHijackModel::HealthStates);
+    _ui->workCycleStatusCombo->addItems(phaseItems());
+    _ui->powerSourceCombo->addItems(powerSourceItems());
+    _ui->batteryHealthCombo->addItems(healthItems());
     windowDidLoad();
     connect(_ui->enableHijakingCheckBox, &QCheckBox::toggled, this, [this](bool checked) {
         _model.setEnableHijaking(checked);
