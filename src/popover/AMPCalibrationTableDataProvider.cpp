@@ -3,12 +3,12 @@
 
 #include "AMPCalibrationTableDataProvider.h"
 
-#include "DetailViewTexts.h"
 #include "persistence/Calibration.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/StoreError.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 
 #include <QHeaderView>
 #include <QLabel>

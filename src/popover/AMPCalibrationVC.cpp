@@ -8,7 +8,6 @@
 #include "AMPStepInfoVC.h"
 #include "AMPStepsVC.h"
 #include "AMPSumarySubviewVCDelegate.h"
-#include "DetailViewTexts.h"
 #include "HistoryExportDialog.h"
 #include "PagedContainer.h"
 #include "battery/BatteryData.h"
@@ -17,6 +16,7 @@
 #include "persistence/GlobalConfigurationProvider.h"
 #include "persistence/PreferenceProvider.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 #include "ui_AMPCalibrationVC.h"
 
 #include <QLocale>

@@ -3,12 +3,12 @@
 
 #include "AMPCapacityTableDataProvider.h"
 
-#include "DetailViewTexts.h"
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/StoreError.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 
 #include <QHeaderView>
 #include <QLocale>

@@ -3,12 +3,12 @@
 
 #include "AMPCapacityVC.h"
 
-#include "DetailViewTexts.h"
 #include "HistoryExportDialog.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
 #include "persistence/GlobalConfigurationProvider.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 #include "ui_AMPCapacityVC.h"
 
 using namespace AmpraStyleKit;

@@ -3,10 +3,10 @@
 
 #include "AMPChargeVC.h"
 
-#include "DetailViewTexts.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 #include "ui_AMPChargeVC.h"
 
 using namespace Qt::StringLiterals;

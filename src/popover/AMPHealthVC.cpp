@@ -3,11 +3,11 @@
 
 #include "AMPHealthVC.h"
 
-#include "DetailViewTexts.h"
 #include "HelpBlocks.h"
 #include "battery/BatteryData.h"
 #include "calibration/CalibrationData.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 #include "ui_AMPHealthVC.h"
 
 #include <algorithm>

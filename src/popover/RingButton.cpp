@@ -4,8 +4,8 @@
 #include "RingButton.h"
 
 #include "AccessibleViews.h"
-#include "DetailViewTexts.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 
 #include <QPainter>
 

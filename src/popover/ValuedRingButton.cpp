@@ -3,8 +3,8 @@
 
 #include "ValuedRingButton.h"
 
-#include "DetailViewTexts.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/DetailViewTexts.h"
 
 #include <QLocale>
 

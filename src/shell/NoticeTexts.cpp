@@ -3,7 +3,7 @@
 
 #include "NoticeTexts.h"
 
-#include "popover/DetailViewTexts.h"
+#include "stylekit/DetailViewTexts.h"
 
 #include <QLocale>
 

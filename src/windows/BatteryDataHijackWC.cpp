@@ -6,7 +6,7 @@
 #include "WindowIcon.h"
 #include "battery/BatteryDataHijackModel.h"
 #include "popover/AccessibleViews.h"
-#include "popover/DetailViewTexts.h"
+#include "stylekit/DetailViewTexts.h"
 #include "ui_BatteryDataHijackWC.h"
 
 #include <QKeyEvent>
