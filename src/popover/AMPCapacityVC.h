@@ -44,7 +44,6 @@ public:
     bool cyclesHelpOnDisplay() const { return _helpBlocks->isOpen(_cyclesHelp); }
     bool capacityHelpOnDisplay() const { return _helpBlocks->isOpen(_capacityHelp); }
     const AMPCapacityTableDataProvider& tableDataProvider() const { return _tableDataProvider; }
-    const Ui::AMPCapacityVC& ui() const { return *_ui; }
 
 private:
     void viewDidLoad();

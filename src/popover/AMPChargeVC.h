@@ -45,7 +45,6 @@ public:
     static QString timeRemainingText(quint64 minutes);
 
     bool isTimeReminingSectionHidden() const { return _isTimeReminingSectionHidden; }
-    const Ui::AMPChargeVC& ui() const { return *_ui; }
 
 private:
     void viewDidLoad();

@@ -40,7 +40,6 @@ public:
     static QString ringExplanation(std::optional<BatteryHealthType> health);
 
     bool healthHelpOnDisplay() const;
-    const Ui::AMPHealthVC& ui() const { return *_ui; }
 
 private:
     void viewDidLoad();

@@ -33,7 +33,6 @@ public:
     // Enables the first three pages by enabledControls().
     void refreshEnabledControls();
 
-    Ui::AMPPreferencesWindow& ui() const { return *_ui; }
     AMPPreferencesGeneralVC& generalPage() const { return *_general; }
     AMPPreferencesNotificationsVC& notificationsPage() const { return *_notifications; }
     AMPPreferencesAboutVC& aboutPage() const { return *_about; }

@@ -30,8 +30,6 @@ public:
     void batteryHealthCombo(int index);
     void currentChargePercentageSlider(int value);
 
-    Ui::BatteryDataHijackWC& ui() const { return *_ui; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

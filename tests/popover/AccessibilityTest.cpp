@@ -17,7 +17,7 @@
 #include "popover/PopoverWindow.h"
 #include "support/FakeDateProvider.h"
 #include "support/RecordingWindowActions.h"
-#include "ui_AMPPreferencesWindow.h"
+#include "support/UiPart.h"
 #include "windows/AMPPreferencesTabVC.h"
 #include "windows/AMPTutorialPageController.h"
 #include "windows/BatteryDataHijackWC.h"
@@ -27,6 +27,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -89,7 +90,7 @@ public:
     }
     QWidget& preferences(int page) {
         windows.showPreferencesWindow();
-        windows.preferencesWindow()->ui().tabView->setCurrentIndex(page);
+        uiPart<QTabWidget>(*windows.preferencesWindow(), u"tabView"_s)->setCurrentIndex(page);
         return show(*windows.preferencesWindow());
     }
     QWidget& tutorial(int page) {

@@ -28,18 +28,18 @@
 #include "support/LogCapture.h"
 #include "support/ManualTimerProvider.h"
 #include "support/PaintedAt.h"
+#include "support/UiPart.h"
 #include "support/WaitFor.h"
-#include "ui_AMPCapacityVC.h"
-#include "ui_AMPChargeVC.h"
-#include "ui_AMPHealthVC.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QEnterEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -149,20 +149,23 @@ protected:
 
 TEST_F(DetailViewTest, TimeRowLeavesAndComesBackOnTop) {
     AMPChargeVC view(configuration);
-    const Ui::AMPChargeVC& ui = view.ui();
-    EXPECT_EQ(ui.chargeValue->text(), u"no_data_text"_s);
+    EXPECT_EQ(uiPart<QLabel>(view, u"chargeValue"_s)->text(), u"no_data_text"_s);
     battery.powerSource = PowerSourceType::batteryPowered;
     battery.timeToEmpty = 0;
     for (int twice = 0; twice < 2; ++twice) {
         view.refreshContentWithData(record());
         EXPECT_TRUE(view.isTimeReminingSectionHidden());
-        EXPECT_EQ(ui.suviewStack->indexOf(ui.timeRemainingView), -1);
+        EXPECT_EQ(uiPart<QVBoxLayout>(view, u"suviewStack"_s)
+                      ->indexOf(uiPart<QWidget>(view, u"timeRemainingView"_s)),
+                  -1);
     }
     battery.timeToEmpty = 45;
     view.refreshContentWithData(record());
     EXPECT_FALSE(view.isTimeReminingSectionHidden());
-    EXPECT_EQ(ui.suviewStack->indexOf(ui.timeRemainingView), 0);
-    EXPECT_EQ(ui.timeRemainingValue->text(), u"45m"_s);
+    EXPECT_EQ(uiPart<QVBoxLayout>(view, u"suviewStack"_s)
+                  ->indexOf(uiPart<QWidget>(view, u"timeRemainingView"_s)),
+              0);
+    EXPECT_EQ(uiPart<QLabel>(view, u"timeRemainingValue"_s)->text(), u"45m"_s);
 }
 
 TEST(AMPCapacityVCTest, ShowsCapacitiesOnlyAgainstAKnownDesign) {
@@ -196,7 +199,7 @@ TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
     battery.designCapacity = 5000;
     AMPCapacityVC view(configuration);
     view.refreshContentWithData(record());
-    const QAbstractItemModel& table = *view.ui().historyTable->model();
+    const QAbstractItemModel& table = *uiPart<QTableView>(view, u"historyTable"_s)->model();
     ASSERT_EQ(table.rowCount(), 100);
     ASSERT_EQ(table.columnCount(), 3);
     const auto cell = [&table](int row, int column) {
@@ -207,7 +210,7 @@ TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
     EXPECT_EQ(cell(0, 1), u"4651 (93%)"_s);
     EXPECT_EQ(cell(0, 2), u"249"_s);
     EXPECT_EQ(cell(99, 2), u"150"_s);
-    EXPECT_EQ(view.ui().capacityChart->content().points.size(), 150u);
+    EXPECT_EQ(uiPart<CapacityChart>(view, u"capacityChart"_s)->content().points.size(), 150u);
 }
 
 // "Export…" saves the history where the file dialog says.
@@ -223,7 +226,7 @@ TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
     });
     answer.start(10);
     AMPCapacityVC view(configuration);
-    view.ui().exportButton->click();
+    uiPart<QPushButton>(view, u"exportButton"_s)->click();
     ASSERT_TRUE(waitFor([&file] { return QFile::exists(file); }));
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -244,8 +247,8 @@ TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
     view.refreshContentWithData(record());
     battery.designCapacity = 5000;
     view.refreshContentWithData(record());
-    EXPECT_EQ(view.ui().currentCapacityValue->text(), u"4500 (90%)"_s);
-    const QAbstractItemModel& table = *view.ui().historyTable->model();
+    EXPECT_EQ(uiPart<QLabel>(view, u"currentCapacityValue"_s)->text(), u"4500 (90%)"_s);
+    const QAbstractItemModel& table = *uiPart<QTableView>(view, u"historyTable"_s)->model();
     ASSERT_EQ(table.rowCount(), 2); // records without a date come last
     EXPECT_EQ(table.data(table.index(0, 1)).toString(), u"4500"_s);
     for (int column = 0; column < 3; ++column)
@@ -253,32 +256,38 @@ TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
 
     AmpraConfiguration storeless{settings};
     AMPCapacityVC empty(storeless);
-    EXPECT_EQ(empty.ui().historyTable->model()->rowCount(), 0);
-    EXPECT_TRUE(empty.ui().capacityChart->isHidden());
+    EXPECT_EQ(uiPart<QTableView>(empty, u"historyTable"_s)->model()->rowCount(), 0);
+    EXPECT_TRUE(uiPart<CapacityChart>(empty, u"capacityChart"_s)->isHidden());
 }
 
 TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {
     AMPCapacityVC view(configuration);
-    const Ui::AMPCapacityVC& ui = view.ui();
-    QVBoxLayout& stack = *ui.stackOfViews;
-    EXPECT_EQ(stack.indexOf(ui.cyclesHelpView), -1);
-    QTest::mouseClick(ui.expandCyclesButton, Qt::LeftButton);
+    QVBoxLayout& stack = *uiPart<QVBoxLayout>(view, u"stackOfViews"_s);
+    const auto at = [&stack, &view](const QString& name) {
+        return stack.indexOf(uiPart<QWidget>(view, name));
+    };
+    auto* cycles = uiPart<ExpandCollapseButton>(view, u"expandCyclesButton"_s);
+    auto* capacity = uiPart<ExpandCollapseButton>(view, u"expandCapacityButton"_s);
+    EXPECT_EQ(at(u"cyclesHelpView"_s), -1);
+    QTest::mouseClick(cycles, Qt::LeftButton);
     EXPECT_TRUE(view.cyclesHelpOnDisplay());
-    EXPECT_EQ(stack.indexOf(ui.cyclesHelpView), stack.indexOf(ui.cyclesView) + 1);
-    EXPECT_EQ(ui.expandCyclesButton->originalBackgroundImage(), u"CollapseIcon"_s);
-    QTest::mouseClick(ui.expandCapacityButton, Qt::LeftButton);
+    EXPECT_EQ(at(u"cyclesHelpView"_s), at(u"cyclesView"_s) + 1);
+    EXPECT_EQ(cycles->originalBackgroundImage(), u"CollapseIcon"_s);
+    QTest::mouseClick(capacity, Qt::LeftButton);
     EXPECT_FALSE(view.cyclesHelpOnDisplay());
     EXPECT_TRUE(view.capacityHelpOnDisplay());
-    EXPECT_EQ(stack.indexOf(ui.cyclesHelpView), -1);
-    EXPECT_EQ(stack.indexOf(ui.capacityHelpView), stack.indexOf(ui.capacityView) + 1);
-    EXPECT_EQ(ui.expandCyclesButton->originalBackgroundImage(), u"ExpandIcon"_s);
-    QTest::mouseClick(ui.expandCapacityButton, Qt::LeftButton);
+    EXPECT_EQ(at(u"cyclesHelpView"_s), -1);
+    EXPECT_EQ(at(u"capacityHelpView"_s), at(u"capacityView"_s) + 1);
+    EXPECT_EQ(cycles->originalBackgroundImage(), u"ExpandIcon"_s);
+    QTest::mouseClick(capacity, Qt::LeftButton);
     EXPECT_FALSE(view.capacityHelpOnDisplay());
-    EXPECT_EQ(stack.indexOf(ui.capacityHelpView), -1);
+    EXPECT_EQ(at(u"capacityHelpView"_s), -1);
     AMPHealthVC health(configuration);
-    QTest::mouseClick(health.ui().expandHealthButton, Qt::LeftButton);
-    EXPECT_EQ(health.ui().stackOfViews->indexOf(health.ui().lifespanHelpView),
-              health.ui().stackOfViews->indexOf(health.ui().healthView) + 1);
+    QTest::mouseClick(uiPart<ExpandCollapseButton>(health, u"expandHealthButton"_s),
+                      Qt::LeftButton);
+    QVBoxLayout& healthStack = *uiPart<QVBoxLayout>(health, u"stackOfViews"_s);
+    EXPECT_EQ(healthStack.indexOf(uiPart<QWidget>(health, u"lifespanHelpView"_s)),
+              healthStack.indexOf(uiPart<QWidget>(health, u"healthView"_s)) + 1);
 }
 
 TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {

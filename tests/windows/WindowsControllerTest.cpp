@@ -15,8 +15,7 @@
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/RecordingWindowActions.h"
 #include "support/TestEngine.h"
-#include "ui_AMPPreferencesWindow.h"
-#include "ui_BatteryDataHijackWC.h"
+#include "support/UiPart.h"
 #include "windows/AMPPreferencesGeneralVC.h"
 #include "windows/AMPPreferencesNotificationsVC.h"
 #include "windows/AMPPreferencesTabVC.h"
@@ -25,9 +24,14 @@
 #include "windows/BatteryDataHijackWC.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -100,15 +104,18 @@ TEST_F(WindowsTest, UnplugReminderTurnsTheReminderOffWithoutLosingTheInterval) {
 }
 
 TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
-    Ui::AMPPreferencesWindow& ui = preferencesWindow().ui();
+    QWidget& form = preferencesWindow();
     const std::pair<QAbstractButton*, QString> boxes[] = {
-        {ui.showIconCheckBox, AmpraPreferences::kShowIcon},
-        {ui.showTimeCheckBox, AmpraPreferences::kShowTime},
-        {ui.showPercentageCheckBox, AmpraPreferences::kShowPercentage},
-        {ui.useVerticalIconCheckBox, AmpraPreferences::kUseVerticalIcon},
-        {ui.useColoredStatusBarIconCheckBox, AmpraPreferences::kUseColoredStatusBarIcon},
-        {ui.notifyOnPowerCordCheckBox, AmpraPreferences::kNotifyOnPowerCord},
-        {ui.notifyOnSelectedChargeCheckBox, AmpraPreferences::kNotifyOnSelectedCharge},
+        {uiPart<QCheckBox>(form, u"showIconCheckBox"_s), AmpraPreferences::kShowIcon},
+        {uiPart<QCheckBox>(form, u"showTimeCheckBox"_s), AmpraPreferences::kShowTime},
+        {uiPart<QCheckBox>(form, u"showPercentageCheckBox"_s), AmpraPreferences::kShowPercentage},
+        {uiPart<QCheckBox>(form, u"useVerticalIconCheckBox"_s), AmpraPreferences::kUseVerticalIcon},
+        {uiPart<QCheckBox>(form, u"useColoredStatusBarIconCheckBox"_s),
+         AmpraPreferences::kUseColoredStatusBarIcon},
+        {uiPart<QCheckBox>(form, u"notifyOnPowerCordCheckBox"_s),
+         AmpraPreferences::kNotifyOnPowerCord},
+        {uiPart<QCheckBox>(form, u"notifyOnSelectedChargeCheckBox"_s),
+         AmpraPreferences::kNotifyOnSelectedCharge},
     };
     for (const auto& [box, key] : boxes) {
         SCOPED_TRACE(key.toStdString());
@@ -118,26 +125,28 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
         box->click();
         EXPECT_TRUE(store.boolForKey(key));
     }
-    EXPECT_EQ(ui.notificationChargeSpinBox->value(), 20);
+    EXPECT_EQ(uiPart<QSpinBox>(form, u"notificationChargeSpinBox"_s)->value(), 20);
     // The nearest value the box has, also for a stored value no int holds.
     for (const auto& [stored, shown] : {std::pair{1e300, 99}, {-1e300, 1}, {3.0, 3}, {35.9, 35}}) {
         store.setDouble(stored, AmpraPreferences::kNotificationCharge);
-        EXPECT_EQ(ui.notificationChargeSpinBox->value(), shown) << stored;
+        EXPECT_EQ(uiPart<QSpinBox>(form, u"notificationChargeSpinBox"_s)->value(), shown) << stored;
     }
-    ui.notificationChargeSpinBox->stepUp();
+    uiPart<QSpinBox>(form, u"notificationChargeSpinBox"_s)->stepUp();
     EXPECT_EQ(preferences.notificationCharge(), 40u);
-    ui.notifyOnSelectedChargeCheckBox->click();
-    EXPECT_FALSE(ui.notificationChargeSpinBox->isEnabled());
+    uiPart<QCheckBox>(form, u"notifyOnSelectedChargeCheckBox"_s)->click();
+    EXPECT_FALSE(uiPart<QSpinBox>(form, u"notificationChargeSpinBox"_s)->isEnabled());
     for (const auto& [box, key] : // off by default
-         {std::pair{ui.showPercentageInIconCheckBox, AmpraPreferences::kShowPercentageInIcon},
-          {ui.liftChargeLimitCheckBox, AmpraPreferences::kLiftChargeLimitForCalibrations}}) {
+         {std::pair{uiPart<QCheckBox>(form, u"showPercentageInIconCheckBox"_s),
+                    AmpraPreferences::kShowPercentageInIcon},
+          {uiPart<QCheckBox>(form, u"liftChargeLimitCheckBox"_s),
+           AmpraPreferences::kLiftChargeLimitForCalibrations}}) {
         EXPECT_FALSE(box->isChecked());
         box->click();
         EXPECT_TRUE(store.boolForKey(key));
     }
 
     // The panel list shows the stored choice; a text no entry has shows the automatic one.
-    QComboBox& panel = *ui.panelAppearancePopUpButton;
+    QComboBox& panel = *uiPart<QComboBox>(form, u"panelAppearancePopUpButton"_s);
     for (const auto& [stored, shown] : {std::pair{"dark", 2}, {"sepia", 0}, {"light", 1}}) {
         store.setObject(QString::fromLatin1(stored), AmpraPreferences::kPanelAppearance);
         EXPECT_EQ(panel.currentIndex(), shown) << stored;
@@ -147,8 +156,8 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
 
     // Only the user's click reaches the desktop's login item.
     store.setBool(true, AmpraPreferences::kStartAtLogin);
-    EXPECT_TRUE(ui.startAtLoginCheckBox->isChecked());
-    ui.startAtLoginCheckBox->click();
+    EXPECT_TRUE(uiPart<QCheckBox>(form, u"startAtLoginCheckBox"_s)->isChecked());
+    uiPart<QCheckBox>(form, u"startAtLoginCheckBox"_s)->click();
     EXPECT_FALSE(store.boolForKey(AmpraPreferences::kStartAtLogin));
     EXPECT_EQ(actions.loginItem, QList<bool>{false});
 }
@@ -158,14 +167,18 @@ TEST_F(WindowsTest, WithoutABatteryOnlyTheAboutPageIsUsable) {
         actions.noBattery = noBattery;
         AMPPreferencesTabVC& window = preferencesWindow();
         window.refreshEnabledControls();
-        Ui::AMPPreferencesWindow& ui = window.ui();
+        QWidget& form = window;
         EXPECT_EQ(window.enabledControls(), !noBattery);
         for (QWidget* control :
-             QList<QWidget*>{ui.calibrationSchedulePopUpButton, ui.startAtLoginCheckBox,
-                             ui.energySettingsButton, ui.remindToUnplugPopUpButton,
-                             ui.notificationChargeSpinBox, ui.showTimeCheckBox})
+             QList<QWidget*>{uiPart<QComboBox>(form, u"calibrationSchedulePopUpButton"_s),
+                             uiPart<QCheckBox>(form, u"startAtLoginCheckBox"_s),
+                             uiPart<QPushButton>(form, u"energySettingsButton"_s),
+                             uiPart<QComboBox>(form, u"remindToUnplugPopUpButton"_s),
+                             uiPart<QSpinBox>(form, u"notificationChargeSpinBox"_s),
+                             uiPart<QCheckBox>(form, u"showTimeCheckBox"_s)})
             EXPECT_EQ(control->isEnabled(), !noBattery) << control->objectName().toStdString();
-        EXPECT_TRUE(ui.reportAProblemButton->isEnabled() && ui.showTutorialButton->isEnabled());
+        EXPECT_TRUE(uiPart<QPushButton>(form, u"reportAProblemButton"_s)->isEnabled() &&
+                    uiPart<QPushButton>(form, u"showTutorialButton"_s)->isEnabled());
     }
 }
 
@@ -173,8 +186,8 @@ TEST_F(WindowsTest, OnePreferencesWindowAtATimeClosedByEscape) {
     AMPPreferencesTabVC* first = &preferencesWindow();
     EXPECT_EQ(&preferencesWindow(), first);
     EXPECT_FALSE(first->windowTitle().isEmpty());
-    for (int index = 0; index < first->ui().tabView->count(); ++index)
-        EXPECT_FALSE(first->ui().tabView->tabIcon(index).isNull()) << index;
+    for (int index = 0; index < uiPart<QTabWidget>(*first, u"tabView"_s)->count(); ++index)
+        EXPECT_FALSE(uiPart<QTabWidget>(*first, u"tabView"_s)->tabIcon(index).isNull()) << index;
 
     QTest::keyClick(first, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -183,18 +196,18 @@ TEST_F(WindowsTest, OnePreferencesWindowAtATimeClosedByEscape) {
 }
 
 TEST_F(WindowsTest, AboutPageButtonsReachTheApplication) {
-    Ui::AMPPreferencesWindow& ui = preferencesWindow().ui();
-    ui.reportAProblemButton->click();
-    ui.contactButton->click();
-    ui.energySettingsButton->click();
+    QWidget& form = preferencesWindow();
+    uiPart<QPushButton>(form, u"reportAProblemButton"_s)->click();
+    uiPart<QPushButton>(form, u"contactButton"_s)->click();
+    uiPart<QPushButton>(form, u"energySettingsButton"_s)->click();
     EXPECT_EQ(actions.asked, QStringList({"support mail", "contact mail", "energy settings"}));
-    ui.showTutorialButton->click();
+    uiPart<QPushButton>(form, u"showTutorialButton"_s)->click();
     EXPECT_NE(windows.tutorialWindow(), nullptr);
     // The version text, then the version and the build in brackets.
     EXPECT_TRUE(QRegularExpression(uR"(^\S+ \d+\.\d+\.\d+ \(\w+\)$)"_s)
-                    .match(ui.appVersionLabel->text())
+                    .match(uiPart<QLabel>(form, u"appVersionLabel"_s)->text())
                     .hasMatch())
-        << ui.appVersionLabel->text().toStdString();
+        << uiPart<QLabel>(form, u"appVersionLabel"_s)->text().toStdString();
 }
 
 // Which buttons a tutorial page shows: the back button hides on the first page, forward on the
@@ -266,14 +279,15 @@ struct Step {
     int value;
 };
 
-void apply(Ui::BatteryDataHijackWC& ui, const Step& step) {
+void apply(QWidget& form, const Step& step) {
     if (step.control == Step::charge) {
-        ui.currentChargePercentageSlider->setValue(step.value);
+        uiPart<QSlider>(form, u"currentChargePercentageSlider"_s)->setValue(step.value);
         return;
     }
-    QComboBox& list = *(step.control == Step::phase   ? ui.workCycleStatusCombo
-                        : step.control == Step::power ? ui.powerSourceCombo
-                                                      : ui.batteryHealthCombo);
+    QComboBox& list =
+        *(step.control == Step::phase   ? uiPart<QComboBox>(form, u"workCycleStatusCombo"_s)
+          : step.control == Step::power ? uiPart<QComboBox>(form, u"powerSourceCombo"_s)
+                                        : uiPart<QComboBox>(form, u"batteryHealthCombo"_s));
     list.setCurrentIndex(step.value);
     Q_EMIT list.activated(step.value);
 }
@@ -325,14 +339,14 @@ TEST(BatteryDataHijackWCTest, ListsAndPhasesBuildTheReading) {
         int changes = 0;
         BatteryDataHijackWC window(model, [&] { ++changes; });
         for (const Step& step : row.steps)
-            apply(window.ui(), step);
+            apply(window, step);
         EXPECT_EQ(changes, int(row.steps.size()));
         const auto [dictionary, output] = load(model);
         for (auto it = row.expected.cbegin(); it != row.expected.cend(); ++it)
             EXPECT_EQ(dictionary.value(it.key()), it.value()) << it.key().toStdString();
         EXPECT_TRUE(output.startsWith("Hijacking of the battery data\nBatteryHealth: "))
             << output.toStdString();
-        EXPECT_EQ(window.ui().currentChargePercentageSlider->value(),
+        EXPECT_EQ(uiPart<QSlider>(window, u"currentChargePercentageSlider"_s)->value(),
                   dictionary.value("Current Capacity").toInt());
     }
 
@@ -373,11 +387,11 @@ protected:
 TEST_F(BatteryOverrideTest, TheSwitchMakesADesktopReportTheChosenPhase) {
     EXPECT_TRUE(sample().noBattery);
     BatteryDataHijackWC& window = open();
-    apply(window.ui(), {Step::phase, 6});
+    apply(window, {Step::phase, 6});
     EXPECT_TRUE(sample().noBattery); // the switch is still off
 
     testing::internal::CaptureStdout();
-    QTest::keyClick(window.ui().enableHijakingCheckBox, Qt::Key_Space);
+    QTest::keyClick(uiPart<QCheckBox>(window, u"enableHijakingCheckBox"_s), Qt::Key_Space);
     EXPECT_TRUE(QString::fromStdString(testing::internal::GetCapturedStdout())
                     .contains("Current Capacity: 10\n"));
     EXPECT_FALSE(sample().noBattery);
@@ -390,19 +404,20 @@ TEST_F(BatteryOverrideTest, TheSwitchMakesADesktopReportTheChosenPhase) {
     // Closed, the window keeps what it set; asked again, the same one comes back.
     window.close();
     EXPECT_EQ(&open(), &window);
-    EXPECT_TRUE(window.ui().enableHijakingCheckBox->isChecked());
-    window.ui().enableHijakingCheckBox->setChecked(false);
+    EXPECT_TRUE(uiPart<QCheckBox>(window, u"enableHijakingCheckBox"_s)->isChecked());
+    uiPart<QCheckBox>(window, u"enableHijakingCheckBox"_s)->setChecked(false);
     EXPECT_TRUE(sample().noBattery);
 }
 
 // Charging, full for two hours on mains, unplugged: the calibration's steps follow.
 TEST_F(BatteryOverrideTest, PhasesMoveTheCalibrationAsABatteryWould) {
     BatteryDataHijackWC& window = open();
-    window.ui().enableHijakingCheckBox->setChecked(true); // the window opens on phase 1
+    uiPart<QCheckBox>(window, u"enableHijakingCheckBox"_s)
+        ->setChecked(true); // the window opens on phase 1
     EXPECT_EQ(state(), AlgorithmState::charging);
-    apply(window.ui(), {Step::phase, 0});
+    apply(window, {Step::phase, 0});
     EXPECT_EQ(state(), AlgorithmState::charging);
-    apply(window.ui(), {Step::phase, 3});
+    apply(window, {Step::phase, 3});
     EXPECT_EQ(state(), AlgorithmState::fullyCharged);
     clock.advance(7200);
     engine.timer->fire();
@@ -410,9 +425,9 @@ TEST_F(BatteryOverrideTest, PhasesMoveTheCalibrationAsABatteryWould) {
     clock.advance(60);
     engine.timer->fire();
     EXPECT_EQ(state(), AlgorithmState::disconnectAdapter);
-    apply(window.ui(), {Step::phase, 6});
+    apply(window, {Step::phase, 6});
     EXPECT_EQ(state(), AlgorithmState::discharging);
-    apply(window.ui(), {Step::charge, 9});
+    apply(window, {Step::charge, 9});
     EXPECT_EQ(state(), AlgorithmState::turnItOff);
 }
 

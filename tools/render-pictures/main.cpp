@@ -25,14 +25,15 @@
 #include "support/FakeDateProvider.h"
 #include "support/PaintedAt.h"
 #include "support/RecordingWindowActions.h"
-#include "ui_AMPPreferencesWindow.h"
-#include "ui_BatteryDataHijackWC.h"
+#include "support/UiPart.h"
 #include "windows/AMPPreferencesTabVC.h"
 #include "windows/AMPTutorialPageController.h"
 #include "windows/BatteryDataHijackWC.h"
 #include "windows/WindowsController.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLayout>
 #include <QTabWidget>
@@ -253,7 +254,7 @@ void renderWindows(const QString& folder, Store& store) {
     WindowsController windows{store.settings, store.configuration, actions};
     windows.showPreferencesWindow();
     AMPPreferencesTabVC& preferences = *windows.preferencesWindow();
-    QTabWidget& tabs = *preferences.ui().tabView;
+    QTabWidget& tabs = *uiPart<QTabWidget>(preferences, u"tabView"_s);
     for (int index = 0; index < tabs.count(); ++index) {
         tabs.setCurrentIndex(index);
         const QString name =
@@ -269,8 +270,8 @@ void renderWindows(const QString& folder, Store& store) {
     BatteryData battery;
     windows.showBatteryDataHijackWindow(battery, [] {});
     BatteryDataHijackWC& override = *windows.batteryDataHijackWindow();
-    override.ui().enableHijakingCheckBox->setChecked(true);
-    override.ui().workCycleStatusCombo->setCurrentIndex(6);
+    uiPart<QCheckBox>(override, u"enableHijakingCheckBox"_s)->setChecked(true);
+    uiPart<QComboBox>(override, u"workCycleStatusCombo"_s)->setCurrentIndex(6);
     override.workCycleStatusCombo(6);
     save(override, folder, u"battery-override"_s);
 }
