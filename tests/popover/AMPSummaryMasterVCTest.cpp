@@ -40,9 +40,9 @@ using Tab = AMPDetailViewFactory::Tab;
 // A detail view that keeps the charges it was shown.
 class RecordingView : public AMPSumarySubviewVC, public AMPBatteryDataAwareInterface {
 public:
-    explicit RecordingView(Tab tab) : tab(tab) {}
-    void refreshContentWithData(const CalibrationData& data) override {
-        charges.push_back(data.batteryData().currentChargePercentage);
+    explicit RecordingView(Tab shown) : tab(shown) {}
+    void refreshContentWithData(const CalibrationData& record) override {
+        charges.push_back(record.batteryData().currentChargePercentage);
     }
     Tab tab;
     std::vector<uint64_t> charges;
@@ -327,8 +327,8 @@ TEST_P(PopoverPicturesTest, DrawsTheSituation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Situations, PopoverPicturesTest, testing::ValuesIn(situations),
-                         [](const testing::TestParamInfo<Situation>& info) {
-                             return QString(info.param.name).replace('-', '_').toStdString();
+                         [](const testing::TestParamInfo<Situation>& situation) {
+                             return QString(situation.param.name).replace('-', '_').toStdString();
                          });
 
 // (item, the screen's available part, popover size) → frame and arrow: under a top panel, over a

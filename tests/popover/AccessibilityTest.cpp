@@ -269,6 +269,6 @@ TEST_P(AccessibilityTest, EveryTextStandsOutOfItsBackground) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, AccessibilityTest, testing::ValuesIn(screens),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& screen) { return std::string(screen.param.name); });
 
 } // namespace

@@ -520,9 +520,10 @@ protected:
     ~CalibrationViewTest() override { QLocale::setDefault(QLocale::c()); }
 
     void show(AlgorithmState state,
-              CalibrationState schedule = CalibrationState::pendingCalibration, double timer = 0) {
+              CalibrationState schedule = CalibrationState::pendingCalibration,
+              double remaining = 0) {
         CalibrationData data(battery, schedule, state);
-        data.timeRemainingInRunningTimer = timer;
+        data.timeRemainingInRunningTimer = remaining;
         data.nextCalibrationDate = clock.now();
         view->refreshContentWithData(data);
     }
