@@ -59,13 +59,13 @@ TEST(SysfsPowerSourceServiceTest, ListsTheLaptopsBatteriesAndReadsEachOncePerSna
     const QString pipes[] = {tree.dir.filePath("wacom_battery_0/uevent"),
                              tree.dir.filePath("BAT3/uevent")};
     for (const QString& pipe : pipes)
-        ASSERT_TRUE(QFile::remove(pipe) && mkfifo(QFile::encodeName(pipe), 0600) == 0);
+        ASSERT_TRUE(QFile::remove(pipe) && mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
     auto listing =
         std::async(std::launch::async, [&] { return tree.service.copyPowerSourcesList(); });
     if (listing.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
         ADD_FAILURE() << "a reading waited on a pipe";
         for (const QString& pipe : pipes) // lets the reader go
-            ::close(::open(QFile::encodeName(pipe), O_WRONLY | O_NONBLOCK));
+            ::close(::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK));
     }
     EXPECT_EQ(listing.get(), (QStringList{"BAT1", "BAT2", "BAT3"}));
     EXPECT_TRUE(tree.service.powerSourceDescription("BAT2").isEmpty());
