@@ -56,7 +56,8 @@ AMPPreferencesTabVC::AMPPreferencesTabVC(SettingsStore& store,
     _general = new AMPPreferencesGeneralVC(*_ui, store, configuration, actions, this);
     _notifications = new AMPPreferencesNotificationsVC(*_ui, store, configuration, this);
     _appearance = std::make_unique<AMPPreferencesAppearanceVC>(*_ui, store);
-    _about = new AMPPreferencesAboutVC(*_ui, actions, windows, this);
+    // A child of the window, as the other pages are: it lives as long as the window.
+    new AMPPreferencesAboutVC(*_ui, actions, windows, this);
     refreshEnabledControls();
     setFixedSize(sizeHint());
 }

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <memory>
 
-class AMPPreferencesAboutVC;
 class AMPPreferencesAppearanceVC;
 class AMPPreferencesGeneralVC;
 class AMPPreferencesNotificationsVC;
@@ -33,10 +32,6 @@ public:
     // Enables the first three pages by enabledControls().
     void refreshEnabledControls();
 
-    AMPPreferencesGeneralVC& generalPage() const { return *_general; }
-    AMPPreferencesNotificationsVC& notificationsPage() const { return *_notifications; }
-    AMPPreferencesAboutVC& aboutPage() const { return *_about; }
-
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,5 +42,4 @@ private:
     AMPPreferencesGeneralVC* _general;
     AMPPreferencesNotificationsVC* _notifications;
     std::unique_ptr<AMPPreferencesAppearanceVC> _appearance;
-    AMPPreferencesAboutVC* _about;
 };

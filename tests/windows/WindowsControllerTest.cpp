@@ -61,7 +61,7 @@ protected:
 };
 
 TEST_F(WindowsTest, CalibrationIntervalSelectsTheStoredEntryAndWritesTheChosenOne) {
-    AMPPreferencesGeneralVC& page = preferencesWindow().generalPage();
+    auto& page = *preferencesWindow().findChild<AMPPreferencesGeneralVC*>();
     QComboBox& list = page.calibrationSchedulePopUpButton;
     ASSERT_EQ(list.count(), 6);
     EXPECT_EQ(list.currentIndex(), 3); // the default, 2419200 s: 4 weeks
@@ -79,7 +79,7 @@ TEST_F(WindowsTest, CalibrationIntervalSelectsTheStoredEntryAndWritesTheChosenOn
 }
 
 TEST_F(WindowsTest, UnplugReminderTurnsTheReminderOffWithoutLosingTheInterval) {
-    AMPPreferencesNotificationsVC& page = preferencesWindow().notificationsPage();
+    auto& page = *preferencesWindow().findChild<AMPPreferencesNotificationsVC*>();
     QComboBox& list = page.remindToUnplugPopUpButton;
     ASSERT_EQ(list.count(), 6);
     EXPECT_EQ(list.currentIndex(), 3); // 30 hours, reminder on
