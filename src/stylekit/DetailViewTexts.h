@@ -22,9 +22,9 @@ public:
     static QString number(quint64 value);
     // A fraction as a whole percentage: 0.9 gives 90%.
     static QString percent(double fraction);
-    // "4500 (90%)"; the number alone without a design capacity.
     // The battery charges to full for the calibration under way despite its `limit` (percent).
     static QString chargeLimitLifted(uint64_t limit);
+    // "4500 (90%)"; the number alone without a design capacity.
     static QString capacityText(quint64 capacity, quint64 designCapacity);
     // A cell of the snapshot and calibration histories, whose columns are date, capacity and
     // cycles; "-" for a missing value.
