@@ -48,9 +48,7 @@ LinuxPlatformServices::LinuxPlatformServices()
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         _popupPlacement = std::make_unique<WaylandPopupPlacement>();
     else
-        // An X11 client with a Wayland display beside it runs on Xwayland.
-        _popupPlacement =
-            std::make_unique<X11PopupPlacement>(!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+        _popupPlacement = std::make_unique<X11PopupPlacement>(X11PopupPlacement::onXwayland());
 }
 
 LinuxPlatformServices::~LinuxPlatformServices() = default;

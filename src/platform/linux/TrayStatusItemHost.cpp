@@ -245,9 +245,10 @@ void TrayStatusItemHost::activateAt(const QPoint& reported) {
         QList<QRect> screens;
         for (const QScreen* screen : QGuiApplication::screens())
             screens << screen->geometry();
-        const bool xwayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
         place = X11PopupPlacement::anchor(
-            reported, xwayland ? std::nullopt : std::optional(QCursor::pos()), screens);
+            reported,
+            X11PopupPlacement::onXwayland() ? std::nullopt : std::optional(QCursor::pos()),
+            screens);
     }
     activate({place, QRect()});
 }

@@ -8,6 +8,7 @@
 #include <QDBusConnection>
 #include <QList>
 #include <QPoint>
+#include <QtGlobal>
 #include <optional>
 
 // On X11 a popup goes where the application puts it: inside the available part of the screen
@@ -16,6 +17,9 @@
 // windows, so a popup's grab gets no click on the desktop or on Wayland windows.
 class X11PopupPlacement : public PopupPlacement {
 public:
+    // An X11 client with a Wayland display beside it runs on Xwayland.
+    static bool onXwayland() { return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"); }
+
     explicit X11PopupPlacement(bool xwayland = false,
                                QDBusConnection bus = QDBusConnection::sessionBus());
 
