@@ -11,26 +11,8 @@ AmpraStatePersistence::AmpraStatePersistence(SettingsStore& store) : _store(stor
     registerDefaults();
 }
 
-const QList<Setting>& AmpraStatePersistence::settings() {
-    using enum Setting::Type;
-    static const QList<Setting> table{
-        {kIsFirstLaunch, flag, true},
-        {kCalibrationState, number, {}},
-        {kCalibrationAlgorithmState, number, {}},
-        {kCalibrationAlgorithmTimeStamp, date, {}},
-        {kNextCalibrationDate, date, {}},
-        {kLiftedChargeLimit, number, {}},
-    };
-    return table;
-}
-
 void AmpraStatePersistence::registerDefaults() {
-    QVariantMap defaults;
-    for (const Setting& setting : settings()) {
-        if (setting.defaultValue.isValid())
-            defaults.insert(setting.key, setting.defaultValue);
-    }
-    _store.registerDefaults(defaults);
+    _store.registerDefaults({{kIsFirstLaunch, true}});
     _store.synchronize();
 }
 

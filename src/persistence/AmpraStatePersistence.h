@@ -3,10 +3,8 @@
 
 #pragma once
 
-#include "Setting.h"
 #include "StatePersistence.h"
 
-#include <QList>
 #include <QString>
 
 class SettingsStore;
@@ -56,8 +54,6 @@ public:
     }
 
 private:
-    // The engine's state: every key above, with its default.
-    static const QList<Setting>& settings();
     std::optional<qint64> number(const QString& key) const;
     void setNumber(std::optional<qint64> value, const QString& key);
     std::optional<QDateTime> date(const QString& key) const;
