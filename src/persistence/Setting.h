@@ -5,10 +5,10 @@
 #include <QString>
 #include <QVariant>
 
-// One row of a settings table: the key, the kind of value kept under it, the default (none for a
-// value absent until first written) and, for a number, the range it is clamped to when read.
+// One row of a settings table: the key, the kind of value kept under it, the default and, for a
+// number, the range it is clamped to when read.
 struct Setting {
-    enum class Type { flag, number, text, date };
+    enum class Type { flag, number, text };
 
     QString key;
     Type type;
