@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -100,20 +101,21 @@ QString replaceFile(const QByteArray& fileName, const QByteArray& data) {
 } // namespace
 
 QByteArray HistoryExport::csv(const BatteryHistory& history) {
-    std::vector<ManagedObject> records = history.snapshots;
-    records.insert(records.end(), history.calibrations.begin(), history.calibrations.end());
-    std::stable_sort(records.begin(), records.end(),
-                     [](const ManagedObject& a, const ManagedObject& b) {
-                         const auto dateA = writableDate(a), dateB = writableDate(b);
-                         return dateA && (!dateB || *dateA < *dateB);
-                     });
+    // Each record's date is worked out once, not at every comparison of the sort.
+    std::vector<std::pair<std::optional<QDateTime>, const ManagedObject*>> records;
+    records.reserve(history.snapshots.size() + history.calibrations.size());
+    for (const auto* list : {&history.snapshots, &history.calibrations})
+        for (const ManagedObject& record : *list)
+            records.emplace_back(writableDate(record), &record);
+    std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
+        return a.first && (!b.first || *a.first < *b.first);
+    });
     QByteArray text = kHeader + kLineBreak;
-    for (const ManagedObject& record : records) {
-        const auto date = writableDate(record);
-        text += (record.entityName() == BatteryStatusSnapshot::kEntityName ? kSnapshotKind
-                                                                           : kCalibrationKind) +
+    for (const auto& [date, record] : records) {
+        text += (record->entityName() == BatteryStatusSnapshot::kEntityName ? kSnapshotKind
+                                                                            : kCalibrationKind) +
                 ',' + (date ? date->toString(Qt::ISODate).toLatin1() : QByteArray()) + ',' +
-                field(record.capacity()) + ',' + field(record.cycleCount()) + kLineBreak;
+                field(record->capacity()) + ',' + field(record->cycleCount()) + kLineBreak;
     }
     return text;
 }
