@@ -5,6 +5,7 @@
 
 #include "persistence/AmpraPreferences.h"
 #include "persistence/SettingsStore.h"
+#include "support/FixedAppearance.h"
 #include "support/LogCapture.h"
 #include "support/WaitFor.h"
 
@@ -13,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class FixedAppearance : public AppearanceProvider {
-public:
-    QString style = "Light";
-    QString interfaceStyle() const override { return style; }
-};
 
 constexpr const char* kLightScheme = "[General]\nName=Breeze\n[Colors:Window]\n"
                                      "BackgroundNormal=239,240,241\n";

@@ -11,7 +11,7 @@
 #include "persistence/SettingsStore.h"
 #include "statusbar/StatusBarCDelegate.h"
 #include "stylekit/AmpraStyleKit.h"
-#include "stylekit/AppearanceProvider.h"
+#include "support/FixedAppearance.h"
 #include "support/LogCapture.h"
 #include "support/RecordingStatusItemHost.h"
 
@@ -22,12 +22,6 @@
 #include <gmock/gmock.h>
 
 namespace {
-
-class FixedAppearance : public AppearanceProvider {
-public:
-    QString style = "Light";
-    QString interfaceStyle() const override { return style; }
-};
 
 class MockDelegate : public StatusBarCDelegate {
 public:
