@@ -28,17 +28,13 @@ AmpraCommand exportHistory(const QString& fileName) {
 }
 
 // Through the shell, which passes the name byte for byte; QProcess would pass it as text.
-int exportHistoryTo(const QByteArray& fileName) {
+AmpraCommand exportHistoryTo(const QByteArray& fileName) {
     QString escaped;
     for (const char byte : fileName)
         escaped += u"\\0%1"_s.arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
-    QProcess process;
-    process.start(u"/bin/sh"_s,
-                  {u"-c"_s, uR"sh(exec "$0" --export-history "$(printf %b "$1")")sh"_s,
-                   QStringLiteral(AMPRA_BUILD_DIR "/src/app/ampra"), escaped});
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-               ? process.exitCode()
-               : -1;
+    return AmpraCommand({u"-c"_s, uR"sh(exec "$0" --export-history "$(printf %b "$1")")sh"_s,
+                         QString::fromUtf8(AmpraCommand::kProgram), escaped},
+                        {}, u"/bin/sh"_s);
 }
 
 // 150 snapshots a week apart, the last without a cycle count, and 3 calibrations.
@@ -100,7 +96,7 @@ TEST(HistoryExportTest, WritesEveryRecordAsCsvWhileTheStoreIsOpen) {
     // other; a file that cannot be written fails with the reason.
     QTemporaryDir dir;
     const QByteArray fileName = QFile::encodeName(dir.path()) + "/hist\xf6ry.csv";
-    EXPECT_EQ(exportHistoryTo(fileName), 0);
+    EXPECT_EQ(exportHistoryTo(fileName).exitCode, 0);
     std::FILE* const stream = std::fopen(fileName.constData(), "r");
     ASSERT_NE(stream, nullptr);
     QFile file;

@@ -11,7 +11,11 @@ struct AmpraCommand {
     QByteArray output;
     QString errors;
 
-    explicit AmpraCommand(const QStringList& arguments, const QString& sysfsRoot = {}) {
+    static constexpr const char* kProgram = AMPRA_BUILD_DIR "/src/app/ampra";
+
+    // The program may be one that runs ampra: a shell passing it bytes that are not text.
+    explicit AmpraCommand(const QStringList& arguments, const QString& sysfsRoot = {},
+                          const QString& program = QString::fromUtf8(kProgram)) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!sysfsRoot.isEmpty())
@@ -20,7 +24,7 @@ struct AmpraCommand {
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(AMPRA_BUILD_DIR "/src/app/ampra"), arguments);
+        process.start(program, arguments);
         if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
             exitCode = process.exitCode();
         output = process.readAllStandardOutput();
