@@ -18,18 +18,8 @@ pictures=${2:+$(realpath -m "$2")}
 export PATH="/usr/bin:$PATH" XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
 unset DISPLAY WAYLAND_DISPLAY XAUTHORITY
 
-start_bus() {
-    sed -e "s|@TYPE@|$1|" -e "s|@FOLDER@|$root|" tests/support/private-bus.conf >"$root/$1.conf"
-    dbus-daemon --config-file="$root/$1.conf" --nofork --print-address=3 \
-        3>"$root/$1.address" >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$root/$1.address" ] && break; sleep 0.05; done
-}
 start_bus session
 start_bus system
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$root/session.address")
-DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$root/system.address")
-export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS
 python3 -m dbusmock --system --template logind >/dev/null 2>&1 &
 pids+=($!)
 

@@ -12,13 +12,7 @@ picture=$(realpath -m "${2:-/dev/null}")
 . scripts/host-session.sh
 unset DISPLAY WAYLAND_DISPLAY
 
-sed -e "s|@TYPE@|session|" -e "s|@FOLDER@|$root|" tests/support/private-bus.conf >"$root/bus.conf"
-dbus-daemon --config-file="$root/bus.conf" --nofork --print-address=3 3>"$root/bus.address" \
-    >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$root/bus.address" ] && break; sleep 0.05; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$root/bus.address")
-export DBUS_SESSION_BUS_ADDRESS
+start_bus session
 
 mkdir -p "$root/config/sway" "$root/config/waybar"
 printf 'output HEADLESS-1 resolution 1280x800\nbar {\n  swaybar_command waybar\n}\n' \
