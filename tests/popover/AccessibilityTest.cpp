@@ -15,6 +15,7 @@
 #include "popover/AMPSummaryMasterVC.h"
 #include "popover/DetailViewFactory.h"
 #include "popover/PopoverWindow.h"
+#include "support/Contrast.h"
 #include "support/FakeDateProvider.h"
 #include "support/RecordingWindowActions.h"
 #include "support/UiPart.h"
@@ -38,21 +39,6 @@ using namespace Qt::StringLiterals;
 using Tab = AMPSummaryMasterVC::Tab;
 
 namespace {
-
-double luminance(QRgb rgb) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
-           0.0722 * channel(qBlue(rgb));
-}
-
-double contrast(QRgb a, QRgb b) {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
 
 // All the application's windows, each made and shown as the user opens it.
 class Screens {

@@ -11,6 +11,7 @@
 #include "persistence/SettingsStore.h"
 #include "statusbar/StatusBarCDelegate.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "support/Contrast.h"
 #include "support/FixedAppearance.h"
 #include "support/LogCapture.h"
 #include "support/RecordingStatusItemHost.h"
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
 #include <gmock/gmock.h>
 
 namespace {
@@ -186,18 +186,6 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     EXPECT_EQ(host.contentUpdates, 2);
     EXPECT_TRUE(host.isTemplate);
     EXPECT_NE(host.drawer(22), light);
-}
-
-// WCAG's contrast ratio of two opaque colours.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double first = luminance(a), second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // The figure inside the icon reads at the smallest tray size: ink on an empty battery, a hole
