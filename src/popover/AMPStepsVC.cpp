@@ -97,6 +97,7 @@ void AMPStepsVC::viewStopHovering(AMPCalibrationStepsV&) {
 void AMPStepsVC::timerExpired() {
     _hoveredStep = _currentStep;
     placeMarkers();
+    refreshTabs();
     if (stepDelegate)
         stepDelegate->stepsControllerDidHoverStep(*this, _currentStep);
     _timer->stopTimer();
@@ -107,6 +108,7 @@ void AMPStepsVC::browseStep(CalibrationStep step) {
     _hovering = true;
     _hoveredStep = step;
     placeMarkers();
+    refreshTabs();
     if (stepDelegate)
         stepDelegate->stepsControllerDidHoverStep(*this, step);
 }
@@ -130,7 +132,6 @@ bool AMPStepsVC::eventFilter(QObject* watched, QEvent* event) {
 void AMPStepsVC::placeMarkers() {
     _ui->stepStackV->setSelectedTabShift(tabShift(_currentStep));
     _ui->stepStackV->setHoveredTabShift(tabShift(_hoveredStep));
-    refreshTabs();
 }
 
 QString AMPStepsVC::stateText(const QString& imageName) {
