@@ -86,7 +86,13 @@ opening() {
     activate
     echo $(( (after - before) / 1000 ))
 }
-resident() { awk "/VmRSS/ {print \$2 / 1024 \" MB\"}" /proc/$ampra/status; }
+# All resident pages, then those only this process holds (anonymous) and those of files it maps,
+# which other programs share and the kernel can drop at will.
+resident() {
+    awk "/VmRSS|RssAnon|RssFile/ { mb[\$1] = \$2 / 1024 } END {
+        printf \"%.1f MB (anonymous %.1f, files %.1f)\", mb[\"VmRSS:\"], mb[\"RssAnon:\"], mb[\"RssFile:\"]
+    }" /proc/$ampra/status
+}
 first=$(resident)
 echo "popover opening: first $(opening) µs CPU, then $(opening), $(opening), $(opening) µs"
 sleep 2
@@ -94,8 +100,8 @@ before=$(cpu)
 sleep "$idle"
 after=$(cpu)
 echo "idle CPU: $(( (after - before) * 60 / idle / 1000 )) µs per minute (over ${idle} s)"
-echo "resident memory: $(resident) ($first before the popover first opened)"
-awk "/RssAnon|RssFile/ {printf \"  %s %.1f MB\", \$1, \$2 / 1024} END {print \"\"}" /proc/$ampra/status
+echo "resident memory before the popover first opened: $first"
+echo "resident memory after it opened and closed: $(resident)"
 kill -TERM $ampra
 wait $ampra
 ' _ "$idle" "$build"
