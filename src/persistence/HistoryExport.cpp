@@ -3,6 +3,7 @@
 
 #include "HistoryExport.h"
 
+#include "AtomicFileWriter.h"
 #include "BatteryHistory.h"
 #include "BatteryStatusSnapshot.h"
 #include "ManagedObjectContext.h"
@@ -10,12 +11,8 @@
 #include "StoreError.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -62,40 +59,6 @@ QString refusal(const QByteArray& fileName, const QString& storePath) {
         target.st_dev == store.st_dev && target.st_ino == store.st_ino)
         return QStringLiteral("It is Ampra's data store.");
     return {};
-}
-
-// Writes data to a new file beside fileName and renames it over fileName once it is all on disk;
-// returns why that failed, or nothing. On the name's bytes, which QSaveFile would take as text.
-// The new file has no name until it is complete where the file system allows it, so that a kill
-// leaves nothing behind.
-QString replaceFile(const QByteArray& fileName, const QByteArray& data) {
-    const QByteArray folder = fileName.left(fileName.lastIndexOf('/') + 1);
-    const QByteArray temporary =
-        folder + ".ampra-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
-    int descriptor =
-        ::open(folder.isEmpty() ? "." : folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    const bool unnamed = descriptor >= 0;
-    if (!unnamed)
-        descriptor = ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-    if (descriptor < 0)
-        return qt_error_string(errno);
-    struct stat existing {};
-    if (::stat(fileName.constData(), &existing) == 0) // its permissions stay
-        ::fchmod(descriptor, existing.st_mode & 07777);
-    const QByteArray path = "/proc/self/fd/" + QByteArray::number(descriptor);
-    QFile file;
-    QString reason;
-    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) ||
-        file.write(data) != data.size() || !file.flush())
-        reason = file.errorString();
-    else if (::fsync(descriptor) != 0 ||
-             (unnamed && ::linkat(AT_FDCWD, path.constData(), AT_FDCWD, temporary.constData(),
-                                  AT_SYMLINK_FOLLOW) != 0) ||
-             ::rename(temporary.constData(), fileName.constData()) != 0)
-        reason = qt_error_string(errno);
-    if (!reason.isEmpty())
-        ::unlink(temporary.constData());
-    return reason;
 }
 
 } // namespace
@@ -150,6 +113,6 @@ bool HistoryExport::write(const QByteArray& csv, const QByteArray& fileName,
     }
     QString reason = refusal(fileName, storePath);
     if (reason.isEmpty())
-        reason = replaceFile(fileName, csv);
+        reason = AtomicFileWriter::write(fileName, csv);
     return reason.isEmpty() || setWriteError(error, fileName, reason);
 }

@@ -3,6 +3,8 @@
 
 #include "SettingsStore.h"
 
+#include "AtomicFileWriter.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <cmath>
@@ -251,13 +252,12 @@ bool SettingsStore::write() {
         text.replace('"' + (marker + QString::number(i)).toLatin1() + '"', kept.at(i));
 
     QDir().mkpath(QFileInfo(_filePath).absolutePath());
-    QSaveFile file(_filePath);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(text) >= 0 && file.commit();
+    const QString reason = AtomicFileWriter::write(QFile::encodeName(_filePath), text);
+    const bool ok = reason.isEmpty();
     // One line per failing stretch: the engine writes every minute.
     if (!ok && !_lastWriteFailed)
         LOG4CPLUS_WARN(_logger, "Could not write the settings file "
-                                    << _filePath.toStdString() << ": "
-                                    << file.errorString().toStdString());
+                                    << _filePath.toStdString() << ": " << reason.toStdString());
     _lastWriteFailed = !ok;
     return ok;
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,6 +63,9 @@ TEST_F(SettingsStoreTest, KeepsValuesAndTheirTypesAcrossReopening) {
         {"Flag", true},
         {"Text", QString("12")},
         {"Date", QDateTime::fromMSecsSinceEpoch(1764958381123, Qt::UTC)}};
+    writeSettings(R"({"format": 1, "values": {}})");
+    ASSERT_TRUE(QFile::rename(path, dir.filePath("sub/kept.json")) &&
+                QFile::link("kept.json", path));
     {
         SettingsStore store(path);
         for (const auto& [key, value] : values)
@@ -75,6 +79,7 @@ TEST_F(SettingsStoreTest, KeepsValuesAndTheirTypesAcrossReopening) {
     }
     EXPECT_EQ(reopened.integerForKey("Text"), 0); // a text under a number key reads as absent
     EXPECT_FALSE(reopened.objectForKey("List").isValid());
+    EXPECT_TRUE(QFileInfo(path).isSymLink()); // written through, as a dotfile manager links it
 }
 
 TEST_F(SettingsStoreTest, SetsAGarbageFileAsideAndStartsFromTheDefaults) {
