@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-CommandLine::CommandLine()
+using namespace Qt::StringLiterals;
+
+CommandLine::CommandLine(const QByteArrayList& arguments)
     : _printBattery(QStringLiteral("print-battery"),
                     //: Help for "ampra --print-battery"
                     tr("Print what the power supply files say about the main battery, and "
@@ -38,48 +40,64 @@ CommandLine::CommandLine()
     _parser.addOption(_overrideBattery);
     _parser.addOption(_preferences);
     _parser.addOption(_checkResources);
+    // Each byte as one character: the options' names are ASCII, and a value comes back as spelt.
+    QStringList latin1;
+    for (const QByteArray& argument : arguments)
+        latin1 << QString::fromLatin1(argument);
+    _parsed = _parser.parse(latin1);
 }
 
-bool CommandLine::printsOnly(const QStringList& arguments) {
-    CommandLine commandLine;
-    QCommandLineParser& parser = commandLine._parser;
-    return !parser.parse(arguments) || parser.isSet(QStringLiteral("help")) ||
+bool CommandLine::printsOnly(const QByteArrayList& arguments) {
+    const CommandLine commandLine(arguments);
+    const QCommandLineParser& parser = commandLine._parser;
+    return !commandLine._parsed || parser.isSet(QStringLiteral("help")) ||
            parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")) ||
            parser.isSet(commandLine._printBattery) || parser.isSet(commandLine._exportHistory);
 }
 
-void CommandLine::process(const QCoreApplication& application) {
-    _parser.process(application);
-    // Each of these does one thing: with two, one would be left undone without a word.
-    if (_parser.isSet(_exportHistory) &&
-        (_parser.isSet(_printBattery) || _parser.isSet(_overrideBattery) ||
-         _parser.isSet(_preferences))) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     //: Printed when "ampra --export-history" is given with another option that
-                     //: does something else
-                     qPrintable(tr("--export-history cannot be combined with --print-battery, "
-                                   "--override-battery or --preferences.")));
-        std::exit(EXIT_FAILURE);
+// As QCommandLineParser::process() would answer, but leaving the leaving to the caller. Qt's own
+// options, which --help-all adds, are those of QML, which Ampra does not use.
+std::optional<int> CommandLine::answer() const {
+    const QString name = QCoreApplication::applicationName();
+    if (_parsed && _parser.isSet(QStringLiteral("version"))) {
+        std::fputs(qPrintable(name + u' ' + QCoreApplication::applicationVersion() + u'\n'),
+                   stdout);
+        return EXIT_SUCCESS;
     }
+    if (_parsed &&
+        (_parser.isSet(QStringLiteral("help")) || _parser.isSet(QStringLiteral("help-all")))) {
+        std::fputs(qPrintable(_parser.helpText()), stdout);
+        return EXIT_SUCCESS;
+    }
+    QString mistake;
+    if (!_parsed) {
+        mistake = _parser.errorText();
+        // A mistyped name as the terminal spelt it.
+        for (const QString& option : _parser.unknownOptionNames())
+            mistake.replace(option, QString::fromLocal8Bit(option.toLatin1()));
+    } else if (_parser.isSet(_exportHistory) &&
+               (_parser.isSet(_printBattery) || _parser.isSet(_overrideBattery) ||
+                _parser.isSet(_preferences))) {
+        // Each of these does one thing: with two, one would be left undone without a word.
+        //: Printed when "ampra --export-history" is given with another option that does
+        //: something else
+        mistake = tr("--export-history cannot be combined with --print-battery, "
+                     "--override-battery or --preferences.");
+    }
+    if (mistake.isEmpty())
+        return std::nullopt;
+    std::fputs(qPrintable(name + u": "_s + mistake + u'\n'), stderr);
+    return EXIT_FAILURE;
 }
 
 bool CommandLine::printBattery() const {
     return _parser.isSet(_printBattery);
 }
 
-std::optional<QByteArray> CommandLine::exportHistory(const QByteArrayList& arguments) const {
+std::optional<QByteArray> CommandLine::exportHistory() const {
     if (!_parser.isSet(_exportHistory))
         return std::nullopt;
-    // The parser's own reading: the last value given, after the option or after "=".
-    const QByteArray option = "--" + _exportHistory.names().constFirst().toLatin1();
-    std::optional<QByteArray> fileName;
-    for (qsizetype i = 1; i < arguments.size() && arguments.at(i) != "--"; ++i) {
-        if (arguments.at(i) == option && i + 1 < arguments.size())
-            fileName = arguments.at(++i);
-        else if (arguments.at(i).startsWith(option + '='))
-            fileName = arguments.at(i).mid(option.size() + 1);
-    }
-    return fileName;
+    return _parser.value(_exportHistory).toLatin1();
 }
 
 bool CommandLine::overrideBattery() const {

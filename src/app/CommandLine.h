@@ -7,29 +7,29 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringList>
 #include <optional>
 
-// The options Ampra understands. Those that only print need no display: which application object
-// to make is decided from a first parse, before any application exists, and the options are made
-// again once the translation is installed so that --help speaks the user's language.
+// The options Ampra understands, read from the program's arguments as the system gives them, in
+// bytes. Those that only print need no display: which application object to make is decided from
+// a first reading, before any application exists, and the arguments are read again once the
+// translation is installed so that the help and the mistakes speak the user's language.
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    CommandLine();
+    explicit CommandLine(const QByteArrayList& arguments);
 
     // True when the arguments ask for something printed (including an error), not for the tray.
-    static bool printsOnly(const QStringList& arguments);
+    static bool printsOnly(const QByteArrayList& arguments);
 
-    // Prints help, the version or an error and leaves, as the parser does.
-    void process(const QCoreApplication& application);
+    // Prints the help, the version or what is wrong with the arguments, when that is what they
+    // come to, and returns the exit status to leave with; nothing when there is work to do.
+    std::optional<int> answer() const;
 
     bool printBattery() const;
-    // The file to export the history to ("-": standard output), when asked for, byte for byte as
-    // `arguments` (the program's) spell it: a name that is not text in the locale's encoding does
-    // not survive a QString.
-    std::optional<QByteArray> exportHistory(const QByteArrayList& arguments) const;
+    // The file to export the history to ("-": standard output), when asked for, byte for byte: a
+    // name that is not text in the locale's encoding does not survive a QString.
+    std::optional<QByteArray> exportHistory() const;
     bool overrideBattery() const;
     bool preferences() const;
     // Draws the pictures, so it needs a display (QT_QPA_PLATFORM=offscreen will do).
@@ -42,4 +42,5 @@ private:
     QCommandLineOption _overrideBattery;
     QCommandLineOption _preferences;
     QCommandLineOption _checkResources;
+    bool _parsed = false;
 };

@@ -109,12 +109,7 @@ int main(int argc, char** argv) {
     // Every appender logs synchronously: the pool's threads would only wait. The library keeps
     // at least one.
     log4cplus::setThreadPoolSize(0);
-    QByteArrayList rawArguments;
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        rawArguments << argv[i];
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    const QByteArrayList arguments(argv, argv + argc);
     const bool printsOnly = CommandLine::printsOnly(arguments);
     const std::unique_ptr<QCoreApplication> application =
         printsOnly ? std::make_unique<QCoreApplication>(argc, argv)
@@ -122,11 +117,12 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Ampra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(AMPRA_VERSION));
     const Translations translations;
-    CommandLine commandLine;
-    commandLine.process(*application);
+    const CommandLine commandLine(arguments);
+    if (const std::optional<int> status = commandLine.answer())
+        return *status;
     if (printsOnly) {
         logToStandardError();
-        if (const std::optional<QByteArray> file = commandLine.exportHistory(rawArguments))
+        if (const std::optional<QByteArray> file = commandLine.exportHistory())
             return exportHistory(*file);
         return printBattery();
     }

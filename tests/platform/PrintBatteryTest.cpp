@@ -42,6 +42,7 @@ TEST(PrintBatteryTest, AnswersTheCommandLineWithoutADisplay) {
         {{"--version"}, 0, "Ampra " AMPRA_VERSION "\n"},
         {{"--help"}, 0, "--print-battery"},
         {{"--print-batery"}, 1, "Unknown option 'print-batery'"},
+        {{"--größe"}, 1, "Unknown option 'größe'"}, // as spelt, not byte by byte
         {{"--print-battery", "--export-history", "-"}, 1, "cannot be combined"},
         {{"--export-history", "-", "--preferences"}, 1, "cannot be combined"},
     };
