@@ -3,6 +3,7 @@
 
 #include "CapacityChart.h"
 
+#include "calibration/QtTimerProvider.h"
 #include "stylekit/AmpraStyleKit.h"
 
 #include <QFontMetricsF>
@@ -26,6 +27,9 @@ constexpr qreal kLegendSample = 16;
 constexpr qreal kHoverTolerance = 8;
 // Fewer points than this get a dot each; more would make a bead chain.
 constexpr size_t kMaximumDots = 40;
+// How long a width holds before the history is read for it: a window dragged wider would
+// otherwise read it at every step.
+constexpr double kSettleSeconds = 0.2;
 
 // A one-pixel line through the middle of a pixel covers whole pixels at scale 1 and 2.
 qreal crisp(qreal coordinate) {
@@ -61,7 +65,9 @@ QPen dashed(const QColor& color) {
 
 } // namespace
 
-CapacityChart::CapacityChart(QWidget* parent) : QWidget(parent) {
+CapacityChart::CapacityChart(QWidget* parent, std::unique_ptr<TimerProvider> settle)
+    : QWidget(parent)
+    , _settle(settle ? std::move(settle) : std::make_unique<QtTimerProvider>()) {
     setMouseTracking(true);
     // Tab reaches the chart and the arrow keys walk its points, as the pointer does; a click
     // leaves the focus where it was, so the pointer never brings up the focus frame.
@@ -83,6 +89,7 @@ int CapacityChart::columns() const {
 }
 
 void CapacityChart::load() {
+    _settle->stopTimer();
     _loadedColumns = columns();
     std::optional<BatteryHistory> history;
     if (_context)
@@ -93,8 +100,15 @@ void CapacityChart::load() {
 
 void CapacityChart::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (columns() != _loadedColumns)
+    if (columns() == _loadedColumns)
+        return;
+    // The first frame is drawn for the width it is shown at.
+    if (!isVisible()) {
         load();
+        return;
+    }
+    _settle->stopTimer();
+    _settle->startTimerForObject([this] { load(); }, kSettleSeconds);
 }
 
 void CapacityChart::setDesignCapacity(std::optional<quint64> designCapacity) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "CapacityChartContent.h"
+#include "calibration/TimerProvider.h"
 #include "persistence/BatteryHistory.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 // The full-charge capacity over time above the capacity view's table: the snapshots as a line,
@@ -16,10 +18,13 @@ class CapacityChart : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CapacityChart(QWidget* parent = nullptr);
+    // `settle` times how long a new width must hold before the history is read for it (none: a
+    // Qt timer).
+    explicit CapacityChart(QWidget* parent = nullptr, std::unique_ptr<TimerProvider> settle = {});
 
     // Reads the history from `context` (none: no history), reduced to the chart's columns of
-    // pixels, and again when its width changes. Hidden while the history holds no capacity.
+    // pixels, and again when its width changes: at once before it is shown, and once the width
+    // has settled while it is. Hidden while the history holds no capacity.
     void setContext(const ManagedObjectContext* context);
     void setDesignCapacity(std::optional<quint64> designCapacity);
 
@@ -49,6 +54,7 @@ private:
     void drawLegend(QPainter& painter, const QRectF& plot) const;
     void drawRecords(QPainter& painter, const QRectF& plot) const;
 
+    std::unique_ptr<TimerProvider> _settle;
     const ManagedObjectContext* _context = nullptr;
     int _loadedColumns = 0;
     BatteryHistory _history;

@@ -488,14 +488,23 @@ TEST_F(DetailViewTest, KeysWalkTheChartsPoints) {
 // The chart reads no more points than its pixels show.
 TEST_F(DetailViewTest, ChartDrawsTwoYearsCrisplyAtBothScales) {
     store({730 / 3, 3, 2, {120, 400, 700}});
-    CapacityChart chart;
-    chart.resize(100, chart.sizeHint().height());
+    auto manual = std::make_unique<ManualTimerProvider>();
+    ManualTimerProvider& settled = *manual;
+    CapacityChart chart(nullptr, std::move(manual));
     chart.setContext(persistance.managedObjectContext());
     chart.setDesignCapacity(5000);
     ASSERT_FALSE(chart.isHidden());
     EXPECT_TRUE(chart.accessibleDescription().contains(u"3 calibration"_s));
+    // Shown at a width, it draws for that width at once; dragged wider, it reads the store once,
+    // for the width it settles at.
+    chart.hide();
+    chart.resize(100, chart.sizeHint().height());
+    chart.show();
     EXPECT_EQ(chart.content().points.size(), 182u);
-    chart.resize(408, chart.sizeHint().height());
+    for (const int width : {150, 250, 408})
+        chart.resize(width, chart.sizeHint().height());
+    EXPECT_EQ(chart.content().points.size(), 182u);
+    settled.fire();
     EXPECT_EQ(chart.content().points.size(), size_t(730 / 3));
 }
 
