@@ -11,8 +11,6 @@
 
 namespace {
 
-using FuzzSupport::require;
-
 int sign(int order) {
     return (order > 0) - (order < 0);
 }
@@ -37,13 +35,7 @@ void checkOrder(const QList<QString>& versions) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    FuzzSupport::silenceLogging();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+void fuzz(const QByteArray& input) {
     Appcast appcast;
     QString error;
     if (appcast.parse(input, error)) {
@@ -69,5 +61,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), 3); ++i)
         versions << QString::fromUtf8(lines.at(i));
     checkOrder(versions);
-    return 0;
 }

@@ -9,18 +9,27 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <log4cplus/initializer.h>
 #include <log4cplus/logger.h>
 
-// What every fuzz target shares: quiet logging, as a hostile input makes the code under test
-// warn on every run, and invariants that abort, so that libFuzzer keeps the input that broke one.
-namespace FuzzSupport {
+// What every fuzz target shares. Each target is one program that includes this once and defines
+// fuzz(): one run on one input, whose invariants abort, so that libFuzzer keeps the input that
+// broke one.
+void fuzz(const QByteArray& input);
 
-inline void silenceLogging() {
+// Quiet logging, as a hostile input makes the code under test warn on every run.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static log4cplus::Initializer initializer;
     log4cplus::Logger::getRoot().setLogLevel(log4cplus::OFF_LOG_LEVEL);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return 0;
 }
 
 inline void require(bool holds, const char* invariant) {
@@ -45,5 +54,3 @@ inline void writeFile(const QString& path, const QByteArray& content) {
                 file.write(content) == content.size(),
             "the input can be written to a file");
 }
-
-} // namespace FuzzSupport

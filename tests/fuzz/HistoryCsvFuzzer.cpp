@@ -20,18 +20,14 @@
 
 namespace {
 
-using FuzzSupport::require;
 using Row = std::tuple<QByteArray, std::optional<QDateTime>, std::optional<quint64>,
                        std::optional<quint64>>;
 
-PersistentStoreCoordinator* store = nullptr;
-
-template <typename T> T take(const uint8_t*& data, size_t& size) {
+template <typename T> T take(QByteArrayView& input) {
     T value{};
-    const size_t count = std::min(sizeof value, size);
-    std::memcpy(&value, data, count);
-    data += count;
-    size -= count;
+    const qsizetype count = std::min(qsizetype(sizeof value), input.size());
+    std::memcpy(&value, input.data(), size_t(count));
+    input = input.sliced(count);
     return value;
 }
 
@@ -66,25 +62,21 @@ std::vector<Row> parse(const QByteArray& csv) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    FuzzSupport::silenceLogging();
-    StoreError error;
-    store =
-        PersistentStoreCoordinator::openSQLiteStore(QStringLiteral(":memory:"), error).release();
-    require(store, "an empty store opens");
-    return 0;
-}
-
 // Each record: a byte of flags (calibration, has a date, a capacity, a cycle count), then the
 // date in milliseconds since 1970, the capacity and the cycle count.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void fuzz(const QByteArray& input) {
+    // One store for all runs: a run's records stay in its context.
+    StoreError error;
+    static const auto store =
+        PersistentStoreCoordinator::openSQLiteStore(QStringLiteral(":memory:"), error);
+    require(bool(store), "an empty store opens");
     ManagedObjectContext context(*store);
     std::vector<Row> expected;
-    while (size > 0 && expected.size() < 64) {
-        const auto flags = take<uint8_t>(data, size);
-        const auto milliseconds = take<qint64>(data, size);
-        const auto capacity = take<quint64>(data, size);
-        const auto cycleCount = take<quint64>(data, size);
+    for (QByteArrayView rest(input); !rest.isEmpty() && expected.size() < 64;) {
+        const auto flags = take<uint8_t>(rest);
+        const auto milliseconds = take<qint64>(rest);
+        const auto capacity = take<quint64>(rest);
+        const auto cycleCount = take<quint64>(rest);
         ManagedObject record = flags & 1 ? ManagedObject(Calibration(context))
                                          : ManagedObject(BatteryStatusSnapshot(context));
         if (flags & 2)
@@ -116,5 +108,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::sort(rows.begin(), rows.end());
     std::sort(expected.begin(), expected.end());
     require(rows == expected, "the export parses back as the same rows");
-    return 0;
 }

@@ -10,26 +10,14 @@
 
 #include <QLocale>
 
-namespace {
-
-using FuzzSupport::require;
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    FuzzSupport::silenceLogging();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path =
-        FuzzSupport::scratchFolder().filePath(AppPersistance::kAmpraOneStatusFileName);
-    FuzzSupport::writeFile(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+void fuzz(const QByteArray& input) {
+    const QString path = scratchFolder().filePath(AppPersistance::kAmpraOneStatusFileName);
+    writeFile(path, input);
     const std::optional<PropertyListDictionary> status = PropertyListDictionary::read(path);
     if (!status)
-        return 0;
+        return;
     // No store is opened: the texts are read as the import reads them.
-    AppPersistance persistance(nullptr, FuzzSupport::scratchFolder().path());
+    AppPersistance persistance(nullptr, scratchFolder().path());
     for (const char* key : {"CalibrationHistoryArray", "CapacityArray", "DateArray"}) {
         for (const QString& text : status->stringArray(key).value_or(QStringList())) {
             if (const auto capacity = persistance.capacityFromAmpra1FormatedString(text))
@@ -42,5 +30,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     }
-    return 0;
 }

@@ -12,8 +12,6 @@
 
 namespace {
 
-using FuzzSupport::require;
-
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -21,19 +19,13 @@ QByteArray contents(const QString& path) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    FuzzSupport::silenceLogging();
-    return 0;
-}
-
 // Whatever the file holds, the store reads it or sets it aside, gives only the values it stores,
 // and writes a file it reads back to the same values and the same text.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    QDir(FuzzSupport::scratchFolder().path()).removeRecursively();
-    QDir().mkpath(FuzzSupport::scratchFolder().path());
-    const QString path = FuzzSupport::scratchFolder().filePath(QStringLiteral("settings.json"));
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    FuzzSupport::writeFile(path, input);
+void fuzz(const QByteArray& input) {
+    QDir(scratchFolder().path()).removeRecursively();
+    QDir().mkpath(scratchFolder().path());
+    const QString path = scratchFolder().filePath(QStringLiteral("settings.json"));
+    writeFile(path, input);
     QStringList keys = QJsonDocument::fromJson(input)
                            .object()
                            .value(QStringLiteral("values"))
@@ -69,5 +61,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     require(reread == values, "a written file reads back to the same values");
     require(contents(path) == first, "a written file is written again unchanged");
-    return 0;
 }

@@ -15,27 +15,18 @@
 
 namespace {
 
-using FuzzSupport::require;
-
 // Above any laptop's battery, in mAh: a larger capacity is a negative one read as unsigned.
 constexpr uint64_t kMaxCapacity = 1000000;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    FuzzSupport::silenceLogging();
-    QDir().mkpath(FuzzSupport::scratchFolder().filePath(QStringLiteral("BAT0")));
-    FuzzSupport::writeFile(FuzzSupport::scratchFolder().filePath(QStringLiteral("BAT0/type")),
-                           "Battery\n");
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzSupport::writeFile(FuzzSupport::scratchFolder().filePath(QStringLiteral("BAT0/uevent")),
-                           QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+void fuzz(const QByteArray& input) {
+    const QDir root(scratchFolder().path());
+    if (root.mkpath(QStringLiteral("BAT0")) && !root.exists(QStringLiteral("BAT0/type")))
+        writeFile(root.filePath(QStringLiteral("BAT0/type")), "Battery\n");
+    writeFile(root.filePath(QStringLiteral("BAT0/uevent")), input);
     const FakeDateProvider clock;
-    auto powerSources =
-        std::make_unique<SysfsPowerSourceService>(FuzzSupport::scratchFolder().path(), clock);
+    auto powerSources = std::make_unique<SysfsPowerSourceService>(root.path(), clock);
     auto registry = std::make_unique<UeventRegistryDump>(*powerSources);
     BatteryData battery(
         std::make_unique<BatteryDataProvider>(std::move(powerSources), std::move(registry)));
@@ -46,5 +37,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             "capacities are never negative");
     require(battery.cycleCount <= uint64_t(std::numeric_limits<qint64>::max()),
             "a cycle count is never negative");
-    return 0;
 }
