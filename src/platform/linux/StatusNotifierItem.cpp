@@ -10,6 +10,8 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -17,24 +19,51 @@ namespace {
 
 const QString kPropertiesInterface = u"org.freedesktop.DBus.Properties"_s;
 
-const QStringList kProperties = {u"Category"_s,
-                                 u"Id"_s,
-                                 u"Title"_s,
-                                 u"Status"_s,
-                                 u"WindowId"_s,
-                                 u"IconName"_s,
-                                 u"IconThemePath"_s,
-                                 u"IconPixmap"_s,
-                                 u"OverlayIconName"_s,
-                                 u"OverlayIconPixmap"_s,
-                                 u"AttentionIconName"_s,
-                                 u"AttentionIconPixmap"_s,
-                                 u"AttentionMovieName"_s,
-                                 u"ToolTip"_s,
-                                 u"ItemIsMenu"_s,
-                                 u"Menu"_s,
-                                 u"XAyatanaLabel"_s,
-                                 u"XAyatanaLabelGuide"_s};
+using Getter = std::function<QVariant(const TrayStatusItemHost&)>;
+
+Getter fixed(const QVariant& value) {
+    return [value](const TrayStatusItemHost&) {
+        return value;
+    };
+}
+
+template <typename T> Getter from(T (TrayStatusItemHost::*getter)() const) {
+    return [getter](const TrayStatusItemHost& host) {
+        return QVariant::fromValue((host.*getter)());
+    };
+}
+
+// The item has no overlay, no attention icon and no animation: hosts ask all the same. No window
+// of Ampra's stands for the item. A primary click opens Ampra's window; the menu is the secondary
+// click's. An empty label is none, so that GetAll leaves it out.
+const std::pair<QLatin1StringView, Getter> kProperties[] = {
+    {"Category"_L1, fixed(u"Hardware"_s)},
+    {"Id"_L1, fixed(u"com.vantrel.Ampra"_s)},
+    {"Title"_L1, fixed(u"Ampra"_s)},
+    {"Status"_L1, fixed(u"Active"_s)},
+    {"WindowId"_L1, fixed(0)},
+    {"IconName"_L1, from(&TrayStatusItemHost::iconName)},
+    {"IconThemePath"_L1, from(&TrayStatusItemHost::iconFolder)},
+    {"IconPixmap"_L1, from(&TrayStatusItemHost::pixmaps)},
+    {"OverlayIconName"_L1, fixed(QString())},
+    {"OverlayIconPixmap"_L1, fixed(QVariant::fromValue(StatusNotifierPixmapList()))},
+    {"AttentionIconName"_L1, fixed(QString())},
+    {"AttentionIconPixmap"_L1, fixed(QVariant::fromValue(StatusNotifierPixmapList()))},
+    {"AttentionMovieName"_L1, fixed(QString())},
+    {"ToolTip"_L1,
+     [](const TrayStatusItemHost& host) {
+         return QVariant::fromValue(
+             StatusNotifierToolTip{QString(), {}, host.toolTip(), host.title()});
+     }},
+    {"ItemIsMenu"_L1, fixed(false)},
+    {"Menu"_L1, fixed(QVariant::fromValue(
+                    QDBusObjectPath(QString::fromLatin1(TrayStatusItemHost::kMenuPath))))},
+    {"XAyatanaLabel"_L1,
+     [](const TrayStatusItemHost& host) {
+         return host.label().isEmpty() ? QVariant() : QVariant(host.label());
+     }},
+    {"XAyatanaLabelGuide"_L1, fixed(QString::fromLatin1(TrayStatusItemHost::kLabelGuide))},
+};
 
 } // namespace
 
@@ -73,42 +102,10 @@ void StatusNotifierItem::emitSignal(const QString& name, const QVariantList& arg
     _bus.send(signal);
 }
 
-// The item has no overlay, no attention icon and no animation: hosts ask all the same. No window
-// of Ampra's stands for the item. A primary click opens Ampra's window; the menu is the secondary
-// click's.
 QVariant StatusNotifierItem::propertyValue(const QString& name) const {
-    if (name == u"Category")
-        return u"Hardware"_s;
-    if (name == u"Id")
-        return u"com.vantrel.Ampra"_s;
-    if (name == u"Title")
-        return u"Ampra"_s;
-    if (name == u"Status")
-        return u"Active"_s;
-    if (name == u"WindowId")
-        return 0;
-    if (name == u"IconName")
-        return _host.iconName();
-    if (name == u"IconThemePath")
-        return _host.iconFolder();
-    if (name == u"IconPixmap")
-        return QVariant::fromValue(_host.pixmaps());
-    if (name == u"OverlayIconName" || name == u"AttentionIconName" || name == u"AttentionMovieName")
-        return QString();
-    if (name == u"OverlayIconPixmap" || name == u"AttentionIconPixmap")
-        return QVariant::fromValue(StatusNotifierPixmapList());
-    if (name == u"ToolTip")
-        return QVariant::fromValue(
-            StatusNotifierToolTip{QString(), {}, _host.toolTip(), _host.title()});
-    if (name == u"ItemIsMenu")
-        return false;
-    if (name == u"Menu")
-        return QVariant::fromValue(
-            QDBusObjectPath(QString::fromLatin1(TrayStatusItemHost::kMenuPath)));
-    if (name == u"XAyatanaLabel")
-        return _host.label().isEmpty() ? QVariant() : QVariant(_host.label());
-    if (name == u"XAyatanaLabelGuide")
-        return QString::fromLatin1(TrayStatusItemHost::kLabelGuide);
+    for (const auto& [property, value] : kProperties)
+        if (property == name)
+            return value(_host);
     return {};
 }
 
@@ -117,8 +114,8 @@ QDBusMessage StatusNotifierItem::answerProperties(const QDBusMessage& message) c
     const bool ours = arguments.value(0).toString() == QLatin1String(kInterface);
     if (message.member() == u"GetAll" && message.signature() == u"s") {
         QVariantMap all;
-        for (const QString& name : kProperties)
-            if (const QVariant value = propertyValue(name); ours && value.isValid())
+        for (const auto& [name, getter] : kProperties)
+            if (const QVariant value = getter(_host); ours && value.isValid())
                 all.insert(name, value);
         return message.createReply(QVariant::fromValue(all));
     }
