@@ -34,14 +34,18 @@ QImage StatusBarIcon::draw(int pixels) const {
     QImage image = drawFrame(QRectF(QPointF(0, 0), frameSize() * (pixels / 22.0)));
     if (!haloColor.isValid())
         return image;
-    QImage slot(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    slot.fill(Qt::transparent);
-    QPainter painter(&slot);
-    // Whole-pixel offsets keep the drawn lines on the pixel grid.
-    painter.drawImage(QPoint((pixels - image.width()) / 2, (pixels - image.height()) / 2), image);
-    painter.end();
     // As wide as the outline, so that it survives a host scaling the largest picture down.
-    return AmpraStyleKit::imageWithHalo(slot, haloColor, std::max(1, qRound(pixels / 16.0)));
+    const int width = std::max(1, qRound(pixels / 16.0));
+    // Room for the halo beside a narrow battery, as far as the slot has it.
+    const int marginX = std::clamp((pixels - image.width()) / 2, 0, width);
+    const int marginY = std::clamp((pixels - image.height()) / 2, 0, width);
+    QImage room(image.width() + 2 * marginX, image.height() + 2 * marginY,
+                QImage::Format_ARGB32_Premultiplied);
+    room.fill(Qt::transparent);
+    QPainter painter(&room);
+    painter.drawImage(marginX, marginY, image);
+    painter.end();
+    return AmpraStyleKit::imageWithHalo(room, haloColor, width);
 }
 
 QImage StatusBarIcon::drawFrame(const QRectF& frame) const {

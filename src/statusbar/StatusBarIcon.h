@@ -26,7 +26,8 @@ struct StatusBarIcon {
     // Everything the image depends on besides its size: equal texts draw equal images.
     QByteArray drawnFrom() const;
     // Drawn for a square slot of `pixels`: the frame scaled to the slot, never a scaled bitmap.
-    // With a halo the image fills the slot, so that the halo has room beside a narrow battery.
+    // With a halo the image grows by the halo's width as far as the slot allows, so that the halo
+    // has room beside a narrow battery; the host centres it.
     QImage draw(int pixels) const;
 
 private:

@@ -252,19 +252,22 @@ QImage imageOfBatteryChargingH(const QRectF& frame, const QColor& strokeColor, i
 
 QImage imageWithHalo(const QImage& image, const QColor& haloColor, int width) {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int columns = source.width(), rows = source.height();
     QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
     // A round pen: the square of the width plus one takes in the diagonal neighbours at width 1.
     const int reach = width * width + 1;
-    for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) {
+    for (int y = 0; y < rows; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < columns; ++x) {
             int alpha = 0;
-            for (int dy = -width; dy <= width; ++dy)
-                for (int dx = -width; dx <= width; ++dx)
-                    if (dx * dx + dy * dy <= reach && source.valid(x + dx, y + dy))
-                        alpha = std::max(alpha, qAlpha(source.pixel(x + dx, y + dy)));
-            result.setPixel(x, y,
-                            qPremultiply(qRgba(haloColor.red(), haloColor.green(), haloColor.blue(),
-                                               alpha * haloColor.alpha() / 255)));
+            for (int dy = std::max(-width, -y); dy <= std::min(width, rows - 1 - y); ++dy) {
+                const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(y + dy));
+                for (int dx = std::max(-width, -x); dx <= std::min(width, columns - 1 - x); ++dx)
+                    if (dx * dx + dy * dy <= reach)
+                        alpha = std::max(alpha, qAlpha(row[x + dx]));
+            }
+            line[x] = qPremultiply(qRgba(haloColor.red(), haloColor.green(), haloColor.blue(),
+                                         alpha * haloColor.alpha() / 255));
         }
     }
     QPainter painter(&result);

@@ -211,6 +211,14 @@ TEST_F(StatusBarCTest, DrawsAReadablePercentageInsideTheIcon) {
     }
 }
 
+// The icon in its square slot, centred as the host centres it.
+QImage inSlot(const QImage& icon, int pixels) {
+    QImage slot(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    slot.fill(Qt::transparent);
+    QPainter(&slot).drawImage((pixels - icon.width()) / 2, (pixels - icon.height()) / 2, icon);
+    return slot;
+}
+
 // The icon on the panel, looked at as a user does: along the middle row and column from each
 // side a third of the way in, the outline must stand out somewhere; the weakest side counts. With
 // `middle`, so must something in the middle third: the bolt.
@@ -250,9 +258,10 @@ TEST_F(StatusBarCTest, TheIconStandsOutOnAnyPanel) {
                 controller.refreshContentWithData(data);
                 std::vector<std::pair<QString, QImage>> icons;
                 for (const int size : {16, 22, 24, 32, 48, 64})
-                    icons.emplace_back(QString::number(size), host.drawer(size));
-                icons.emplace_back("64 to 22", host.drawer(64).scaled(22, 22, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation));
+                    icons.emplace_back(QString::number(size), inSlot(host.drawer(size), size));
+                icons.emplace_back("64 to 22", inSlot(host.drawer(64), 64)
+                                                   .scaled(22, 22, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation));
                 for (const QColor& panel : panels)
                     for (const auto& [size, icon] : icons)
                         EXPECT_GE(
