@@ -72,6 +72,7 @@ TEST(PanelAppearanceTest, TheIconFollowsThePanelNotTheApplications) {
             ASSERT_TRUE(bus.registerService(c.busName));
         }
         const PanelAppearance panel(settings, desktop, c.desktop, folder.path());
+        settle(bus);
         if (c.busName)
             bus.unregisterService(c.busName);
         EXPECT_EQ(panel.interfaceStyle(), c.panel)

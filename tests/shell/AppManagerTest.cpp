@@ -239,6 +239,7 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     // closes it.
     QDBusConnection bus = QDBusConnection::sessionBus();
     ASSERT_TRUE(bus.registerService("org.gnome.Shell"));
+    ASSERT_TRUE(waitFor([&] { return platform.placement.usualItemPlace().has_value(); }));
     for (int opening = 0; opening < 2; ++opening) {
         platform.host.open();
         ASSERT_TRUE(popover.isShown());

@@ -8,6 +8,8 @@
 
 #include <QColor>
 #include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDir>
 #include <QFile>
 #include <log4cplus/logger.h>
@@ -24,27 +26,11 @@ log4cplus::Logger logger() {
 const QString kLight = u"Light"_s;
 const QString kDark = u"Dark"_s;
 
-// Some sessions leave XDG_CURRENT_DESKTOP unset, and a program started outside the session does
-// not get it: the name a desktop's shell or panel owns on the session bus tells the desktop.
-QStringList desktopNames(const QString& currentDesktop, const QDBusConnection& bus) {
-    QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
-    if (!names.isEmpty() || !bus.isConnected())
-        return names;
-    static const std::pair<QString, QString> owners[] = {{u"org.gnome.Shell"_s, u"GNOME"_s},
-                                                         {u"org.kde.plasmashell"_s, u"KDE"_s},
-                                                         {u"org.Cinnamon"_s, u"X-Cinnamon"_s},
-                                                         {u"org.xfce.Panel"_s, u"XFCE"_s}};
-    for (const auto& [owner, desktop] : owners) {
-        if (bus.interface()->isServiceRegistered(owner)) {
-            LOG4CPLUS_INFO(logger(), "No XDG_CURRENT_DESKTOP; " << owner.toStdString()
-                                                                << " on the session bus: the panel "
-                                                                   "is taken as "
-                                                                << desktop.toStdString() << "'s");
-            return {desktop};
-        }
-    }
-    return {};
-}
+// The desktops known by the name their shell or panel owns on the session bus.
+const std::pair<QString, QString> kOwners[] = {{u"org.gnome.Shell"_s, u"GNOME"_s},
+                                               {u"org.kde.plasmashell"_s, u"KDE"_s},
+                                               {u"org.Cinnamon"_s, u"X-Cinnamon"_s},
+                                               {u"org.xfce.Panel"_s, u"XFCE"_s}};
 
 } // namespace
 
@@ -54,19 +40,48 @@ PanelAppearance::PanelAppearance(SettingsStore& settings, const AppearanceProvid
     : AppearanceProvider(parent)
     , _settings(settings)
     , _desktop(desktop)
-    , _desktopNames(desktopNames(currentDesktop, bus))
+    , _configFolder(configFolder)
     , _kdeglobals(QDir(configFolder).filePath(u"kdeglobals"_s)) {
     connect(&_desktop, &AppearanceProvider::interfaceStyleChanged, this, &PanelAppearance::update);
     connect(&_settings, &SettingsStore::valueChanged, this, [this](const QString& key) {
         if (key == AmpraPreferences::kPanelAppearance)
             update();
     });
-    if (_desktopNames.contains(u"KDE"_s)) {
-        // KDE replaces the file on a change of scheme; the folder tells when it comes back.
-        _watcher.addPath(configFolder);
-        connect(&_watcher, &QFileSystemWatcher::directoryChanged, this, &PanelAppearance::update);
-        connect(&_watcher, &QFileSystemWatcher::fileChanged, this, &PanelAppearance::update);
-    }
+    // KDE replaces the file on a change of scheme; the folder tells when it comes back.
+    connect(&_watcher, &QFileSystemWatcher::directoryChanged, this, &PanelAppearance::update);
+    connect(&_watcher, &QFileSystemWatcher::fileChanged, this, &PanelAppearance::update);
+    setDesktopNames(currentDesktop.split(u':', Qt::SkipEmptyParts));
+    if (_desktopNames.isEmpty() && bus.isConnected())
+        askBusForDesktop(bus);
+}
+
+// Some sessions leave XDG_CURRENT_DESKTOP unset, and a program started outside the session does
+// not get it: the name a desktop's shell or panel owns on the session bus tells the desktop. The
+// start does not wait for the bus: until it answers, or if it fails to, the panel follows the
+// desktop's scheme.
+void PanelAppearance::askBusForDesktop(const QDBusConnection& bus) {
+    auto* call = new QDBusPendingCallWatcher(bus.interface()->asyncCall(u"ListNames"_s), this);
+    connect(
+        call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+            answer->deleteLater();
+            const QStringList names = QDBusPendingReply<QStringList>(*answer).value();
+            for (const auto& [owner, desktop] : kOwners) {
+                if (names.contains(owner)) {
+                    LOG4CPLUS_INFO(logger(), "No XDG_CURRENT_DESKTOP; "
+                                                 << owner.toStdString()
+                                                 << " on the session bus: the panel is taken as "
+                                                 << desktop.toStdString() << "'s");
+                    setDesktopNames({desktop});
+                    return;
+                }
+            }
+        });
+}
+
+void PanelAppearance::setDesktopNames(const QStringList& names) {
+    _desktopNames = names;
+    if (_desktopNames.contains(u"KDE"_s))
+        _watcher.addPath(_configFolder);
     update();
 }
 

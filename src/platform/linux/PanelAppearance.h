@@ -15,7 +15,8 @@ class SettingsStore;
 // GNOME Shell's top bar and the default panels of Xfce, Cinnamon, Budgie and Pantheon are dark
 // whatever the theme; Plasma's panel follows the colour scheme in kdeglobals; elsewhere the panel
 // is taken to follow the desktop's scheme. Without the desktop's name, its shell's or panel's name
-// on the session bus tells the desktop. The "PanelAppearance" setting may force either.
+// on the session bus tells the desktop once the bus has answered. The "PanelAppearance" setting
+// may force either.
 class PanelAppearance : public AppearanceProvider {
     Q_OBJECT
 
@@ -30,6 +31,8 @@ public:
     QString interfaceStyle() const override;
 
 private:
+    void askBusForDesktop(const QDBusConnection& bus);
+    void setDesktopNames(const QStringList& names);
     void update();
     QString automaticStyle() const;
     QString forcedStyle() const;
@@ -37,7 +40,8 @@ private:
 
     SettingsStore& _settings;
     const AppearanceProvider& _desktop;
-    const QStringList _desktopNames;
+    QStringList _desktopNames;
+    const QString _configFolder;
     const QString _kdeglobals;
     QFileSystemWatcher _watcher;
     QString _style;

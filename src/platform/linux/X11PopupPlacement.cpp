@@ -4,6 +4,8 @@
 #include "X11PopupPlacement.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -14,12 +16,30 @@ namespace {
 constexpr int kGnomeShellItemFromRight = 160;
 // The top bar's height where the work area does not leave it out.
 constexpr int kGnomeShellBarHeight = 32;
+const QString kGnomeShell = QStringLiteral("org.gnome.Shell");
 
 } // namespace
 
-X11PopupPlacement::X11PopupPlacement(bool xwayland, QDBusConnection bus)
+X11PopupPlacement::X11PopupPlacement(bool xwayland, const QDBusConnection& bus)
     : _xwayland(xwayland)
-    , _bus(std::move(bus)) {}
+    , _gnomeShellWatcher(kGnomeShell, bus, QDBusServiceWatcher::WatchForOwnerChange) {
+    if (!bus.isConnected())
+        return;
+    QObject::connect(&_gnomeShellWatcher, &QDBusServiceWatcher::serviceOwnerChanged,
+                     [this](const QString&, const QString&, const QString& owner) {
+                         _gnomeShell = !owner.isEmpty();
+                     });
+    // Changes before the answer come before it, those after it after it: a connection keeps the
+    // order of its messages.
+    auto* call = new QDBusPendingCallWatcher(
+        bus.interface()->asyncCall(QStringLiteral("NameHasOwner"), kGnomeShell),
+        &_gnomeShellWatcher);
+    QObject::connect(call, &QDBusPendingCallWatcher::finished, &_gnomeShellWatcher,
+                     [this](QDBusPendingCallWatcher* answer) {
+                         answer->deleteLater();
+                         _gnomeShell = QDBusPendingReply<bool>(*answer).value();
+                     });
+}
 
 std::optional<QRect> X11PopupPlacement::availableGeometry(const QRect& item) const {
     const QScreen* screen = QGuiApplication::screenAt(item.center());
@@ -34,8 +54,7 @@ std::optional<QRect> X11PopupPlacement::availableGeometry(const QRect& item) con
 // shell, not the application: its usual place is the best guess.
 std::optional<QRect> X11PopupPlacement::usualItemPlace() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !_bus.isConnected() ||
-        !_bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")))
+    if (!screen || !_gnomeShell)
         return std::nullopt;
     const QRect geometry = screen->geometry();
     const int bar = screen->availableGeometry().top() - geometry.top();

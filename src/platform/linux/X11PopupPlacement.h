@@ -6,6 +6,7 @@
 #include "popover/PopupPlacement.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QList>
 #include <QPoint>
 #include <QtGlobal>
@@ -13,7 +14,8 @@
 
 // On X11 a popup goes where the application puts it: inside the available part of the screen
 // the item is on, the panels left out. Under GNOME Shell, known by its name on `bus`, the items
-// are at the right of the top bar. Under Xwayland the X server sees the pointer only over X
+// are at the right of the top bar; the bus is asked without waiting and followed, so the shell
+// counts once its answer has come. Under Xwayland the X server sees the pointer only over X
 // windows, so a popup's grab gets no click on the desktop or on Wayland windows.
 class X11PopupPlacement : public PopupPlacement {
 public:
@@ -21,7 +23,7 @@ public:
     static bool onXwayland() { return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"); }
 
     explicit X11PopupPlacement(bool xwayland = false,
-                               QDBusConnection bus = QDBusConnection::sessionBus());
+                               const QDBusConnection& bus = QDBusConnection::sessionBus());
 
     std::optional<QRect> availableGeometry(const QRect& item) const override;
     std::optional<QRect> usualItemPlace() const override;
@@ -38,5 +40,6 @@ public:
 
 private:
     bool _xwayland;
-    QDBusConnection _bus;
+    QDBusServiceWatcher _gnomeShellWatcher;
+    bool _gnomeShell = false;
 };
