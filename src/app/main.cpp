@@ -16,6 +16,7 @@
 #include "shell/LogSystem.h"
 #include "shell/QuitSignalHandler.h"
 #include "shell/Translations.h"
+#include "stylekit/FocusFrameStyle.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -132,6 +133,8 @@ int main(int argc, char** argv) {
 
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.Ampra"));
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The kit's focus outline on the standard controls, before any window is built.
+    QApplication::setStyle(new FocusFrameStyle);
     // Before the start-up work (a first launch migrates the old history): a SIGTERM meanwhile
     // waits for the event loop and then quits in order.
     QuitSignalHandler quitOnSignal;

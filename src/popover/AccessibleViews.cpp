@@ -5,14 +5,13 @@
 
 #include "AMPCalibrationStepV.h"
 #include "ExpandCollapseButton.h"
-#include "stylekit/FocusFrameStyle.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -78,28 +77,36 @@ public:
     }
 };
 
+template <typename Interface> QAccessibleInterface* make(QWidget* widget) {
+    return new Interface(widget);
+}
+
+template <QAccessible::Role role> QAccessibleInterface* withRole(QWidget* widget) {
+    return new QAccessibleWidget(widget, role);
+}
+
+constexpr std::pair<QLatin1StringView, QAccessibleInterface* (*)(QWidget*)> kInterfaces[] = {
+    {"AMPCalibrationStepV"_L1, make<StepTabInterface>},
+    {"ExpandCollapseButton"_L1, make<ButtonInterface>},
+    {"RingButton"_L1, make<ButtonInterface>},
+    {"AMPStepInfoVC"_L1, make<TextBlockInterface>},
+    {"AMPNoEventsView"_L1, make<TextBlockInterface>},
+    {"AMPHelpBackgroundV"_L1, make<TextBlockInterface>},
+    {"AMPCalibrationStepsV"_L1, withRole<QAccessible::PageTabList>},
+    {"CapacityChart"_L1, withRole<QAccessible::Chart>},
+    {"PopoverWindow"_L1, withRole<QAccessible::Window>},
+    {"AMPPreferencesTabVC"_L1, withRole<QAccessible::Window>},
+    {"AMPTutorialPageController"_L1, withRole<QAccessible::Window>},
+    {"BatteryDataHijackWC"_L1, withRole<QAccessible::Window>},
+};
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == "AMPCalibrationStepV"_L1)
-        return new StepTabInterface(widget);
-    if (className == "ExpandCollapseButton"_L1 || className == "RingButton"_L1)
-        return new ButtonInterface(widget);
-    if (className == "AMPStepInfoVC"_L1 || className == "AMPNoEventsView"_L1 ||
-        className == "AMPHelpBackgroundV"_L1)
-        return new TextBlockInterface(widget);
-    const std::pair<QLatin1StringView, QAccessible::Role> roles[] = {
-        {"AMPCalibrationStepsV"_L1, QAccessible::PageTabList},
-        {"CapacityChart"_L1, QAccessible::Chart},
-        {"PopoverWindow"_L1, QAccessible::Window},
-        {"AMPPreferencesTabVC"_L1, QAccessible::Window},
-        {"AMPTutorialPageController"_L1, QAccessible::Window},
-        {"BatteryDataHijackWC"_L1, QAccessible::Window},
-    };
-    for (const auto& [name, role] : roles) {
+    for (const auto& [name, create] : kInterfaces) {
         if (className == name)
-            return new QAccessibleWidget(widget, role);
+            return create(widget);
     }
     return nullptr;
 }
@@ -128,7 +135,6 @@ protected:
 void AccessibleViews::install() {
     static const bool installed = [] {
         QAccessible::installFactory(interfaceFor);
-        QApplication::setStyle(new FocusFrameStyle);
         return true;
     }();
     Q_UNUSED(installed)

@@ -15,6 +15,7 @@
 #include "popover/AMPSummaryMasterVC.h"
 #include "popover/DetailViewFactory.h"
 #include "popover/PopoverWindow.h"
+#include "stylekit/FocusFrameStyle.h"
 #include "support/Contrast.h"
 #include "support/FakeDateProvider.h"
 #include "support/RecordingWindowActions.h"
@@ -146,6 +147,8 @@ const Screen screens[] = {
 
 class AccessibilityTest : public testing::TestWithParam<Screen> {
 protected:
+    // As Ampra sets it at start.
+    static void SetUpTestSuite() { QApplication::setStyle(new FocusFrameStyle); }
     QWidget& window() { return GetParam().open(screensOpen); }
     // The visible widgets of `window` of the kind, the window itself first.
     template <typename Kind> static QList<Kind*> shown(QWidget& window) {

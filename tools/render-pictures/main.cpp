@@ -22,6 +22,7 @@
 #include "popover/PopoverWindow.h"
 #include "shell/Translations.h"
 #include "stylekit/AmpraStyleKit.h"
+#include "stylekit/FocusFrameStyle.h"
 #include "support/FakeDateProvider.h"
 #include "support/PaintedAt.h"
 #include "support/RecordingWindowActions.h"
@@ -281,6 +282,7 @@ void renderWindows(const QString& folder, Store& store) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QApplication::setStyle(new FocusFrameStyle); // as Ampra sets it at start
     if (argc != 2) {
         std::fputs("usage: ampra-render-pictures <folder>\n", stderr);
         return 2;
