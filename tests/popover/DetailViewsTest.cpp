@@ -36,7 +36,6 @@
 #include <QEnterEvent>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -86,19 +85,14 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
         PowerSourceType source;
         bool isCharged, isCharging;
         quint64 timeToEmpty;
-        const char *powerSource, *status, *time; // no time: the row is hidden
+        const char *powerSource, *status, *time; // none: the row is hidden
     } rows[] = {
-        {PowerSourceType::acPowered, true, false, 0, "chargevc_acpowersource_text",
-         "chargevc_charged_message", nullptr},
+        {PowerSourceType::acPowered, true, false, 0, "ac", "charged", "none"},
         // On mains and not full it charges, whatever the battery's own flag says.
-        {PowerSourceType::acPowered, false, false, 0, "chargevc_acpowersource_text",
-         "chargevc_charging_message", nullptr},
-        {PowerSourceType::batteryPowered, false, false, 59, "chargevc_batterypowersource_text",
-         "chargevc_discharging_message", "59m"},
-        {PowerSourceType::unknownPower, false, true, 60, "chargevc_batterypowersource_text",
-         "chargevc_discharging_message", "1h 0m"},
-        {PowerSourceType::batteryPowered, false, false, 125, "chargevc_batterypowersource_text",
-         "chargevc_discharging_message", "2h 5m"},
+        {PowerSourceType::acPowered, false, false, 0, "ac", "charging", "none"},
+        {PowerSourceType::batteryPowered, false, false, 59, "battery", "discharging", "59m"},
+        {PowerSourceType::unknownPower, false, true, 60, "battery", "discharging", "1h 0m"},
+        {PowerSourceType::batteryPowered, false, false, 125, "battery", "discharging", "2h 5m"},
     };
     for (const auto& row : rows) {
         BatteryData battery;
@@ -109,11 +103,10 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
         battery.currentChargePercentage = 57;
         const AMPChargeVC::Content content = AMPChargeVC::contentForData(battery);
         SCOPED_TRACE(row.timeToEmpty);
-        EXPECT_EQ(content.powerSource, QLatin1StringView(row.powerSource));
-        EXPECT_EQ(content.batteryStatus, QLatin1StringView(row.status));
+        EXPECT_EQ(content.powerSource, u"chargevc_%1powersource_text"_s.arg(row.powerSource));
+        EXPECT_EQ(content.batteryStatus, u"chargevc_%1_message"_s.arg(row.status));
         EXPECT_EQ(content.charge, u"57%"_s);
-        EXPECT_EQ(content.timeRemaining.value_or(u"none"_s),
-                  QLatin1StringView(row.time ? row.time : "none"));
+        EXPECT_EQ(content.timeRemaining.value_or(u"none"_s), QLatin1StringView(row.time));
     }
 
     // A charge limit on mains is told until the battery is charged, and so is its lift.
@@ -127,6 +120,10 @@ TEST(AMPChargeVCTest, WritesSourceStatusChargeAndTimeLeft) {
     EXPECT_EQ(AMPChargeVC::contentForData(limited).batteryStatus, u"chargevc_charged_message"_s);
 }
 
+QString cell(const QAbstractItemModel& table, int row, int column) {
+    return table.data(table.index(row, column)).toString();
+}
+
 class DetailViewTest : public testing::Test {
 protected:
     DetailViewTest() { configuration.setDataStore(&persistance); }
@@ -135,7 +132,6 @@ protected:
         add(*persistance.managedObjectContext(), records);
         ASSERT_TRUE(persistance.managedObjectContext()->save());
     }
-    void storeSnapshots(int count) { store({count}); }
     CalibrationData record() const {
         return {battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
     }
@@ -151,33 +147,25 @@ TEST_F(DetailViewTest, TimeRowLeavesAndComesBackOnTop) {
     AMPChargeVC view(configuration);
     EXPECT_EQ(uiPart<QLabel>(view, u"chargeValue"_s)->text(), u"no_data_text"_s);
     battery.powerSource = PowerSourceType::batteryPowered;
-    battery.timeToEmpty = 0;
-    for (int twice = 0; twice < 2; ++twice) {
+    const QWidget* timeRow = uiPart<QWidget>(view, u"timeRemainingView"_s);
+    for (const uint64_t minutes : {0, 0, 45}) { // hidden twice over, then back
+        battery.timeToEmpty = minutes;
         view.refreshContentWithData(record());
-        EXPECT_TRUE(view.isTimeReminingSectionHidden());
-        EXPECT_EQ(uiPart<QVBoxLayout>(view, u"suviewStack"_s)
-                      ->indexOf(uiPart<QWidget>(view, u"timeRemainingView"_s)),
-                  -1);
+        EXPECT_EQ(view.isTimeReminingSectionHidden(), minutes == 0);
+        EXPECT_EQ(uiPart<QVBoxLayout>(view, u"suviewStack"_s)->indexOf(timeRow), minutes ? 0 : -1);
     }
-    battery.timeToEmpty = 45;
-    view.refreshContentWithData(record());
-    EXPECT_FALSE(view.isTimeReminingSectionHidden());
-    EXPECT_EQ(uiPart<QVBoxLayout>(view, u"suviewStack"_s)
-                  ->indexOf(uiPart<QWidget>(view, u"timeRemainingView"_s)),
-              0);
     EXPECT_EQ(uiPart<QLabel>(view, u"timeRemainingValue"_s)->text(), u"45m"_s);
 }
 
 TEST(AMPCapacityVCTest, ShowsCapacitiesOnlyAgainstAKnownDesign) {
-    struct Row {
+    const struct {
         quint64 design, current;
-        std::optional<const char*> original, currentText;
-    };
-    const Row rows[] = {{0, 4500, std::nullopt, std::nullopt},
-                        {5000, 0, "5000", std::nullopt},
-                        {5000, 4500, "5000", "4500 (90%)"},
-                        {5000, 5200, "5000", "5200 (104%)"}};
-    for (const Row& row : rows) {
+        const char *original, *currentText; // none: not shown
+    } rows[] = {{0, 4500, "none", "none"},
+                {5000, 0, "5000", "none"},
+                {5000, 4500, "5000", "4500 (90%)"},
+                {5000, 5200, "5000", "5200 (104%)"}};
+    for (const auto& row : rows) {
         BatteryData battery;
         battery.designCapacity = row.design;
         battery.currectCapacity = row.current;
@@ -187,35 +175,30 @@ TEST(AMPCapacityVCTest, ShowsCapacitiesOnlyAgainstAKnownDesign) {
         SCOPED_TRACE(row.current);
         EXPECT_EQ(content.cyclesDone, u"312"_s);
         EXPECT_EQ(content.cyclesByDesign, u"1000"_s);
-        EXPECT_EQ(content.originalCapacity.value_or(QString()),
-                  QLatin1StringView(row.original.value_or("")));
-        EXPECT_EQ(content.currentCapacity.value_or(QString()),
-                  QLatin1StringView(row.currentText.value_or("")));
+        EXPECT_EQ(content.originalCapacity.value_or(u"none"_s), QLatin1StringView(row.original));
+        EXPECT_EQ(content.currentCapacity.value_or(u"none"_s), QLatin1StringView(row.currentText));
     }
 }
 
 TEST_F(DetailViewTest, HistoryListsTheNewestHundredSnapshots) {
-    storeSnapshots(150);
+    store({150});
     battery.designCapacity = 5000;
     AMPCapacityVC view(configuration);
     view.refreshContentWithData(record());
     const QAbstractItemModel& table = *uiPart<QTableView>(view, u"historyTable"_s)->model();
     ASSERT_EQ(table.rowCount(), 100);
     ASSERT_EQ(table.columnCount(), 3);
-    const auto cell = [&table](int row, int column) {
-        return table.data(table.index(row, column)).toString();
-    };
-    EXPECT_EQ(cell(0, 0),
+    EXPECT_EQ(cell(table, 0, 0),
               QLocale().toString(kStart.addDays(149).toLocalTime().date(), QLocale::ShortFormat));
-    EXPECT_EQ(cell(0, 1), u"4651 (93%)"_s);
-    EXPECT_EQ(cell(0, 2), u"249"_s);
-    EXPECT_EQ(cell(99, 2), u"150"_s);
+    EXPECT_EQ(cell(table, 0, 1), u"4651 (93%)"_s);
+    EXPECT_EQ(cell(table, 0, 2), u"249"_s);
+    EXPECT_EQ(cell(table, 99, 2), u"150"_s);
     EXPECT_EQ(uiPart<CapacityChart>(view, u"capacityChart"_s)->content().points.size(), 150u);
 }
 
 // "Export…" saves the history where the file dialog says.
 TEST_F(DetailViewTest, ExportWritesWhereTheDialogSays) {
-    storeSnapshots(3);
+    store({3});
     const QString file = dir.filePath(u"saved.csv"_s);
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&file] {
@@ -250,9 +233,9 @@ TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
     EXPECT_EQ(uiPart<QLabel>(view, u"currentCapacityValue"_s)->text(), u"4500 (90%)"_s);
     const QAbstractItemModel& table = *uiPart<QTableView>(view, u"historyTable"_s)->model();
     ASSERT_EQ(table.rowCount(), 2); // records without a date come last
-    EXPECT_EQ(table.data(table.index(0, 1)).toString(), u"4500"_s);
+    EXPECT_EQ(cell(table, 0, 1), u"4500"_s);
     for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(table.data(table.index(1, column)).toString(), u"-"_s);
+        EXPECT_EQ(cell(table, 1, column), u"-"_s);
 
     AmpraConfiguration storeless{settings};
     AMPCapacityVC empty(storeless);
@@ -263,25 +246,24 @@ TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
 TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {
     AMPCapacityVC view(configuration);
     QVBoxLayout& stack = *uiPart<QVBoxLayout>(view, u"stackOfViews"_s);
-    const auto at = [&stack, &view](const QString& name) {
-        return stack.indexOf(uiPart<QWidget>(view, name));
+    const auto at = [&stack, &view](const char* name) {
+        return stack.indexOf(uiPart<QWidget>(view, QLatin1StringView(name)));
     };
     auto* cycles = uiPart<ExpandCollapseButton>(view, u"expandCyclesButton"_s);
     auto* capacity = uiPart<ExpandCollapseButton>(view, u"expandCapacityButton"_s);
-    EXPECT_EQ(at(u"cyclesHelpView"_s), -1);
-    QTest::mouseClick(cycles, Qt::LeftButton);
-    EXPECT_TRUE(view.cyclesHelpOnDisplay());
-    EXPECT_EQ(at(u"cyclesHelpView"_s), at(u"cyclesView"_s) + 1);
-    EXPECT_EQ(cycles->originalBackgroundImage(), u"CollapseIcon"_s);
-    QTest::mouseClick(capacity, Qt::LeftButton);
-    EXPECT_FALSE(view.cyclesHelpOnDisplay());
-    EXPECT_TRUE(view.capacityHelpOnDisplay());
-    EXPECT_EQ(at(u"cyclesHelpView"_s), -1);
-    EXPECT_EQ(at(u"capacityHelpView"_s), at(u"capacityView"_s) + 1);
-    EXPECT_EQ(cycles->originalBackgroundImage(), u"ExpandIcon"_s);
-    QTest::mouseClick(capacity, Qt::LeftButton);
-    EXPECT_FALSE(view.capacityHelpOnDisplay());
-    EXPECT_EQ(at(u"capacityHelpView"_s), -1);
+    EXPECT_EQ(at("cyclesHelpView"), -1);
+    // The button clicked, then whether the cycles' and the capacity's help show.
+    const std::tuple<ExpandCollapseButton*, bool, bool> clicks[] = {
+        {cycles, true, false}, {capacity, false, true}, {capacity, false, false}};
+    for (const auto& [button, cyclesHelp, capacityHelp] : clicks) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(view.cyclesHelpOnDisplay(), cyclesHelp);
+        EXPECT_EQ(view.capacityHelpOnDisplay(), capacityHelp);
+        EXPECT_EQ(at("cyclesHelpView"), cyclesHelp ? at("cyclesView") + 1 : -1);
+        EXPECT_EQ(at("capacityHelpView"), capacityHelp ? at("capacityView") + 1 : -1);
+        EXPECT_EQ(cycles->originalBackgroundImage(),
+                  cyclesHelp ? u"CollapseIcon"_s : u"ExpandIcon"_s);
+    }
     AMPHealthVC health(configuration);
     QTest::mouseClick(uiPart<ExpandCollapseButton>(health, u"expandHealthButton"_s),
                       Qt::LeftButton);
@@ -292,19 +274,18 @@ TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {
 
 TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
     const Translations english{QLocale(QLocale::English)};
-    struct Row {
+    const char* none = "Ampra has no cycle count or capacity";
+    const struct {
         quint64 designCycles, cycles, design, current;
         const char *lifespan, *capacity;
-    };
-    const char* none = "Ampra has no cycle count or capacity";
-    const Row rows[] = {
+    } rows[] = {
         {1000, 312, 5000, 4600, "80% of its original capacity and up to 1000 charge cycles.",
          "currently at 92%, and you have done 312 charge cycles."},
         {0, 1, 5000, 4600, "Ampra has no lifespan reading", "and you have done 1 charge cycle."},
         {1000, 0, 5000, 4600, nullptr, none},
         {1000, 312, 0, 4600, nullptr, none},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         BatteryData battery;
         battery.designCycleCount = row.designCycles;
         battery.cycleCount = row.cycles;
@@ -330,7 +311,7 @@ void hover(ExpandCollapseButton& button, bool inside) {
     QCoreApplication::sendEvent(&button, inside ? static_cast<QEvent*>(&enter) : &leave);
 }
 
-TEST(ExpandCollapseButtonTest, ShowsTheHoverImageWhileThePointerIsInsideAndTakesKeys) {
+TEST(ExpandCollapseButtonTest, DrawsTheHoverImageWhileThePointerIsInsideAndTakesKeys) {
     ExpandCollapseButton button;
     button.resize(button.sizeHint());
     button.show();
@@ -349,6 +330,24 @@ TEST(ExpandCollapseButtonTest, ShowsTheHoverImageWhileThePointerIsInsideAndTakes
     button.setFocus();
     QTest::keyClick(&button, Qt::Key_Space);
     EXPECT_EQ(clicked.count(), 2);
+
+    const auto centre = [&button] {
+        const QImage image = button.grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2 + 1);
+    };
+    // The closed icon's chevron points down, the open one's up: the two differ below the centre.
+    QList<QColor> drawn;
+    for (const bool open : {false, true}) {
+        button.setImagesForOpenBlock(open);
+        drawn << centre();
+        hover(button, true);
+        drawn << centre();
+        hover(button, false);
+    }
+    for (const QColor& colour : drawn)
+        EXPECT_NE(colour.alpha(), 0) << "an image did not load";
+    EXPECT_NE(drawn[0], drawn[1]);
+    EXPECT_NE(drawn[0], drawn[2]);
 }
 
 // A wrapped, selectable label remembers its heights, yet answers as a plain one after each change.
@@ -377,29 +376,6 @@ TEST(WrappingLabelTest, AnswersAsAPlainLabelAfterEachChange) {
         for (int width : {80, 160, 320})
             EXPECT_EQ(wrapping.heightForWidth(width), plain.heightForWidth(width)) << width;
     }
-}
-
-TEST(ExpandCollapseButtonTest, DrawsEachImageFromItsResource) {
-    ExpandCollapseButton button;
-    button.resize(button.sizeHint());
-    const auto centre = [&button] {
-        const QImage image = button.grab().toImage();
-        return image.pixelColor(image.width() / 2, image.height() / 2 + 1);
-    };
-    // The closed icon's chevron points down, the open one's up: the two differ below the centre.
-    QList<QColor> drawn;
-    for (const auto& [image, hovered] :
-         {std::pair{"ExpandIcon", "ExpandIconHover"}, {"CollapseIcon", "CollapseIconHover"}}) {
-        button.setImages(QLatin1StringView(image), QLatin1StringView(hovered));
-        drawn << centre();
-        hover(button, true);
-        drawn << centre();
-        hover(button, false);
-    }
-    for (const QColor& colour : drawn)
-        EXPECT_NE(colour.alpha(), 0) << "an image did not load";
-    EXPECT_NE(drawn[0], drawn[1]);
-    EXPECT_NE(drawn[0], drawn[2]);
 }
 
 TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
@@ -554,15 +530,14 @@ protected:
 };
 
 TEST_F(CalibrationViewTest, EachStateShowsItsStepTabsPageAndRemainingTime) {
-    struct Row {
+    const struct {
         AlgorithmState state;
         uint64_t toFull, toEmpty;
         double timer;
         int step;
         const char* images;
         QStringList times;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {AlgorithmState::fullyCharged, 0, 0, 5400, 2, "D C N N N N", {u"2:1h 30min"_s}},
         {AlgorithmState::calibrationDone, 0, 0, 0, 6, "D D D D D F", {}},
         {AlgorithmState::calibrationDone, 125, 0, 0, 6, "D D D D D F", {u"6:2h 5min"_s}},
@@ -578,7 +553,7 @@ TEST_F(CalibrationViewTest, EachStateShowsItsStepTabsPageAndRemainingTime) {
         {AlgorithmState::discharging, 0, 0, 0, 4, "D D D C N N", {}},
         {AlgorithmState::turnItOff, 0, 0, 0, 5, "D D D D C N", {}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         battery.timeToFull = row.toFull;
         battery.timeToEmpty = row.toEmpty;
         show(row.state, CalibrationState::pendingCalibration, row.timer);
@@ -636,36 +611,33 @@ TEST_F(CalibrationViewTest, PostponingIsOfferedOnlyWhileACalibrationIsDue) {
 }
 
 TEST_F(CalibrationViewTest, OneBlockOpensAtATimeAndTheHelpTakesTheStripsPlace) {
-    using Block = AMPCalibrationVC::Block;
-    auto* stack = view->layout();
-    auto position = [&](const char* name) {
-        return stack->indexOf(view->part(name));
+    const auto position = [&](const char* name) {
+        return view->layout()->indexOf(view->part(name));
     };
     auto* history = view->findChild<QPushButton*>(u"showCalibHistoryButton"_s);
     EXPECT_EQ(history->text(), u"show_calibration_history_table"_s);
-
-    view->calibrationHelpAction();
-    EXPECT_TRUE(view->isBlockOnDisplay(Block::calibrationHelp));
-    EXPECT_EQ(position("calibrationHelpView"), position("calibrationView") + 1);
-    EXPECT_FALSE(view->stepsViewOnDisplay());
-    EXPECT_EQ(position("stepsView"), -1);
-
-    view->showCalibrationHistoryAction();
-    EXPECT_FALSE(view->isBlockOnDisplay(Block::calibrationHelp));
-    EXPECT_EQ(position("calibrationHelpView"), -1);
-    EXPECT_TRUE(view->stepsViewOnDisplay());
-    EXPECT_EQ(position("stepsView"), position("calibrationView") + 1);
-    EXPECT_EQ(position("calibrationHistoryView"), position("showCalibrationHistoryView") + 1);
-    EXPECT_EQ(history->text(), u"hide_calibration_history_table"_s);
-    paintedAt(*view, 2);
-
-    view->nextCalibrationHelpAction();
-    EXPECT_EQ(position("calibrationHistoryView"), -1);
-    EXPECT_EQ(history->text(), u"show_calibration_history_table"_s);
-    EXPECT_EQ(position("nextCalibrationHelpView"), position("nextCalibrationView") + 1);
-    view->nextCalibrationHelpAction();
-    EXPECT_FALSE(view->isBlockOnDisplay(Block::nextCalibrationHelp));
-    EXPECT_EQ(position("nextCalibrationHelpView"), -1);
+    // Each block's view and the one it opens under.
+    const std::pair<const char*, const char*> blocks[] = {
+        {"calibrationHelpView", "calibrationView"},
+        {"stepsView", "calibrationView"},
+        {"calibrationHistoryView", "showCalibrationHistoryView"},
+        {"nextCalibrationHelpView", "nextCalibrationView"}};
+    // An action, then the blocks open.
+    const std::pair<void (AMPCalibrationVC::*)(), QStringList> steps[] = {
+        {&AMPCalibrationVC::calibrationHelpAction, {"calibrationHelpView"}},
+        {&AMPCalibrationVC::showCalibrationHistoryAction, {"stepsView", "calibrationHistoryView"}},
+        {&AMPCalibrationVC::nextCalibrationHelpAction, {"stepsView", "nextCalibrationHelpView"}},
+        {&AMPCalibrationVC::nextCalibrationHelpAction, {"stepsView"}}};
+    for (const auto& [action, open] : steps) {
+        (view.get()->*action)();
+        for (const auto& [block, under] : blocks)
+            EXPECT_EQ(position(block), open.contains(block) ? position(under) + 1 : -1) << block;
+        EXPECT_EQ(view->stepsViewOnDisplay(), open.contains("stepsView"));
+        EXPECT_EQ(history->text(), open.contains("calibrationHistoryView")
+                                       ? u"hide_calibration_history_table"_s
+                                       : u"show_calibration_history_table"_s);
+        paintedAt(*view, 2);
+    }
 }
 
 TEST_F(CalibrationViewTest, BrowsingHoldsThePageUntilThreeSecondsAfterThePointerLeft) {
@@ -747,18 +719,15 @@ TEST_F(CalibrationViewTest, TheHistoryListsTheNewestHundredCalibrations) {
     AMPCalibrationTableDataProvider& table = *view->tableDataProvider();
     table.loadSnapshots();
     ASSERT_EQ(table.rowCount(), 100);
-    auto text = [&](int row, int column) {
-        return table.data(table.index(row, column), Qt::DisplayRole).toString();
-    };
-    EXPECT_EQ(text(0, 0), u"2/29/24"_s);
-    EXPECT_EQ(text(99, 0),
+    EXPECT_EQ(cell(table, 0, 0), u"2/29/24"_s);
+    EXPECT_EQ(cell(table, 99, 0),
               QLocale().toString(clock.now().addDays(-100).date(), QLocale::ShortFormat));
-    EXPECT_EQ(text(0, 1), u"4149"_s);
-    EXPECT_EQ(text(0, 2), u"-"_s);
-    EXPECT_EQ(text(1, 2), u"148"_s);
+    EXPECT_EQ(cell(table, 0, 1), u"4149"_s);
+    EXPECT_EQ(cell(table, 0, 2), u"-"_s);
+    EXPECT_EQ(cell(table, 1, 2), u"148"_s);
     battery.designCapacity = 5000;
     show(AlgorithmState::charging);
-    EXPECT_EQ(text(0, 1), u"4149 (83%)"_s);
+    EXPECT_EQ(cell(table, 0, 1), u"4149 (83%)"_s);
 
     // Without a store the fetch fails: a log line and no rows.
     AmpraConfiguration withoutStore(settings);
@@ -783,15 +752,13 @@ TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimitOrLiftsIt) {
     const struct {
         uint64_t limit;
         Lift lift;
-        const char* text; // none: no message
+        const char* text; // empty: no message
         bool button;
     } rows[] = {
         {80, Lift::none, "(STOP_CHARGE_THRESH_BAT0 in /etc/tlp.conf)", false},
-        {100, Lift::none, nullptr, false},
-        {80, Lift::offered, "stops charging at 80%, so the battery never gets full. Ampra can",
-         true},
-        {100, Lift::lifted, "Charging to 100% for the calibration, the 80% limit comes back",
-         false},
+        {100, Lift::none, "", false},
+        {80, Lift::offered, "at 80%, so the battery never gets full. Ampra can", true},
+        {100, Lift::lifted, "to 100% for the calibration, the 80% limit comes back", false},
     };
     for (const auto& row : rows) {
         battery.chargeLimit = row.limit;
@@ -800,9 +767,9 @@ TEST_F(CalibrationViewTest, TheFirstStepExplainsAChargeLimitOrLiftsIt) {
         data.chargeLimitLift = row.lift;
         data.liftableChargeLimit = 80;
         view->refreshContentWithData(data);
-        SCOPED_TRACE(row.text ? row.text : "none");
-        EXPECT_EQ(!message.isHidden(), row.text != nullptr);
-        EXPECT_THAT(message.text().toStdString(), testing::HasSubstr(row.text ? row.text : ""));
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(!message.isHidden(), *row.text != '\0');
+        EXPECT_THAT(message.text().toStdString(), testing::HasSubstr(row.text));
         EXPECT_EQ(!button.isHidden(), row.button);
     }
     EXPECT_EQ(button.text(), u"Charge to 100% for this calibration"_s);
