@@ -22,7 +22,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
@@ -95,13 +94,12 @@ protected:
         battery.designCapacity = 5000;
         battery.currectCapacity = 4000;
     }
-    void click(Tab tab) { summary.ringButtonAction(tab); }
     void expectRing(Tab tab, const Ring& ring) {
         const RingButton& button = *summary.ringButton(tab);
+        SCOPED_TRACE(ring.title.toStdString());
         EXPECT_EQ(button.ringText(), ring.title);
-        EXPECT_EQ(button.drawingColor(), ring.color) << ring.title.toStdString();
-        EXPECT_NEAR(button.drawingPercentage().value_or(100), ring.percentage, 1e-9)
-            << ring.title.toStdString();
+        EXPECT_EQ(button.drawingColor(), ring.color);
+        EXPECT_NEAR(button.drawingPercentage().value_or(100), ring.percentage, 1e-9);
     }
     std::vector<bool> selection() const {
         std::vector<bool> result;
@@ -119,18 +117,17 @@ const QColor& orange = AmpraStyleKit::ringMediumStateColor();
 const QColor& green = AmpraStyleKit::ringGoodStateColor();
 
 TEST_F(SummaryTest, ChargeAndCapacityRingsColourByThreshold) {
-    struct Row {
+    const struct {
         uint64_t charge, current;
         Ring chargeRing, capacityRing;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {20, 1000, {"20%", red, 20}, {"20%", red, 20}},
         {80, 4000, {"80%", orange, 80}, {"80%", orange, 80}},
         {81, 4001, {"81%", green, 81}, {"80%", green, 80.02}},
         {100, 5200, {"100%", green, 100}, {"104%", green, 104}}, // above design: more than 100 %
         {0, 0, {"0%", red, 0}, {"104%", green, 104}},            // no capacity: the last one stays
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         battery.currentChargePercentage = row.charge;
         battery.currectCapacity = row.current;
         summary.refreshContentWithData(data);
@@ -180,7 +177,7 @@ TEST_F(SummaryTest, DaysRingCountsDownTheCalibrationPeriod) {
 
 TEST_F(SummaryTest, RingsToggleTheirDetailViewAndSelection) {
     summary.refreshContentWithData(data);
-    click(Tab::charge);
+    summary.ringButtonAction(Tab::charge);
     RecordingView* charge = factory.last;
     EXPECT_EQ(charge->charges, std::vector<uint64_t>{85}); // filled at once from the last record
     EXPECT_EQ(selection(), (std::vector<bool>{true, false, false, false}));
@@ -190,12 +187,12 @@ TEST_F(SummaryTest, RingsToggleTheirDetailViewAndSelection) {
     summary.refreshContentWithData(data);
     EXPECT_EQ(charge->charges, (std::vector<uint64_t>{85, 84}));
 
-    click(Tab::capacity); // replaces the charge view and moves the selection
+    summary.ringButtonAction(Tab::capacity); // replaces the charge view and moves the selection
     EXPECT_EQ(factory.last->tab, Tab::capacity);
     EXPECT_EQ(summary.controllerOnDisplay(), factory.last);
     EXPECT_EQ(selection(), (std::vector<bool>{false, true, false, false}));
 
-    click(Tab::capacity);
+    summary.ringButtonAction(Tab::capacity);
     EXPECT_EQ(summary.controllerOnDisplay(), nullptr);
     EXPECT_EQ(selection(), (std::vector<bool>(4, false)));
     summary.selectTab(9);
@@ -246,15 +243,14 @@ TEST_F(SummaryTest, SettingsMenuReachesTheDelegate) {
         QStringList result;
         for (const QAction* action : menu.actions())
             result << (action->isSeparator() ? "-" : action->text());
-        return result;
+        return result.join(u'|');
     };
-    EXPECT_EQ(captions(*summary.settingsMenu()),
-              (QStringList{"Preferences…", "Tutorial", "-", "Quit Ampra"}));
+    EXPECT_EQ(captions(*summary.settingsMenu()), "Preferences…|Tutorial|-|Quit Ampra");
     UpdateMenu updates;
     configuration.setVersionSupport(&updates);
     AMPSummaryMasterVC withUpdates(configuration, clock, nullptr);
     EXPECT_EQ(captions(*withUpdates.settingsMenu()),
-              (QStringList{"Preferences…", "Tutorial", "-", "Check for update...", "Quit Ampra"}));
+              "Preferences…|Tutorial|-|Check for update...|Quit Ampra");
 
     testing::StrictMock<MockDelegate> delegate;
     summary.menuPreferencesAction(); // no delegate: nothing
@@ -277,17 +273,17 @@ struct Situation {
 };
 
 const Situation situations[] = {
-    {"no-data", nullptr, Tab::charge, AmpraStyleKit::ringsBackgroundColor()},
-    {"poor-15",
+    {"no_data", nullptr, Tab::charge, AmpraStyleKit::ringsBackgroundColor()},
+    {"poor_15",
      [](BatteryData& battery) {
          battery.currentChargePercentage = 15;
          battery.currectCapacity = 2900;
          battery.batteryHealth = BatteryHealthType::poor;
      },
      Tab::health, AmpraStyleKit::ringBadStateColor()},
-    {"no-battery", [](BatteryData& battery) { battery.noBattery = true; }, Tab::charge,
+    {"no_battery", [](BatteryData& battery) { battery.noBattery = true; }, Tab::charge,
      QColor::fromRgbF(0.985f, 0.985f, 0.985f)},
-    {"hovered-selected", [](BatteryData&) {}, Tab::calibration,
+    {"hovered_selected", [](BatteryData&) {}, Tab::calibration,
      AmpraStyleKit::ringMediumStateColor(), Tab::charge, Tab::calibration},
 };
 
@@ -327,9 +323,7 @@ TEST_P(PopoverPicturesTest, DrawsTheSituation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Situations, PopoverPicturesTest, testing::ValuesIn(situations),
-                         [](const testing::TestParamInfo<Situation>& situation) {
-                             return QString(situation.param.name).replace('-', '_').toStdString();
-                         });
+                         [](const auto& situation) { return std::string(situation.param.name); });
 
 // (item, the screen's available part, popover size) → frame and arrow: under a top panel, over a
 // bottom one, cut down to the room between the panel and the far edge.
