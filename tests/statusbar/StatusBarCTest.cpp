@@ -4,7 +4,6 @@
 #include "statusbar/StatusBarC.h"
 
 #include "battery/BatteryData.h"
-#include "calibration/CalibrationData.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AmpraPreferences.h"
 #include "persistence/PreferenceProvider.h"
@@ -18,7 +17,6 @@
 
 #include <QPainter>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gmock/gmock.h>
 
 namespace {
@@ -35,16 +33,18 @@ protected:
     QTemporaryDir dir;
     SettingsStore store{dir.filePath("settings.json")};
     AmpraConfiguration configuration{store};
+    PreferenceProvider& preferences = configuration.preferences();
     FixedAppearance appearance;
     RecordingStatusItemHost host;
     StatusBarC controller{configuration, &host, appearance};
     BatteryData battery;
     CalibrationData data{battery, CalibrationState::calibrated, AlgorithmState::initCalibration};
 
+    StatusBarContent content() { return controller.contentForData(data); }
     void texts(bool time, bool percentage, bool icon = true) {
-        configuration.preferences().setShowTime(time);
-        configuration.preferences().setShowPercentage(percentage);
-        configuration.preferences().setShowIcon(icon);
+        preferences.setShowTime(time);
+        preferences.setShowPercentage(percentage);
+        preferences.setShowIcon(icon);
     }
     void sample(uint64_t charge, uint64_t toEmpty, uint64_t toFull, bool charged) {
         battery.currentChargePercentage = charge;
@@ -55,42 +55,42 @@ protected:
 };
 
 TEST_F(StatusBarCTest, TitlesFollowTheTextSettings) {
-    struct Row {
+    const struct {
         bool time, percentage;
         uint64_t charge, toEmpty, toFull;
         bool charged;
         const char* title;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {true, true, 85, 125, 0, false, "85% (2:05)"}, {true, true, 62, 0, 48, false, "62% (0:48)"},
         {true, true, 100, 0, 0, true, "100%"},         {true, true, 97, 0, 0, false, "97% (...)"},
         {true, false, 50, 45, 0, false, "0:45"},       {true, false, 50, 1500, 0, false, "1:00"},
         {true, false, 50, 0, 0, false, "..."},         {true, false, 50, 0, 90, false, "1:30"},
         {false, true, 7, 30, 0, false, "7%"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         texts(row.time, row.percentage);
         sample(row.charge, row.toEmpty, row.toFull, row.charged);
-        EXPECT_EQ(controller.contentForData(data).title, QString(row.title)) << row.title;
+        EXPECT_EQ(content().title, QString(row.title)) << row.title;
     }
 
-    // Held at a charge limit on mains, the battery waits for nothing; charging up to it, it does.
+    // Held at a charge limit on mains, the battery waits for nothing; charging up
+    // to it, it does.
     texts(true, true);
     sample(80, 0, 0, false);
     battery.chargeLimit = 80;
-    EXPECT_EQ(controller.contentForData(data).title, QString("80%"));
+    EXPECT_EQ(content().title, QString("80%"));
     battery.isCharging = true;
     battery.currentChargePercentage = 60;
-    EXPECT_EQ(controller.contentForData(data).title, QString("60% (...)"));
+    EXPECT_EQ(content().title, QString("60% (...)"));
 
     texts(false, false, true);
-    EXPECT_FALSE(controller.contentForData(data).title); // image alone
-    // Some hosts show only the tooltip's title: it has the charge whatever the title shows.
-    EXPECT_EQ(controller.contentForData(data).toolTip, "Ampra — 60% (...)");
+    EXPECT_FALSE(content().title); // image alone
+    // Some hosts show only the tooltip's title: it has the charge whatever the
+    // title shows.
+    EXPECT_EQ(content().toolTip, "Ampra — 60% (...)");
     texts(false, false, false);
-    const StatusBarContent textOnly = controller.contentForData(data);
-    EXPECT_EQ(textOnly.title, QString("A"));
-    EXPECT_FALSE(textOnly.icon);
+    EXPECT_EQ(content().title, QString("A"));
+    EXPECT_FALSE(content().icon);
 }
 
 TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
@@ -105,29 +105,29 @@ TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
     for (const auto& [charge, charging, fill] : bands) {
         battery.currentChargePercentage = charge;
         battery.isCharging = charging;
-        const StatusBarContent content = controller.contentForData(data);
-        ASSERT_TRUE(content.icon);
-        EXPECT_EQ(content.icon->fillColor, fill) << charge;
-        EXPECT_EQ(content.icon->kind, StatusBarIcon::Kind::verticalBattery);
-        EXPECT_FALSE(content.isTemplate);
+        const StatusBarContent shown = content();
+        ASSERT_TRUE(shown.icon);
+        EXPECT_EQ(shown.icon->fillColor, fill) << charge;
+        EXPECT_EQ(shown.icon->kind, StatusBarIcon::Kind::verticalBattery);
+        EXPECT_FALSE(shown.isTemplate);
     }
 
     LogCapture log("ui.statusbar");
     battery.currentChargePercentage = 101;
-    const StatusBarContent overfull = controller.contentForData(data);
+    const StatusBarContent overfull = content();
     EXPECT_EQ(overfull.icon->fillColor, overfull.icon->strokeColor);
     EXPECT_EQ(log.count("Unknown charge value to set in the status bar"), 1);
 
     appearance.style = "Dark"; // a dark panel gets the plain white template icon
     battery.currentChargePercentage = 50;
-    const StatusBarContent dark = controller.contentForData(data);
+    const StatusBarContent dark = content();
     EXPECT_TRUE(dark.isTemplate);
     EXPECT_EQ(QList({dark.icon->strokeColor, dark.icon->fillColor}), QList<QColor>(2, Qt::white));
 
     appearance.style = "Light";
     battery.powerSource = PowerSourceType::acPowered; // the bolt, whatever the charge
-    configuration.preferences().setUseVerticalIcons(false);
-    const StatusBarContent mains = controller.contentForData(data);
+    preferences.setUseVerticalIcons(false);
+    const StatusBarContent mains = content();
     EXPECT_EQ(mains.icon->kind, StatusBarIcon::Kind::chargingH);
     EXPECT_EQ(mains.icon->fillColor, mains.icon->strokeColor);
 }
@@ -136,7 +136,6 @@ TEST_F(StatusBarCTest, FillColourFollowsTheChargeBandsAndTheAppearance) {
 TEST_F(StatusBarCTest, TheIconsSourceChangesWithEachInputOfTheIconAndNothingElse) {
     battery.powerSource = PowerSourceType::batteryPowered;
     sample(50, 120, 0, false);
-    PreferenceProvider& preferences = configuration.preferences();
     const std::tuple<const char*, std::function<void()>, bool> steps[] = {
         {"nothing", [] {}, false},
         {"the time", [&] { battery.timeToEmpty = 119; }, false},
@@ -180,7 +179,6 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     controller.refreshContentWithData(data);
     ASSERT_FALSE(host.isTemplate);
     const QImage light = host.drawer(22);
-
     appearance.style = "Dark";
     appearance.interfaceStyleChanged();
     EXPECT_EQ(host.contentUpdates, 2);
@@ -188,15 +186,15 @@ TEST_F(StatusBarCTest, AThemeChangeRedrawsTheIconAtOnce) {
     EXPECT_NE(host.drawer(22), light);
 }
 
-// The figure inside the icon reads at the smallest tray size: ink on an empty battery, a hole
-// (filled by the halo) in a full one.
+// The figure inside the icon reads at the smallest tray size: ink on an empty
+// battery, a hole (filled by the halo) in a full one.
 TEST_F(StatusBarCTest, DrawsAReadablePercentageInsideTheIcon) {
     store.setBool(true, AmpraPreferences::kShowPercentageInIcon);
     const auto inkInMiddle = [&](uint64_t charge) {
         battery.currentChargePercentage = charge;
         controller.refreshContentWithData(data);
         const QImage icon = host.drawer(16);
-        const QColor ink = controller.contentForData(data).icon->strokeColor;
+        const QColor ink = content().icon->strokeColor;
         int count = 0;
         for (int y = 5; y <= 10; ++y)
             for (int x = 3; x <= 11; ++x)
@@ -243,35 +241,31 @@ double contrastOnPanel(const QImage& icon, const QColor& panel, bool middle) {
 }
 
 // Whichever lightness was guessed for the panel, outline and bolt stand out on it at each size a
-// host may take, and when a host scales the largest down.
+// host may take, and when a host scales the largest down: light or dark, upright or lying, on
+// battery or on mains.
 TEST_F(StatusBarCTest, TheIconStandsOutOnAnyPanel) {
     sample(0, 60, 0, false);
-    const QColor panels[] = {Qt::black, Qt::white, QColor(0x353535), QColor(0x2980b9),
-                             QColor(0xdcdad5)};
-    for (const char* style : {"Light", "Dark"})
-        for (const bool vertical : {true, false})
-            for (const auto source :
-                 {PowerSourceType::batteryPowered, PowerSourceType::acPowered}) {
-                appearance.style = style;
-                configuration.preferences().setUseVerticalIcons(vertical);
-                battery.powerSource = source;
-                controller.refreshContentWithData(data);
-                std::vector<std::pair<QString, QImage>> icons;
-                for (const int size : {16, 22, 24, 32, 48, 64})
-                    icons.emplace_back(QString::number(size), inSlot(host.drawer(size), size));
-                icons.emplace_back("64 to 22", inSlot(host.drawer(64), 64)
-                                                   .scaled(22, 22, Qt::IgnoreAspectRatio,
-                                                           Qt::SmoothTransformation));
-                for (const QColor& panel : panels)
-                    for (const auto& [size, icon] : icons)
-                        EXPECT_GE(
-                            contrastOnPanel(icon, panel, source == PowerSourceType::acPowered), 3.0)
-                            << style << (vertical ? " upright " : " lying ") << int(source) << " "
-                            << size.toStdString() << " on " << panel.name().toStdString();
-            }
+    for (int variant = 0; variant < 8; ++variant) {
+        appearance.style = variant & 1 ? "Dark" : "Light";
+        preferences.setUseVerticalIcons(variant & 2);
+        const bool mains = variant & 4;
+        battery.powerSource = mains ? PowerSourceType::acPowered : PowerSourceType::batteryPowered;
+        controller.refreshContentWithData(data);
+        std::vector<std::pair<int, QImage>> icons{
+            {0, inSlot(host.drawer(64), 64)
+                    .scaled(22, 22, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)}};
+        for (const int size : {16, 22, 24, 32, 48, 64})
+            icons.emplace_back(size, inSlot(host.drawer(size), size));
+        for (const QColor& panel : {QColor(Qt::black), QColor(Qt::white), QColor(0x353535),
+                                    QColor(0x2980b9), QColor(0xdcdad5)})
+            for (const auto& [size, icon] : icons) // size 0: 64 scaled to 22
+                EXPECT_GE(contrastOnPanel(icon, panel, mains), 3.0)
+                    << "variant " << variant << " size " << size << " on "
+                    << panel.name().toStdString();
+    }
     // Who chose the panel's lightness gets the plain icon.
     store.setObject(QStringLiteral("dark"), AmpraPreferences::kPanelAppearance);
-    EXPECT_FALSE(controller.contentForData(data).icon->haloColor.isValid());
+    EXPECT_FALSE(content().icon->haloColor.isValid());
 }
 
 } // namespace

@@ -84,11 +84,11 @@ TEST(AmpraStyleKitTest, ChargingIconsShowOutlineAndBoltInTheStrokeColourOnly) {
         for (int y = 0; y < pixels.height(); ++y)
             for (int x = 0; x < pixels.width(); ++x)
                 foreign +=
-                    qAlpha(pixels.pixel(x, y)) == 255 && pixels.pixel(x, y) != kStroke.rgba();
+                    pixels.pixel(x, y) != kStroke.rgba() && qAlpha(pixels.pixel(x, y)) == 255;
         EXPECT_EQ(foreign, 0);
     }
-    EXPECT_EQ(alphaAt(up, 8 * kRatio, 11 * kRatio),
-              255); // the bolt crosses the middle
+    // The bolt crosses the middle.
+    EXPECT_EQ(alphaAt(up, 8 * kRatio, 11 * kRatio), 255);
     EXPECT_EQ(alphaAt(side, 9 * kRatio, 11 * kRatio), 255);
 }
 
