@@ -30,7 +30,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,10 +40,28 @@ using Tab = AMPSummaryMasterVC::Tab;
 
 namespace {
 
+// A window and its page.
+struct Screen {
+    const char* name;
+    enum { popover, preferences, tutorial, batteryOverride } window;
+    int page = 0;
+};
+
+const Screen screens[] = {
+    {"summary", Screen::popover},           {"charge", Screen::popover, 1},
+    {"capacity", Screen::popover, 2},       {"health", Screen::popover, 3},
+    {"calibration", Screen::popover, 4},    {"calibrationHistory", Screen::popover, 5},
+    {"general", Screen::preferences},       {"notifications", Screen::preferences, 1},
+    {"appearance", Screen::preferences, 2}, {"about", Screen::preferences, 3},
+    {"tutorial1", Screen::tutorial},        {"tutorial2", Screen::tutorial, 1},
+    {"tutorial3", Screen::tutorial, 2},     {"override", Screen::batteryOverride}};
+
 // All the application's windows, each made and shown as the user opens it.
-class Screens {
-public:
-    Screens() {
+class AccessibilityTest : public testing::TestWithParam<Screen> {
+protected:
+    // As Ampra sets it at start.
+    static void SetUpTestSuite() { QApplication::setStyle(new FocusFrameStyle); }
+    AccessibilityTest() {
         battery.currentChargePercentage = 64;
         battery.designCapacity = 5000;
         battery.currectCapacity = 4500;
@@ -58,6 +75,20 @@ public:
         context.save();
     }
 
+    // The screen's window, active as one the user works in, with the focus moved by keys.
+    QWidget& window() {
+        const int page = GetParam().page;
+        QWidget& window = GetParam().window == Screen::popover       ? popover(page)
+                          : GetParam().window == Screen::preferences ? preferences(page)
+                          : GetParam().window == Screen::tutorial    ? tutorial(page)
+                                                                     : batteryOverride();
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QCoreApplication::sendPostedEvents();
+        window.layout()->activate();
+        return window;
+    }
     // With a ring's view open (0: none; past the calibration: its history).
     QWidget& popover(int ring) {
         auto* summary = new AMPSummaryMasterVC(configuration, clock, &factory);
@@ -74,75 +105,23 @@ public:
             summary, PopoverWindow::Anchor{QRect(700, 0, 24, 24), QRect(0, 0, 1280, 1600)});
         summary->setRoom(_popover->room());
         _popover->present();
-        return show(*_popover);
+        return *_popover;
     }
     QWidget& preferences(int page) {
         windows.showPreferencesWindow();
         uiPart<QTabWidget>(*windows.preferencesWindow(), u"tabView"_s)->setCurrentIndex(page);
-        return show(*windows.preferencesWindow());
+        return *windows.preferencesWindow();
     }
     QWidget& tutorial(int page) {
         windows.showTutorialWindow();
-        AMPTutorialPageController& tutorial = *windows.tutorialWindow();
         for (int turn = 0; turn < page; ++turn)
-            tutorial.navigateForward();
-        return show(tutorial);
+            windows.tutorialWindow()->navigateForward();
+        return *windows.tutorialWindow();
     }
     QWidget& batteryOverride() {
         windows.showBatteryDataHijackWindow(battery, [] {});
-        return show(*windows.batteryDataHijackWindow());
+        return *windows.batteryDataHijackWindow();
     }
-
-private:
-    // Active, as a window the user works in, with the focus moved by keys.
-    static QWidget& show(QWidget& window) {
-        window.setAttribute(Qt::WA_KeyboardFocusChange);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QCoreApplication::sendPostedEvents();
-        window.layout()->activate();
-        return window;
-    }
-
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(u"settings.json"_s)};
-    AmpraConfiguration configuration{store};
-    AppPersistance persistance{&configuration, dir.filePath(u"store"_s)};
-    FakeDateProvider clock;
-    DetailViewFactory factory{clock};
-    RecordingWindowActions actions;
-    WindowsController windows{store, configuration, actions};
-    BatteryData battery;
-    std::unique_ptr<PopoverWindow> _popover;
-};
-
-// A window and its page.
-struct Screen {
-    const char* name;
-    enum { popover, preferences, tutorial, batteryOverride } window;
-    int page = 0;
-    QWidget& open(Screens& s) const {
-        return window == popover       ? s.popover(page)
-               : window == preferences ? s.preferences(page)
-               : window == tutorial    ? s.tutorial(page)
-                                       : s.batteryOverride();
-    }
-};
-
-const Screen screens[] = {
-    {"summary", Screen::popover},           {"charge", Screen::popover, 1},
-    {"capacity", Screen::popover, 2},       {"health", Screen::popover, 3},
-    {"calibration", Screen::popover, 4},    {"calibrationHistory", Screen::popover, 5},
-    {"general", Screen::preferences},       {"notifications", Screen::preferences, 1},
-    {"appearance", Screen::preferences, 2}, {"about", Screen::preferences, 3},
-    {"tutorial1", Screen::tutorial},        {"tutorial2", Screen::tutorial, 1},
-    {"tutorial3", Screen::tutorial, 2},     {"override", Screen::batteryOverride}};
-
-class AccessibilityTest : public testing::TestWithParam<Screen> {
-protected:
-    // As Ampra sets it at start.
-    static void SetUpTestSuite() { QApplication::setStyle(new FocusFrameStyle); }
-    QWidget& window() { return GetParam().open(screensOpen); }
     // The visible widgets of `window` of the kind, the window itself first.
     template <typename Kind> static QList<Kind*> shown(QWidget& window) {
         QList<Kind*> result;
@@ -166,7 +145,16 @@ protected:
         return widget->metaObject()->className() + (" " + widget->objectName().toStdString());
     }
 
-    Screens screensOpen;
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(u"settings.json"_s)};
+    AmpraConfiguration configuration{store};
+    AppPersistance persistance{&configuration, dir.filePath(u"store"_s)};
+    FakeDateProvider clock;
+    DetailViewFactory factory{clock};
+    RecordingWindowActions actions;
+    WindowsController windows{store, configuration, actions};
+    BatteryData battery;
+    std::unique_ptr<PopoverWindow> _popover;
 };
 
 TEST_P(AccessibilityTest, EveryControlAndTheWindowHaveARoleAndAName) {
