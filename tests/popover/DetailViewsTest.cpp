@@ -424,36 +424,32 @@ TEST(CapacityChartTest, WorksOutRangesTicksAndMarks) {
     }
 }
 
-TEST(CapacityChartTest, FindsThePointUnderThePointer) {
+// The point under the pointer; Tab, then the arrow keys walk the points and a screen reader hears
+// the one reached.
+TEST_F(DetailViewTest, FindsAndWalksTheChartsPoints) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Points at 0, 0.5 and 1.
-    const CapacityChartContent content =
-        CapacityChartContent::forHistory(history({3, 10, 5, {}}), 5000, QLocale::c());
-    const std::tuple<qreal, qreal, std::optional<size_t>> rows[] = {
+    store({3, 10, 5, {}}); // points at 0, 0.5 and 1
+    CapacityChart chart;
+    chart.setContext(persistance.managedObjectContext());
+    const CapacityChartContent& content = chart.content();
+    const std::tuple<qreal, qreal, std::optional<size_t>> near[] = {
         {-0.05, 0.1, 0}, {0.26, 0.1, std::nullopt}, {0.45, 0.1, 1},
         {0.74, 0.25, 1}, {0.76, 0.25, 2},           {1.2, 0.1, std::nullopt}};
-    for (const auto& [x, tolerance, point] : rows)
+    for (const auto& [x, tolerance, point] : near)
         EXPECT_EQ(content.pointNear(x, tolerance), point) << x;
     EXPECT_EQ(CapacityChart::pointText(content.points[1]),
               u"12/16/24\nCapacity: 4,795 mAh\nCycles: 101"_s);
-}
 
-// Tab, then the arrow keys walk the points; a screen reader hears the one reached.
-TEST_F(DetailViewTest, KeysWalkTheChartsPoints) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    store({3, 10, 5, {}});
-    CapacityChart chart;
-    chart.setContext(persistance.managedObjectContext());
     const QString summary = chart.accessibleDescription();
     chart.show();
     chart.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
     chart.setFocus(Qt::TabFocusReason);
-    const std::pair<Qt::Key, const char*> rows[] = {
+    const std::pair<Qt::Key, const char*> keys[] = {
         {Qt::Key_Left, "12/26/24"}, {Qt::Key_Left, "12/16/24"},  {Qt::Key_Home, "12/6/24"},
         {Qt::Key_Left, "12/6/24"},  {Qt::Key_Right, "12/16/24"}, {Qt::Key_End, "12/26/24"},
         {Qt::Key_Right, "12/26/24"}};
-    for (const auto& [key, date] : rows) {
+    for (const auto& [key, date] : keys) {
         QTest::keyClick(&chart, key);
         EXPECT_TRUE(chart.accessibleDescription().startsWith(QLatin1StringView(date))) << date;
     }
