@@ -245,13 +245,13 @@ TEST_F(DetailViewTest, HistoryCellsWithoutDesignOrValuesOrStore) {
 
 TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {
     AMPCapacityVC view(configuration);
-    QVBoxLayout& stack = *uiPart<QVBoxLayout>(view, u"stackOfViews"_s);
-    const auto at = [&stack, &view](const char* name) {
-        return stack.indexOf(uiPart<QWidget>(view, QLatin1StringView(name)));
+    const auto at = [](QWidget& of, const char* name) {
+        return uiPart<QVBoxLayout>(of, u"stackOfViews"_s)
+            ->indexOf(uiPart<QWidget>(of, QLatin1StringView(name)));
     };
     auto* cycles = uiPart<ExpandCollapseButton>(view, u"expandCyclesButton"_s);
     auto* capacity = uiPart<ExpandCollapseButton>(view, u"expandCapacityButton"_s);
-    EXPECT_EQ(at("cyclesHelpView"), -1);
+    EXPECT_EQ(at(view, "cyclesHelpView"), -1);
     // The button clicked, then whether the cycles' and the capacity's help show.
     const std::tuple<ExpandCollapseButton*, bool, bool> clicks[] = {
         {cycles, true, false}, {capacity, false, true}, {capacity, false, false}};
@@ -259,17 +259,15 @@ TEST_F(DetailViewTest, AtMostOneHelpBlockIsOpen) {
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(view.cyclesHelpOnDisplay(), cyclesHelp);
         EXPECT_EQ(view.capacityHelpOnDisplay(), capacityHelp);
-        EXPECT_EQ(at("cyclesHelpView"), cyclesHelp ? at("cyclesView") + 1 : -1);
-        EXPECT_EQ(at("capacityHelpView"), capacityHelp ? at("capacityView") + 1 : -1);
+        EXPECT_EQ(at(view, "cyclesHelpView"), cyclesHelp ? at(view, "cyclesView") + 1 : -1);
+        EXPECT_EQ(at(view, "capacityHelpView"), capacityHelp ? at(view, "capacityView") + 1 : -1);
         EXPECT_EQ(cycles->originalBackgroundImage(),
                   cyclesHelp ? u"CollapseIcon"_s : u"ExpandIcon"_s);
     }
     AMPHealthVC health(configuration);
     QTest::mouseClick(uiPart<ExpandCollapseButton>(health, u"expandHealthButton"_s),
                       Qt::LeftButton);
-    QVBoxLayout& healthStack = *uiPart<QVBoxLayout>(health, u"stackOfViews"_s);
-    EXPECT_EQ(healthStack.indexOf(uiPart<QWidget>(health, u"lifespanHelpView"_s)),
-              healthStack.indexOf(uiPart<QWidget>(health, u"healthView"_s)) + 1);
+    EXPECT_EQ(at(health, "lifespanHelpView"), at(health, "healthView") + 1);
 }
 
 TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
@@ -282,8 +280,8 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
         {1000, 312, 5000, 4600, "80% of its original capacity and up to 1000 charge cycles.",
          "currently at 92%, and you have done 312 charge cycles."},
         {0, 1, 5000, 4600, "Ampra has no lifespan reading", "and you have done 1 charge cycle."},
-        {1000, 0, 5000, 4600, nullptr, none},
-        {1000, 312, 0, 4600, nullptr, none},
+        {1000, 0, 5000, 4600, "", none},
+        {1000, 312, 0, 4600, "", none},
     };
     for (const auto& row : rows) {
         BatteryData battery;
@@ -293,8 +291,7 @@ TEST(AMPHealthVCTest, PutsTheHealthIntoWords) {
         battery.currectCapacity = row.current;
         const AMPHealthVC::Content content = AMPHealthVC::contentForData(battery);
         SCOPED_TRACE(row.capacity);
-        EXPECT_THAT(content.lifespan.toStdString(),
-                    testing::HasSubstr(row.lifespan ? row.lifespan : ""));
+        EXPECT_THAT(content.lifespan.toStdString(), testing::HasSubstr(row.lifespan));
         EXPECT_THAT(content.capacity.toStdString(), testing::HasSubstr(row.capacity));
     }
     // No value and the battery's own "unknown" are told apart.
