@@ -49,8 +49,6 @@ public:
     void setOpenHandler(OpenHandler handler) override;
     void setTrayHandler(TrayHandler handler) override;
 
-    // The bus name under which the item is registered with the watcher.
-    QString serviceName() const { return _serviceName; }
     QString title() const { return _title; }
     QString toolTip() const;
     // The text panels that show labels put beside the icon.
