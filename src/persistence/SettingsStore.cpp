@@ -333,10 +333,6 @@ double SettingsStore::doubleForKey(const QString& key) const {
     return typedRead<double>(key, toDouble);
 }
 
-void SettingsStore::setDouble(double value, const QString& key) {
-    setObject(value, key);
-}
-
 bool SettingsStore::boolForKey(const QString& key) const {
     return typedRead<bool>(key, toBool);
 }

@@ -35,7 +35,6 @@ public:
     qint64 integerForKey(const QString& key) const;
     void setInteger(qint64 value, const QString& key);
     double doubleForKey(const QString& key) const;
-    void setDouble(double value, const QString& key);
     bool boolForKey(const QString& key) const;
     void setBool(bool value, const QString& key);
 

@@ -40,7 +40,7 @@ TEST_F(AmpraPreferencesTest, WritesUnderTheirKeysIntervalsInWholeSecondsAndReads
     for (const auto& [key, value] : stored)
         EXPECT_EQ(store.objectForKey(key), value) << key;
 
-    store.setDouble(35.9, "NotificationCharge"); // as the preferences window writes it
+    store.setObject(35.9, "NotificationCharge"); // as the preferences window writes it
     EXPECT_EQ(preferences.notificationCharge(), 35u);
     store.setObject(QString("2"), "CalibrationState");
     EXPECT_FALSE(state.calibrationState());

@@ -37,7 +37,7 @@ TEST_F(SettingsStoreTest, CoercesTypedReadsAndFallsBackToTheRegisteredDefault) {
     EXPECT_TRUE(store.boolForKey("Flag"));
     EXPECT_EQ(store.integerForKey("Missing"), 0);
 
-    store.setDouble(-35.9, "Interval");
+    store.setObject(-35.9, "Interval");
     EXPECT_EQ(store.integerForKey("Interval"), -35); // truncates toward zero
     store.setInteger(7, "Charge");
     EXPECT_EQ(store.doubleForKey("Charge"), 7.0);

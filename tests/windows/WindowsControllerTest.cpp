@@ -128,7 +128,7 @@ TEST_F(WindowsTest, ControlsShowChangesMadeElsewhereAndWriteTheUsersAtOnce) {
     EXPECT_EQ(charge.value(), 20);
     // The nearest value the box has, also for a stored value no int holds.
     for (const auto& [stored, shown] : {std::pair{1e300, 99}, {-1e300, 1}, {3.0, 3}, {35.9, 35}}) {
-        store.setDouble(stored, AmpraPreferences::kNotificationCharge);
+        store.setObject(stored, AmpraPreferences::kNotificationCharge);
         EXPECT_EQ(charge.value(), shown) << stored;
     }
     charge.stepUp();
