@@ -5,7 +5,6 @@
 
 #include "AMPCalibrationStepV.h"
 #include "AMPStepsVCDelegate.h"
-#include "calibration/QtTimerProvider.h"
 #include "stylekit/AmpraStyleKit.h"
 #include "ui_AMPStepsVC.h"
 
@@ -26,10 +25,7 @@ int stepNumber(CalibrationStep step) {
 
 } // namespace
 
-AMPStepsVC::AMPStepsVC(QWidget* parent)
-    : QWidget(parent)
-    , _ui(std::make_unique<Ui::AMPStepsVC>())
-    , _timer(std::make_unique<QtTimerProvider>()) {
+AMPStepsVC::AMPStepsVC(QWidget* parent) : QWidget(parent), _ui(std::make_unique<Ui::AMPStepsVC>()) {
     _ui->setupUi(this);
     _ui->stepStackV->stepDelegate = this;
     _ui->stepStackV->viewsToTrack = {_ui->step1View, _ui->step2View, _ui->step3View,
@@ -43,7 +39,6 @@ AMPStepsVC::AMPStepsVC(QWidget* parent)
                _ui->step4TitleLabel, _ui->step5TitleLabel, _ui->step6TitleLabel};
     for (QLabel* title : _titles)
         AmpraStyleKit::stepTitleAttributedStringWithValue(title->text()).applyTo(*title);
-    _shownImageNames = stepImageNames(_currentStep);
     refreshTabs();
 }
 
@@ -69,29 +64,25 @@ void AMPStepsVC::setCurrentStep(CalibrationStep step) {
     _currentStep = step;
     _hoveredStep = step;
     placeMarkers();
-    _shownImageNames = stepImageNames(step);
+    const QStringList names = stepImageNames(step);
     for (int tab = 0; tab < kStepCount; ++tab) {
-        _images[tab]->setPixmap(QIcon(":/calibration/"_L1 + _shownImageNames[tab] + ".svg"_L1)
-                                    .pixmap(kImageSize, kImageSize));
-        _images[tab]->setAccessibleName(stateText(_shownImageNames[tab]));
+        _images[tab]->setPixmap(
+            QIcon(":/calibration/"_L1 + names[tab] + ".svg"_L1).pixmap(kImageSize, kImageSize));
+        _images[tab]->setAccessibleName(stateText(names[tab]));
     }
     refreshTabs();
     if (stepDelegate)
         stepDelegate->stepsControllerDidSelectStep(*this, step);
 }
 
-void AMPStepsVC::setTimer(std::unique_ptr<TimerProvider> timer) {
-    _timer = std::move(timer);
-}
-
 void AMPStepsVC::viewDetectHoverOnViewAtIndex(AMPCalibrationStepsV&, int index) {
-    _timer->stopTimer();
+    _timer.stopTimer();
     browseStep(CalibrationStep(index + 1));
 }
 
 void AMPStepsVC::viewStopHovering(AMPCalibrationStepsV&) {
-    _timer->stopTimer();
-    _timer->startTimerForObject([this] { timerExpired(); }, kBrowsingSeconds);
+    _timer.stopTimer();
+    _timer.startTimerForObject([this] { timerExpired(); }, kBrowsingSeconds);
 }
 
 void AMPStepsVC::timerExpired() {
@@ -100,7 +91,7 @@ void AMPStepsVC::timerExpired() {
     refreshTabs();
     if (stepDelegate)
         stepDelegate->stepsControllerDidHoverStep(*this, _currentStep);
-    _timer->stopTimer();
+    _timer.stopTimer();
     _hovering = false;
 }
 
@@ -115,10 +106,6 @@ void AMPStepsVC::browseStep(CalibrationStep step) {
 
 AMPCalibrationStepsV* AMPStepsVC::stepStackV() const {
     return _ui->stepStackV;
-}
-
-QLabel* AMPStepsVC::stepImage(int index) const {
-    return _images.value(index);
 }
 
 bool AMPStepsVC::eventFilter(QObject* watched, QEvent* event) {
@@ -152,6 +139,7 @@ QString AMPStepsVC::stateText(const QString& imageName) {
 // first while no step is under way.
 void AMPStepsVC::refreshTabs() {
     const QList<QWidget*>& tabs = _ui->stepStackV->viewsToTrack;
+    const QStringList names = stepImageNames(_currentStep);
     int chosen = stepNumber(_hoveredStep) - 1;
     if (chosen < 0 || chosen >= kStepCount)
         chosen = 0;
@@ -162,7 +150,7 @@ void AMPStepsVC::refreshTabs() {
         view->setAccessibleName(tr("Step %1 of %2, %3: %4")
                                     .arg(QLocale().toString(tab + 1),
                                          QLocale().toString(kStepCount), _titles[tab]->text(),
-                                         stateText(_shownImageNames[tab])));
+                                         stateText(names[tab])));
         view->setChosen(tab == chosen);
     }
 }

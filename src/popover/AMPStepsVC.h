@@ -5,6 +5,7 @@
 
 #include "AMPCalibrationStepsVDelegate.h"
 #include "CalibrationStep.h"
+#include "calibration/QtTimerProvider.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +14,6 @@
 class AMPCalibrationStepsV;
 class AMPStepsVCDelegate;
 class QLabel;
-class TimerProvider;
 namespace Ui {
 class AMPStepsVC;
 }
@@ -38,8 +38,6 @@ public:
 
     CalibrationStep currentStep() const { return _currentStep; }
     void setCurrentStep(CalibrationStep step);
-    // Replaces the browsing timer, a Qt timer at first.
-    void setTimer(std::unique_ptr<TimerProvider> timer);
     bool hovering() const { return _hovering; }
 
     void viewDetectHoverOnViewAtIndex(AMPCalibrationStepsV& view, int index) override;
@@ -49,9 +47,6 @@ public:
     void browseStep(CalibrationStep step);
 
     AMPCalibrationStepsV* stepStackV() const;
-    QLabel* stepImage(int index) const;
-    // The image name each tab shows, in order.
-    const QStringList& shownImageNames() const { return _shownImageNames; }
 
     AMPStepsVCDelegate* stepDelegate = nullptr; // not owned
 
@@ -67,8 +62,7 @@ private:
     CalibrationStep _currentStep = CalibrationStep::stepUndefined;
     bool _hovering = false;
     CalibrationStep _hoveredStep = CalibrationStep::stepUndefined;
-    std::unique_ptr<TimerProvider> _timer;
+    QtTimerProvider _timer{this};
     QList<QLabel*> _images;
     QList<QLabel*> _titles;
-    QStringList _shownImageNames;
 };

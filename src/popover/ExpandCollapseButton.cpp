@@ -34,10 +34,8 @@ ExpandCollapseButton::ExpandCollapseButton(QWidget* parent) : QAbstractButton(pa
 }
 
 void ExpandCollapseButton::setImages(const QString& image, const QString& imageHover) {
-    _originalBackgroundImage = image;
-    _hoverBackgroundImage = imageHover;
-    _original = imageNamed(image);
-    _hover = imageNamed(imageHover);
+    _originalBackgroundImage = imageNamed(image);
+    _hoverBackgroundImage = imageNamed(imageHover);
     update();
 }
 
@@ -56,10 +54,6 @@ void ExpandCollapseButton::setImagesForOpenBlock(bool open) {
         setImages(u"ExpandIcon"_s, u"ExpandIconHover"_s);
 }
 
-const QString& ExpandCollapseButton::shownImage() const {
-    return _hovered ? _hoverBackgroundImage : _originalBackgroundImage;
-}
-
 QSize ExpandCollapseButton::sizeHint() const {
     return {20, 20};
 }
@@ -68,7 +62,7 @@ void ExpandCollapseButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int side = qMin(width(), height()) - 4;
     const QRect imageRect(QPoint((width() - side) / 2, (height() - side) / 2), QSize(side, side));
-    (_hovered ? _hover : _original).paint(&painter, imageRect);
+    (_hovered ? _hoverBackgroundImage : _originalBackgroundImage).paint(&painter, imageRect);
     if (hasFocus())
         AmpraStyleKit::drawFocusIndicator(painter, rect(), 3);
 }

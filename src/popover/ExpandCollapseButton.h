@@ -20,11 +20,6 @@ public:
     void setImagesForOpenBlock(bool open);
     bool isOpen() const { return _open; }
 
-    const QString& originalBackgroundImage() const { return _originalBackgroundImage; }
-    const QString& hoverBackgroundImage() const { return _hoverBackgroundImage; }
-    // The name of the image drawn now.
-    const QString& shownImage() const;
-
     QSize sizeHint() const override;
 
 protected:
@@ -36,10 +31,8 @@ protected:
 private:
     void setHovered(bool hovered);
 
-    QString _originalBackgroundImage;
-    QString _hoverBackgroundImage;
-    QIcon _original;
-    QIcon _hover;
+    QIcon _originalBackgroundImage;
+    QIcon _hoverBackgroundImage;
     bool _hovered = false;
     bool _open = false;
 };
