@@ -21,7 +21,6 @@
 #include "platform/linux/X11PopupPlacement.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "popover/AMPSummaryMasterVC.h"
-#include "popover/PopoverController.h"
 #include "shell/AppManager.h"
 #include "shell/EmailSharingService.h"
 #include "shell/LogSystem.h"
@@ -192,7 +191,10 @@ void BM_OpenEveryViewAndClose(benchmark::State& state) {
     const StatusItemClick click{QPoint(600, 0), {}};
     for (auto _ : state) {
         app->manager.popOverToggleRequest(click);
-        AMPSummaryMasterVC* summary = app->manager.popover().summary();
+        AMPSummaryMasterVC* summary = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !summary)
+                summary = window->findChild<AMPSummaryMasterVC*>();
         if (!summary) {
             state.SkipWithError("the popover did not open");
             return;

@@ -57,16 +57,16 @@ void PopoverController::setTrayShown(bool shown) {
 
 void PopoverController::show(const std::optional<QRect>& item,
                              const std::optional<CalibrationData>& lastData) {
-    _summary = new AMPSummaryMasterVC(_configuration, _dateProvider, _detailViews);
-    _summary->summaryMasterDelegate = &_summaryDelegate;
-    _onPopOverVC = _summary;
+    auto* summary = new AMPSummaryMasterVC(_configuration, _dateProvider, _detailViews);
+    summary->summaryMasterDelegate = &_summaryDelegate;
+    _onPopOverVC = summary;
     std::optional<PopoverWindow::Anchor> anchor;
     if (item)
         if (const std::optional<QRect> available = _placement.availableGeometry(*item))
             anchor = PopoverWindow::Anchor{*item, *available, _placement.clicksNeedCover()};
-    _window = new PopoverWindow(_summary, anchor);
+    _window = new PopoverWindow(summary, anchor);
     connect(_window, &PopoverWindow::closed, this, &PopoverController::popoverDidClose);
-    _summary->setRoom(_window->room());
+    summary->setRoom(_window->room());
 #ifdef __GLIBC__
     // What the views used goes back to the system when they go, instead of waiting in the
     // allocator's free lists while the popover stays closed, most of the time.
@@ -91,7 +91,6 @@ void PopoverController::refreshContentWithData(const CalibrationData& data) {
 // However the popup went (a toggle, a click elsewhere, Escape), the summary goes with it.
 void PopoverController::popoverDidClose() {
     _onPopOverVC = nullptr;
-    _summary = nullptr;
     _window->deleteLater();
     _window = nullptr;
     _statusBar.setState(false);

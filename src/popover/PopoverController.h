@@ -12,7 +12,6 @@
 
 class AMPBatteryDataAwareInterface;
 class AMPDetailViewFactory;
-class AMPSummaryMasterVC;
 class AMPSummaryMasterVCDelegate;
 class CalibrationData;
 class DateProvider;
@@ -36,7 +35,6 @@ public:
                       AMPDetailViewFactory* detailViews);
     ~PopoverController() override;
 
-    bool isShown() const { return _window; }
     // Opens the popover by the item clicked, filled at once from `lastData`; or closes it.
     void toggle(const StatusItemClick& click, const std::optional<CalibrationData>& lastData);
     // Opens the popover by the item last clicked, else where the panel usually puts items, or
@@ -46,9 +44,6 @@ public:
     void setTrayShown(bool shown);
     void close();
     void refreshContentWithData(const CalibrationData& data);
-
-    AMPSummaryMasterVC* summary() const { return _summary; }
-    PopoverWindow* window() const { return _window; }
 
 private:
     void show(const std::optional<QRect>& item, const std::optional<CalibrationData>& lastData);
@@ -61,7 +56,6 @@ private:
     AMPSummaryMasterVCDelegate& _summaryDelegate;
     AMPDetailViewFactory* _detailViews;
     QPointer<PopoverWindow> _window;
-    AMPSummaryMasterVC* _summary = nullptr;
     AMPBatteryDataAwareInterface* _onPopOverVC = nullptr;
     std::optional<QRect> _lastItem;
     bool _trayShown = true;

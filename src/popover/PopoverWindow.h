@@ -36,9 +36,6 @@ public:
     QSize room() const;
     // Shows it, or brings it to the front when it is shown.
     void present();
-    bool isPopup() const { return _anchor.has_value(); }
-    bool arrowUp() const { return _arrowUp; }
-    int arrowX() const { return _arrowX; }
 
 Q_SIGNALS:
     void closed();

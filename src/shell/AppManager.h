@@ -55,8 +55,6 @@ public:
     AmpraConfiguration* configuration() const { return _configuration.get(); }
     BatteryManager* batteryManager() const { return _batteryManager.get(); }
     StatusBarC* statusBarC() const { return _statusBarC.get(); }
-    BatteryEventsController& batteryEvents() const { return *_batteryEvents; }
-    PopoverController& popover() const { return *_popover; }
     WindowsController& windows() const { return *_windows; }
     const std::optional<CalibrationData>& lastReceivedData() const;
 

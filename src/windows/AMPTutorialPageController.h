@@ -42,7 +42,6 @@ public:
     // Ends a swipe: turns the page the swipe went far enough for, shows the buttons again.
     void pageControllerDidEndLiveTransition();
 
-    AMPTutoriaThanksPageVC& page3() const { return *_page3Controller; }
     QPushButton* forwardButton() const;
     QPushButton* backButton() const;
 

@@ -5,6 +5,7 @@
 
 #include "battery/BatteryDataProvider.h"
 #include "calibration/BatteryManager.h"
+#include "calibration/BatteryManagerDelegate.h"
 #include "persistence/AmpraConfiguration.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/Calibration.h"
@@ -21,9 +22,8 @@
 #include "popover/AMPSumarySubviewVC.h"
 #include "popover/AMPSummaryMasterVC.h"
 #include "popover/AppWindows.h"
-#include "popover/PopoverController.h"
+#include "popover/PopoverWindow.h"
 #include "popover/RingButton.h"
-#include "shell/BatteryEventsController.h"
 #include "shell/EmailSharingService.h"
 #include "shell/PlatformServices.h"
 #include "shell/Translations.h"
@@ -32,18 +32,19 @@
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingStatusItemHost.h"
+#include "support/UiPart.h"
 #include "support/WaitFor.h"
-#include "windows/AMPTutoriaThanksPageVC.h"
 #include "windows/AMPTutorialPageController.h"
 #include "windows/WindowsController.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -106,6 +107,14 @@ private:
     QString _sysfs;
 };
 
+// The popover on the screen, if any.
+PopoverWindow* shownPopover() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* popover = qobject_cast<PopoverWindow*>(window); popover && popover->isVisible())
+            return popover;
+    return nullptr;
+}
+
 // A laptop on a copy of a fixture tree whose readings the test changes.
 class AppManagerTest : public testing::Test {
 protected:
@@ -155,9 +164,9 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     EXPECT_EQ(log.count("Web version: no ampra 1 migration data found"), 1);
     // The tutorial opens at the first launch; its last button opens the popover.
     ASSERT_NE(manager.windows().tutorialWindow(), nullptr);
-    manager.windows().tutorialWindow()->page3().startUsingAmpraAction();
-    EXPECT_TRUE(manager.popover().isShown());
-    manager.popover().close();
+    uiPart<QPushButton>(*manager.windows().tutorialWindow(), "startUsingAmpraButton")->click();
+    ASSERT_TRUE(shownPopover());
+    shownPopover()->close();
 
     settings.setBool(false, "ShowTime"); // redrawn at once, not at the next tick
     EXPECT_EQ(platform.host.title, "70%");
@@ -172,7 +181,7 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     update(manager, false, "4");
     manager.batteryManager()->refresh();
     // Guide messages: a step without one posts nothing.
-    BatteryEventsController& events = manager.batteryEvents();
+    BatteryManagerDelegate& events = *manager.batteryManager()->delegate;
     events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
                                                                      std::nullopt);
     events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
@@ -231,9 +240,11 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     RecordingWindows windows;
     AppManager manager(platform, settings, &windows);
     QCoreApplication::processEvents();
-    PopoverController& popover = manager.popover();
+    const auto summary = [] {
+        return shownPopover()->findChild<AMPSummaryMasterVC*>();
+    };
     const auto charge = [&] {
-        return popover.summary()->ringButton(AMPDetailViewFactory::Tab::charge)->ringText();
+        return summary()->ringButton(AMPDetailViewFactory::Tab::charge)->ringText();
     };
     // Before any click, GNOME Shell's top bar tells where the item is; the menu's Open never
     // closes it.
@@ -242,20 +253,19 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     ASSERT_TRUE(waitFor([&] { return platform.placement.usualItemPlace().has_value(); }));
     for (int opening = 0; opening < 2; ++opening) {
         platform.host.open();
-        ASSERT_TRUE(popover.isShown());
-        EXPECT_TRUE(popover.window()->isPopup());
-        EXPECT_EQ(popover.window()->frameGeometry().topRight(), QPoint(799, 32));
+        ASSERT_TRUE(shownPopover());
+        EXPECT_EQ(shownPopover()->windowType(), Qt::Popup);
+        EXPECT_EQ(shownPopover()->frameGeometry().topRight(), QPoint(799, 32));
     }
-    popover.close();
+    shownPopover()->close();
     bus.unregisterService("org.gnome.Shell");
     // A panel at the top right of the 800 by 600 offscreen screen.
     const StatusItemClick item{QPoint(790, 5), QRect()};
 
     platform.host.click(item, Qt::NoModifier); // opened and filled at once from the last record
-    ASSERT_TRUE(popover.isShown());
+    ASSERT_TRUE(shownPopover());
     EXPECT_EQ(charge(), "70%");
-    EXPECT_EQ(popover.window()->frameGeometry().topRight(), QPoint(799, 6));
-    EXPECT_TRUE(popover.window()->arrowUp());
+    EXPECT_EQ(shownPopover()->frameGeometry().topRight(), QPoint(799, 6));
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform.host.highlighted);
 
@@ -263,28 +273,28 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     EXPECT_EQ(charge(), "42%");
 
     platform.host.click(item, Qt::NoModifier); // a second click closes it
-    EXPECT_FALSE(popover.isShown());
+    EXPECT_FALSE(shownPopover());
     QCoreApplication::processEvents();
     EXPECT_FALSE(platform.host.highlighted);
     update(manager, false, "41"); // no popover to pass it to
 
     platform.host.click(item, Qt::NoModifier); // a fresh summary with the latest record
     EXPECT_EQ(charge(), "41%");
-    popover.window()->close(); // a click elsewhere or Escape
-    EXPECT_FALSE(popover.isShown());
+    shownPopover()->close(); // a click elsewhere or Escape
+    EXPECT_FALSE(shownPopover());
     platform.host.click({}, Qt::NoModifier); // the item's place unknown: a window of its own
-    EXPECT_FALSE(popover.window()->isPopup());
-    popover.window()->close();
+    EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
+    shownPopover()->close();
 
     platform.host.click(item, Qt::NoModifier);
     LogCapture log("calibration.batteryManager");
     AMPSumarySubviewVC calibrationView; // a postponement travels to the battery manager
-    popover.summary()->subviewControllerRequestPostponeCalibration(calibrationView);
+    summary()->subviewControllerRequestPostponeCalibration(calibrationView);
     EXPECT_EQ(log.count("Calibration Postpone Request"), 1);
-    popover.summary()->menuTutorialAction();
-    EXPECT_TRUE(popover.isShown());
-    popover.summary()->menuPreferencesAction(); // the window replaces the popover
-    EXPECT_FALSE(popover.isShown());
+    summary()->menuTutorialAction();
+    ASSERT_TRUE(shownPopover());
+    summary()->menuPreferencesAction(); // the window replaces the popover
+    EXPECT_FALSE(shownPopover());
     EXPECT_EQ(windows.opened, (QStringList{"tutorial", "preferences"}));
 }
 
@@ -300,10 +310,10 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
             platform.host.tray(true);
         platform.host.tray(false);
         manager.activate();
-        ASSERT_TRUE(manager.popover().isShown());
-        EXPECT_FALSE(manager.popover().window()->isPopup());
+        ASSERT_TRUE(shownPopover());
+        EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
         platform.host.open();
-        EXPECT_TRUE(manager.popover().isShown());
+        EXPECT_TRUE(shownPopover());
     }
     platform.notifications.deliver("end", "", false);
     QStringList notices;
@@ -322,11 +332,11 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
     platform.host.tray(true);
     const StatusItemClick item{QPoint(790, 5), QRect()};
     platform.host.click(item, Qt::NoModifier);
-    ASSERT_TRUE(manager.popover().isShown());
-    EXPECT_EQ(manager.popover().window()->windowTitle(), QGuiApplication::applicationDisplayName());
-    EXPECT_FALSE(manager.popover().window()->isPopup());
+    ASSERT_TRUE(shownPopover());
+    EXPECT_EQ(shownPopover()->windowTitle(), QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
     platform.host.click(item, Qt::NoModifier);
-    EXPECT_FALSE(manager.popover().isShown());
+    EXPECT_FALSE(shownPopover());
 
     EXPECT_TRUE(manager.activateAction("preferences"));
     EXPECT_FALSE(manager.activateAction("print"));
