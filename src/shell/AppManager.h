@@ -52,10 +52,7 @@ public:
     void showBatteryDataHijackWindow();
 
     AppPersistance* applicationPersistance() const { return _applicationPersistance.get(); }
-    AmpraConfiguration* configuration() const { return _configuration.get(); }
     BatteryManager* batteryManager() const { return _batteryManager.get(); }
-    StatusBarC* statusBarC() const { return _statusBarC.get(); }
-    WindowsController& windows() const { return *_windows; }
     const std::optional<CalibrationData>& lastReceivedData() const;
 
     void statusBarControllerRequest(StatusBarC& controller, const StatusItemClick& click) override;

@@ -47,12 +47,8 @@ void show(TrayStatusItemHost& item, const QString& title, QList<int>* askedSizes
 
 // The bus name of the item registered with `watcher`, as a panel learns it; empty while none is.
 QString registeredItem(const DBusMock& watcher) {
-    QString service;
-    waitFor([&] {
-        service = watcher.methodCalls("RegisterStatusNotifierItem").value(0).value(0).toString();
-        return !service.isEmpty();
-    });
-    return service;
+    waitFor([&] { return !watcher.methodCalls("RegisterStatusNotifierItem").isEmpty(); });
+    return watcher.methodCalls("RegisterStatusNotifierItem").value(0).value(0).toString();
 }
 
 // Talks to the item over a connection of its own, as a panel would, and counts its signals.

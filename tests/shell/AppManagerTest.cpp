@@ -6,12 +6,11 @@
 #include "battery/BatteryDataProvider.h"
 #include "calibration/BatteryManager.h"
 #include "calibration/BatteryManagerDelegate.h"
-#include "persistence/AmpraConfiguration.h"
+#include "persistence/AmpraStatePersistence.h"
 #include "persistence/AppPersistance.h"
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
-#include "persistence/StatePersistence.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBatteryDataProviderFactory.h"
 #include "platform/linux/LinuxSystemProfile.h"
@@ -35,7 +34,6 @@
 #include "support/UiPart.h"
 #include "support/WaitFor.h"
 #include "windows/AMPTutorialPageController.h"
-#include "windows/WindowsController.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -107,11 +105,11 @@ private:
     QString _sysfs;
 };
 
-// The popover on the screen, if any.
-PopoverWindow* shownPopover() {
+// The window of that kind on the screen, if any.
+template <class Window> Window* shown() {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* popover = qobject_cast<PopoverWindow*>(window); popover && popover->isVisible())
-            return popover;
+        if (auto* found = qobject_cast<Window*>(window); found && found->isVisible())
+            return found;
     return nullptr;
 }
 
@@ -163,10 +161,10 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     manager.startCalibrationControl(); // first launch: the old history is looked for
     EXPECT_EQ(log.count("Web version: no ampra 1 migration data found"), 1);
     // The tutorial opens at the first launch; its last button opens the popover.
-    ASSERT_NE(manager.windows().tutorialWindow(), nullptr);
-    uiPart<QPushButton>(*manager.windows().tutorialWindow(), "startUsingAmpraButton")->click();
-    ASSERT_TRUE(shownPopover());
-    shownPopover()->close();
+    ASSERT_TRUE(shown<AMPTutorialPageController>());
+    uiPart<QPushButton>(*shown<AMPTutorialPageController>(), "startUsingAmpraButton")->click();
+    ASSERT_TRUE(shown<PopoverWindow>());
+    shown<PopoverWindow>()->close();
 
     settings.setBool(false, "ShowTime"); // redrawn at once, not at the next tick
     EXPECT_EQ(platform.host.title, "70%");
@@ -201,7 +199,7 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
               }));
 
     manager.stopCalibrationControl();
-    EXPECT_FALSE(manager.configuration()->statePersistence().isFirstLaunch());
+    EXPECT_FALSE(settings.boolForKey(AmpraStatePersistence::kIsFirstLaunch));
 }
 
 // A laptop that stops at 80 %, with UPower's switch: the notification's action lifts the limit.
@@ -241,7 +239,7 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     AppManager manager(platform, settings, &windows);
     QCoreApplication::processEvents();
     const auto summary = [] {
-        return shownPopover()->findChild<AMPSummaryMasterVC*>();
+        return shown<PopoverWindow>()->findChild<AMPSummaryMasterVC*>();
     };
     const auto charge = [&] {
         return summary()->ringButton(AMPDetailViewFactory::Tab::charge)->ringText();
@@ -253,19 +251,19 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     ASSERT_TRUE(waitFor([&] { return platform.placement.usualItemPlace().has_value(); }));
     for (int opening = 0; opening < 2; ++opening) {
         platform.host.open();
-        ASSERT_TRUE(shownPopover());
-        EXPECT_EQ(shownPopover()->windowType(), Qt::Popup);
-        EXPECT_EQ(shownPopover()->frameGeometry().topRight(), QPoint(799, 32));
+        ASSERT_TRUE(shown<PopoverWindow>());
+        EXPECT_EQ(shown<PopoverWindow>()->windowType(), Qt::Popup);
+        EXPECT_EQ(shown<PopoverWindow>()->frameGeometry().topRight(), QPoint(799, 32));
     }
-    shownPopover()->close();
+    shown<PopoverWindow>()->close();
     bus.unregisterService("org.gnome.Shell");
     // A panel at the top right of the 800 by 600 offscreen screen.
     const StatusItemClick item{QPoint(790, 5), QRect()};
 
     platform.host.click(item, Qt::NoModifier); // opened and filled at once from the last record
-    ASSERT_TRUE(shownPopover());
+    ASSERT_TRUE(shown<PopoverWindow>());
     EXPECT_EQ(charge(), "70%");
-    EXPECT_EQ(shownPopover()->frameGeometry().topRight(), QPoint(799, 6));
+    EXPECT_EQ(shown<PopoverWindow>()->frameGeometry().topRight(), QPoint(799, 6));
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform.host.highlighted);
 
@@ -273,18 +271,18 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     EXPECT_EQ(charge(), "42%");
 
     platform.host.click(item, Qt::NoModifier); // a second click closes it
-    EXPECT_FALSE(shownPopover());
+    EXPECT_FALSE(shown<PopoverWindow>());
     QCoreApplication::processEvents();
     EXPECT_FALSE(platform.host.highlighted);
     update(manager, false, "41"); // no popover to pass it to
 
     platform.host.click(item, Qt::NoModifier); // a fresh summary with the latest record
     EXPECT_EQ(charge(), "41%");
-    shownPopover()->close(); // a click elsewhere or Escape
-    EXPECT_FALSE(shownPopover());
+    shown<PopoverWindow>()->close(); // a click elsewhere or Escape
+    EXPECT_FALSE(shown<PopoverWindow>());
     platform.host.click({}, Qt::NoModifier); // the item's place unknown: a window of its own
-    EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
-    shownPopover()->close();
+    EXPECT_EQ(shown<PopoverWindow>()->windowType(), Qt::Window);
+    shown<PopoverWindow>()->close();
 
     platform.host.click(item, Qt::NoModifier);
     LogCapture log("calibration.batteryManager");
@@ -292,9 +290,9 @@ TEST_F(AppManagerTest, PopoverOpensBesideTheItemAndShowsTheRecordsWhileOpen) {
     summary()->subviewControllerRequestPostponeCalibration(calibrationView);
     EXPECT_EQ(log.count("Calibration Postpone Request"), 1);
     summary()->menuTutorialAction();
-    ASSERT_TRUE(shownPopover());
+    ASSERT_TRUE(shown<PopoverWindow>());
     summary()->menuPreferencesAction(); // the window replaces the popover
-    EXPECT_FALSE(shownPopover());
+    EXPECT_FALSE(shown<PopoverWindow>());
     EXPECT_EQ(windows.opened, (QStringList{"tutorial", "preferences"}));
 }
 
@@ -310,10 +308,10 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
             platform.host.tray(true);
         platform.host.tray(false);
         manager.activate();
-        ASSERT_TRUE(shownPopover());
-        EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
+        ASSERT_TRUE(shown<PopoverWindow>());
+        EXPECT_EQ(shown<PopoverWindow>()->windowType(), Qt::Window);
         platform.host.open();
-        EXPECT_TRUE(shownPopover());
+        EXPECT_TRUE(shown<PopoverWindow>());
     }
     platform.notifications.deliver("end", "", false);
     QStringList notices;
@@ -332,11 +330,11 @@ TEST_F(AppManagerTest, WithoutATrayTheSummaryIsAWindowAndTheUserIsToldOnce) {
     platform.host.tray(true);
     const StatusItemClick item{QPoint(790, 5), QRect()};
     platform.host.click(item, Qt::NoModifier);
-    ASSERT_TRUE(shownPopover());
-    EXPECT_EQ(shownPopover()->windowTitle(), QGuiApplication::applicationDisplayName());
-    EXPECT_EQ(shownPopover()->windowType(), Qt::Window);
+    ASSERT_TRUE(shown<PopoverWindow>());
+    EXPECT_EQ(shown<PopoverWindow>()->windowTitle(), QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(shown<PopoverWindow>()->windowType(), Qt::Window);
     platform.host.click(item, Qt::NoModifier);
-    EXPECT_FALSE(shownPopover());
+    EXPECT_FALSE(shown<PopoverWindow>());
 
     EXPECT_TRUE(manager.activateAction("preferences"));
     EXPECT_FALSE(manager.activateAction("print"));
