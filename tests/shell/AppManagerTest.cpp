@@ -41,7 +41,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
