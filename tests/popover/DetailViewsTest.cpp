@@ -26,6 +26,7 @@
 #include "shell/Translations.h"
 #include "support/FakeDateProvider.h"
 #include "support/LogCapture.h"
+#include "support/ManualTimerProvider.h"
 #include "support/PaintedAt.h"
 #include "support/UiPart.h"
 #include "support/WaitFor.h"
