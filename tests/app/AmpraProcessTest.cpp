@@ -4,15 +4,10 @@
 #include "persistence/SettingsStore.h"
 #include "support/AmpraOneHistoryFile.h"
 #include "support/DBusMock.h"
+#include "support/Files.h"
 #include "support/LocalHttpServer.h"
 #include "support/WaitFor.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -23,6 +18,10 @@ const QString kAmpra = QString(AMPRA_BUILD_DIR) + "/src/app/ampra";
 QString settingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            "/com.vantrel.Ampra/settings.json";
+}
+QString dataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           "/com.vantrel.Ampra";
 }
 
 void startAmpra(QProcess& process, const QString& language = "en", const QUrl& appcast = {},
@@ -38,12 +37,15 @@ void startAmpra(QProcess& process, const QString& language = "en", const QUrl& a
     ASSERT_TRUE(process.waitForStarted());
 }
 
-// SIGTERM, as the session sends it, ends it in order.
-void quit(QProcess& process) {
-    process.terminate();
+void endsInOrder(QProcess& process) {
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
+}
+// SIGTERM, as the session sends it, ends it in order.
+void quit(QProcess& process) {
+    process.terminate();
+    endsInOrder(process);
 }
 
 bool waitForOutput(QProcess& process, const QByteArray& text) {
@@ -56,11 +58,7 @@ bool waitForOutput(QProcess& process, const QByteArray& text) {
 
 // The first update writes the engine state.
 bool engineStateWritten() {
-    return waitFor([] {
-        QFile file(settingsPath());
-        return file.open(QIODevice::ReadOnly) &&
-               file.readAll().contains("CalibrationAlgorithmState");
-    });
+    return waitFor([] { return readFile(settingsPath()).contains("CalibrationAlgorithmState"); });
 }
 
 // A crashed run leaves its lock behind; the next start takes it over. Started again, from the
@@ -80,23 +78,20 @@ TEST(AmpraProcessTest, OneInstanceRunsAfterACrashAndTheQuitActionEndsItInOrder) 
     ASSERT_TRUE(waitFor([&] { return bus.interface()->isServiceRegistered("com.vantrel.Ampra"); }));
     ASSERT_TRUE(engineStateWritten());
     startAmpra(second);
-    ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
+    endsInOrder(second);
     EXPECT_TRUE(waitForOutput(first, "Activated: showing the summary"));
-    QFile log(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              "/com.vantrel.Ampra/ampra.log"); // why the second gave way
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains(
-        QString("WARN # Ampra is already running (process %1)").arg(first.processId()).toUtf8()));
+    EXPECT_TRUE(readFile(dataFolder() + "/ampra.log")
+                    .contains( // why the second gave way
+                        QString("WARN # Ampra is already running (process %1)")
+                            .arg(first.processId())
+                            .toUtf8()));
     EXPECT_FALSE(SettingsStore(settingsPath()).objectForKey("isFirstLaunch").isValid());
 
     QDBusMessage quit = QDBusMessage::createMethodCall(
         "com.vantrel.Ampra", "/com/vantrel/Ampra", "org.freedesktop.Application", "ActivateAction");
     quit << "quit" << QVariantList() << QVariantMap();
     EXPECT_EQ(bus.call(quit).type(), QDBusMessage::ReplyMessage);
-    ASSERT_TRUE(first.waitForFinished(30000));
-    EXPECT_EQ(first.exitCode(), 0);
+    endsInOrder(first);
     EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
 }
 
@@ -112,9 +107,7 @@ TEST(AmpraProcessTest, GuidesInTheDesktopsLanguageAndChecksForUpdatesOnceAWeek) 
         {"es_ES", "Calibración de la batería", "Next update check after", 1},
         {"eo", "Battery calibration", "Next update check after", 1},
     };
-    const std::unique_ptr<DBusMock> notifications =
-        DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
-                               "org.freedesktop.Notifications", "/org/freedesktop/Notifications");
+    const std::unique_ptr<DBusMock> notifications = DBusMock::notificationDaemon();
     LocalHttpServer server;
     server.serve("/appcast.xml",
                  {200, "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">"
@@ -129,13 +122,10 @@ TEST(AmpraProcessTest, GuidesInTheDesktopsLanguageAndChecksForUpdatesOnceAWeek) 
         startAmpra(ampra, row.language, server.url("/appcast.xml"));
         // The feed is served by this test's event loop, so it runs while waiting.
         EXPECT_TRUE(waitForOutput(ampra, row.updateLine));
-        QList<QVariantList> calls; // no calibration yet: the first update guides to the first step
-        EXPECT_TRUE(waitFor([&] {
-            calls = notifications->methodCalls("Notify");
-            return calls.size() == row.notices;
-        }));
+        // No calibration yet: the first update guides to the first step.
+        const QList<QVariantList> calls = notifications->methodCalls("Notify", row.notices);
         quit(ampra);
-        ASSERT_FALSE(calls.isEmpty());
+        ASSERT_EQ(calls.size(), row.notices);
         EXPECT_EQ(calls.first().at(3).toString(), row.title);
     }
     EXPECT_EQ(server.requests().size(), 1);
@@ -144,23 +134,19 @@ TEST(AmpraProcessTest, GuidesInTheDesktopsLanguageAndChecksForUpdatesOnceAWeek) 
 // The signal handling is in place before the long work of a first launch: a SIGTERM during the
 // migration of a long old history quits in order once it is done, with everything stored.
 TEST(AmpraProcessTest, SigtermDuringTheFirstLaunchMigrationQuitsInOrder) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           "/com.vantrel.Ampra";
-    QDir(folder).removeRecursively();
+    QDir(dataFolder()).removeRecursively();
     QFile::remove(settingsPath());
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile history(folder + "/savedStatus.plist");
-    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
-    history.write(ampraOneHistoryFile(100000));
-    history.close();
+    const QString history = dataFolder() + "/savedStatus.plist";
+    ASSERT_TRUE(writeFile(history, ampraOneHistoryFile(100000)));
 
     QProcess ampra;
     startAmpra(ampra);
-    ASSERT_TRUE(waitFor([&] { return !history.exists(); })); // moved: the import has begun
+    ASSERT_TRUE(waitFor([&] { return !QFile::exists(history); })); // moved: the import has begun
     quit(ampra);
     EXPECT_EQ(SettingsStore(settingsPath()).objectForKey("isFirstLaunch"), QVariant(false));
     QProcess sqlite;
-    sqlite.start("sqlite3", {folder + "/Ampra.storedata", "SELECT count(*) FROM Calibration"});
+    sqlite.start("sqlite3",
+                 {dataFolder() + "/Ampra.storedata", "SELECT count(*) FROM Calibration"});
     ASSERT_TRUE(sqlite.waitForFinished());
     EXPECT_EQ(sqlite.readAllStandardOutput().trimmed(), "50000");
 }

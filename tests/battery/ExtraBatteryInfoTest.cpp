@@ -4,6 +4,7 @@
 #include "battery/ExtraBatteryInfo.h"
 
 #include "FakePlatform.h"
+#include "support/Files.h"
 #include "support/LogCapture.h"
 
 #include <QFile>
@@ -15,9 +16,7 @@ namespace {
 using Counters = std::array<qint64, 4>;
 
 QString fixture(const char* name) {
-    QFile file(QStringLiteral(AMPRA_FIXTURES "/ioreg/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(readFile(QStringLiteral(AMPRA_FIXTURES "/ioreg/") + name));
 }
 
 // Design cycle count, cycle count, design capacity, full-charge capacity.

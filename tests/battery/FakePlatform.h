@@ -8,8 +8,6 @@
 #include "battery/RegistryDump.h"
 #include "platform/linux/PowerSupplyUevent.h"
 
-#include <QMap>
-
 // Platform services whose answers a test sets; the reader owns them, the test keeps pointers.
 struct FakePowerSourceService : PowerSourceService {
     QStringList copyPowerSourcesList() override {

@@ -7,13 +7,11 @@
 #include "persistence/AmpraStatePersistence.h"
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
-#include "support/FakeBattery.h"
 #include "support/FakeDateProvider.h"
 #include "support/LogCapture.h"
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/TestEngine.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <limits>

@@ -7,7 +7,6 @@
 
 #include "persistence/BatteryStatusSnapshot.h"
 #include "persistence/Calibration.h"
-#include "support/FakeBattery.h"
 #include "support/FakeDateProvider.h"
 #include "support/RecordingBatteryManagerDelegate.h"
 #include "support/TestEngine.h"

@@ -9,11 +9,9 @@
 #include "persistence/Calibration.h"
 #include "persistence/ManagedObjectContext.h"
 #include "persistence/SettingsStore.h"
+#include "support/Files.h"
 #include "support/LogCapture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <sys/fsuid.h>
@@ -25,17 +23,6 @@ namespace {
 using namespace testing;
 using Messages = std::vector<std::string>;
 using Records = std::vector<std::tuple<QDateTime, std::optional<quint64>, std::optional<quint64>>>;
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 QDateTime localMidnight(int year, int month, int day) {
     return QDateTime(QDate(year, month, day), QTime(0, 0), Qt::LocalTime);
@@ -75,7 +62,7 @@ protected:
 
 // A file where the folder or the store should be: presented once, with its reason, and left.
 TEST_F(AppPersistanceTest, AFileInTheWayIsPresentedOnceWithItsReasonAndLeftAsItIs) {
-    writeFile(folder, "not a folder");
+    ASSERT_TRUE(writeFile(folder, "not a folder"));
     EXPECT_EQ(persistance.managedObjectContext(), nullptr);
     EXPECT_EQ(persistance.managedObjectContext(), nullptr); // not retried
     ASSERT_EQ(presenter.errors.size(), 1u);
@@ -89,7 +76,7 @@ TEST_F(AppPersistanceTest, AFileInTheWayIsPresentedOnceWithItsReasonAndLeftAsItI
 
     ASSERT_TRUE(QFile::remove(folder) && QDir().mkpath(folder));
     const QByteArray garbage(4096, 'x');
-    writeFile(storeFile, garbage);
+    ASSERT_TRUE(writeFile(storeFile, garbage));
     EXPECT_EQ(AppPersistance(nullptr, folder, &presenter).managedObjectContext(), nullptr);
     ASSERT_EQ(presenter.errors.size(), 2u);
     EXPECT_TRUE(presenter.errors[1].description.contains(storeFile));
@@ -173,7 +160,8 @@ TEST_F(AppPersistanceTest, MovesAsideFilesWithNothingToImport) {
     withoutConfiguration.importDataFormAmpraOne();
     EXPECT_TRUE(QFile::remove(movedStatusFile));
     log.clear();
-    writeFile(statusFile, "<plist><array><string>Mar 05, 2016</string></array></plist>");
+    ASSERT_TRUE(
+        writeFile(statusFile, "<plist><array><string>Mar 05, 2016</string></array></plist>"));
     persistance.importDataFormAmpraOne();
     EXPECT_EQ(log.messages(), Messages{"Error On reading ampra 1 status file " +
                                        movedStatusFile.toStdString() + " for migration"});

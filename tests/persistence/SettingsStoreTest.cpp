@@ -3,13 +3,14 @@
 
 #include "persistence/SettingsStore.h"
 
+#include "support/Files.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -20,10 +21,7 @@ class SettingsStoreTest : public testing::Test {
 protected:
     void writeSettings(const QByteArray& content) {
         QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.filePath("sub"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(writeFile(path, content));
     }
 
     QTemporaryDir dir;
@@ -92,9 +90,7 @@ TEST_F(SettingsStoreTest, SetsAGarbageFileAsideAndStartsFromTheDefaults) {
         EXPECT_TRUE(store.boolForKey("Flag"));
         const QStringList aside = QDir(dir.filePath("sub")).entryList({"settings.json.corrupt-*"});
         ASSERT_EQ(aside.size(), 1);
-        QFile kept(dir.filePath("sub/" + aside.first()));
-        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kept.readAll(), garbage);
+        EXPECT_EQ(readFile(dir.filePath("sub/" + aside.first())), garbage);
 
         store.setBool(false, "Flag");
         EXPECT_FALSE(SettingsStore(path).boolForKey("Flag"));
@@ -128,13 +124,12 @@ TEST_F(SettingsStoreTest, AHandWrittenFileIsReadAndWhatCannotBeReadIsKept) {
         store.setBool(true, "Flag");
         store.setInteger(7, "Replaced");
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonObject values = QJsonDocument::fromJson(file.readAll())["values"].toObject();
+    const QByteArray written = readFile(path);
+    const QJsonObject values = QJsonDocument::fromJson(written)["values"].toObject();
     EXPECT_EQ(values["Bad"].toObject()["value"], "twelve");
     EXPECT_EQ(values["Fraction"].toObject()["value"], 3.5);
     EXPECT_EQ(values["List"], QJsonArray{1});
-    EXPECT_LT(file.size(), 2000); // kept as compact as written, not indented at every level
+    EXPECT_LT(written.size(), 2000); // kept as compact as written, not indented at every level
     EXPECT_EQ(SettingsStore(path).integerForKey("Replaced"), 7);
 }
 
@@ -151,9 +146,7 @@ TEST_F(SettingsStoreTest, SignalsEachRealChangeOnce) {
 }
 
 TEST_F(SettingsStoreTest, AnUnwritableFolderKeepsValuesInMemory) {
-    QFile blocker(dir.filePath("sub")); // a file where the folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(writeFile(dir.filePath("sub"), {})); // a file where the folder should be
     SettingsStore store(path);
     store.setInteger(5, "Key");
     EXPECT_EQ(store.integerForKey("Key"), 5);

@@ -11,27 +11,14 @@
 
 namespace {
 
-std::unique_ptr<DBusMock> startServer() {
-    return DBusMock::fromTemplate(DBusMock::Bus::Session, "notification_daemon",
-                                  "org.freedesktop.Notifications",
-                                  "/org/freedesktop/Notifications");
-}
-
-// The arguments of the server's Notify calls once there are `count` of them.
-QList<QVariantList> notifications(const DBusMock& server, int count) {
-    QList<QVariantList> calls;
-    waitFor([&] { return (calls = server.methodCalls("Notify")).size() >= count; });
-    return calls;
-}
-
 TEST(FreedesktopNotificationCenterTest, SendsTitleAndSubtitleAsAmpraWithTheServerDefaults) {
-    auto server = startServer();
+    auto server = DBusMock::notificationDaemon();
     ASSERT_TRUE(server);
     FreedesktopNotificationCenter center;
     center.deliver("Change on power source", "Now running on AC", false);
     center.deliver("Low battery", "Charge <b>under</b> 5 % & falling", true);
 
-    const QList<QVariantList> calls = notifications(*server, 2);
+    const QList<QVariantList> calls = server->methodCalls("Notify", 2);
     ASSERT_EQ(calls.size(), 2);
     EXPECT_EQ(calls[0].mid(0, 6),
               (QVariantList{"Ampra", 0u, "com.vantrel.Ampra", "Change on power source",
@@ -57,7 +44,7 @@ TEST(FreedesktopNotificationCenterTest, WithoutServerLogsOnceAndUsesWhatTheServe
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(log.lines().front().level, log4cplus::WARN_LOG_LEVEL);
 
-    auto server = startServer();
+    auto server = DBusMock::notificationDaemon();
     ASSERT_TRUE(server);
     server->mock("AddMethod", {"org.freedesktop.Notifications", "GetCapabilities", "", "as",
                                "ret = ['body', 'actions']"});
@@ -65,7 +52,7 @@ TEST(FreedesktopNotificationCenterTest, WithoutServerLogsOnceAndUsesWhatTheServe
     int taken = 0;
     center.deliverWithAction("A new version of Ampra is available", "Ampra 1.3 is out.", "Download",
                              [&] { ++taken; });
-    const QList<QVariantList> calls = notifications(*server, 2);
+    const QList<QVariantList> calls = server->methodCalls("Notify", 2);
     ASSERT_EQ(calls.size(), 2);
     EXPECT_EQ(calls[0].at(4), "Charge <b>under</b> 20 %");
     EXPECT_EQ(calls[1].at(5), (QStringList{"default", "Download", "action", "Download"}));

@@ -3,9 +3,8 @@
 
 #include "platform/linux/LinuxSystemProfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSysInfo>
+#include "support/Files.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,31 +12,24 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-void write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(path.section(u'/', 0, -2));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
 TEST(LinuxSystemProfileTest, DescribesTheMachineWithoutSerialsOrNames) {
     QTemporaryDir root;
-    write(root.filePath(u"power_supply/BAT0/uevent"_s),
-          "POWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_TECHNOLOGY=Li-ion\n"
-          "POWER_SUPPLY_MANUFACTURER=SMP\nPOWER_SUPPLY_MODEL_NAME=01AV431\n"
-          "POWER_SUPPLY_SERIAL_NUMBER=SN7Q4XZ2\nPOWER_SUPPLY_CHARGE_FULL_DESIGN=4400000\n"
-          "POWER_SUPPLY_CHARGE_FULL=3740000\nPOWER_SUPPLY_CYCLE_COUNT=412\n");
-    write(root.filePath(u"power_supply/AC/uevent"_s),
-          "POWER_SUPPLY_NAME=AC\nPOWER_SUPPLY_TYPE=Mains\nPOWER_SUPPLY_ONLINE=1\n");
+    writeFile(root.filePath(u"power_supply/BAT0/uevent"_s),
+              "POWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_TECHNOLOGY=Li-ion\n"
+              "POWER_SUPPLY_MANUFACTURER=SMP\nPOWER_SUPPLY_MODEL_NAME=01AV431\n"
+              "POWER_SUPPLY_SERIAL_NUMBER=SN7Q4XZ2\nPOWER_SUPPLY_CHARGE_FULL_DESIGN=4400000\n"
+              "POWER_SUPPLY_CHARGE_FULL=3740000\nPOWER_SUPPLY_CYCLE_COUNT=412\n");
+    writeFile(root.filePath(u"power_supply/AC/uevent"_s),
+              "POWER_SUPPLY_NAME=AC\nPOWER_SUPPLY_TYPE=Mains\nPOWER_SUPPLY_ONLINE=1\n");
     // A wireless mouse: its folder has its address, its model the name its owner gave it.
-    write(root.filePath(u"power_supply/hid-dc:2c:26:aa:bb:cc-battery/uevent"_s),
-          "POWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_SCOPE=Device\n"
-          "POWER_SUPPLY_MODEL_NAME=Alice Example's Magic Mouse\nPOWER_SUPPLY_CAPACITY=80\n");
-    write(root.filePath(u"dmi/sys_vendor"_s), "LENOVO\n");
-    write(root.filePath(u"dmi/product_name"_s), "20L5CTO1WW\n");
-    write(root.filePath(u"dmi/product_version"_s), "ThinkPad T480\n");
-    write(root.filePath(u"dmi/product_serial"_s), "PF1XK9QZ\n");
-    write(root.filePath(u"dmi/product_uuid"_s), "4c4c4544-0042-3510-8052-b4c04f4e4d32\n");
+    writeFile(root.filePath(u"power_supply/hid-dc:2c:26:aa:bb:cc-battery/uevent"_s),
+              "POWER_SUPPLY_TYPE=Battery\nPOWER_SUPPLY_SCOPE=Device\n"
+              "POWER_SUPPLY_MODEL_NAME=Alice Example's Magic Mouse\nPOWER_SUPPLY_CAPACITY=80\n");
+    writeFile(root.filePath(u"dmi/sys_vendor"_s), "LENOVO\n");
+    writeFile(root.filePath(u"dmi/product_name"_s), "20L5CTO1WW\n");
+    writeFile(root.filePath(u"dmi/product_version"_s), "ThinkPad T480\n");
+    writeFile(root.filePath(u"dmi/product_serial"_s), "PF1XK9QZ\n");
+    writeFile(root.filePath(u"dmi/product_uuid"_s), "4c4c4544-0042-3510-8052-b4c04f4e4d32\n");
 
     const QString profile =
         LinuxSystemProfile(root.filePath(u"power_supply"_s), root.filePath(u"dmi"_s))

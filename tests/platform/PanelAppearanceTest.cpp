@@ -5,11 +5,11 @@
 
 #include "persistence/AmpraPreferences.h"
 #include "persistence/SettingsStore.h"
+#include "support/Files.h"
 #include "support/FixedAppearance.h"
 #include "support/LogCapture.h"
 #include "support/WaitFor.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,9 +22,7 @@ constexpr const char* kDarkScheme = "[Colors:View]\nBackgroundNormal=239,240,241
 
 void writeKdeglobals(const QTemporaryDir& folder, const char* content,
                      const char* name = "kdeglobals") {
-    QFile file(folder.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
+    ASSERT_TRUE(writeFile(folder.filePath(name), content));
 }
 
 TEST(PanelAppearanceTest, TheIconFollowsThePanelNotTheApplications) {

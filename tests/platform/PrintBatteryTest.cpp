@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ampra developers
 
 #include "support/AmpraCommand.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -20,12 +19,10 @@ TEST(PrintBatteryTest, PrintsEachMachinesReading) {
     for (const QString& machine : machines) {
         const AmpraCommand run({"--print-battery"}, AMPRA_FIXTURES "/sysfs/" + machine);
         EXPECT_EQ(run.exitCode, 0);
-        QFile expected(AMPRA_FIXTURES "/print-battery/" + machine + ".txt");
-        ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << machine.toStdString();
         EXPECT_EQ(
             QString(run.output)
                 .replace(QRegularExpression("<BatteryData: 0x[0-9a-f]+>"), "<BatteryData: 0x0>"),
-            QString(expected.readAll()))
+            QString(readFile(AMPRA_FIXTURES "/print-battery/" + machine + ".txt")))
             << machine.toStdString() << '\n'
             << run.errors.toStdString();
         EXPECT_TRUE(machine != "garbage" || run.errors.contains("ONLINE=banana")); // explains it

@@ -4,10 +4,9 @@
 #include "platform/linux/SysfsPowerSourceService.h"
 
 #include "support/FakeDateProvider.h"
+#include "support/Files.h"
 #include "support/LogCapture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <future>
@@ -22,7 +21,6 @@ namespace {
 // attribute file only, as the vendor drivers add them.
 struct SysfsTree {
     void add(const QString& name, const QString& type, const QStringList& properties) {
-        QDir(dir.path()).mkpath(name);
         write(name + "/type", type + '\n');
         QString uevent = "POWER_SUPPLY_TYPE=" + type;
         for (const QString& property : properties) {
@@ -37,9 +35,7 @@ struct SysfsTree {
         write(name + "/uevent", uevent);
     }
     void write(const QString& path, const QString& content) {
-        QFile file(dir.filePath(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content.toUtf8());
+        ASSERT_TRUE(writeFile(dir.filePath(path), content.toUtf8()));
     }
     QTemporaryDir dir;
     FakeDateProvider clock;

@@ -6,18 +6,13 @@
 #include "StatusNotifierItemProxy.h"
 #include "platform/linux/DBusMenuEvent.h"
 #include "platform/linux/DBusMenuLayoutItem.h"
-#include "platform/linux/StatusNotifierToolTip.h"
 #include "support/DBusMock.h"
 #include "support/LogCapture.h"
 #include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDBusPendingCallWatcher>
-#include <QDBusVariant>
-#include <QDir>
 #include <QMenu>
-#include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
 

@@ -8,7 +8,6 @@
 #include "support/FakeDateProvider.h"
 #include "support/WaitFor.h"
 
-#include <QCoreApplication>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>

@@ -3,7 +3,8 @@
 
 #include "platform/linux/XdgAutostartLoginItem.h"
 
-#include <QFile>
+#include "support/Files.h"
+
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -33,9 +34,7 @@ TEST(XdgAutostartLoginItemTest, EntryAppearsValidStartsTheProgramAndDisappears) 
         SCOPED_TRACE(c.program.toStdString());
         XdgAutostartLoginItem item(c.program);
         ASSERT_TRUE(item.setLoginItemEnabled(true));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString entry = QString::fromUtf8(file.readAll());
+        const QString entry = QString::fromUtf8(readFile(path));
         // In the file every backslash of the Exec value is doubled once more.
         EXPECT_TRUE(
             entry.contains(u"\nExec="_s + QString(c.exec).replace(u"\\"_s, u"\\\\"_s) + u'\n'))

@@ -3,7 +3,6 @@
 
 #include "shell/AppManager.h"
 
-#include "battery/BatteryDataProvider.h"
 #include "calibration/BatteryManager.h"
 #include "calibration/BatteryManagerDelegate.h"
 #include "persistence/AmpraStatePersistence.h"
@@ -28,6 +27,7 @@
 #include "shell/Translations.h"
 #include "stylekit/AppearanceProvider.h"
 #include "support/DBusMock.h"
+#include "support/Files.h"
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingStatusItemHost.h"
@@ -76,21 +76,15 @@ public:
     // The notifications the server has been asked to show, "title / body", once `count` have
     // arrived.
     QStringList notices(int count) const {
-        QList<QVariantList> calls;
-        waitFor([&] {
-            calls = server->methodCalls("Notify");
-            return calls.size() >= count;
-        });
         QStringList result;
-        for (const QVariantList& call : calls)
+        for (const QVariantList& call : server->methodCalls("Notify", count))
             result << call.at(3).toString() + " / " + call.at(4).toString() +
                           (call.at(6).toMap().value("urgency").toInt() == 2 ? " (critical)" : "");
         return result;
     }
 
-    std::unique_ptr<DBusMock> server = DBusMock::fromTemplate(
-        DBusMock::Bus::Session, "notification_daemon", "org.freedesktop.Notifications",
-        "/org/freedesktop/Notifications", R"({"capabilities": "body body-markup actions"})");
+    std::unique_ptr<DBusMock> server =
+        DBusMock::notificationDaemon(R"({"capabilities": "body body-markup actions"})");
     bool upower = false;
     FreedesktopNotificationCenter notifications;
     RecordingStatusItemHost host;
@@ -122,11 +116,8 @@ protected:
 
     void SetUp() override {
         const QString fixture = QString(AMPRA_FIXTURES) + "/sysfs/charge-discharging";
-        for (const char* device : {"AC", "BAT0"}) {
-            QDir().mkpath(sysfs + "/" + device);
-            for (const char* file : {"type", "uevent"})
-                QFile::copy(fixture + "/" + device + "/" + file, sysfs + "/" + device + "/" + file);
-        }
+        for (const char* file : {"AC/type", "AC/uevent", "BAT0/type", "BAT0/uevent"})
+            ASSERT_TRUE(writeFile(sysfs + "/" + file, readFile(fixture + "/" + file)));
     }
 
     // The laptop on mains or on battery at `capacity` percent, read at once.
@@ -135,14 +126,12 @@ protected:
              {std::tuple<QString, QString, QString>{"AC", "ONLINE", mains ? "1" : "0"},
               {"BAT0", "STATUS", mains ? "Charging" : "Discharging"},
               {"BAT0", "CAPACITY", capacity}}) {
-            QFile file(sysfs + "/" + device + "/uevent");
-            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-            QString text = QString::fromUtf8(file.readAll());
-            text.replace(QRegularExpression("^POWER_SUPPLY_" + key + "=.*$",
-                                            QRegularExpression::MultilineOption),
-                         "POWER_SUPPLY_" + key + "=" + value);
-            file.resize(0); // and back to the start
-            file.write(text.toUtf8());
+            const QString path = sysfs + "/" + device + "/uevent";
+            const QRegularExpression line("^POWER_SUPPLY_" + key + "=.*$",
+                                          QRegularExpression::MultilineOption);
+            ASSERT_TRUE(writeFile(path, QString::fromUtf8(readFile(path))
+                                            .replace(line, "POWER_SUPPLY_" + key + "=" + value)
+                                            .toUtf8()));
         }
         manager.batteryManager()->refresh();
     }
@@ -207,9 +196,7 @@ TEST_F(AppManagerTest, OffersToLiftAChargeLimitInANotificationWhoseActionLiftsIt
         DBusMock::Bus::System, AMPRA_FIXTURES "/dbusmock/upower.py", "org.freedesktop.UPower",
         "/org/freedesktop/UPower/devices/battery_BAT0");
     ASSERT_TRUE(upower);
-    QFile limit(sysfs + "/BAT0/charge_control_end_threshold");
-    ASSERT_TRUE(limit.open(QIODevice::WriteOnly) && limit.write("80\n") == 3);
-    limit.close();
+    ASSERT_TRUE(writeFile(sysfs + "/BAT0/charge_control_end_threshold", "80\n"));
     TestPlatform platform(sysfs);
     platform.upower = true;
     AppManager manager(platform, settings);
@@ -221,8 +208,7 @@ TEST_F(AppManagerTest, OffersToLiftAChargeLimitInANotificationWhoseActionLiftsIt
     EXPECT_EQ(upower->methodCalls("EnableChargeThreshold"), QList<QVariantList>());
     platform.server->emitSignal("org.freedesktop.Notifications", "ActionInvoked", "us",
                                 {1u, "action"});
-    EXPECT_TRUE(waitFor([&] { return !upower->methodCalls("EnableChargeThreshold").isEmpty(); }));
-    EXPECT_EQ(upower->methodCalls("EnableChargeThreshold"), QList<QVariantList>{{false}});
+    EXPECT_EQ(upower->methodCalls("EnableChargeThreshold", 1), QList<QVariantList>{{false}});
 }
 
 class RecordingWindows : public AppWindows {
@@ -344,8 +330,7 @@ TEST_F(AppManagerTest, RunsWithoutAStoreWhenTheApplicationFolderIsAFile) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                            "/com.vantrel.Ampra";
     QDir(folder).removeRecursively();
-    QDir().mkpath(QFileInfo(folder).path());
-    ASSERT_TRUE(QFile(folder).open(QIODevice::WriteOnly)); // a file where the folder goes
+    ASSERT_TRUE(writeFile(folder, {})); // a file where the folder goes
 
     TestPlatform platform(sysfs);
     LogCapture log("helpers.persistance");

@@ -3,8 +3,8 @@
 
 #include "shell/InstanceGuard.h"
 
-#include <QDir>
-#include <QFile>
+#include "support/Files.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -17,12 +17,6 @@ QStringList warnings;
 
 void collect(QtMsgType, const QMessageLogContext&, const QString& message) {
     warnings << message;
-}
-
-void write(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 // Whatever a dead run or a broken session left at the name, the next start takes the lock; a
@@ -47,8 +41,7 @@ TEST(InstanceGuardTest, TakesOverEveryLockNoLiveAmpraHolds) {
         QDir().rmdir(path);
         ASSERT_TRUE(kind != link || QFile::link(QString::fromLatin1(text), path));
         ASSERT_TRUE(kind != directory || QDir().mkdir(path));
-        if (kind == file || kind == unreadable)
-            write(path, text);
+        ASSERT_TRUE((kind != file && kind != unreadable) || writeFile(path, text));
         if (kind == unreadable)
             QFile::setPermissions(path, {});
         warnings.clear();

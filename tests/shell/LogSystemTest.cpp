@@ -3,7 +3,8 @@
 
 #include "shell/LogSystem.h"
 
-#include <QFile>
+#include "support/Files.h"
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -24,9 +25,7 @@ TEST(LogSystemTest, RoutesCalibrationLinesToTheFileAndEveryLineToTheConsoleOnce)
     LOG4CPLUS_DEBUG(log4cplus::Logger::getInstance("ui.statusbar"), "below the threshold");
     qWarning("a Qt warning");
     const QString console = QString::fromStdString(testing::internal::GetCapturedStdout());
-    QFile logFile(folder + "/ampra.log");
-    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
-    const QString file = QString::fromUtf8(logFile.readAll());
+    const QString file = QString::fromUtf8(readFile(folder + "/ampra.log"));
 
     const QRegularExpression line(
         R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} - INFO # Algorithm LoopCounter: 3$)",
@@ -44,8 +43,7 @@ TEST(LogSystemTest, RoutesCalibrationLinesToTheFileAndEveryLineToTheConsoleOnce)
 // A folder that cannot be created is said once, not again with every calibration line.
 TEST(LogSystemTest, AFolderThatCannotBeCreatedIsReportedOnce) {
     QTemporaryDir dir;
-    QFile blocker(dir.filePath("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(writeFile(dir.filePath("file"), {}));
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     EXPECT_FALSE(LogSystem::setup(dir.filePath("file/com.vantrel.Ampra")));

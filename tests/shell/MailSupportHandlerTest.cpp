@@ -5,11 +5,10 @@
 
 #include "platform/linux/XdgEmailSharingService.h"
 #include "shell/SystemProfileProvider.h"
+#include "support/Files.h"
 #include "support/LogCapture.h"
 #include "support/WaitFor.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,21 +41,20 @@ protected:
     CountingProfile profile;
 
     void SetUp() override {
-        QFile script(bin.filePath(u"xdg-email"_s));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(
+        const QString script = bin.filePath(u"xdg-email"_s);
+        ASSERT_TRUE(writeFile(
+            script,
             "#!/bin/sh\nfor a; do [ -f \"$a\" ] && stat -c %a \"${a%/*}\" && cat \"$a\"; "
             "done > \"$0.attached\"\nprintf '%s\\0' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
-            record.toUtf8() + "\"\n");
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                record.toUtf8() + "\"\n"));
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", bin.path().toUtf8() + ":" + savedPath);
     }
     void TearDown() override { qputenv("PATH", savedPath); }
 
     void writeLog() {
-        QFile log(applicationFolder.filePath(u"ampra.log"_s));
-        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-        log.write("2026-01-01 - INFO # started\n");
+        ASSERT_TRUE(
+            writeFile(applicationFolder.filePath(u"ampra.log"_s), "2026-01-01 - INFO # started\n"));
     }
 
     MailSupportHandler handler() {
@@ -67,9 +65,7 @@ protected:
     QStringList arguments() {
         if (!waitFor([&] { return QFile::exists(record); }))
             return {};
-        QFile file(record);
-        file.open(QIODevice::ReadOnly);
-        QStringList result = QString::fromUtf8(file.readAll()).split(QChar(0));
+        QStringList result = QString::fromUtf8(readFile(record)).split(QChar(0));
         result.removeLast(); // after the last NUL
         return result;
     }
@@ -87,9 +83,7 @@ TEST_F(MailSupportHandlerTest, ProblemReportAttachesTheLogThenTheProfile) {
                                  u"--body"_s, kReportBody, u"--attach"_s,
                                  applicationFolder.filePath(u"ampra.log"_s), u"--attach"_s,
                                  u"systemProfile.txt"_s, u"help@example.org"_s}));
-    QFile attached(bin.filePath(u"xdg-email.attached"_s));
-    ASSERT_TRUE(attached.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(attached.readAll()),
+    EXPECT_EQ(QString::fromUtf8(readFile(bin.filePath(u"xdg-email.attached"_s))),
               u"700\n2026-01-01 - INFO # started\n700\n"_s + profile.text);
 }
 

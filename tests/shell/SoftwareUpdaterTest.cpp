@@ -120,43 +120,40 @@ TEST(VersionComparatorTest, OrdersVersionsAsFeedsWriteThem) {
 TEST_F(SoftwareUpdaterTest, AutomaticCheckNotifiesOnlyOfANewerVersionAndLogsEachFailureOnce) {
     const struct {
         const char* name;
-        LocalHttpServer::Response response;
+        int status;
+        QByteArray body;
         bool notifies;
         const char* warning;
+        Answer answer = Answer::Whole;
+        QByteArray location = {};
     } cases[] = {
-        {"newer", {200, feed("1.3")}, true, nullptr},
-        {"same", {200, feed("1.2")}, false, nullptr},
-        {"older", {200, feed("1.1")}, false, nullptr},
-        {"malformed", {200, "<rss><channel><item><title>"}, false, "not readable"},
-        {"not an appcast", {200, "<html><body>Moved</body></html>"}, false, "not an RSS"},
-        {"404", {404, "gone"}, false, "failed"},
-        {"never answers", {200, {}, Answer::Nothing}, false, "no answer within 300 ms"},
+        {"newer", 200, feed("1.3"), true, nullptr},
+        {"same", 200, feed("1.2"), false, nullptr},
+        {"older", 200, feed("1.1"), false, nullptr},
+        {"malformed", 200, "<rss><channel><item><title>", false, "not readable"},
+        {"not an appcast", 200, "<html><body>Moved</body></html>", false, "not an RSS"},
+        {"404", 404, "gone", false, "failed"},
+        {"never answers", 200, {}, false, "no answer within 300 ms", Answer::Nothing},
         // Its body never ends, so Qt would never turn to the redirect itself.
-        {"redirect to data",
-         {302, "<html>", Answer::Endless, "data:,<rss/>"},
-         false,
-         "redirected to data:"},
-        {"deeply nested", {200, nestedFeed()}, false, "nested deeper than 64"},
-        {"crowded", {200, crowdedFeed()}, false, "more than 1000 items"},
-        {"large", {200, largeFeed()}, false, "larger than 1048576 bytes"},
+        {"redirect to data", 302, "<html>", false, "redirected to data:", Answer::Endless,
+         "data:,<rss/>"},
+        {"deeply nested", 200, nestedFeed(), false, "nested deeper than 64"},
+        {"crowded", 200, crowdedFeed(), false, "more than 1000 items"},
+        {"large", 200, largeFeed(), false, "larger than 1048576 bytes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         settings->removeObjectForKey(SoftwareUpdater::kLastCheckTimeKey);
         settings->removeObjectForKey(SoftwareUpdater::kLastNotifiedVersionKey);
         notifications.notices.clear();
-        server.serve("/appcast.xml", c.response);
+        server.serve("/appcast.xml", {c.status, c.body, c.answer, c.location});
         LogCapture log("shell.updater");
         auto updater = startAutomatic(300);
 
         EXPECT_EQ(server.requests().last().userAgent, "Ampra/1.2");
         EXPECT_EQ(settings->objectForKey(SoftwareUpdater::kLastCheckTimeKey), clock.now());
         ASSERT_EQ(notifications.notices.size(), c.notifies ? 1 : 0);
-        std::vector<std::string> warnings;
-        for (const LogCapture::Line& line : log.lines())
-            if (line.level == log4cplus::WARN_LOG_LEVEL)
-                warnings.push_back(line.message);
-        EXPECT_THAT(warnings,
+        EXPECT_THAT(log.messages(log4cplus::WARN_LOG_LEVEL),
                     AllOf(SizeIs(c.warning ? 1 : 0), Each(HasSubstr(c.warning ? c.warning : ""))));
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()); // never a dialog
         if (c.notifies) { // names both versions and opens the release's page
@@ -205,22 +202,19 @@ TEST_F(SoftwareUpdaterTest, ChecksWeeklyAcrossRestartsAndNotifiesOncePerVersion)
 }
 
 TEST_F(SoftwareUpdaterTest, TheMenuItemChecksAndAnswersInADialog) {
+    const QString newer = u"A new version of Ampra is available!"_s;
     const struct {
         const char* name;
-        LocalHttpServer::Response response;
+        int status;
+        QByteArray body;
         QString headline, notes;
     } cases[] = {
-        {"newer",
-         {200, feed("1.3")},
-         u"A new version of Ampra is available!"_s,
-         u"Faster &amp; smaller"_s}, // the feed's HTML notes are shown as text
-        {"same", {200, feed("1.2")}, u"You're up to date!"_s, {}},
-        {"404", {404, "gone"}, u"Update Error!"_s, {}},
+        // The feed's HTML notes are shown as text.
+        {"newer", 200, feed("1.3"), newer, u"Faster &amp; smaller"_s},
+        {"same", 200, feed("1.2"), u"You're up to date!"_s, {}},
+        {"404", 404, "gone", u"Update Error!"_s, {}},
         // Only the start of the notes is parsed: markup slows the parser down to minutes.
-        {"heavy notes",
-         {200, feed("1.3", u"<b>"_s.repeated(2000) + u"Hidden"_s)},
-         u"A new version of Ampra is available!"_s,
-         {}},
+        {"heavy notes", 200, feed("1.3", u"<b>"_s.repeated(2000) + u"Hidden"_s), newer, {}},
     };
     WebVersionSupport support(makeUpdater());
     QSignalSpy finished(support.updater(), &SoftwareUpdater::updateCycleFinished);
@@ -228,7 +222,7 @@ TEST_F(SoftwareUpdaterTest, TheMenuItemChecksAndAnswersInADialog) {
     EXPECT_EQ(item->text(), u"Check for update..."_s);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        server.serve("/appcast.xml", c.response);
+        server.serve("/appcast.xml", {c.status, c.body});
         item->trigger();
         item->trigger(); // joins the running check
         ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));

@@ -3,9 +3,8 @@
 
 #include "DBusMock.h"
 
-#include <QDBusArgument>
-#include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
+#include "WaitFor.h"
+
 #include <QThread>
 
 DBusMock::DBusMock(Bus bus, const QString& busName, const QString& objectPath)
@@ -20,6 +19,12 @@ std::unique_ptr<DBusMock> DBusMock::fromTemplate(Bus bus, const QString& templat
     if (!parameters.isEmpty())
         arguments << QStringLiteral("-p") << parameters;
     return start(bus, busName, objectPath, arguments);
+}
+
+std::unique_ptr<DBusMock> DBusMock::notificationDaemon(const QString& parameters) {
+    return fromTemplate(Bus::Session, QStringLiteral("notification_daemon"),
+                        QStringLiteral("org.freedesktop.Notifications"),
+                        QStringLiteral("/org/freedesktop/Notifications"), parameters);
 }
 
 std::unique_ptr<DBusMock> DBusMock::bare(Bus bus, const QString& busName, const QString& objectPath,
@@ -77,7 +82,11 @@ void DBusMock::emitSignal(const QString& interface, const QString& name, const Q
          {interface, name, signature, QVariant::fromValue(arguments)});
 }
 
-QList<QVariantList> DBusMock::methodCalls(const QString& method) const {
+QList<QVariantList> DBusMock::methodCalls(const QString& method, qsizetype atLeast) const {
+    if (atLeast >= 0) {
+        waitFor([&] { return methodCalls(method).size() >= atLeast; });
+        settle(connection());
+    }
     QList<QVariantList> result;
     const QDBusMessage reply = mock(QStringLiteral("GetMethodCalls"), {method});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

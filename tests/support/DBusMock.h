@@ -20,6 +20,8 @@ public:
     static std::unique_ptr<DBusMock> fromTemplate(Bus bus, const QString& templateName,
                                                   const QString& busName, const QString& objectPath,
                                                   const QString& parameters = {});
+    // The desktop's notification server; `parameters` as for fromTemplate.
+    static std::unique_ptr<DBusMock> notificationDaemon(const QString& parameters = {});
     // A bare object to be filled with AddMethod / AddProperties.
     static std::unique_ptr<DBusMock> bare(Bus bus, const QString& busName,
                                           const QString& objectPath, const QString& interface);
@@ -29,8 +31,9 @@ public:
     QDBusMessage mock(const QString& method, const QVariantList& arguments = {}) const;
     void emitSignal(const QString& interface, const QString& name, const QString& signature,
                     const QVariantList& arguments) const;
-    // The arguments of every recorded call of `method`, oldest first, variants unwrapped.
-    QList<QVariantList> methodCalls(const QString& method) const;
+    // The arguments of every recorded call of `method`, oldest first, variants unwrapped; given
+    // `atLeast` (0 or more), once there are that many and any calls on their way have arrived.
+    QList<QVariantList> methodCalls(const QString& method, qsizetype atLeast = -1) const;
 
 private:
     DBusMock(Bus bus, const QString& busName, const QString& objectPath);

@@ -6,8 +6,6 @@
 #include "battery/BatteryDataProvider.h"
 #include "calibration/ChargeLimitControl.h"
 
-#include <QString>
-#include <QVariantMap>
 #include <array>
 #include <functional>
 #include <memory>
@@ -76,8 +74,7 @@ private:
                     {"Is Charging", b.isCharging},
                     {"Is Charged", b.isCharged},
                     {"Charge Limit", b.limit()},
-                    {QStringLiteral("Power Source State"),
-                     b.onMains ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")}};
+                    {"Power Source State", b.onMains ? "AC Power" : "Battery Power"}};
         }
         Format format() const override { return Format::uevent; }
         // The counters as a uevent gives them.

@@ -29,10 +29,13 @@ public:
     LogCapture& operator=(const LogCapture&) = delete;
 
     const std::vector<Line>& lines() const { return _collector->lines; }
-    std::vector<std::string> messages() const {
+    // The messages of the lines at `atLeast` or above.
+    std::vector<std::string>
+    messages(log4cplus::LogLevel atLeast = log4cplus::ALL_LOG_LEVEL) const {
         std::vector<std::string> result;
         for (const Line& line : lines())
-            result.push_back(line.message);
+            if (line.level >= atLeast)
+                result.push_back(line.message);
         return result;
     }
     long count(const std::string& message) const { return std::ranges::count(messages(), message); }

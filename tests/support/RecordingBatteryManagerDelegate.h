@@ -22,12 +22,9 @@ public:
         AlgorithmState algorithmState;
         std::optional<QDateTime> nextCalibrationDate;
         double timeRemainingInRunningTimer;
-        uint64_t charge;
+        uint64_t charge, capacity, cycleCount;
         PowerSourceType powerSource;
-        bool isCharged;
-        uint64_t capacity;
-        uint64_t cycleCount;
-        bool noBattery;
+        bool isCharged, noBattery;
         CalibrationData::ChargeLimitLift chargeLimitLift;
         bool operator==(const Record&) const = default;
     };
@@ -38,9 +35,9 @@ public:
         const BatteryData& sample = data.batteryData();
         records.push_back({_clock.now(), data.calibrationState, data.calibrationAlgorithmState,
                            data.nextCalibrationDate, data.timeRemainingInRunningTimer,
-                           sample.currentChargePercentage, sample.powerSource, sample.isCharged,
-                           sample.currectCapacity, sample.cycleCount, sample.noBattery,
-                           data.chargeLimitLift});
+                           sample.currentChargePercentage, sample.currectCapacity,
+                           sample.cycleCount, sample.powerSource, sample.isCharged,
+                           sample.noBattery, data.chargeLimitLift});
     }
     void batteryManagerDidDetectPowerSourceChangeTo(BatteryManager&,
                                                     PowerSourceType source) override {
