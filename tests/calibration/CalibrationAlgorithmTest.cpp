@@ -20,9 +20,7 @@ namespace {
 using enum AlgorithmState;
 using Event = CalibrationRelevantEvent;
 
-constexpr double kTwoHours = 7200;
-constexpr double kFiveHours = 18000;
-constexpr double kOneDay = 86400;
+constexpr double kTwoHours = 7200, kFiveHours = 18000, kOneDay = 86400;
 const std::map<AlgorithmState, double> kMinimumTime = {{fullyCharged, kTwoHours},
                                                        {turnItOff, kFiveHours},
                                                        {computerOff, kFiveHours},

@@ -31,11 +31,14 @@ protected:
         record.setDate(date);
         record.setCapacity(capacity);
     }
-    Capacities newestCapacities(int limit = 0) {
+    static Capacities capacities(const std::vector<ManagedObject>& records) {
         Capacities result;
-        for (const ManagedObject& record : records(BatteryStatusSnapshot::kEntityName, limit))
+        for (const ManagedObject& record : records)
             result.push_back(record.capacity());
         return result;
+    }
+    Capacities newestCapacities(int limit = 0) {
+        return capacities(records(BatteryStatusSnapshot::kEntityName, limit));
     }
     std::vector<ManagedObject> records(const QString& entity, int limit = 0) {
         return *persistance->managedObjectContext()->fetchNewest(entity, limit);
@@ -148,15 +151,11 @@ TEST_F(ManagedObjectContextTest, ChartsReadTheEndsAndEachColumnsExtremes) {
         snapshot(noon.addSecs(row.step / 2), 0); // no capacity
         snapshot(std::nullopt, 1);
         ASSERT_TRUE(context.save());
-        const auto capacities = [this, &row] {
-            Capacities result;
-            const auto records =
-                persistance->managedObjectContext()->fetchCapacityExtremes(row.columns);
-            for (const ManagedObject& record : records.value())
-                result.push_back(record.capacity());
-            return result;
+        const auto extremes = [this, &row] {
+            return capacities(
+                persistance->managedObjectContext()->fetchCapacityExtremes(row.columns).value());
         };
-        EXPECT_EQ(capacities(), row.capacities) << row.step;
+        EXPECT_EQ(extremes(), row.capacities) << row.step;
         if (row.step < 86400)
             continue;
         {
@@ -171,7 +170,7 @@ TEST_F(ManagedObjectContextTest, ChartsReadTheEndsAndEachColumnsExtremes) {
             << error.failureReason.toStdString();
         persistance.reset();
         open();
-        EXPECT_EQ(capacities(), row.capacities);
+        EXPECT_EQ(extremes(), row.capacities);
     }
 }
 

@@ -77,6 +77,9 @@ public:
         ::settle();
         ::settle(_bus);
     }
+    QDBusMessage menu(const QString& method, const QVariantList& args) {
+        return call(kMenu, method, args, TrayStatusItemHost::kMenuPath);
+    }
     QVariant property(const QString& name) {
         const QDBusMessage reply = call("org.freedesktop.DBus.Properties", "Get", {kItem, name});
         return reply.arguments().value(0).value<QDBusVariant>().variant();
@@ -171,8 +174,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
     menu->close();
     EXPECT_EQ(chosen, (QStringList{"open", "quit"}));
 
-    const QDBusMessage layoutReply =
-        panel->call(kMenu, "GetLayout", {0, -1, QStringList()}, TrayStatusItemHost::kMenuPath);
+    const QDBusMessage layoutReply = panel->menu("GetLayout", {0, -1, QStringList()});
     ASSERT_EQ(layoutReply.type(), QDBusMessage::ReplyMessage)
         << layoutReply.errorMessage().toStdString();
     const auto layout = qdbus_cast<DBusMenuLayoutItem>(layoutReply.arguments().value(1));
@@ -184,8 +186,7 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
     EXPECT_EQ(items, (QStringList{"Open Ampra", "Preferences…", "separator", "Quit"}));
     const auto event = [&](int id, const char* name) {
         const QVariant noData = QVariant::fromValue(QDBusVariant(QString()));
-        return panel->call(kMenu, "Event", {id, name, noData, 0u}, TrayStatusItemHost::kMenuPath)
-            .type();
+        return panel->menu("Event", {id, name, noData, 0u}).type();
     };
     for (const DBusMenuLayoutItem& item : layout.children)
         EXPECT_EQ(event(item.id, "clicked"), QDBusMessage::ReplyMessage);
@@ -196,14 +197,12 @@ TEST_F(TrayStatusItemHostTest, PublishesItsPropertiesAndMenuAndAnswersThePanel) 
 
     // libdbusmenu-gtk hosts (xfce4-panel, waybar) open the menu and click in groups.
     const QDBusMessage shown =
-        panel->call(kMenu, "AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 4, 99})},
-                    TrayStatusItemHost::kMenuPath);
+        panel->menu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 4, 99})});
     ASSERT_EQ(shown.signature(), "aiai") << shown.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(shown.arguments().at(1)), QList<int>{99});
     const DBusMenuEventList group = {{4, "clicked", QDBusVariant(0), 0},
                                      {99, "clicked", QDBusVariant(0), 0}};
-    const QDBusMessage clicked = panel->call(kMenu, "EventGroup", {QVariant::fromValue(group)},
-                                             TrayStatusItemHost::kMenuPath);
+    const QDBusMessage clicked = panel->menu("EventGroup", {QVariant::fromValue(group)});
     ASSERT_EQ(clicked.signature(), "ai") << clicked.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(clicked.arguments().at(0)), QList<int>{99});
     EXPECT_EQ(chosen, (QStringList{"open", "quit", "menu", "preferences", "quit", "quit"}));
