@@ -42,8 +42,7 @@ TEST(ElapsedTimeProviderTest, UnusableInputLeavesNoReferenceAndSaysSo) {
 // The engine's tests drive a manual timer, so both keep the same rules: the first timer stays, it
 // may replace itself from its own callback, and nothing fires once it is stopped.
 void expectTimerRules(TimerProvider& timer, const std::function<void()>& tick) {
-    int first = 0;
-    int second = 0;
+    int first = 0, second = 0;
     timer.startTimerForObject([&] { ++first; }, 60);
     timer.startTimerForObject([&] { ++second; }, 5);
     EXPECT_TRUE(timer.isTimerOn());

@@ -26,16 +26,16 @@ TEST(DesktopAppearanceTest, FollowsThePortalWithoutWaitingForIt) {
     ASSERT_TRUE(waitFor([&] { return appearance.interfaceStyle() == "Dark"; }));
     EXPECT_EQ(changes, 1);
 
-    portal->emitSignal(kSettings, "SettingChanged", "ssv",
-                       {"org.freedesktop.appearance", "color-scheme", 2u});
+    const auto change = [&](const char* key, uint value) {
+        portal->emitSignal(kSettings, "SettingChanged", "ssv",
+                           {"org.freedesktop.appearance", key, value});
+    };
+    change("color-scheme", 2);
     ASSERT_TRUE(waitFor([&] { return appearance.interfaceStyle() == "Light"; }));
     EXPECT_EQ(changes, 2);
-    portal->emitSignal(kSettings, "SettingChanged", "ssv",
-                       {"org.freedesktop.appearance", "accent-color", 1u});
-    portal->emitSignal(kSettings, "SettingChanged", "ssv",
-                       {"org.freedesktop.appearance", "color-scheme", 2u});
-    portal->emitSignal(kSettings, "SettingChanged", "ssv",
-                       {"org.freedesktop.appearance", "color-scheme", 1u});
+    change("accent-color", 1);
+    change("color-scheme", 2);
+    change("color-scheme", 1);
     ASSERT_TRUE(waitFor([&] { return appearance.interfaceStyle() == "Dark"; }));
     EXPECT_EQ(changes, 3); // another setting, or the same scheme again, is no change
 }

@@ -167,13 +167,12 @@ TEST_F(AppManagerTest, RunsTheUpdateLoopAndTurnsNoticesIntoNotifications) {
     update(manager, false, "4");
     manager.batteryManager()->refresh();
     // Guide messages: a step without one posts nothing.
-    BatteryManagerDelegate& events = *manager.batteryManager()->delegate;
-    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
-                                                                     std::nullopt);
-    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(*manager.batteryManager(),
+    BatteryManager& battery = *manager.batteryManager();
+    BatteryManagerDelegate& events = *battery.delegate;
+    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(battery, std::nullopt);
+    events.batteryManagerNotifyEventOnCalibrationProccessWithMessage(battery,
                                                                      QString("Calibration Done!!"));
-    events.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(
-        *manager.batteryManager(), -108001);
+    events.batteryManagerDidDetectLongWorkingPeriodOnACPowerSourceWithLength(battery, -108001);
 
     EXPECT_EQ(platform.notices(7),
               (QStringList{

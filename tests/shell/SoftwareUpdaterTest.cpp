@@ -235,10 +235,9 @@ TEST_F(SoftwareUpdaterTest, TheMenuItemChecksAndAnswersInADialog) {
         EXPECT_EQ(dialog->text(), c.headline);
         EXPECT_TRUE(dialog->informativeText().contains(c.notes));
         EXPECT_FALSE(dialog->informativeText().contains(u"Hidden"_s));
-        for (QAbstractButton* button : dialog->buttons()) {
+        for (QAbstractButton* button : dialog->buttons())
             if (button->text() == u"Download")
                 button->click();
-        }
     }
     WebVersionSupport withoutFeed(nullptr);
     withoutFeed.checkForUpdateMenuItem(&withoutFeed)->trigger();
