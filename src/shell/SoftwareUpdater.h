@@ -49,7 +49,6 @@ public:
 
     void setAutomaticallyChecksForUpdates(bool automaticallyChecks);
     void setUpdateCheckInterval(double seconds);
-    double updateCheckInterval() const { return _updateCheckInterval; }
     // Checks now and answers in a dialog; joins a check already running.
     void checkForUpdates();
     void checkForUpdatesInBackground();
