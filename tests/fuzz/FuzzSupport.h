@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "support/Files.h"
+
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
@@ -48,9 +49,6 @@ inline QTemporaryDir& scratchFolder() {
     return folder;
 }
 
-inline void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                file.write(content) == content.size(),
-            "the input can be written to a file");
+inline void mustWrite(const QString& path, const QByteArray& content) {
+    require(writeFile(path, content), "the input can be written to a file");
 }

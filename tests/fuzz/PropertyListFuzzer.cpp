@@ -12,7 +12,7 @@
 
 void fuzz(const QByteArray& input) {
     const QString path = scratchFolder().filePath(AppPersistance::kAmpraOneStatusFileName);
-    writeFile(path, input);
+    mustWrite(path, input);
     const std::optional<PropertyListDictionary> status = PropertyListDictionary::read(path);
     if (!status)
         return;

@@ -10,22 +10,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 // Whatever the file holds, the store reads it or sets it aside, gives only the values it stores,
 // and writes a file it reads back to the same values and the same text.
 void fuzz(const QByteArray& input) {
     QDir(scratchFolder().path()).removeRecursively();
     QDir().mkpath(scratchFolder().path());
     const QString path = scratchFolder().filePath(QStringLiteral("settings.json"));
-    writeFile(path, input);
+    mustWrite(path, input);
     QStringList keys = QJsonDocument::fromJson(input)
                            .object()
                            .value(QStringLiteral("values"))
@@ -51,7 +42,7 @@ void fuzz(const QByteArray& input) {
             store.boolForKey(key);
         }
     }
-    const QByteArray first = contents(path);
+    const QByteArray first = readFile(path);
     QVariantList reread;
     {
         SettingsStore store(path);
@@ -60,5 +51,5 @@ void fuzz(const QByteArray& input) {
         store.setBool(true, written);
     }
     require(reread == values, "a written file reads back to the same values");
-    require(contents(path) == first, "a written file is written again unchanged");
+    require(readFile(path) == first, "a written file is written again unchanged");
 }

@@ -23,8 +23,8 @@ constexpr uint64_t kMaxCapacity = 1000000;
 void fuzz(const QByteArray& input) {
     const QDir root(scratchFolder().path());
     if (root.mkpath(QStringLiteral("BAT0")) && !root.exists(QStringLiteral("BAT0/type")))
-        writeFile(root.filePath(QStringLiteral("BAT0/type")), "Battery\n");
-    writeFile(root.filePath(QStringLiteral("BAT0/uevent")), input);
+        mustWrite(root.filePath(QStringLiteral("BAT0/type")), "Battery\n");
+    mustWrite(root.filePath(QStringLiteral("BAT0/uevent")), input);
     const FakeDateProvider clock;
     auto powerSources = std::make_unique<SysfsPowerSourceService>(root.path(), clock);
     auto registry = std::make_unique<UeventRegistryDump>(*powerSources);
